@@ -1,0 +1,99 @@
+#pragma once
+
+// The line format shared by the settings files and the log: the toolkit's
+// file write statement and its counterpart, the input statement.
+//
+// Writing: values on one line separated by single commas, the line ended by
+// CR LF. Texts stand between double quotes; integers are bare decimal digits;
+// Single and Double as FormatSingle / FormatDouble give them; truth values
+// "#TRUE#" / "#FALSE#"; an empty value writes nothing between its commas.
+//
+// Reading: values in order; a comma or a line end (CR LF, LF or CR) ends a
+// value, and the next value may start on the next line. Blanks before a value
+// are skipped. A quoted value runs to the next double quote; the quotes are
+// dropped and anything after the closing quote up to the next comma or line
+// end is skipped. Any other value runs to the next comma or line end, with
+// trailing blanks trimmed. Reading when no bytes remain is a failure.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace ks::vb {
+
+inline constexpr std::string_view kLineEnd = "\r\n";
+
+// Builds one line. A double quote inside a text is dropped, so that no stored
+// text can cut its record short and shift the values after it on reading.
+class LineWriter {
+ public:
+  LineWriter& Text(std::string_view text);
+  LineWriter& Int(long long value);
+  LineWriter& Single(float value);
+  LineWriter& Double(double value);
+  LineWriter& Bool(bool value);
+  LineWriter& Empty();
+
+  // The values so far, joined by commas, with CR LF at the end.
+  std::string Line() const;
+
+ private:
+  void Separate();
+
+  std::string line_;
+  bool first_ = true;
+};
+
+// A value read without a fixed type: nothing (an empty unquoted value), text
+// (a quoted value, or an unquoted one that is not a number), a number or a
+// truth value.
+using AnyValue = std::variant<std::monostate, std::string, double, bool>;
+
+// Reads values from a whole file held in memory. Any bytes are safe: every
+// read either gives a value or fails, and never reads outside the buffer. A
+// read whose conversion fails still consumes the value.
+class LineReader {
+ public:
+  explicit LineReader(std::string data);
+
+  std::optional<std::string> ReadText();
+  // The value as a number ("." as the point); fails when it is not numeric,
+  // empty included.
+  std::optional<double> ReadNumber();
+  std::optional<float> ReadSingle();
+  // Integer kinds round half to even and fail outside their range.
+  std::optional<std::int32_t> ReadLong();
+  std::optional<std::int16_t> ReadInteger();
+  std::optional<std::uint8_t> ReadByte();
+  // "#TRUE#" or "#FALSE#" (any case); anything else fails.
+  std::optional<bool> ReadBool();
+  std::optional<AnyValue> ReadAny();
+
+  // True when no bytes remain, as the toolkit's end-of-file test: a file that
+  // ends with a blank line is not at its end before that line is read.
+  bool AtEnd() const;
+  // Passes over lines that hold only blanks (and blanks before the end), so
+  // a trailing blank line no longer looks like one more record.
+  void SkipBlankLines();
+
+  // The 1-based line on which the next value starts, for messages.
+  std::size_t LineNumber() const;
+
+ private:
+  struct RawValue {
+    std::string text;
+    bool quoted = false;
+  };
+  std::optional<RawValue> ReadRaw();
+  std::optional<double> ToNumber(const std::optional<RawValue>& raw) const;
+  void SkipBlanks();
+  void SkipSeparator();
+  std::size_t FindValueEnd(std::size_t from) const;
+
+  std::string data_;
+  std::size_t pos_ = 0;
+};
+
+}  // namespace ks::vb

@@ -1,0 +1,52 @@
+#include "platform/vb/line_format.h"
+#include "platform/vb/number_text.h"
+
+namespace ks::vb {
+
+void LineWriter::Separate() {
+  if (!first_) line_ += ',';
+  first_ = false;
+}
+
+LineWriter& LineWriter::Text(std::string_view text) {
+  Separate();
+  line_ += '"';
+  for (char c : text) {
+    if (c != '"') line_ += c;
+  }
+  line_ += '"';
+  return *this;
+}
+
+LineWriter& LineWriter::Int(long long value) {
+  Separate();
+  line_ += std::to_string(value);
+  return *this;
+}
+
+LineWriter& LineWriter::Single(float value) {
+  Separate();
+  line_ += FormatSingle(value);
+  return *this;
+}
+
+LineWriter& LineWriter::Double(double value) {
+  Separate();
+  line_ += FormatDouble(value);
+  return *this;
+}
+
+LineWriter& LineWriter::Bool(bool value) {
+  Separate();
+  line_ += value ? "#TRUE#" : "#FALSE#";
+  return *this;
+}
+
+LineWriter& LineWriter::Empty() {
+  Separate();
+  return *this;
+}
+
+std::string LineWriter::Line() const { return line_ + std::string(kLineEnd); }
+
+}  // namespace ks::vb
