@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "platform/vb/ascii.h"
+
 namespace ks::vb {
 namespace {
 
@@ -22,7 +24,7 @@ class Cursor {
   // Skips blanks; returns how many there were.
   int SkipBlanks() {
     int count = 0;
-    for (; !AtEnd() && (text_[pos_] == ' ' || text_[pos_] == '\t'); ++pos_) ++count;
+    for (; !AtEnd() && detail::IsBlank(text_[pos_]); ++pos_) ++count;
     return count;
   }
 
@@ -35,7 +37,7 @@ class Cursor {
   // 1 to maxDigits decimal digits.
   std::optional<Number> TakeNumber(int maxDigits) {
     Number n;
-    for (; !AtEnd() && n.digits < maxDigits && text_[pos_] >= '0' && text_[pos_] <= '9'; ++pos_, ++n.digits) {
+    for (; !AtEnd() && n.digits < maxDigits && detail::IsDigit(text_[pos_]); ++pos_, ++n.digits) {
       n.value = n.value * 10 + (text_[pos_] - '0');
     }
     if (n.digits == 0) return std::nullopt;
@@ -45,8 +47,8 @@ class Cursor {
   // "AM" or "PM", any case: 0 for AM, 12 for PM.
   std::optional<int> TakeDayHalf() {
     if (pos_ + 2 > text_.size()) return std::nullopt;
-    const char first = static_cast<char>(text_[pos_] | 0x20);
-    const char second = static_cast<char>(text_[pos_ + 1] | 0x20);
+    const char first = detail::AsciiLower(text_[pos_]);
+    const char second = detail::AsciiLower(text_[pos_ + 1]);
     if (second != 'm' || (first != 'a' && first != 'p')) return std::nullopt;
     pos_ += 2;
     return first == 'a' ? 0 : 12;

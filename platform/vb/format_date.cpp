@@ -2,6 +2,7 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/vb/ascii.h"
 #include "platform/vb/format.h"
 
 namespace ks::vb {
@@ -35,7 +36,7 @@ constexpr std::array<TokenSpelling, 21> kSpellings{{
 bool StartsWithNoCase(std::string_view text, size_t at, std::string_view word) {
   if (word.empty() || at + word.size() > text.size()) return false;
   for (size_t i = 0; i < word.size(); ++i) {
-    if ((text[at + i] | 0x20) != word[i]) return false;
+    if (detail::AsciiLower(text[at + i]) != word[i]) return false;
   }
   return true;
 }

@@ -87,7 +87,6 @@ class LineReader {
     bool quoted = false;
   };
   std::optional<RawValue> ReadRaw();
-  std::optional<double> ToNumber(const std::optional<RawValue>& raw) const;
   void SkipBlanks();
   void SkipSeparator();
   std::size_t FindValueEnd(std::size_t from) const;

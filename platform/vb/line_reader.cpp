@@ -1,7 +1,6 @@
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
+#include "platform/vb/ascii.h"
 #include "platform/vb/line_format.h"
 #include "platform/vb/parse.h"
 #include "platform/vb/rounding.h"
@@ -10,8 +9,8 @@
 namespace ks::vb {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+using detail::IsBlank;
+using detail::IsLineEnd;
 
 }  // namespace
 
@@ -81,23 +80,20 @@ std::optional<LineReader::RawValue> LineReader::ReadRaw() {
   return value;
 }
 
-std::optional<double> LineReader::ToNumber(const std::optional<RawValue>& raw) const {
-  if (!raw) return std::nullopt;
-  return CDbl(raw->text);
-}
-
 std::optional<std::string> LineReader::ReadText() {
   auto raw = ReadRaw();
   if (!raw) return std::nullopt;
   return std::move(raw->text);
 }
 
-std::optional<double> LineReader::ReadNumber() { return ToNumber(ReadRaw()); }
+std::optional<double> LineReader::ReadNumber() {
+  const auto raw = ReadRaw();
+  return raw ? CDbl(raw->text) : std::nullopt;
+}
 
 std::optional<float> LineReader::ReadSingle() {
-  const auto number = ReadNumber();
-  if (!number || std::fabs(*number) > std::numeric_limits<float>::max()) return std::nullopt;
-  return static_cast<float>(*number);
+  const auto raw = ReadRaw();
+  return raw ? CSng(raw->text) : std::nullopt;
 }
 
 std::optional<std::int32_t> LineReader::ReadLong() {

@@ -6,17 +6,19 @@
 #include <limits>
 #include <string>
 
+#include "platform/vb/ascii.h"
+
 namespace ks::vb {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+using detail::IsBlank;
+using detail::IsDigit;
+using detail::AsciiUpper;
 
 int DigitValue(char c, int radix) {
   int value = -1;
   if (IsDigit(c)) value = c - '0';
-  else if (Upper(c) >= 'A' && Upper(c) <= 'F') value = Upper(c) - 'A' + 10;
+  else if (AsciiUpper(c) >= 'A' && AsciiUpper(c) <= 'F') value = AsciiUpper(c) - 'A' + 10;
   return value < radix ? value : -1;
 }
 
@@ -24,7 +26,7 @@ int DigitValue(char c, int radix) {
 // nothing (and consumes nothing) when there is no such prefix with a digit.
 std::optional<double> ScanRadix(std::string_view s, size_t& pos) {
   if (pos + 2 > s.size() || s[pos] != '&') return std::nullopt;
-  const char kind = Upper(s[pos + 1]);
+  const char kind = AsciiUpper(s[pos + 1]);
   const int radix = kind == 'H' ? 16 : kind == 'O' ? 8 : 0;
   if (radix == 0) return std::nullopt;
   size_t at = pos + 2;
@@ -62,7 +64,7 @@ bool ScanDecimal(std::string_view s, size_t& pos, bool allowThousands, std::stri
     at = ScanDigits(s, at + 1, false, clean);
   }
   if (clean.find_first_of("0123456789", cleanBefore) == std::string::npos) return false;
-  if (at < s.size() && (Upper(s[at]) == 'E' || Upper(s[at]) == 'D')) {
+  if (at < s.size() && (AsciiUpper(s[at]) == 'E' || AsciiUpper(s[at]) == 'D')) {
     size_t exp = at + 1;
     std::string exponent = "e";
     if (exp < s.size() && (s[exp] == '+' || s[exp] == '-')) {

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "platform/vb/ascii.h"
+
 namespace ks::vb {
 namespace {
 
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+using detail::AsciiLower;
+using detail::AsciiUpper;
 
 std::string_view TrimLeftView(std::string_view text) {
   const auto first = text.find_first_not_of(' ');

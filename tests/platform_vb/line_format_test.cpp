@@ -132,6 +132,7 @@ TEST(LineFormat, SettingsWrittenOneValuePerLineReadBackUnchanged) {
   file += LineWriter().Text("Bob \"the\" op").Line();
   file += LineWriter().Text("PH").Line();
   file += LineWriter().Single(-4.5f).Line();
+  file += LineWriter().Single(-0.25f).Double(0.00001).Line();
   file += LineWriter().Single(40.123456f).Line();
   file += LineWriter().Int(100).Line();
   file += LineWriter().Int(16711680).Line();
@@ -145,6 +146,8 @@ TEST(LineFormat, SettingsWrittenOneValuePerLineReadBackUnchanged) {
   EXPECT_EQ(reader.ReadText(), "Bob the op");
   EXPECT_EQ(reader.ReadText(), "PH");
   EXPECT_EQ(reader.ReadSingle(), -4.5f);
+  EXPECT_EQ(reader.ReadSingle(), -0.25f);
+  EXPECT_EQ(reader.ReadNumber(), 0.00001);
   EXPECT_EQ(reader.ReadSingle(), 40.12346f);
   EXPECT_EQ(reader.ReadByte(), 100);
   EXPECT_EQ(reader.ReadLong(), 16711680);
@@ -165,7 +168,8 @@ TEST(LineFormat, QuoteInATextNoLongerShiftsTheRecord) {
 
 TEST(LineReader, AnyBytesEndInBoundedReads) {
   std::mt19937 random(20260101);
-  const std::string alphabet = std::string("\",\r\n #TRUE&H0123456789.-abc\xe9", 30) + std::string(1, '\0');
+  using namespace std::string_literals;
+  const std::string alphabet = "\",\r\n #TRUE&H0123456789.-abc\xe9\0"s;
   for (int round = 0; round < 500; ++round) {
     std::string data(random() % 200, ' ');
     for (char& c : data) c = alphabet[random() % alphabet.size()];

@@ -36,7 +36,7 @@ struct NumericCase {
 
 TEST(CDbl, AcceptsWhatIsNumericAcceptsInTheUsLocale) {
   const NumericCase cases[] = {
-      {"5", 5},         {" 5 ", 5},       {"-4.5", -4.5},   {".5", 0.5},       {"1E3", 1000},
+      {"5", 5},         {" 5 ", 5},       {"-4.5", -4.5},   {".5", 0.5},  {"-.25", -0.25},       {"1E3", 1000},
       {"&H1F", 31},     {"1,000", 1000},  {"1,000.25", 1000.25}, {"+3", 3},   {"-1.5e-2", -0.015},
       {"", std::nullopt},   {"   ", std::nullopt}, {"abc", std::nullopt}, {"5a", std::nullopt},
       {"-", std::nullopt},  {".", std::nullopt},   {"1e", std::nullopt},  {",5", std::nullopt},
