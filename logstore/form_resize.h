@@ -1,0 +1,43 @@
+#pragma once
+// Fitting windows designed for a 9600 x 7200 twip screen to the real one. Left edges and
+// widths follow the width ratio, tops and heights the height ratio, lines follow by their
+// end points and list-view columns by the width ratio; fonts follow the rule of each window.
+#include <string>
+
+namespace ks::forms {
+class Form;
+}
+
+namespace ks {
+
+inline constexpr float kDesignScreenWidth = 9600;
+inline constexpr float kDesignScreenHeight = 7200;
+
+// How a window fits itself to the screen.
+struct FitRule {
+  enum class FontRatio { Height, Width, Smaller, WidthCapped };
+  bool lift = false;                     // 170 twips above the vertical middle
+  bool center_down = true;               // centred in both directions
+  FontRatio form_font = FontRatio::Height;
+  FontRatio control_font = FontRatio::WidthCapped;
+  bool scale_combo_height = false;
+  float target_width = 0;                // 0: the screen's width
+  float target_height = 0;               // 0: the screen's height
+};
+
+// The ratio a font follows under `rule`, given the two axis ratios.
+float FontRatioOf(FitRule::FontRatio rule, float rx, float ry);
+
+// Fits `form` from the design screen by `rule`. A failure (an overflow, say) stops it with
+// the failure's description in a "Form Resize Error" message; what was changed stays.
+void FitFormToScreen(forms::Form& form, const FitRule& rule);
+
+// The plain rule: centred across, 170 twips above the middle, the window's font by the
+// height ratio, control fonts by the smaller ratio, combo boxes keep their height.
+void ResizeForm(forms::Form& form);
+
+// Scales from a reference size to a target size, with ratios measured on the inner area.
+void ResizeFormTo(forms::Form& form, float target_width, float target_height, float reference_width,
+                  float reference_height, int exact_size, float font_factor, const std::string& font_name);
+
+}  // namespace ks

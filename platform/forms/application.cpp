@@ -1,0 +1,122 @@
+#include "platform/forms/application.h"
+
+#include <algorithm>
+
+#include "platform/forms/view.h"
+#include "platform/io/clock.h"
+#include "platform/io/environment.h"
+#include "platform/io/settings_store.h"
+
+namespace ks::forms {
+
+Application::Application(Platform platform) : platform_(std::move(platform)) {}
+
+Application::~Application() {
+  view_ = nullptr;
+  // Windows go before the shared state and the platform they use.
+  for (Form* f : load_order_) f->MarkUnloaded();
+  load_order_.clear();
+  forms_.clear();
+  unloaded_.clear();
+  states_.clear();
+}
+
+std::vector<Form*> Application::LoadedForms() const { return load_order_; }
+
+Form* Application::FindForm(const std::string& name) const {
+  for (Form* f : load_order_)
+    if (f->Name() == name) return f;
+  return nullptr;
+}
+
+void Application::LoadForm(Form& form) {
+  form.MarkLoaded();
+  load_order_.push_back(&form);
+  if (view_ != nullptr)
+    for (Control* c : form.Controls()) view_->ControlAdded(*c);
+  Dispatch([&] { form.Form_Load(); });
+}
+
+bool Application::UnloadWithEvents(Form& form, UnloadMode mode) {
+  if (!form.IsLoaded()) return true;
+  int cancel = 0;
+  form.Form_QueryUnload(cancel, mode);
+  if (cancel != 0 || !form.IsLoaded()) return cancel == 0;
+  form.Form_Unload(cancel);
+  if (cancel != 0) return false;
+  if (form.IsLoaded()) Discard(form);
+  return true;
+}
+
+// The window leaves the registry at once; the object itself lives until no handler can be
+// running in it, at the start of the next top-level event.
+void Application::Discard(Form& form) {
+  form.MarkUnloaded();
+  if (view_ != nullptr) view_->FormUnloaded(form);
+  if (active_form_ == &form) active_form_ = nullptr;
+  load_order_.erase(std::remove(load_order_.begin(), load_order_.end(), &form), load_order_.end());
+  for (auto it = forms_.begin(); it != forms_.end(); ++it) {
+    if (it->second.get() == &form) {
+      unloaded_.push_back(std::move(it->second));
+      forms_.erase(it);
+      break;
+    }
+  }
+}
+
+void Application::FreeUnloaded() {
+  if (!ended_) unloaded_.clear();
+}
+
+void Application::Dispatch(const std::function<void()>& event) {
+  if (ended_) return;
+  if (dispatch_depth_ == 0) FreeUnloaded();
+  ++dispatch_depth_;
+  try {
+    event();
+  } catch (const ProgramEnded&) {
+    --dispatch_depth_;
+    if (dispatch_depth_ > 0) throw;
+    EndNow();
+    return;
+  } catch (...) {
+    --dispatch_depth_;
+    throw;
+  }
+  --dispatch_depth_;
+}
+
+void Application::End() {
+  if (dispatch_depth_ == 0) EndNow();
+  throw ProgramEnded{};
+}
+
+// Every window goes without its events; the objects stay until the application goes, since
+// handlers of theirs may still be on the stack.
+void Application::EndNow() {
+  if (ended_) return;
+  ended_ = true;
+  const std::vector<Form*> forms = load_order_;
+  for (Form* f : forms) Discard(*f);
+  platform_.loop->Quit();
+}
+
+int Application::MsgBox(const std::string& text, int buttons, const std::string& title) {
+  return Dialogs().MessageBox({text, buttons, title.empty() ? kProgramTitle : title});
+}
+
+std::string Application::InputBox(const std::string& prompt, const std::string& title,
+                                  const std::string& default_text) {
+  auto answer = Dialogs().InputBox({prompt, title.empty() ? kProgramTitle : title, default_text});
+  return answer.value_or("");
+}
+
+void Application::DoEvents() { Loop().DoEvents(); }
+
+void Application::SendTab() {
+  Loop().Post([this] {
+    if (Form* f = active_form_) f->TabBy(false);
+  });
+}
+
+}  // namespace ks::forms

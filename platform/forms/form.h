@@ -1,0 +1,140 @@
+#pragma once
+// A window: design geometry in twips, caption, font, visibility and window state, key
+// preview, the ordered control collection, focus, and the load, unload, activate and
+// query-unload events. Each window of the program derives from Form and holds its controls
+// as members; its handlers are member functions wired to the controls' events.
+#include <string>
+#include <vector>
+
+#include "platform/forms/control.h"
+#include "platform/forms/types.h"
+
+namespace ks::forms {
+
+class Application;
+class CommandButton;
+
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+
+// Why a window is being unloaded (the toolkit's UnloadMode).
+enum class UnloadMode { CloseBox = 0, Code = 1, AppEnding = 2 };
+
+class Form {
+ public:
+  Form(Application& app, std::string name);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  Application& App() const { return app_; }
+  const std::string& Name() const { return name_; }
+
+  // Properties.
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+  float Left() const { return left_; }
+  float Top() const { return top_; }
+  float Width() const { return width_; }
+  float Height() const { return height_; }
+  void SetLeft(float v);
+  void SetTop(float v);
+  void SetWidth(float v);
+  void SetHeight(float v);
+  void Move(float left, float top, float width, float height);
+  // The inner (client) area, the outer size less the borders, caption and menu bar.
+  float ScaleWidth() const;
+  float ScaleHeight() const;
+  // Sets the outer size so that the inner area has the given size.
+  void SetClientSize(float width, float height);
+  const Font& GetFont() const { return font_; }
+  void SetFont(const Font& f);
+  float FontSize() const { return font_.size; }
+  void SetFontSize(float size);
+  Color BackColor() const { return back_color_; }
+  void SetBackColor(Color c);
+  WindowState GetWindowState() const { return window_state_; }
+  void SetWindowState(WindowState s);
+  bool Visible() const { return visible_; }
+  bool KeyPreview = false;
+  bool ShowInTaskbar = true;
+  bool ControlBox = true;
+  bool Resizable = false;
+  bool HasMenuBar() const;
+
+  // The ordered control collection (nested controls included), in creation order.
+  const std::vector<Control*>& Controls() const { return controls_; }
+  Control* FindControl(const std::string& name, int index = -1) const;
+  Control* ActiveControl() const { return active_; }
+
+  // Display. Show loads the window when needed; ShowModal returns once the window is hidden
+  // or unloaded. Hide ends a modal display.
+  void Show();
+  void ShowModal();
+  void Hide();
+  bool IsModal() const { return modal_depth_ > 0; }
+  // Unloads the window (query-unload and unload events first; either may cancel).
+  // Returns false when cancelled.
+  bool Unload();
+  bool IsLoaded() const { return loaded_; }
+
+  // What the operator does to the window itself.
+  bool CloseBy();  // the close box
+  void ActivateBy();
+
+  // Keys: the operator types on the focused control (or on the window when none has focus).
+  // key_code is the key (vbKey...), key_ascii the character it types (0 for none).
+  void TypeKey(int key_code, int key_ascii, int shift = 0);
+  // Types the characters of `text` one keystroke at a time.
+  void TypeText(const std::string& text);
+  // Presses a key that types no character (F1, arrows ...), or Enter, Esc, Backspace.
+  void PressKey(int key_code, int shift = 0);
+  // The Tab key: the focus moves to the next (or, with shift, previous) tab stop.
+  void TabBy(bool backwards = false);
+
+  // Events.
+  virtual void Form_Load() {}
+  virtual void Form_Activate() {}
+  virtual void Form_Deactivate() {}
+  virtual void Form_QueryUnload(int& cancel, UnloadMode mode) {}
+  virtual void Form_Unload(int& cancel) {}
+  virtual void Form_Resize() {}
+  virtual void Form_KeyDown(int& key_code, int shift) {}
+  virtual void Form_KeyPress(int& key_ascii) {}
+  virtual void Form_KeyUp(int& key_code, int shift) {}
+  virtual void Form_Click() {}
+
+  // Runtime plumbing (used by the application, controls and views).
+  void RegisterControl(Control* c);
+  void UnregisterControl(Control* c);
+  void MoveFocusTo(Control* c);
+  void NotifyControl(Control& c, Property p);
+  void Notify(Property p);
+  int NextZOrder() { return ++z_counter_; }
+  void MarkLoaded();
+  void MarkUnloaded();
+  CommandButton* DefaultButton() const;
+  CommandButton* CancelButton() const;
+  // The next control that can take the focus after `from` in tab order.
+  Control* NextTabStop(Control* from, bool backwards) const;
+
+ private:
+  void KeyStroke(int key_code, int key_ascii, int shift);
+
+  Application& app_;
+  std::string name_;
+  std::string caption_;
+  float left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
+  Font font_;
+  Color back_color_ = colors::kButtonFace;
+  WindowState window_state_ = WindowState::Normal;
+  bool visible_ = false;
+  bool loaded_ = false;
+  int modal_depth_ = 0;
+  std::vector<Control*> controls_;
+  Control* active_ = nullptr;
+  Control* arriving_ = nullptr;  // the control whose GotFocus is still to come
+  int z_counter_ = 0;
+  friend class Application;
+};
+
+}  // namespace ks::forms

@@ -1,0 +1,116 @@
+// The keyboard: what one keystroke does, in the toolkit's order. KeyDown (the window first
+// when it previews keys), KeyPress with the character by reference (0 drops it, a changed
+// code is what the control receives), the control's own handling of the character (a text
+// box inserts it at the caret, replacing the selection, and raises Change), then KeyUp.
+// The character goes to the control that had the focus when the key went down, even when a
+// handler has moved the focus meanwhile; KeyUp goes to the control that has it then.
+#include <cctype>
+
+#include "platform/forms/application.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+
+namespace ks::forms {
+namespace {
+constexpr int kTab = 9;
+constexpr int kEnter = 13;
+constexpr int kEscape = 27;
+constexpr int kBackspace = 8;
+
+bool IsMultiLineText(const Control* c) {
+  return c != nullptr && c->Kind() == ControlKind::TextBox && static_cast<const TextBox*>(c)->MultiLine;
+}
+
+// The key code of the key that types `ch` on a US keyboard, and whether shift is held.
+int KeyCodeOf(char ch, int& shift) {
+  const unsigned char c = static_cast<unsigned char>(ch);
+  shift = 0;
+  if (std::isupper(c)) {
+    shift = kShiftMask;
+    return c;
+  }
+  if (std::islower(c)) return std::toupper(c);
+  if (std::isdigit(c) || c == ' ') return c;
+  switch (c) {
+    case '\r': return kEnter;
+    case '\b': return kBackspace;
+    case '-': return 189;
+    case '.': return 190;
+    case '/': return 191;
+    case ',': return 188;
+    default: shift = kShiftMask; return c;
+  }
+}
+
+}  // namespace
+
+void Form::KeyStroke(int key_code, int key_ascii, int shift) {
+  if (!loaded_) return;
+  Control* target = active_;
+  if (key_code == kTab && target != nullptr && !IsMultiLineText(target)) {
+    if (Control* next = NextTabStop(active_, (shift & kShiftMask) != 0)) MoveFocusTo(next);
+    return;
+  }
+  int code = key_code;
+  if (KeyPreview) Form_KeyDown(code, shift);
+  if (target != nullptr) {
+    if (code != 0 && target->KeyDown) target->KeyDown(code, shift);
+  } else if (!KeyPreview) {
+    Form_KeyDown(code, shift);
+  }
+  if (!loaded_) return;
+
+  int ascii = key_ascii;
+  if (ascii != 0) {
+    if (KeyPreview) Form_KeyPress(ascii);
+    if (ascii != 0) {
+      if (target != nullptr) {
+        if (target->KeyPress) target->KeyPress(ascii);
+      } else if (!KeyPreview) {
+        Form_KeyPress(ascii);
+      }
+    }
+    if (!loaded_) return;
+    if (ascii != 0 && target != nullptr) {
+      target->DefaultKeyAction(ascii);
+      const bool button = target->Kind() == ControlKind::CommandButton;
+      if (ascii == kEnter && !button && !IsMultiLineText(target)) {
+        if (CommandButton* b = DefaultButton()) b->Press();
+      } else if (ascii == kEscape) {
+        if (CommandButton* b = CancelButton()) b->Press();
+      }
+    }
+  }
+  if (!loaded_) return;
+
+  int up = key_code;
+  if (KeyPreview) Form_KeyUp(up, shift);
+  Control* now = active_;
+  if (now != nullptr) {
+    if (up != 0 && now->KeyUp) now->KeyUp(up, shift);
+  } else if (!KeyPreview) {
+    Form_KeyUp(up, shift);
+  }
+}
+
+void Form::TypeKey(int key_code, int key_ascii, int shift) {
+  app_.Dispatch([&] { KeyStroke(key_code, key_ascii, shift); });
+}
+
+void Form::TypeText(const std::string& text) {
+  for (char ch : text) {
+    int shift = 0;
+    const int code = KeyCodeOf(ch, shift);
+    TypeKey(code, static_cast<unsigned char>(ch), shift);
+  }
+}
+
+void Form::PressKey(int key_code, int shift) {
+  int ascii = 0;
+  if (key_code == kEnter || key_code == kEscape || key_code == kBackspace) ascii = key_code;
+  if ((shift & kCtrlMask) != 0 && key_code >= 'A' && key_code <= 'Z') ascii = key_code - 'A' + 1;
+  if (key_code == kTab) ascii = kTab;
+  TypeKey(key_code, ascii, shift);
+}
+
+}  // namespace ks::forms

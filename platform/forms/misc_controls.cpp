@@ -1,0 +1,195 @@
+// Menus, timers, pictures, lines and the common dialogs.
+#include <cctype>
+#include <filesystem>
+
+#include "platform/forms/application.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+
+namespace ks::forms {
+
+Menu::Menu(Form& form, std::string name, Menu* parent, std::string caption, int index)
+    : Control(form, ControlKind::Menu, std::move(name), nullptr, index), parent_(parent), caption_(std::move(caption)) {
+  SetTabStop(false);
+}
+
+void Menu::SetCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  Notify(Property::Caption);
+}
+
+void Menu::SetChecked(bool checked) {
+  if (checked == checked_) return;
+  checked_ = checked;
+  Notify(Property::Checked);
+}
+
+void Menu::SetShortcut(const std::string& s) {
+  shortcut_ = s;
+  Notify(Property::Shortcut);
+}
+
+char Menu::AccessKey() const {
+  for (std::size_t i = 0; i + 1 < caption_.size(); ++i) {
+    if (caption_[i] == '&') {
+      if (caption_[i + 1] == '&') {
+        ++i;
+        continue;
+      }
+      return static_cast<char>(std::toupper(static_cast<unsigned char>(caption_[i + 1])));
+    }
+  }
+  return 0;
+}
+
+bool Menu::ChooseBy() {
+  for (const Menu* m = this; m != nullptr; m = m->parent_)
+    if (!m->Visible() || !m->Enabled()) return false;
+  ParentForm().App().Dispatch([&] { Raise(Click); });
+  return true;
+}
+
+Timer::Timer(Form& form, std::string name, int interval_ms, bool enabled, int index)
+    : Control(form, ControlKind::Timer, std::move(name), nullptr, index), interval_(interval_ms) {
+  SetTabStop(false);
+  Control::SetEnabled(enabled);
+  Restart();
+}
+
+Timer::~Timer() { Stop(); }
+
+void Timer::SetInterval(int ms) {
+  interval_ = ms < 0 ? 0 : ms;
+  Restart();
+}
+
+void Timer::SetEnabled(bool enabled) {
+  Control::SetEnabled(enabled);
+  Restart();
+}
+
+void Timer::Restart() {
+  Stop();
+  if (!Enabled() || interval_ <= 0 || !ParentForm().IsLoaded()) return;
+  Application& app = ParentForm().App();
+  timer_id_ = app.Loop().StartTimer(interval_, [this, &app] {
+    app.Dispatch([this] {
+      if (Tick) Tick();
+    });
+  });
+}
+
+void Timer::Stop() {
+  if (timer_id_ != 0) ParentForm().App().Loop().StopTimer(timer_id_);
+  timer_id_ = 0;
+}
+
+Image::Image(Form& form, std::string name, Control* container, int index)
+    : Control(form, ControlKind::Image, std::move(name), container, index) {
+  SetTabStop(false);
+}
+
+void Image::SetPicture(const std::string& path) {
+  picture_ = path;
+  Notify(Property::Picture);
+}
+
+PictureBox::PictureBox(Form& form, std::string name, Control* container, int index)
+    : Control(form, ControlKind::PictureBox, std::move(name), container, index) {}
+
+void PictureBox::SetPicture(const std::string& path) {
+  picture_ = path;
+  Notify(Property::Picture);
+}
+
+void PictureBox::Cls() {
+  drawing_.clear();
+  Notify(Property::Drawing);
+}
+
+void PictureBox::Record(DrawOp op) {
+  op.width = DrawWidth;
+  drawing_.push_back(std::move(op));
+  Notify(Property::Drawing);
+}
+
+void PictureBox::DrawLine(float x1, float y1, float x2, float y2, Color color) {
+  Record({DrawOp::Kind::Line, x1, y1, x2, y2, color, {}, 1});
+}
+
+void PictureBox::DrawBox(float x1, float y1, float x2, float y2, Color color, bool filled) {
+  Record({filled ? DrawOp::Kind::FilledBox : DrawOp::Kind::Box, x1, y1, x2, y2, color, {}, 1});
+}
+
+void PictureBox::DrawText(float x, float y, const std::string& text, Color color) {
+  Record({DrawOp::Kind::Text, x, y, x, y, color, text, 1});
+}
+
+void PictureBox::SetPoint(float x, float y, Color color) { Record({DrawOp::Kind::Point, x, y, x, y, color, {}, 1}); }
+
+void PictureBox::FloodFill(float x, float y, Color color) { Record({DrawOp::Kind::Fill, x, y, x, y, color, {}, 1}); }
+
+Line::Line(Form& form, std::string name, float x1, float y1, float x2, float y2, Control* container, int index)
+    : Control(form, ControlKind::Line, std::move(name), container, index), x1_(x1), y1_(y1), x2_(x2), y2_(y2) {
+  SetTabStop(false);
+}
+
+void Line::SetEnds(float x1, float y1, float x2, float y2) {
+  x1_ = x1;
+  y1_ = y1;
+  x2_ = x2;
+  y2_ = y2;
+  Notify(Property::Geometry);
+}
+
+CommonDialog::CommonDialog(Form& form, std::string name)
+    : Control(form, ControlKind::CommonDialog, std::move(name), nullptr, -1) {
+  SetTabStop(false);
+  SetVisible(false);
+}
+
+std::string CommonDialog::FileTitle() const { return std::filesystem::path(FileName).filename().string(); }
+
+namespace {
+FileDialogRequest RequestOf(const CommonDialog& d, bool save) {
+  FileDialogRequest r;
+  r.save = save;
+  r.title = d.DialogTitle;
+  r.init_dir = d.InitDir;
+  r.file_name = d.FileName;
+  r.filter = d.Filter;
+  r.filter_index = d.FilterIndex;
+  r.default_ext = d.DefaultExt;
+  r.flags = d.Flags;
+  return r;
+}
+}  // namespace
+
+bool CommonDialog::ShowOpen() {
+  const FileDialogResult result = ParentForm().App().Dialogs().FileDialog(RequestOf(*this, false));
+  if (!result.accepted) return false;
+  FileName = result.file_name;
+  FilterIndex = result.filter_index;
+  return true;
+}
+
+bool CommonDialog::ShowSave() {
+  const FileDialogResult result = ParentForm().App().Dialogs().FileDialog(RequestOf(*this, true));
+  if (!result.accepted) return false;
+  FileName = result.file_name;
+  FilterIndex = result.filter_index;
+  return true;
+}
+
+bool CommonDialog::ShowColor() {
+  ColorDialogRequest request;
+  request.flags = Flags;
+  request.initial = (Flags & kColorInit) ? ColorValue : colors::kBlack;
+  const ColorDialogResult result = ParentForm().App().Dialogs().ColorDialog(request);
+  if (!result.accepted) return false;
+  ColorValue = result.color;
+  return true;
+}
+
+}  // namespace ks::forms

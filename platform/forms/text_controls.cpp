@@ -1,0 +1,154 @@
+// Text boxes, labels, buttons, check and option buttons, frames.
+#include <algorithm>
+
+#include "platform/forms/application.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+
+namespace ks::forms {
+namespace {
+constexpr int kBackspace = 8;
+constexpr int kEnter = 13;
+constexpr int kSpace = 32;
+}  // namespace
+
+TextBox::TextBox(Form& form, std::string name, Control* container, int index)
+    : Control(form, ControlKind::TextBox, std::move(name), container, index) {
+  SetBackColor(colors::kWindowBackground);
+}
+
+void TextBox::ReplaceText(std::string text, int caret) {
+  const bool changed = text != text_;
+  text_ = std::move(text);
+  sel_start_ = std::clamp(caret, 0, static_cast<int>(text_.size()));
+  sel_length_ = 0;
+  if (changed) Notify(Property::Text);
+  Notify(Property::Selection);
+  if (changed) Raise(Change);
+}
+
+void TextBox::SetText(const std::string& text) { ReplaceText(text, 0); }
+
+void TextBox::SetSelStart(int start) {
+  sel_start_ = std::clamp(start, 0, static_cast<int>(text_.size()));
+  sel_length_ = 0;
+  Notify(Property::Selection);
+}
+
+void TextBox::SetSelLength(int length) {
+  sel_length_ = std::clamp(length, 0, static_cast<int>(text_.size()) - sel_start_);
+  Notify(Property::Selection);
+}
+
+std::string TextBox::SelText() const { return text_.substr(static_cast<std::size_t>(sel_start_), static_cast<std::size_t>(sel_length_)); }
+
+void TextBox::SetSelText(const std::string& text) {
+  std::string next = text_;
+  next.replace(static_cast<std::size_t>(sel_start_), static_cast<std::size_t>(sel_length_), text);
+  ReplaceText(std::move(next), sel_start_ + static_cast<int>(text.size()));
+}
+
+void TextBox::DefaultKeyAction(int key_ascii) {
+  if (Locked || key_ascii <= 0) return;
+  if (key_ascii == kBackspace) {
+    if (sel_length_ > 0) {
+      SetSelText("");
+    } else if (sel_start_ > 0) {
+      std::string next = text_;
+      next.erase(static_cast<std::size_t>(sel_start_ - 1), 1);
+      ReplaceText(std::move(next), sel_start_ - 1);
+    }
+    return;
+  }
+  if (key_ascii == kEnter) {
+    if (MultiLine) SetSelText("\r\n");
+    return;
+  }
+  if (key_ascii < kSpace && key_ascii != '\t') return;
+  if (key_ascii == '\t' && !MultiLine) return;
+  if (MaxLength > 0 && static_cast<int>(text_.size()) - sel_length_ >= MaxLength) return;
+  SetSelText(std::string(1, static_cast<char>(key_ascii)));
+}
+
+Label::Label(Form& form, std::string name, Control* container, int index)
+    : Control(form, ControlKind::Label, std::move(name), container, index) {}
+
+void Label::SetCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  Notify(Property::Caption);
+  Raise(Change);
+}
+
+CommandButton::CommandButton(Form& form, std::string name, Control* container, int index)
+    : Control(form, ControlKind::CommandButton, std::move(name), container, index) {}
+
+void CommandButton::SetCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  Notify(Property::Caption);
+}
+
+void CommandButton::DefaultKeyAction(int key_ascii) {
+  if (key_ascii == kEnter || key_ascii == kSpace) Raise(Click);
+}
+
+CheckBox::CheckBox(Form& form, std::string name, Control* container, int index)
+    : Control(form, ControlKind::CheckBox, std::move(name), container, index) {}
+
+void CheckBox::SetCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  Notify(Property::Caption);
+}
+
+void CheckBox::SetValue(int value) {
+  if (value == value_) return;
+  value_ = value;
+  Notify(Property::Value);
+  Raise(Click);
+}
+
+void CheckBox::DefaultKeyAction(int key_ascii) {
+  if (key_ascii == kSpace) OperatorClick();
+}
+
+OptionButton::OptionButton(Form& form, std::string name, Control* container, int index)
+    : Control(form, ControlKind::OptionButton, std::move(name), container, index) {}
+
+void OptionButton::SetCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  Notify(Property::Caption);
+}
+
+void OptionButton::SetValue(bool value) {
+  if (value == value_) return;
+  value_ = value;
+  if (value) {
+    for (Control* c : ParentForm().Controls()) {
+      if (c != this && c->Kind() == ControlKind::OptionButton && c->Container() == Container()) {
+        auto* other = static_cast<OptionButton*>(c);
+        if (other->value_) {
+          other->value_ = false;
+          other->Notify(Property::Value);
+        }
+      }
+    }
+  }
+  Notify(Property::Value);
+  if (value) Raise(Click);
+}
+
+void OptionButton::OperatorClick() { SetValue(true); }
+
+Frame::Frame(Form& form, std::string name, Control* container, int index)
+    : Control(form, ControlKind::Frame, std::move(name), container, index) {}
+
+void Frame::SetCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  Notify(Property::Caption);
+}
+
+}  // namespace ks::forms

@@ -1,0 +1,171 @@
+#include "platform/io/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <random>
+
+namespace ks::io {
+namespace {
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualNoCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  return true;
+}
+
+// Writes all of `bytes` to an open descriptor.
+bool WriteAll(int fd, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+std::string TempNameBeside(const fs::path& path) {
+  static thread_local std::mt19937 random{std::random_device{}()};
+  return path.filename().string() + ".tmp" + std::to_string(random() % 1000000);
+}
+
+void SyncFolder(const fs::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+}
+
+}  // namespace
+
+std::string ErrorText(int errnum) { return std::strerror(errnum); }
+
+std::optional<fs::path> FindNoCase(const fs::path& folder, const std::string& name) {
+  std::error_code ec;
+  const fs::path exact = folder / name;
+  if (fs::exists(exact, ec)) return exact;
+  std::optional<fs::path> found;
+  for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::string entry = it->path().filename().string();
+    if (EqualNoCase(entry, name)) {
+      if (!found || entry < found->filename().string()) found = folder / entry;
+    }
+  }
+  return found;
+}
+
+fs::path ResolveNoCase(const fs::path& folder, const std::string& name) {
+  if (auto found = FindNoCase(folder, name)) return *found;
+  return folder / name;
+}
+
+fs::path ResolvePathNoCase(const fs::path& folder, const fs::path& relative) {
+  fs::path current = folder;
+  for (const auto& part : relative) {
+    const std::string name = part.string();
+    if (name.empty() || name == "/") continue;
+    current = ResolveNoCase(current, name);
+  }
+  return current;
+}
+
+bool IsFile(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec);
+}
+
+bool IsFolder(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_directory(path, ec);
+}
+
+FileResult ReadFile(const fs::path& path, std::string& bytes) {
+  bytes.clear();
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return FileResult::Failure(ErrorText(errno));
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    return FileResult::Failure(ErrorText(EISDIR));
+  }
+  if (st.st_size > 0) bytes.reserve(static_cast<std::size_t>(st.st_size));
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int err = errno;
+      ::close(fd);
+      return FileResult::Failure(ErrorText(err));
+    }
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return {};
+}
+
+FileResult WriteFileAtomic(const fs::path& path, const std::string& bytes) {
+  const fs::path folder = path.parent_path();
+  const fs::path temp = folder / TempNameBeside(path);
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) return FileResult::Failure(ErrorText(errno));
+  if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
+    const int err = errno;
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return FileResult::Failure(ErrorText(err));
+  }
+  if (::close(fd) != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
+    const int err = errno;
+    ::unlink(temp.c_str());
+    return FileResult::Failure(ErrorText(err));
+  }
+  SyncFolder(folder);
+  return {};
+}
+
+FileResult AppendFileDurable(const fs::path& path, const std::string& bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  if (fd < 0) return FileResult::Failure(ErrorText(errno));
+  struct stat st {};
+  const bool sized = ::fstat(fd, &st) == 0;
+  if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
+    const int err = errno;
+    if (sized) {
+      // Take back a partial line, so the file holds only whole records.
+      if (::ftruncate(fd, st.st_size) == 0) ::fsync(fd);
+    }
+    ::close(fd);
+    return FileResult::Failure(ErrorText(err));
+  }
+  if (::close(fd) != 0) return FileResult::Failure(ErrorText(errno));
+  return {};
+}
+
+FileResult CopyFileReplacing(const fs::path& from, const fs::path& to) {
+  std::string bytes;
+  if (auto read = ReadFile(from, bytes); !read) return read;
+  return WriteFileAtomic(to, bytes);
+}
+
+FileResult MakeFolder(const fs::path& path) {
+  if (::mkdir(path.c_str(), 0755) == 0) return {};
+  const int err = errno;
+  if (err == EEXIST && IsFolder(path)) return {};
+  return FileResult::Failure(ErrorText(err));
+}
+
+}  // namespace ks::io

@@ -1,0 +1,59 @@
+#pragma once
+// Files and folders of the program. Names inside a folder are matched without regard to
+// case, so "Log.txt" and "log.txt" are one file, as they were on the program's first home.
+// Writes that replace a file go through a temporary file beside it, so a crash or a full
+// disk never leaves a half-written file; appends are on the disk before they return.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ks::io {
+
+namespace fs = std::filesystem;
+
+// The outcome of a file operation: empty error means success.
+struct FileResult {
+  std::string error;  // the system's description of the failure
+  bool ok() const { return error.empty(); }
+  explicit operator bool() const { return ok(); }
+  static FileResult Failure(std::string why) { return {std::move(why)}; }
+};
+
+// The existing entry of `folder` whose name equals `name` without regard to (ASCII) case;
+// an exact match wins over others. Nothing when there is none or the folder is unreadable.
+std::optional<fs::path> FindNoCase(const fs::path& folder, const std::string& name);
+
+// The path to use for `name` in `folder`: the existing entry of that name in any case,
+// otherwise folder / name.
+fs::path ResolveNoCase(const fs::path& folder, const std::string& name);
+
+// Resolves every component of a relative path below `folder` without regard to case.
+fs::path ResolvePathNoCase(const fs::path& folder, const fs::path& relative);
+
+bool IsFile(const fs::path& path);
+bool IsFolder(const fs::path& path);
+
+// Reads a whole file as bytes.
+FileResult ReadFile(const fs::path& path, std::string& bytes);
+
+// Replaces `path` with `bytes` atomically: the bytes go to a temporary file in the same
+// folder, are flushed to the disk, and the temporary file then takes the place of `path`.
+// On failure `path` is left as it was and the temporary file is removed.
+FileResult WriteFileAtomic(const fs::path& path, const std::string& bytes);
+
+// Appends `bytes` and flushes them to the disk before returning. A failed append leaves the
+// file at its former length.
+FileResult AppendFileDurable(const fs::path& path, const std::string& bytes);
+
+// Copies a file byte for byte, replacing the target (through a temporary file).
+FileResult CopyFileReplacing(const fs::path& from, const fs::path& to);
+
+// Makes one folder (its parent must exist). Succeeds when the folder already exists.
+FileResult MakeFolder(const fs::path& path);
+
+// The system's description of an errno value.
+std::string ErrorText(int errnum);
+
+}  // namespace ks::io

@@ -1,0 +1,83 @@
+#include "platform/io/settings_store.h"
+
+#include "platform/io/environment.h"
+#include "platform/io/files.h"
+
+namespace ks::io {
+namespace {
+
+std::string TrimBlanks(const std::string& s) {
+  const auto first = s.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return {};
+  const auto last = s.find_last_not_of(" \t\r");
+  return s.substr(first, last - first + 1);
+}
+
+// Keeps a value on one line of the file.
+std::string OneLine(const std::string& s) {
+  std::string out;
+  for (char c : s) out += (c == '\n' || c == '\r') ? ' ' : c;
+  return out;
+}
+
+}  // namespace
+
+std::filesystem::path IniSettingsStore::DefaultFolder(const Environment& env) {
+  const std::string xdg = env.GetOrEmpty("XDG_CONFIG_HOME");
+  if (!xdg.empty()) return std::filesystem::path(xdg) / "keystone";
+  return std::filesystem::path(env.GetOrEmpty("HOME")) / ".config" / "keystone";
+}
+
+std::filesystem::path IniSettingsStore::FileOf(const std::string& app) const {
+  std::string name;
+  for (char c : app) name += (c == '/' || c == '\\') ? '_' : c;
+  return folder_ / (name + ".ini");
+}
+
+IniSettingsStore::Sections IniSettingsStore::Load(const std::string& app) const {
+  Sections sections;
+  std::string bytes;
+  if (!ReadFile(FileOf(app), bytes)) return sections;
+  std::string section;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    const std::string line = TrimBlanks(bytes.substr(start, end - start));
+    start = end + 1;
+    if (line.empty() || line[0] == ';') continue;
+    if (line.front() == '[' && line.back() == ']') {
+      section = line.substr(1, line.size() - 2);
+      continue;
+    }
+    const auto eq = line.find('=');
+    if (eq == std::string::npos) continue;
+    sections[section][TrimBlanks(line.substr(0, eq))] = line.substr(eq + 1);
+  }
+  return sections;
+}
+
+std::string IniSettingsStore::GetSetting(const std::string& app, const std::string& section,
+                                         const std::string& key, const std::string& fallback) const {
+  const Sections sections = Load(app);
+  auto s = sections.find(section);
+  if (s == sections.end()) return fallback;
+  auto k = s->second.find(key);
+  return k == s->second.end() ? fallback : k->second;
+}
+
+void IniSettingsStore::SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                                   const std::string& value) {
+  Sections sections = Load(app);
+  sections[section][OneLine(key)] = OneLine(value);
+  std::string text;
+  for (const auto& [name, values] : sections) {
+    text += "[" + name + "]\n";
+    for (const auto& [k, v] : values) text += k + "=" + v + "\n";
+  }
+  std::error_code ec;
+  std::filesystem::create_directories(folder_, ec);
+  WriteFileAtomic(FileOf(app), text);
+}
+
+}  // namespace ks::io
