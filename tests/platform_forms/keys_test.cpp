@@ -1,0 +1,130 @@
+// What a keystroke does to a text box: handlers may change or drop the key, the character
+// replaces the selection at the caret, Change follows, and the window previews keys first.
+#include <gtest/gtest.h>
+
+#include "platform/forms/headless.h"
+#include "tests/platform_forms/test_window.h"
+
+namespace ks::testing {
+namespace {
+
+using forms::Headless;
+
+struct KeyCase {
+  const char* name;
+  std::string start_text;
+  int sel_start, sel_length;
+  std::string typed;
+  int handler;  // 0 none, 1 upper-cases, 2 drops digits
+  std::string expected;
+  int expected_caret;
+};
+
+class KeyTable : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeyTable, TypedKeysEndUpAsTheHandlerSays) {
+  const KeyCase& c = GetParam();
+  Headless h;
+  auto& f = h.app().Get<frmTest>();
+  f.Show();
+  f.Text1.SetText(c.start_text);
+  f.Text1.SetFocus();
+  f.Text1.SetSelStart(c.sel_start);
+  f.Text1.SetSelLength(c.sel_length);
+  f.Text1.KeyPress = [&](int& k) {
+    if (c.handler == 1 && k >= 'a' && k <= 'z') k -= 32;
+    if (c.handler == 2 && k >= '0' && k <= '9') k = 0;
+  };
+  f.TypeText(c.typed);
+  EXPECT_EQ(f.Text1.Text(), c.expected);
+  EXPECT_EQ(f.Text1.SelStart(), c.expected_caret);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyTable,
+    ::testing::Values(KeyCase{"plain", "", 0, 0, "k3lr", 0, "k3lr", 4},
+                      KeyCase{"upper_cased_by_handler", "", 0, 0, "k3lr", 1, "K3LR", 4},
+                      KeyCase{"digits_dropped", "", 0, 0, "a1b2", 2, "ab", 2},
+                      KeyCase{"replaces_selection", "Allegheny", 1, 8, "d", 0, "Ad", 2},
+                      KeyCase{"inserts_at_caret", "W1AW", 2, 0, "x", 0, "W1xAW", 3},
+                      KeyCase{"backspace_deletes_selection", "Adams", 2, 3, "\b", 0, "Ad", 2},
+                      KeyCase{"backspace_before_caret", "Adams", 5, 0, "\b\b", 0, "Ada", 3},
+                      KeyCase{"backspace_at_start_does_nothing", "Adams", 0, 0, "\b", 0, "Adams", 0}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Keys, EventOrderWithKeyPreview) {
+  Headless h;
+  auto& f = h.app().Get<frmTest>();
+  f.KeyPreview = true;
+  f.Show();
+  f.Text1.SetFocus();
+  f.events.clear();
+  f.TypeText("a");
+  const std::vector<std::string> expected{"Form_KeyDown 65", "Text1.KeyDown 65", "Form_KeyPress 97",
+                                          "Text1.Change a", "Text1.KeyUp 65"};
+  EXPECT_EQ(f.events, expected);
+}
+
+TEST(Keys, WindowPreviewCanDropTheKey) {
+  Headless h;
+  auto& f = h.app().Get<frmTest>();
+  f.KeyPreview = true;
+  f.form_drops_key = '"';
+  f.Show();
+  f.Text1.SetFocus();
+  f.TypeText("a\"b");
+  EXPECT_EQ(f.Text1.Text(), "ab");
+}
+
+TEST(Keys, ChangeFiresFromCodeAndTypingButNotForTheSameText) {
+  Headless h;
+  auto& f = h.app().Get<frmTest>();
+  f.Show();
+  f.events.clear();
+  f.Text1.SetText("PA");
+  f.Text1.SetText("PA");
+  f.Text1.SetText("");
+  const std::vector<std::string> expected{"Text1.Change PA", "Text1.Change "};
+  EXPECT_EQ(f.events, expected);
+}
+
+TEST(Keys, MaxLengthStopsTypingButNotCode) {
+  Headless h;
+  auto& f = h.app().Get<frmTest>();
+  f.Show();
+  f.Text1.MaxLength = 3;
+  f.Text1.SetFocus();
+  f.TypeText("12345");
+  EXPECT_EQ(f.Text1.Text(), "123");
+  f.Text1.SetText("12345");
+  EXPECT_EQ(f.Text1.Text(), "12345");
+}
+
+TEST(Keys, EnterPressesTheDefaultButtonAndEscTheCancelButton) {
+  Headless h;
+  auto& f = h.app().Get<frmTest>();
+  f.Show();
+  f.Command1.Default = true;
+  f.Text1.SetFocus();
+  f.events.clear();
+  f.PressKey(13);
+  EXPECT_EQ(f.events.back(), "Text1.KeyUp 13");
+  EXPECT_NE(std::find(f.events.begin(), f.events.end(), "Command1.Click"), f.events.end());
+  EXPECT_EQ(f.Text1.Text(), "");
+}
+
+TEST(Keys, CtrlLetterTypesItsControlCharacter) {
+  Headless h;
+  auto& f = h.app().Get<frmTest>();
+  f.KeyPreview = true;
+  f.Show();
+  f.Text1.SetFocus();
+  f.events.clear();
+  f.PressKey('C', forms::kCtrlMask);
+  EXPECT_EQ(f.events[0], "Form_KeyDown 67");
+  EXPECT_EQ(f.events[2], "Form_KeyPress 3");
+  EXPECT_EQ(f.Text1.Text(), "");
+}
+
+}  // namespace
+}  // namespace ks::testing

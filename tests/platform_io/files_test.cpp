@@ -1,0 +1,119 @@
+// Files found without regard to case, whole replacement through a temporary file, appends
+// on the disk before they return, and the per-user settings store.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "platform/io/clock.h"
+#include "platform/io/environment.h"
+#include "platform/io/files.h"
+#include "platform/io/settings_store.h"
+#include "tests/support/temp_dir.h"
+
+namespace ks::io {
+namespace {
+
+using ks::testing::TempDir;
+
+void Put(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
+
+std::string Get(const fs::path& p) {
+  std::string bytes;
+  EXPECT_TRUE(ReadFile(p, bytes).ok());
+  return bytes;
+}
+
+TEST(Files, NamesAreFoundWithoutRegardToCase) {
+  TempDir dir;
+  Put(dir / "Log.txt", "x");
+  EXPECT_EQ(FindNoCase(dir.path(), "log.txt"), dir / "Log.txt");
+  EXPECT_EQ(ResolveNoCase(dir.path(), "LOG.TXT"), dir / "Log.txt");
+  EXPECT_EQ(ResolveNoCase(dir.path(), "new.txt"), dir / "new.txt");
+  EXPECT_FALSE(FindNoCase(dir.path(), "log.tx").has_value());
+  EXPECT_FALSE(FindNoCase(dir / "missing", "log.txt").has_value());
+  std::filesystem::create_directories(dir / "BACKUP" / "Old");
+  EXPECT_EQ(ResolvePathNoCase(dir.path(), "backup/old"), dir / "BACKUP" / "Old");
+}
+
+TEST(Files, AtomicWriteReplacesWholeAndLeavesNoTemporaryFile) {
+  TempDir dir;
+  const auto file = dir / "log.txt";
+  Put(file, "old contents that are longer");
+  ASSERT_TRUE(WriteFileAtomic(file, "new\r\n").ok());
+  EXPECT_EQ(Get(file), "new\r\n");
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 1);
+}
+
+TEST(Files, AFailedWriteKeepsTheOldFileAndSaysWhy) {
+  TempDir dir;
+  const auto file = dir / "missing-folder" / "log.txt";
+  const auto result = WriteFileAtomic(file, "x");
+  EXPECT_FALSE(result.ok());
+  EXPECT_FALSE(result.error.empty());
+  std::filesystem::create_directories(dir / "log.txt");  // a folder where the file should be
+  EXPECT_FALSE(WriteFileAtomic(dir / "log.txt", "x").ok());
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "log.txt"));
+}
+
+TEST(Files, AppendAddsToTheEnd) {
+  TempDir dir;
+  const auto file = dir / "log.txt";
+  ASSERT_TRUE(AppendFileDurable(file, "one\r\n").ok());
+  ASSERT_TRUE(AppendFileDurable(file, "two\r\n").ok());
+  EXPECT_EQ(Get(file), "one\r\ntwo\r\n");
+  EXPECT_FALSE(AppendFileDurable(dir / "nope" / "x", "a").ok());
+}
+
+TEST(Files, CopyAndFolders) {
+  TempDir dir;
+  Put(dir / "a", "bytes\r\n\x80");
+  ASSERT_TRUE(CopyFileReplacing(dir / "a", dir / "b").ok());
+  EXPECT_EQ(Get(dir / "b"), "bytes\r\n\x80");
+  EXPECT_TRUE(MakeFolder(dir / "f").ok());
+  EXPECT_TRUE(MakeFolder(dir / "f").ok()) << "an existing folder is fine";
+  EXPECT_FALSE(MakeFolder(dir / "x" / "y").ok()) << "the parent must exist";
+  EXPECT_FALSE(ReadFile(dir / "f", *std::make_unique<std::string>()).ok());
+}
+
+TEST(SettingsStore, KeepsValuesByApplicationSectionAndKey) {
+  TempDir dir;
+  IniSettingsStore store(dir / "config");
+  EXPECT_EQ(store.GetSetting("Corvane_Software", "Settings", "UserCWSelection", "1"), "1");
+  store.SaveSetting("Corvane_Software", "Settings", "UserCWSelection", "3");
+  store.SaveSetting("Corvane_Software", "Settings", "UserAddressName", "Jane = Doe");
+  store.SaveSetting("Other", "Settings", "UserCWSelection", "9");
+  IniSettingsStore reopened(dir / "config");
+  EXPECT_EQ(reopened.GetSetting("Corvane_Software", "Settings", "UserCWSelection", "1"), "3");
+  EXPECT_EQ(reopened.GetSetting("Corvane_Software", "Settings", "UserAddressName", ""), "Jane = Doe");
+  EXPECT_EQ(reopened.GetSetting("Corvane_Software", "Other", "UserCWSelection", "d"), "d");
+}
+
+TEST(SettingsStore, DefaultFolderFollowsXdg) {
+  MapEnvironment env;
+  env.Set("HOME", "/home/op");
+  EXPECT_EQ(IniSettingsStore::DefaultFolder(env), "/home/op/.config/keystone");
+  env.Set("XDG_CONFIG_HOME", "/cfg");
+  EXPECT_EQ(IniSettingsStore::DefaultFolder(env), "/cfg/keystone");
+}
+
+TEST(Clock, VirtualTimeMovesOnlyWhenTold) {
+  VirtualClock clock;
+  clock.SetUtc({2026, 5, 9, 23, 59, 30});
+  clock.SetLocalOffsetMinutes(-240);
+  clock.Advance(45000);
+  EXPECT_EQ(clock.UtcNow(), (CivilTime{2026, 5, 10, 0, 0, 15, 0}));
+  EXPECT_EQ(clock.LocalNow(), (CivilTime{2026, 5, 9, 20, 0, 15, 0}));
+  EXPECT_EQ(clock.TickMs(), 45000);
+}
+
+TEST(Clock, CivilTimeRoundTrips) {
+  for (const CivilTime t : {CivilTime{2024, 2, 29, 12, 0, 0, 0}, CivilTime{1999, 12, 31, 23, 59, 59, 999},
+                            CivilTime{1970, 1, 1, 0, 0, 0, 0}}) {
+    EXPECT_EQ(FromEpochMs(ToEpochMs(t)), t);
+  }
+}
+
+}  // namespace
+}  // namespace ks::io
