@@ -1,0 +1,7 @@
+#include "reports/adif_export.h"
+
+namespace ks {
+
+void WriteADIFFile(forms::Application& /*app*/) {}
+
+}  // namespace ks
