@@ -2,6 +2,16 @@
 
 namespace ks {
 
-Outfrm::Outfrm(forms::Application& app) : forms::Form(app, "Outfrm") {}
+Outfrm::Outfrm(forms::Application& app) : MainWindow(app, "Outfrm", MainWindowKind::OutOfState) {
+  DesignOwnControls();
+}
+
+void Outfrm::DesignOwnControls() {}
+
+std::string Outfrm::StartingHint() const { return "Select a band and mode. Click Log \"Time On\" below!"; }
+
+void Outfrm::AddRecentContactColumns() {}
+
+void Outfrm::ShowOwnStation() {}
 
 }  // namespace ks

@@ -1,0 +1,161 @@
+#pragma once
+// What the twin main windows share: the load, the layout and screen fitting, the clocks and
+// operating time, the form-size commands, band and mode selection, the keyboard, the
+// log-file commands and the tool-window menus. Outfrm and Infrm derive from it and keep
+// what differs between them (hooks below) in their own classes.
+//
+// Where each area's members are defined:
+//   mainwin/main_window.cpp         construction and the wiring of the events of this file
+//   mainwin/main_window_load.cpp    the load and the question about the existing log
+//   mainwin/layout.cpp              the shared design and the fitting to the screen
+//   mainwin/form_size.cpp           form size, full-size layout, list heights, Appearance
+//   mainwin/clocks.cpp              clocks, Log "Time On" / "Time Off", operating time
+//   mainwin/band_mode.cpp           band and mode selection
+//   mainwin/key_dispatch.cpp        keyboard dispatch
+//   mainwin/file_commands.cpp       New, Archive, Restore, Exit and the close of the window
+//   mainwin/menu_commands.cpp       the menu items that open tool windows
+//   mainwin/entry_services.cpp      least forms of the contact-entry services (see there)
+//   spots/main_window_dx_area.cpp   the DX area: spot list, band map and its layout
+#include <string>
+
+#include "mainwin/main_window_controls.h"
+
+namespace ks {
+
+class MainWindow : public MainWindowControls {
+ public:
+  MainWindow(forms::Application& app, std::string name, MainWindowKind kind);
+
+  // ---- Load (main_window_load.cpp) ----
+  void Form_Load() override;
+
+  // ---- Form size and full-size layout (form_size.cpp) ----
+  void ApplyFormSize();
+  void ApplyFullSizeLayout();
+  // Stretches the multiplier lists down to Line3.
+  virtual void FitCountyListHeights();
+  void mnuFormSize_Click();
+  void mnuTaskbar_Click();
+  void Form_Activate() override;
+  // The mouse moved over the window's own background (not over a control).
+  void Form_MouseMove(int button, int shift, float x, float y);
+
+  // ---- Clocks and operating time (clocks.cpp) ----
+  void Timer2_Timer();
+  void cmdLogOn_Click();
+  void ShowOperatingTime();
+
+  // ---- Band and mode selection (band_mode.cpp) ----
+  void mnuBand160Ch_Click();
+  void mnuBand80Ch_Click();
+  void mnuBand40Ch_Click();
+  void mnuBand20Ch_Click();
+  void mnuBand15Ch_Click();
+  void mnuBand10Ch_Click();
+  void mnuBand6Ch_Click();
+  void mnu160_Click();
+  void mnuSSB_Click();
+  void mnuDigital_Click();
+  void mnuPSK_Click();
+  void BandFreqConversion(float& frequencyValue);
+  void ModeSelection(std::string& strMode);
+
+  // ---- Keyboard dispatch (key_dispatch.cpp) ----
+  void Form_KeyDown(int& KeyCode, int Shift) override;
+  void Form_KeyPress(int& KeyAscii) override;
+
+  // ---- Log-file commands and shut-down (file_commands.cpp) ----
+  void Form_QueryUnload(int& Cancel, forms::UnloadMode mode) override;
+  void Form_Unload(int& Cancel) override;
+
+  // ---- DX area (spots/main_window_dx_area.cpp) ----
+  void PacketResize();
+  void BandMapSpots(std::string& qDXSpotCall, std::string& qDXSpotFreq, std::string& qDXSpotRecord);
+  void DisplayBandMapLabels();
+
+  // ---- Contact entry and scoring: each window has its own ----
+  virtual void Mains() = 0;
+  virtual void ReloadLog() = 0;
+  virtual void UpdateQSORates() = 0;
+  virtual void ListRecentContacts() = 0;
+
+ protected:
+  // ---- Hooks: where the two windows differ in the load ----
+  // The message label's starting hint.
+  virtual std::string StartingHint() const = 0;
+  // The columns of the recent-contacts list (and, in the in-state window, the rover's
+  // column or the greyed "Cha&nge County").
+  virtual void AddRecentContactColumns() = 0;
+  // Steps of the load that only the in-state window has (check mark, section table).
+  virtual void LoadSectionTable() {}
+  // The own exchange and the own call in the bottom row.
+  virtual void ShowOwnStation() = 0;
+
+  // ---- Load steps (main_window_load.cpp) ----
+  void AskContinueLog();
+  void ShowStoredMode();
+  void ShowStoredBand();
+  void LoadCountyTableOrTell();
+  void StartRigPolling();
+
+  // ---- Layout (layout.cpp) ----
+  void DesignSharedControls();
+  // Fits the window and its controls from the 9600 x 7200 design to the screen.
+  void FitToScreen();
+  void AddSpotListColumns();
+  // Adds a list-view column whose width is the window's width / 9600 x the design width.
+  void AddScaledColumn(forms::ListView& list, const char* header, float design_width,
+                       forms::Alignment alignment = forms::Alignment::Left);
+
+  // ---- Clocks (clocks.cpp) ----
+  static std::string OperatingTimeText(float seconds);
+
+  // ---- Band and mode (band_mode.cpp) ----
+  void mnuBand2Ch_Click();
+  void Label24_Click();
+  void Label30_Click();
+  void RefreshAfterBandChange();
+
+  // ---- Log-file commands (file_commands.cpp) ----
+  void mnuNew_Click();
+  void mnuArchive_Click();
+  void mnuRestore_Click();
+  void mnuExit_Click();
+  // The window is finally discarded at the end of a close.
+  void Form_Terminate();
+
+  // ---- Menus that open tool windows (menu_commands.cpp) ----
+  void mnuWriteSumm_Click();
+  void mnuexportADIF_Click();
+  void mnuCW_Click();
+  void mnuVoice_Click();
+  void mnuRigInterface_Click();
+  void mnuDXSpotting_Click();
+  void mnuSpectrumMap_Click();
+  void mnuBlind_Click();
+  void mnuPrivileges_Click();
+  void mnuMap_Click();
+  void mnuGraph_Click();
+  void mnuCountyList_Click();
+  void mnuHelp_Click();
+
+  // ---- DX area (spots/main_window_dx_area.cpp) ----
+  void SetBandMapScale();
+  void RedrawBandMap();
+
+  // ---- Contact entry and scoring: the QSO-rate timer ----
+  void Timer1_Timer();
+
+  // Each area connects its own controls' events; called once by the constructor.
+  void WireLoadAndLayout();
+  void WireClocks();
+  void WireBandAndMode();
+  void WireKeyboard();
+  void WireFileCommands();
+  void WireMenuCommands();
+
+  // Set by a key pressed with Ctrl alone; the next character is then dropped.
+  int SkipNextKeyPress = 0;
+};
+
+}  // namespace ks
