@@ -78,6 +78,8 @@ class MainWindow : public MainWindowControls {
   virtual void ReloadLog() = 0;
   virtual void UpdateQSORates() = 0;
   virtual void ListRecentContacts() = 0;
+  // Empties the entry line (mainwin/clear_entry_fields.cpp).
+  void ClearEntryFields();
 
  protected:
   // ---- Hooks: where the two windows differ in the load ----
@@ -115,6 +117,9 @@ class MainWindow : public MainWindowControls {
   void Label24_Click();
   void Label30_Click();
   void RefreshAfterBandChange();
+  // The command of one band or mode item (index into kBandCodes / kModeCodes).
+  void RunBandCommand(int band_index);
+  void RunModeCommand(int mode_index);
 
   // ---- Log-file commands (file_commands.cpp) ----
   void mnuNew_Click();
@@ -153,6 +158,15 @@ class MainWindow : public MainWindowControls {
   void WireKeyboard();
   void WireFileCommands();
   void WireMenuCommands();
+
+  // ---- Keyboard dispatch (key_dispatch.cpp) ----
+  // Opens the tool window of a Ctrl hot key; false for a key that has none.
+  bool OpenHotKeyWindow(int KeyCode);
+  // Any key stops a repeating F1 message.
+  void StopRepeats();
+  // The function and arrow keys of the current mode.
+  void KeyByMode(int& KeyCode);
+  void SwitchKeyboardCW();
 
   // Set by a key pressed with Ctrl alone; the next character is then dropped.
   int SkipNextKeyPress = 0;
