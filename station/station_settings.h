@@ -37,6 +37,8 @@ struct StationSettings {
   std::string RigName;
   std::uint8_t TaskbarMode = 0;
   std::uint8_t ListPrevious = 0;
+
+  friend bool operator==(const StationSettings&, const StationSettings&) = default;
 };
 
 inline constexpr const char* kPrefFileName = "QSOpref.txt";
@@ -49,12 +51,21 @@ struct RunState {
   int InvalidCountyFlag = 0;   // set by every county check
 };
 
-// Writes the 25 values to QSOpref.txt in the working directory. Returns false (and leaves
-// the old file as it was) when the file cannot be written.
+// Writes the 25 values to QSOpref.txt in the working directory, one per line. Returns false
+// (and leaves the old file as it was) when the file cannot be written; nothing is shown.
 bool WritePrefFile(forms::Application& app);
 
 // Reads QSOpref.txt into StationSettings; false (with the values read so far kept) when the
 // file is missing or a value cannot be read.
 bool ReadPrefFile(forms::Application& app);
+
+// Compares UTCOffset with the offset the system clock gives (local time to UTC, in hours to
+// the hundredth) and, when they differ, offers the clock's offset in an input box. A number
+// typed there becomes UTCOffset and the settings are written; anything else keeps the offset.
+void CheckUTCOffset(forms::Application& app);
+
+// The settings files and the log cannot hold a double quote inside a text (it would end the
+// text on reading), so every box whose text is stored drops the key that types one.
+void DropQuoteKey(int& key_ascii);
 
 }  // namespace ks

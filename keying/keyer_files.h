@@ -1,0 +1,35 @@
+#pragma once
+// The keyer windows' settings files in the working directory, one value per line in the
+// settings line format:
+//   wave2.txt  the nine sound files of F1 to F9 and the push-to-talk serial port (texts),
+//              the push-to-talk line (0 RTS, 1 DTR, 2 parallel port), the F1 repeat
+//              seconds and the parallel-port address;
+//   cw.txt     the messages of F1 to F9, the keying serial port, the speed, the messages of
+//              F10 and F11 and the word-space adjustment (texts), CWKeying (a byte), the
+//              parallel-port address, the state of the "show CW text" box and the F1 repeat
+//              seconds.
+// Reading fills the windows' controls, loading each window hidden when it is not loaded.
+
+namespace ks::forms {
+class Application;
+class Form;
+}  // namespace ks::forms
+
+namespace ks {
+
+inline constexpr const char* kWaveFileName = "wave2.txt";
+inline constexpr const char* kCWFileName = "cw.txt";
+
+// Reads wave2.txt into PhoneFrm. False when the file is missing, ends early or holds a
+// repeat time the timer cannot take; the controls filled before that keep their new values.
+bool LoadWaveSettings(forms::Application& app);
+
+// Reads cw.txt into CWFrm and CWKeying. It stops quietly at the first value it cannot read
+// or use; the controls after it keep what they held.
+void LoadCWSettings(forms::Application& app);
+
+// Every text box of a keyer window goes into its settings file, so each drops a typed
+// double quote, which the file could not hold.
+void DropQuotesTypedIntoBoxes(forms::Form& window);
+
+}  // namespace ks
