@@ -1,6 +1,11 @@
 #pragma once
 // The log: held in memory as records 1 to QSOCount (slot 0 is never a record) and on disk in
 // log.txt in the working directory, one line per contact in the settings line format.
+//
+// The file is the operator's work of a whole weekend, so every write is checked: an append
+// is on the disk before it returns, a rewrite replaces the file only once the new one is
+// complete, and a write that fails is told to the operator with the file and the reason.
+// After such a failure the next write puts the whole log on the disk again.
 #include <string>
 #include <vector>
 
@@ -36,14 +41,20 @@ struct LogRecord {
 };
 
 inline constexpr const char* kLogFileName = "log.txt";
+inline constexpr const char* kBackupFolderName = "BACKUP";
 
 // app.State<LogStore>()
 struct LogStore {
-  // Records[0] is the empty slot 0; records are Records[1] .. Records[QSOCount].
+  // Records[0] is the empty slot 0; records are Records[1] .. Records[QSOCount]. There is no
+  // limit on the number of records.
   std::vector<LogRecord> Records = std::vector<LogRecord>(1);
   long QSOCount = 0;
   float TotalPoints = 0;
+  // QSOCount as found by the first load of the run that found records; 0 until then.
   float QSOCountAtLoad = 0;
+  // Set when a write of log.txt failed, so that memory holds changes the file lacks; the
+  // next append then writes the whole log instead of one line.
+  bool FileBehind = false;
 
   LogRecord& Record(long slot);  // grows the slots as needed
 };
@@ -55,19 +66,24 @@ struct InStateTallies {
   int MultWorkedFlags[9][101] = {};        // slot 1..8, index 1..100 used
 };
 
-// Resets the tallies and reloads the whole log from log.txt; a failure shows "Error opening
-// file." titled "File Error" and ends the program.
+// Resets the tallies and reloads the whole log from log.txt. Blank lines are passed over. A
+// missing file or a bad record shows "Error opening file." titled "File Error" and ends the
+// program, leaving the file as it is.
 void LoadLogFile(forms::Application& app);
-// Appends record QSOCount to log.txt; false (after telling the operator) when it failed.
+// Appends record QSOCount to log.txt, flushed to the disk; false (after telling the operator)
+// when it failed, with the file as it was.
 bool AppendLogRecord(forms::Application& app);
 // Writes records 1 to QSOCount to log.txt, replacing it whole; false (after telling the
 // operator) when it failed, with the old file kept.
 bool RewriteLogFile(forms::Application& app);
-// Removes record n (1 to QSOCount) from memory and file.
-void DeleteLogRecord(forms::Application& app, long n);
-// Asks for "YES"; on consent backs up, empties and reloads the log.
+// Removes record n (1 to QSOCount; other numbers do nothing) from memory and file; false
+// when the file could not be rewritten (the operator has been told).
+bool DeleteLogRecord(forms::Application& app, long n);
+// Asks for "YES"; on consent copies a non-empty log.txt to the BACKUP folder, then empties
+// and reloads the log. When the copy cannot be made the log is not erased.
 void StartNewLog(forms::Application& app);
-// Copies log.txt into the BACKUP folder when the log has changed in size since the first load.
+// Copies log.txt into the BACKUP folder when the log has changed in size since the first
+// load; silent when the copy cannot be made.
 void BackupLogFile(forms::Application& app);
 
 // One record as its line of log.txt (CR LF included).

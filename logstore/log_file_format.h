@@ -1,0 +1,27 @@
+#pragma once
+// The bytes of log.txt and the records they hold: one line per record, its 20 values in the
+// settings line format (19 texts between double quotes and the points as a bare number).
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "logstore/log_store.h"
+
+namespace ks {
+
+struct LogParseResult {
+  long count = 0;  // records read into slots 1 .. count
+  bool ok = true;
+};
+
+// Reads every record of `bytes` into records[1], records[2] ..., reusing the slots already
+// there and growing the vector as needed (slot 0 is left alone). Lines that hold only blanks
+// are passed over. A record that cannot be read (a points value that is not a number, a
+// file that ends inside a record) stops the reading with ok false.
+LogParseResult ParseLogText(std::string_view bytes, std::vector<LogRecord>& records);
+
+// Records 1 to `count` as the bytes of log.txt.
+std::string FormatLogText(const std::vector<LogRecord>& records, long count);
+
+}  // namespace ks

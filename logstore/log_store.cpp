@@ -1,0 +1,98 @@
+#include "logstore/log_store.h"
+
+#include <algorithm>
+
+#include "logstore/log_file_format.h"
+#include "logstore/log_write_errors.h"
+#include "platform/forms/application.h"
+#include "platform/io/files.h"
+#include "platform/vb/constants.h"
+#include "startup/user_folders.h"
+
+namespace ks {
+namespace {
+
+constexpr const char* kLoadErrorText = "Error opening file.";
+constexpr const char* kLoadErrorTitle = "File Error";
+
+void ResetTallies(forms::Application& app) {
+  LogStore& store = app.State<LogStore>();
+  store.QSOCount = 0;
+  store.TotalPoints = 0;
+  InStateTallies& tallies = app.State<InStateTallies>();
+  for (int i = 1; i <= 7; ++i) tallies.DXCountryCount[i] = 0;
+  tallies.MultWorkedCount = 0;
+  for (int slot = 1; slot <= 8; ++slot)
+    for (int index = 1; index <= 100; ++index) tallies.MultWorkedFlags[slot][index] = 0;
+}
+
+// The bytes of the last load, kept so that the next reload reuses the buffer.
+struct LogReadBuffer {
+  std::string bytes;
+};
+
+[[noreturn]] void FailLoad(forms::Application& app) {
+  app.MsgBox(kLoadErrorText, vb::vbOKOnly, kLoadErrorTitle);
+  app.End();
+}
+
+// Records the outcome of a write of the whole log or of one line.
+bool Settle(forms::Application& app, const io::FileResult& result, LogWriteKind kind) {
+  LogStore& store = app.State<LogStore>();
+  if (result) {
+    if (kind == LogWriteKind::Rewrite) store.FileBehind = false;
+    return true;
+  }
+  store.FileBehind = true;
+  ReportLogWriteFailure(app, kind, WorkingFile(app, kLogFileName), result.error);
+  return false;
+}
+
+}  // namespace
+
+LogRecord& LogStore::Record(long slot) {
+  const std::size_t index = static_cast<std::size_t>(std::max(slot, 0L));
+  if (index >= Records.size()) Records.resize(index + 1);
+  return Records[index];
+}
+
+void LoadLogFile(forms::Application& app) {
+  LogStore& store = app.State<LogStore>();
+  if (store.FileBehind) {
+    // Memory holds changes that the file never took; they go with this load.
+    ReportLogWriteFailure(app, LogWriteKind::Reload, WorkingFile(app, kLogFileName), "");
+    store.FileBehind = false;
+  }
+  ResetTallies(app);
+  std::string& bytes = app.State<LogReadBuffer>().bytes;
+  if (!io::ReadFile(WorkingFile(app, kLogFileName), bytes)) FailLoad(app);
+  const LogParseResult parsed = ParseLogText(bytes, store.Records);
+  if (!parsed.ok) FailLoad(app);
+  store.QSOCount = parsed.count;
+  store.Records.resize(static_cast<std::size_t>(parsed.count) + 1);
+  if (store.QSOCountAtLoad == 0) store.QSOCountAtLoad = static_cast<float>(store.QSOCount);
+}
+
+bool AppendLogRecord(forms::Application& app) {
+  LogStore& store = app.State<LogStore>();
+  // After a failed write the file lacks more than this one record: write it all.
+  if (store.FileBehind) return RewriteLogFile(app);
+  const std::string line = FormatLogLine(store.Record(store.QSOCount));
+  return Settle(app, io::AppendFileDurable(WorkingFile(app, kLogFileName), line), LogWriteKind::Append);
+}
+
+bool RewriteLogFile(forms::Application& app) {
+  const LogStore& store = app.State<LogStore>();
+  const std::string bytes = FormatLogText(store.Records, store.QSOCount);
+  return Settle(app, io::WriteFileAtomic(WorkingFile(app, kLogFileName), bytes), LogWriteKind::Rewrite);
+}
+
+bool DeleteLogRecord(forms::Application& app, long n) {
+  LogStore& store = app.State<LogStore>();
+  if (n < 1 || n > store.QSOCount || static_cast<std::size_t>(n) >= store.Records.size()) return true;
+  store.Records.erase(store.Records.begin() + n);
+  --store.QSOCount;
+  return RewriteLogFile(app);
+}
+
+}  // namespace ks

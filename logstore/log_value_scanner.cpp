@@ -1,0 +1,63 @@
+#include "logstore/log_value_scanner.h"
+
+namespace ks {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool IsSeparator(char c) { return c == ',' || IsLineEnd(c); }
+
+}  // namespace
+
+std::size_t LineValueScanner::ValueEnd(std::size_t from) const {
+  while (from < bytes_.size() && !IsSeparator(bytes_[from])) ++from;
+  return from;
+}
+
+// One comma or one line end; CR LF counts as one.
+void LineValueScanner::SkipSeparator() {
+  if (pos_ >= bytes_.size()) return;
+  const char c = bytes_[pos_++];
+  if (c == '\r' && pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
+}
+
+void LineValueScanner::SkipBlankLines() {
+  for (;;) {
+    std::size_t at = pos_;
+    while (at < bytes_.size() && IsBlank(bytes_[at])) ++at;
+    if (at >= bytes_.size()) {
+      pos_ = at;
+      return;
+    }
+    if (!IsLineEnd(bytes_[at])) return;
+    pos_ = at;
+    SkipSeparator();
+  }
+}
+
+bool LineValueScanner::Next(std::string_view& value) {
+  while (pos_ < bytes_.size() && IsBlank(bytes_[pos_])) ++pos_;
+  if (AtEnd()) return false;
+  if (bytes_[pos_] == '"') {
+    const std::size_t close = bytes_.find('"', pos_ + 1);
+    std::size_t stop = close;
+    if (close == std::string_view::npos) {
+      // Without a closing quote the value ends with its line, so that one broken text
+      // cannot swallow every line after it.
+      stop = pos_ + 1;
+      while (stop < bytes_.size() && !IsLineEnd(bytes_[stop])) ++stop;
+    }
+    value = bytes_.substr(pos_ + 1, stop - pos_ - 1);
+    pos_ = ValueEnd(close == std::string_view::npos ? stop : close + 1);
+  } else {
+    const std::size_t end = ValueEnd(pos_);
+    std::size_t last = end;
+    while (last > pos_ && bytes_[last - 1] == ' ') --last;
+    value = bytes_.substr(pos_, last - pos_);
+    pos_ = end;
+  }
+  SkipSeparator();
+  return true;
+}
+
+}  // namespace ks

@@ -1,0 +1,29 @@
+#pragma once
+// What the operator is told when log.txt or its backup copy cannot be written.
+#include <filesystem>
+#include <string>
+
+namespace ks::forms {
+class Application;
+}
+
+namespace ks {
+
+enum class LogWriteKind {
+  Append,   // one new contact could not be added
+  Rewrite,  // the whole log could not be written
+  Reload,   // the log is read again while memory held changes the file never took
+  Empty,    // a new log could not be started: the old one could not be emptied
+  Backup,   // a new log could not be started: the old one could not be copied first
+};
+
+inline constexpr const char* kLogWriteErrorTitle = "Log File Error";
+
+// The message for a failed write of `path` for `reason` (the system's description).
+std::string LogWriteFailureText(LogWriteKind kind, const std::filesystem::path& path, const std::string& reason);
+
+// Shows that message in a message box titled kLogWriteErrorTitle.
+void ReportLogWriteFailure(forms::Application& app, LogWriteKind kind, const std::filesystem::path& path,
+                           const std::string& reason);
+
+}  // namespace ks
