@@ -18,6 +18,8 @@ struct KeyingState {
   int PhoneRepeat = 0;
   // Non-zero while a WinKeyer is open.
   int WinKeyVersion = 0;
+  // The last status the WinKeyer library returned (greater than 0 while it still sends).
+  int WinKeyStatus = 0;
   // What the CW message macros stand for: the call being entered, the next sent serial, the
   // sent report and the own county.
   std::string MacroCall;

@@ -10,6 +10,15 @@ class CWFrm : public forms::Form {
  public:
   explicit CWFrm(forms::Application& app);
 
+  // ---- What the main window's keys start (windows/CWFrm_keys.cpp) ----
+  // Empties CWBuffer and sends the message of a function key (124 is the F10 message).
+  void FKeyCW(int& KeyCode);
+  // Sends what CWBuffer holds.
+  void LoopThroughCWBuffer();
+  // One word per minute more or less in the speed box Text11.
+  void UpDown1_UpClick();
+  void UpDown1_DownClick();
+
   // The messages of F1 to F9, F10 and F11.
   forms::TextBox Text1{*this, "Text1"};
   forms::TextBox Text2{*this, "Text2"};

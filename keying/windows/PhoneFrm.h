@@ -10,6 +10,9 @@ class PhoneFrm : public forms::Form {
  public:
   explicit PhoneFrm(forms::Application& app);
 
+  // Plays the voice message of F1 to F9 (windows/PhoneFrm_keys.cpp).
+  void FKeyPhone(int& KeyCode);
+
   // The sound files of F1 to F9.
   forms::TextBox Text1{*this, "Text1"};
   forms::TextBox Text2{*this, "Text2"};
