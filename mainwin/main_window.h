@@ -16,6 +16,7 @@
 //   mainwin/menu_commands.cpp       the menu items that open tool windows
 //   mainwin/entry_services.cpp      least forms of the contact-entry services (see there)
 //   spots/main_window_dx_area.cpp   the DX area: spot list, band map and its layout
+#include <array>
 #include <string>
 
 #include "mainwin/main_window_controls.h"
@@ -102,6 +103,8 @@ class MainWindow : public MainWindowControls {
 
   // ---- Layout (layout.cpp) ----
   void DesignSharedControls();
+  // The score block's captions and value labels, one row every `pitch` twips.
+  void DesignScoreBlock(const std::array<const char*, 7>& captions, float first_top, float pitch);
   // Fits the window and its controls from the 9600 x 7200 design to the screen.
   void FitToScreen();
   void AddSpotListColumns();

@@ -1,0 +1,28 @@
+// The in-state window's section grid: call-area headings and one small label per section.
+#include "mainwin/main_window_design.h"
+#include "mainwin/section_table.h"
+#include "mainwin/windows/Infrm.h"
+
+namespace ks {
+
+void Infrm::DesignSectionGrid() {
+  SetCaptionAt(Label15, "States and Provinces Worked All Bands:", 6600, 2295, 2880, 225);
+  SetDesignFont(Label15, kLabelFontSize, true);
+  forms::Label* headings[] = {&lblSecOne, &lblSecTwo, &lblSecThre, &lblSecFour, &lblSecFive, &Label14,
+                              &lblSecSix, &lblSecEight, &lblSecNine, &lblSecZero, &lblSecCA};
+  int h = 0;
+  for (const SectionHeading& heading : SectionHeadings()) {
+    forms::Label& label = *headings[h++];
+    SetCaptionAt(label, heading.caption, heading.left, heading.top, heading.width, heading.height);
+    SetDesignFont(label, kLabelFontSize, true);
+  }
+  int i = 1;
+  for (const SectionRow& row : SectionRows()) {
+    forms::Label& label = Label10.Design(i++);
+    SetCaptionAt(label, "WWW", row.left, row.top, row.width, row.height);
+    label.SetFont(forms::Font{"MS Serif", 6.0f, false});
+    label.SetForeColor(forms::colors::kBlack);
+  }
+}
+
+}  // namespace ks
