@@ -1,22 +1,164 @@
 // The File menu's log commands (New, Archive, Restore, Exit) and the close of the window.
+// Archives and automatic backups are ".log" files in the data folder's BACKUP folder, with
+// the content and line format of log.txt.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "keying/keying_state.h"
+#include "keying/windows/BlindFrm.h"
+#include "keying/windows/CWFrm.h"
+#include "keying/windows/PhoneFrm.h"
+#include "keying/windows/frmWinKey.h"
+#include "logstore/log_file_format.h"
+#include "logstore/log_store.h"
 #include "mainwin/main_window.h"
+#include "mainwin/windows/Form1.h"
+#include "platform/forms/application.h"
+#include "platform/io/clock.h"
+#include "platform/io/files.h"
+#include "platform/vb/constants.h"
+#include "platform/vb/format.h"
+#include "rig/windows/RigControlfrm.h"
+#include "spots/windows/PacketSpotfrm.h"
+#include "spots/windows/SpectrumMap.h"
+#include "startup/user_folders.h"
+#include "station/station_settings.h"
 
 namespace ks {
+namespace {
 
-void MainWindow::WireFileCommands() {}
+constexpr const char* kLogFilter = "Log Files (*.log) | *.log";
+constexpr const char* kArchiveInfoText =
+    "This function is used to create a permanent copy of your currently open log file.  To open your log "
+    "file at a later date, click File > Restore from Archive or Backup.";
+constexpr const char* kRestoreInfoText =
+    "This action will open an archived log or backup file and creates a working file called log.txt.  If you "
+    "make any changes to your archived data that you would like to permanently save, before you click File > "
+    "New to start a new contest, be sure to click File > Archive to save your changes.";
+constexpr const char* kRestoreQuestion =
+    "Are you sure that you want to open an archived log?  This action will clear and replace existing QSO data.";
 
-void MainWindow::mnuNew_Click() {}
-void MainWindow::mnuArchive_Click() {}
-void MainWindow::mnuRestore_Click() {}
-void MainWindow::mnuExit_Click() {}
+fs::path BackupFolder(forms::Application& app) { return app.State<Folders>().DataFolder / kBackupFolderName; }
 
-void MainWindow::Form_QueryUnload(int& Cancel, forms::UnloadMode mode) {
-  (void)Cancel;
-  (void)mode;
+// The call part of the own call followed directly by today's local date, as 2013-10-12.
+std::string ArchiveFileName(forms::Application& app) {
+  const io::CivilTime today = app.Clock().LocalNow();
+  return MakeCallFileStem(app.State<StationSettings>().OwnCall) +
+         vb::Format(vb::DateTime{today.year, today.month, today.day, 0, 0, 0}, "yyyy-mm-dd") + ".log";
 }
 
-void MainWindow::Form_Unload(int& Cancel) { (void)Cancel; }
+// Stores the running operating time when the operator is logged on.
+void StoreOperatingTime(forms::Application& app) {
+  RunState& run = app.State<RunState>();
+  if (!run.LoggedOn) return;
+  app.State<StationSettings>().TimeOnTotal = run.TimeOnCurrent;
+  WritePrefFile(app);
+  run.LoggedOn = false;
+}
 
-void MainWindow::Form_Terminate() {}
+// The file chosen for a restore, read whole; the reason when it cannot be read or holds no log.
+io::FileResult ReadRestorableLog(const fs::path& path, std::string& bytes) {
+  if (io::FileResult read = io::ReadFile(path, bytes); !read) return read;
+  std::vector<LogRecord> records(1);
+  if (!ParseLogText(bytes, records).ok) {
+    return io::FileResult::Failure(path.filename().string() + " is not a log file: a record in it cannot be read.");
+  }
+  return {};
+}
+
+template <typename F>
+void UnloadIfLoaded(forms::Application& app) {
+  if (F* window = app.IfLoaded<F>()) window->Unload();
+}
+
+}  // namespace
+
+void MainWindow::WireFileCommands() {
+  mnuNew.Click = [this] { mnuNew_Click(); };
+  mnuArchive.Click = [this] { mnuArchive_Click(); };
+  mnuRestore.Click = [this] { mnuRestore_Click(); };
+  mnuExit.Click = [this] { mnuExit_Click(); };
+}
+
+// Whatever the answer to the confirmation, the log is re-read and the settings stored.
+void MainWindow::mnuNew_Click() {
+  StartNewLog(App());
+  ReloadLog();
+  ShowOperatingTime();
+  UpdateQSORates();
+  WritePrefFile(App());
+}
+
+void MainWindow::mnuArchive_Click() {
+  forms::Application& app = App();
+  app.MsgBox(kArchiveInfoText, vb::vbOKOnly, "Archive Information");
+  const fs::path folder = BackupFolder(app);
+  cdbFile.InitDir = folder.string();
+  cdbFile.FileName = (folder / ArchiveFileName(app)).string();
+  cdbFile.Filter = kLogFilter;
+  cdbFile.Flags = forms::CommonDialog::kOverwritePrompt;
+  if (!cdbFile.ShowSave()) return;
+  const io::FileResult copied = io::CopyFileReplacing(WorkingFile(app, kLogFileName), cdbFile.FileName);
+  if (!copied) app.MsgBox(copied.error, vb::vbOKOnly, "Error Archiving Log");
+}
+
+// A file that does not read as a log is refused before it replaces log.txt, so that the
+// working log stays loadable.
+void MainWindow::mnuRestore_Click() {
+  forms::Application& app = App();
+  app.MsgBox(kRestoreInfoText, vb::vbOKOnly, "Opening Archived Data Information");
+  if (app.State<LogStore>().QSOCount > 0 &&
+      app.MsgBox(kRestoreQuestion, vb::vbYesNo, "Are your sure?") != vb::vbYes) {
+    return;
+  }
+  cdbFile.FileName.clear();
+  cdbFile.InitDir = BackupFolder(app).string();
+  cdbFile.Filter = kLogFilter;
+  if (!cdbFile.ShowOpen()) return;
+  std::string bytes;
+  io::FileResult restored = ReadRestorableLog(cdbFile.FileName, bytes);
+  if (restored) restored = io::WriteFileAtomic(WorkingFile(app, kLogFileName), bytes);
+  if (!restored) {
+    app.MsgBox(restored.error, vb::vbOKOnly, "Error Restoring Log");
+    return;
+  }
+  ReloadLog();
+}
+
+// Ends at once: no tool window is unloaded and no backup is made.
+void MainWindow::mnuExit_Click() {
+  StoreOperatingTime(App());
+  App().End();
+}
+
+// A close is refused while Morse is being sent; the emptied buffer lets the sender stop.
+void MainWindow::Form_QueryUnload(int& Cancel, forms::UnloadMode /*mode*/) {
+  KeyingState& keying = App().State<KeyingState>();
+  keying.CWBuffer.clear();
+  if (keying.CWSending == 1) Cancel = 1;
+}
+
+// Each tool window's own unload closes its device or connection.
+void MainWindow::Form_Unload(int& /*Cancel*/) {
+  forms::Application& app = App();
+  UnloadIfLoaded<PhoneFrm>(app);
+  UnloadIfLoaded<CWFrm>(app);
+  UnloadIfLoaded<BlindFrm>(app);
+  UnloadIfLoaded<PacketSpotfrm>(app);
+  UnloadIfLoaded<SpectrumMap>(app);
+  UnloadIfLoaded<RigControlfrm>(app);
+  UnloadIfLoaded<Form1>(app);
+  UnloadIfLoaded<frmWinKey>(app);
+  BackupLogFile(app);
+  Form_Terminate();
+}
+
+// The last step of a close, as the window is discarded: the operating time is stored and
+// the program ends.
+void MainWindow::Form_Terminate() {
+  StoreOperatingTime(App());
+  App().End();
+}
 
 }  // namespace ks
