@@ -1,0 +1,39 @@
+#include "station/windows/county_windows_common.h"
+
+#include "logstore/county_table.h"
+#include "platform/forms/application.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+#include "station/station_settings.h"
+
+namespace ks {
+
+void FitByNewWidth(forms::Form& form, FitRule::FontRatio control_font) {
+  const float design_font = form.FontSize();
+  FitRule rule;
+  rule.control_font = control_font;
+  FitFormToScreen(form, rule);
+  form.SetFontSize(design_font * form.Width() / kDesignScreenWidth);
+}
+
+void DesignInvalidMarker(forms::Label& marker) {
+  marker.SetCaption("   Invalid!");
+  marker.SetForeColor(forms::colors::kWhite);
+  marker.SetBackColor(forms::Rgb(128, 0, 0));
+  marker.SetVisible(false);
+}
+
+void SelectToEnd(forms::TextBox& box) { box.SetSelLength(static_cast<int>(box.Text().size())); }
+
+void CheckCountyBox(forms::TextBox& box, forms::Label& marker) {
+  forms::Application& app = box.ParentForm().App();
+  marker.SetVisible(false);
+  int& invalid = app.State<RunState>().InvalidCountyFlag;
+  invalid = IsCountyName(app.State<CountyTable>(), box.Text()) ? 0 : 1;
+  if (invalid == 0) return;
+  app.Beep();
+  marker.SetVisible(true);
+  box.SetFocus();
+}
+
+}  // namespace ks
