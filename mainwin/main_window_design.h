@@ -2,6 +2,7 @@
 // Small helpers and constants of the main windows' design.
 #include <string>
 
+#include "mainwin/message_colors.h"
 #include "platform/forms/controls.h"
 
 namespace ks {
@@ -10,9 +11,6 @@ inline constexpr float kLabelFontSize = 8.25f;
 inline constexpr float kHeadingFontSize = 9.75f;
 inline constexpr float kValueFontSize = 9.75f;
 inline constexpr float kEntryFontSize = 9.75f;
-
-// The message label's normal background (teal).
-inline constexpr forms::Color kDialogNormalColor = forms::Rgb(0, 192, 192);
 
 inline void SetDesignFont(forms::Control& c, float size, bool bold) {
   c.SetFont(forms::Font{"Arial", size, bold});
