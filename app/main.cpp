@@ -1,0 +1,35 @@
+// Keystone: builds the program on the Qt view and starts it with the start-up window.
+//
+// The working folder is the current directory at start. Files the program ships with are
+// looked up there first, then in the data folder this executable was built from
+// (KEYSTONE_DATA_DIR).
+//
+// KEYSTONE_TRACE_FORMS=<file>: when set, the name of each window shown and the kind and
+// title of each message or input box are appended to <file>, one a line. It changes
+// nothing else; the process tests use it to see how far the start-up came.
+#include <memory>
+
+#include <QApplication>
+
+#include "platform/io/clock.h"
+#include "platform/io/environment.h"
+#include "platform/io/settings_store.h"
+#include "platform/qt/runtime.h"
+#include "platform/qt/view.h"
+#include "startup/windows/frmSplash.h"
+#include "startup/windows/supplied_files.h"
+
+int main(int argc, char** argv) {
+  QApplication qt_app(argc, argv);
+  QApplication::setApplicationName("Keystone");
+  QApplication::setStyle("Fusion");
+
+  auto environment = std::make_unique<ks::io::SystemEnvironment>();
+  auto settings = std::make_unique<ks::io::IniSettingsStore>(ks::io::IniSettingsStore::DefaultFolder(*environment));
+  const std::string trace = environment->GetOrEmpty("KEYSTONE_TRACE_FORMS");
+  ks::qt::QtRuntime runtime(std::make_unique<ks::io::SystemClock>(), std::move(environment), std::move(settings));
+  runtime.view().SetTraceFile(trace);
+  ks::forms::Application& app = runtime.app();
+  app.State<ks::SuppliedFiles>().Folder = KEYSTONE_DATA_DIR;
+  return runtime.Run([&app] { app.Get<ks::frmSplash>(); });
+}

@@ -1,0 +1,211 @@
+#include "platform/qt/form_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QWindowStateChangeEvent>
+
+#include "platform/qt/appearance.h"
+#include "platform/qt/cp1252.h"
+
+namespace ks::qt {
+namespace {
+
+std::vector<forms::Menu*> ChildMenus(const forms::Form& form, const forms::Menu* parent) {
+  std::vector<forms::Menu*> items;
+  for (forms::Control* c : form.Controls())
+    if (c->Kind() == forms::ControlKind::Menu && static_cast<forms::Menu*>(c)->ParentMenu() == parent)
+      items.push_back(static_cast<forms::Menu*>(c));
+  return items;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(forms::Form& form, WindowEvents& events)
+    : QMainWindow(nullptr), form_(form), events_(&events), canvas_(new QWidget(this)) {
+  setCentralWidget(canvas_);
+  canvas_->setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  SyncCaption();
+  SyncFont();
+  SyncColors();
+}
+
+bool FormWindow::Frameless() const { return form_.Caption().empty() && !form_.ControlBox; }
+
+void FormWindow::SyncFlags(bool modal) {
+  if (isVisible()) return;
+  Qt::WindowFlags flags = Qt::Window;
+  if (Frameless()) {
+    flags |= Qt::FramelessWindowHint;
+  } else if (!form_.ControlBox) {
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  }
+  if (!form_.ShowInTaskbar) flags |= Qt::Tool;
+  setWindowFlags(flags);
+  setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+}
+
+int FormWindow::MenuBarHeight() {
+  QMenuBar* bar = qobject_cast<QMenuBar*>(menuWidget());
+  return bar != nullptr && !bar->isHidden() ? bar->sizeHint().height() : 0;
+}
+
+void FormWindow::SyncGeometry() {
+  const bool frameless = Frameless();
+  const int width = Px(frameless ? form_.Width() : form_.ScaleWidth());
+  const int height = Px(frameless ? form_.Height() : form_.ScaleHeight()) + MenuBarHeight();
+  syncing_ = true;
+  if (form_.Resizable) {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(width, height);
+  } else {
+    setFixedSize(width, height);
+  }
+  move(Px(form_.Left()), Px(form_.Top()));
+  syncing_ = false;
+}
+
+void FormWindow::SyncCaption() { setWindowTitle(FromCp1252(form_.Caption())); }
+
+void FormWindow::SyncFont() { canvas_->setFont(QFontOf(form_.GetFont(), *canvas_)); }
+
+void FormWindow::SyncColors() {
+  ApplyColors(*canvas_, forms::colors::kWindowText, form_.BackColor(), true);
+}
+
+void FormWindow::SyncWindowState() {
+  if (!isVisible()) return;
+  syncing_ = true;
+  switch (form_.GetWindowState()) {
+    case forms::WindowState::Minimized: showMinimized(); break;
+    case forms::WindowState::Maximized:
+      setMinimumSize(0, 0);
+      setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+      showMaximized();
+      break;
+    case forms::WindowState::Normal:
+      showNormal();
+      SyncGeometry();
+      break;
+  }
+  syncing_ = false;
+}
+
+void FormWindow::SyncAction(const forms::Menu& menu, QAction& action) {
+  action.setText(FromCp1252(menu.Caption()));
+  action.setVisible(menu.Visible());
+  action.setEnabled(menu.Enabled());
+  if (action.menu() == nullptr) {
+    action.setCheckable(menu.Checked());
+    action.setChecked(menu.Checked());
+  }
+  action.setShortcut(QKeySequence(QString::fromStdString(menu.Shortcut())));
+}
+
+QAction* FormWindow::AddMenuItem(QWidget* container, forms::Menu& menu) {
+  auto* bar = qobject_cast<QMenuBar*>(container);
+  auto* parent_menu = qobject_cast<QMenu*>(container);
+  const std::vector<forms::Menu*> children = ChildMenus(form_, &menu);
+  QAction* action = nullptr;
+  if (!children.empty()) {
+    auto* sub = new QMenu(container);
+    action = sub->menuAction();
+    if (bar != nullptr) bar->addMenu(sub); else parent_menu->addMenu(sub);
+    // Opening a menu is its Click, as the toolkit raises it.
+    connect(sub, &QMenu::aboutToShow, this, [this, m = &menu] {
+      if (events_ != nullptr && actions_.count(m) != 0) events_->MenuChosenBy(form_, *m);
+    });
+    for (forms::Menu* child : children) AddMenuItem(sub, *child);
+  } else {
+    action = new QAction(container);
+    if (menu.IsSeparator()) action->setSeparator(true);
+    container->addAction(action);
+    connect(action, &QAction::triggered, this, [this, m = &menu] {
+      if (events_ != nullptr && actions_.count(m) != 0) events_->MenuChosenBy(form_, *m);
+    });
+  }
+  actions_[&menu] = action;
+  SyncAction(menu, *action);
+  return action;
+}
+
+void FormWindow::RebuildMenus() {
+  const std::vector<forms::Menu*> top = ChildMenus(form_, nullptr);
+  actions_.clear();
+  if (top.empty()) {
+    if (QWidget* old = menuWidget()) old->hide();
+    return;
+  }
+  auto* bar = new QMenuBar(this);
+  setMenuBar(bar);  // the old bar goes
+  for (forms::Menu* m : top) AddMenuItem(bar, *m);
+  bar->setVisible(form_.HasMenuBar());
+  if (isVisible()) SyncGeometry();
+}
+
+bool FormWindow::SyncMenu(const forms::Menu& menu) {
+  QAction* action = ActionOf(menu);
+  if (action == nullptr) return false;
+  SyncAction(menu, *action);
+  if (menu.ParentMenu() == nullptr) {
+    if (QWidget* bar = menuWidget()) {
+      const bool shown = form_.HasMenuBar();
+      if (bar->isHidden() == shown) {
+        bar->setVisible(shown);
+        if (isVisible()) SyncGeometry();
+      }
+    }
+  }
+  return true;
+}
+
+void FormWindow::ForgetMenu(const forms::Control* menu) { actions_.erase(menu); }
+
+QAction* FormWindow::ActionOf(const forms::Menu& menu) const {
+  auto it = actions_.find(&menu);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+void FormWindow::Detach() {
+  events_ = nullptr;
+  actions_.clear();
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  if (events_ == nullptr || events_->CloseBy(form_)) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (!syncing_ && events_ != nullptr && isVisible() && event->spontaneous()) events_->MovedBy(form_, pos());
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!syncing_ && events_ != nullptr && isVisible() && event->spontaneous() && form_.Resizable)
+    events_->ResizedBy(form_, canvas_->size());
+}
+
+void FormWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange || syncing_ || events_ == nullptr || !event->spontaneous()) return;
+  const Qt::WindowStates state = windowState();
+  events_->StateChangedBy(form_, state & Qt::WindowMinimized   ? forms::WindowState::Minimized
+                                 : state & Qt::WindowMaximized ? forms::WindowState::Maximized
+                                                               : forms::WindowState::Normal);
+}
+
+bool FormWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && events_ != nullptr) events_->ActivatedBy(form_);
+  return QMainWindow::event(event);
+}
+
+}  // namespace ks::qt

@@ -1,0 +1,183 @@
+#include "platform/qt/input_filter.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QWidget>
+
+#include "platform/forms/controls.h"
+#include "platform/qt/appearance.h"
+#include "platform/qt/control_widgets.h"
+#include "platform/qt/cp1252.h"
+#include "platform/qt/event_loop.h"
+#include "platform/qt/keys.h"
+#include "platform/vb/constants.h"
+
+namespace ks::qt {
+namespace {
+
+using forms::ControlKind;
+
+int ButtonOf(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::RightButton: return forms::kRightButton;
+    case Qt::MiddleButton: return forms::kMiddleButton;
+    default: return forms::kLeftButton;
+  }
+}
+
+int ShiftOf(Qt::KeyboardModifiers mods) {
+  int shift = 0;
+  if (mods & Qt::ShiftModifier) shift |= forms::kShiftMask;
+  if (mods & Qt::ControlModifier) shift |= forms::kCtrlMask;
+  if (mods & Qt::AltModifier) shift |= forms::kAltMask;
+  return shift;
+}
+
+bool IsEditableCombo(const forms::Control& c) {
+  return c.Kind() == ControlKind::ComboBox && static_cast<const forms::ComboBox&>(c).Style != 2;
+}
+
+// Kinds whose clicks are the operator's press and release on them as a whole.
+bool IsPlainClickKind(ControlKind kind) {
+  return kind == ControlKind::Label || kind == ControlKind::Image || kind == ControlKind::Frame ||
+         kind == ControlKind::PictureBox;
+}
+
+// One line of the clipboard, in the model's bytes.
+std::string ClipboardLine() {
+  QString text = QGuiApplication::clipboard()->text();
+  const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+  if (end >= 0) text.truncate(end);
+  return ToCp1252(text);
+}
+
+}  // namespace
+
+void InputFilter::Run(const std::function<void()>& action) {
+  router_.Loop().RunFromQt([&] { router_.Loop().Dispatch(action); });
+}
+
+bool InputFilter::PassAsOperator(QObject* watched) {
+  QPointer<QWidget> widget = router_.MainWidgetOf(watched);
+  if (widget.isNull()) return false;
+  widget->setProperty(kOperatorInputProperty, true);
+  QTimer::singleShot(0, widget, [widget] {
+    if (!widget.isNull()) widget->setProperty(kOperatorInputProperty, false);
+  });
+  return false;
+}
+
+bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
+  if (!enabled) return false;
+  switch (event->type()) {
+    case QEvent::KeyPress: return KeyPress(watched, static_cast<QKeyEvent&>(*event));
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: return Mouse(watched, static_cast<QMouseEvent&>(*event));
+    case QEvent::FocusIn: FocusIn(watched, static_cast<QFocusEvent&>(*event)); return false;
+    default: return false;
+  }
+}
+
+bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
+  forms::Form* form = router_.FormOf(watched);
+  if (form == nullptr) return false;
+  const Keystroke k = KeystrokeOf(key);
+  if (k.key_code == 0 && k.key_ascii == 0) return false;
+  forms::Control* control = router_.ControlOf(watched);
+  Run([&] { form->TypeKey(k.key_code, k.key_ascii, k.shift); });
+  // The handlers may have closed the window or removed the control meanwhile.
+  if (control == nullptr || router_.ControlOf(watched) != control) return true;
+  QWidget* widget = router_.MainWidgetOf(watched);
+  if (control->Kind() == ControlKind::TextBox)
+    return AfterTextKey(static_cast<forms::TextBox&>(*control), watched, k.key_code, k.shift);
+  bool moved = false;
+  Run([&] { moved = NavigateByKey(*control, *widget, k.key_code); });
+  if (moved) return true;
+  // An editable combo box edits its own text, and tells the model (see the report).
+  if (IsEditableCombo(*control) && (k.key_ascii >= 32 || k.key_ascii == 8 || k.key_code == vb::vbKeyDelete ||
+                                    IsNavigationKey(k.key_code)))
+    return PassAsOperator(watched);
+  return true;
+}
+
+// What the edit control itself does with the keys that type no character: the caret keys
+// move the caret, Delete deletes, and the clipboard keys copy, cut and paste.
+bool InputFilter::AfterTextKey(forms::TextBox& box, QObject* watched, int key_code, int shift) {
+  const bool ctrl = (shift & forms::kCtrlMask) != 0;
+  const bool with_shift = (shift & forms::kShiftMask) != 0;
+  if (IsNavigationKey(key_code)) return PassAsOperator(watched);
+  const bool copy = ctrl && (key_code == 'C' || key_code == vb::vbKeyInsert);
+  const bool cut = (ctrl && key_code == 'X') || (with_shift && key_code == vb::vbKeyDelete);
+  const bool paste = (ctrl && key_code == 'V') || (with_shift && key_code == vb::vbKeyInsert);
+  if (copy || cut) {
+    if (box.SelLength() > 0) QGuiApplication::clipboard()->setText(FromCp1252(box.SelText()));
+    if (copy || box.Locked) return true;
+    Run([&] { box.SetSelText(""); });
+    return true;
+  }
+  if (paste && !box.Locked) {
+    std::string text = ClipboardLine();
+    if (box.MaxLength > 0) {
+      const std::size_t room = static_cast<std::size_t>(
+          std::max(0, box.MaxLength - static_cast<int>(box.Text().size()) + box.SelLength()));
+      if (text.size() > room) text.resize(room);
+    }
+    Run([&] { box.SetSelText(text); });
+    return true;
+  }
+  if (key_code == vb::vbKeyDelete && !box.Locked) {
+    Run([&] {
+      if (box.SelLength() == 0 && box.SelStart() < static_cast<int>(box.Text().size())) box.SetSelLength(1);
+      if (box.SelLength() > 0) box.SetSelText("");
+    });
+  }
+  return true;
+}
+
+bool InputFilter::Mouse(QObject* watched, QMouseEvent& mouse) {
+  forms::Control* control = router_.ControlOf(watched);
+  if (control == nullptr || router_.FormOf(watched) == nullptr) return false;
+  const ControlKind kind = control->Kind();
+  const int button = ButtonOf(mouse.button());
+  const int shift = ShiftOf(mouse.modifiers());
+  const float x = Twips(mouse.position().toPoint().x());
+  const float y = Twips(mouse.position().toPoint().y());
+  const QEvent::Type type = mouse.type();
+  if (kind == ControlKind::TextBox) {
+    if (type == QEvent::MouseButtonPress) Run([&] { control->MouseDownBy(button, shift, x, y); });
+    if (router_.ControlOf(watched) != control) return true;
+    if (type == QEvent::MouseButtonRelease) {
+      PassAsOperator(watched);
+      Run([&] { control->MouseUpBy(button, shift, x, y); });
+    }
+    return PassAsOperator(watched);
+  }
+  if (IsPlainClickKind(kind)) {
+    if (type == QEvent::MouseButtonRelease && QRect(QPoint(), static_cast<QWidget*>(watched)->size()).contains(mouse.position().toPoint()))
+      Run([&] { control->ClickBy(button, x, y); });
+    if (type == QEvent::MouseButtonDblClick) Run([&] { control->DoubleClickBy(x, y); });
+    return true;
+  }
+  return false;
+}
+
+// A control that the operator clicks takes the focus in the model too (its LostFocus and
+// GotFocus run); where the model keeps it elsewhere, Qt's focus goes back there.
+void InputFilter::FocusIn(QObject* watched, QFocusEvent& focus) {
+  if (focus.reason() != Qt::MouseFocusReason && focus.reason() != Qt::ShortcutFocusReason) return;
+  forms::Form* form = router_.FormOf(watched);
+  forms::Control* control = router_.ControlOf(watched);
+  if (form == nullptr || control == nullptr || control == form->ActiveControl()) return;
+  Run([&] { control->SetFocus(); });
+  if (router_.FormOf(watched) == form && form->IsLoaded()) router_.ShowFocus(*form);
+}
+
+}  // namespace ks::qt

@@ -1,0 +1,55 @@
+#pragma once
+// The operator's keys, clicks and focus changes on the controls' widgets, carried into the
+// model: a key typed into a text box goes through the window's TypeKey, so the handlers
+// decide what the box holds; the widget then shows the model's text.
+#include <QObject>
+
+#include "platform/forms/control.h"
+#include "platform/forms/form.h"
+
+class QFocusEvent;
+class QKeyEvent;
+class QMouseEvent;
+class QWidget;
+
+namespace ks::qt {
+
+class QtEventLoop;
+
+// Set on a widget while it handles the operator's own mouse or caret keys, so that the
+// caret it moves is told to the model (and its own changes are not).
+inline constexpr const char* kOperatorInputProperty = "ks_operator_input";
+
+class InputRouter {
+ public:
+  virtual ~InputRouter() = default;
+  // The window of a watched object; null once the window has gone.
+  virtual forms::Form* FormOf(QObject* object) = 0;
+  // The control of a watched object; null for the window itself.
+  virtual forms::Control* ControlOf(QObject* object) = 0;
+  // The main widget of the control that a watched object belongs to.
+  virtual QWidget* MainWidgetOf(QObject* object) = 0;
+  // Puts Qt's focus where the model has it.
+  virtual void ShowFocus(forms::Form& form) = 0;
+  virtual QtEventLoop& Loop() = 0;
+};
+
+class InputFilter final : public QObject {
+ public:
+  InputFilter(InputRouter& router, QObject* parent) : QObject(parent), router_(router) {}
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  bool enabled = true;
+
+ private:
+  bool KeyPress(QObject* watched, QKeyEvent& key);
+  bool AfterTextKey(forms::TextBox& box, QObject* watched, int key_code, int shift);
+  bool Mouse(QObject* watched, QMouseEvent& mouse);
+  void FocusIn(QObject* watched, QFocusEvent& focus);
+  // Lets the widget handle the event itself, as the operator's.
+  bool PassAsOperator(QObject* watched);
+  void Run(const std::function<void()>& action);
+
+  InputRouter& router_;
+};
+
+}  // namespace ks::qt

@@ -1,0 +1,196 @@
+// Images, picture boxes with their recorded drawing, and lines.
+#include <algorithm>
+#include <cmath>
+#include <deque>
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QWidget>
+
+#include "platform/forms/controls.h"
+#include "platform/qt/appearance.h"
+#include "platform/qt/control_widgets.h"
+#include "platform/qt/cp1252.h"
+
+namespace ks::qt {
+namespace {
+
+using forms::ControlKind;
+using forms::Property;
+
+QPixmap LoadPicture(const std::string& path) {
+  if (path.empty()) return {};
+  return QPixmap(QFile::decodeName(path.c_str()));
+}
+
+// An image control: the picture at its own size, or stretched over the control.
+class ImageWidget final : public QWidget {
+ public:
+  explicit ImageWidget(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
+  void SetPicture(const std::string& path) {
+    picture_ = LoadPicture(path);
+    update();
+  }
+  bool stretch = false;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (picture_.isNull()) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (stretch) {
+      painter.drawPixmap(rect(), picture_);
+    } else {
+      painter.drawPixmap(0, 0, picture_);
+    }
+  }
+
+ private:
+  QPixmap picture_;
+};
+
+// Fills the area of `target`'s colour around (x, y) with `color`, four-connected.
+void FloodFill(QImage& image, int x, int y, QRgb color) {
+  if (!image.rect().contains(x, y)) return;
+  const QRgb target = image.pixel(x, y);
+  if (target == color) return;
+  std::deque<QPoint> todo{QPoint(x, y)};
+  while (!todo.empty()) {
+    const QPoint p = todo.front();
+    todo.pop_front();
+    if (!image.rect().contains(p) || image.pixel(p) != target) continue;
+    int left = p.x();
+    while (left > 0 && image.pixel(left - 1, p.y()) == target) --left;
+    int right = p.x();
+    while (right + 1 < image.width() && image.pixel(right + 1, p.y()) == target) ++right;
+    for (int i = left; i <= right; ++i) {
+      image.setPixel(i, p.y(), color);
+      if (p.y() > 0 && image.pixel(i, p.y() - 1) == target) todo.emplace_back(i, p.y() - 1);
+      if (p.y() + 1 < image.height() && image.pixel(i, p.y() + 1) == target) todo.emplace_back(i, p.y() + 1);
+    }
+  }
+}
+
+// A picture box: its picture, then its recorded drawing, kept as one image.
+class PictureBoxWidget final : public QWidget {
+ public:
+  PictureBoxWidget(forms::PictureBox& box, QWidget* parent) : QWidget(parent), box_(box) {}
+  void SetPicture(const std::string& path) {
+    picture_ = LoadPicture(path);
+    Invalidate();
+  }
+  void Invalidate() {
+    valid_ = false;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (!valid_ || canvas_.size() != size()) Render();
+    QPainter painter(this);
+    painter.drawImage(0, 0, canvas_);
+  }
+
+ private:
+  void Render() {
+    canvas_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    canvas_.fill(QColorOf(box_.BackColor(), palette()));
+    QPainter painter(&canvas_);
+    if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+    painter.setFont(font());
+    for (const forms::DrawOp& op : box_.Drawing()) {
+      const QColor color = QColorOf(op.color, palette());
+      const QPointF a(op.x1 / kTwipsPerPixel, op.y1 / kTwipsPerPixel);
+      const QPointF b(op.x2 / kTwipsPerPixel, op.y2 / kTwipsPerPixel);
+      painter.setPen(QPen(color, std::max(1, op.width)));
+      switch (op.kind) {
+        case forms::DrawOp::Kind::Line: painter.drawLine(a, b); break;
+        case forms::DrawOp::Kind::Box: painter.setBrush(Qt::NoBrush); painter.drawRect(QRectF(a, b).normalized()); break;
+        case forms::DrawOp::Kind::FilledBox: painter.fillRect(QRectF(a, b).normalized(), color); break;
+        case forms::DrawOp::Kind::Point: painter.drawPoint(a); break;
+        case forms::DrawOp::Kind::Text:
+          painter.drawText(QPointF(a.x(), a.y() + painter.fontMetrics().ascent()), FromCp1252(op.text));
+          break;
+        case forms::DrawOp::Kind::Fill:
+          painter.end();
+          FloodFill(canvas_, static_cast<int>(a.x()), static_cast<int>(a.y()), color.rgb());
+          painter.begin(&canvas_);
+          painter.setFont(font());
+          break;
+      }
+    }
+    valid_ = true;
+  }
+
+  forms::PictureBox& box_;
+  QPixmap picture_;
+  QImage canvas_;
+  bool valid_ = false;
+};
+
+// A line: a transparent widget over the line's bounding box.
+class LineWidget final : public QWidget {
+ public:
+  LineWidget(forms::Line& line, QWidget* parent) : QWidget(parent), line_(line) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+  }
+  void Place() {
+    const int x1 = Px(line_.X1()), y1 = Px(line_.Y1()), x2 = Px(line_.X2()), y2 = Px(line_.Y2());
+    const int pad = std::max(1, line_.BorderWidth);
+    setGeometry(QRect(QPoint(std::min(x1, x2) - pad, std::min(y1, y2) - pad),
+                      QPoint(std::max(x1, x2) + pad, std::max(y1, y2) + pad)));
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(QPen(QColorOf(line_.BorderColor, palette()), std::max(1, line_.BorderWidth)));
+    const QPoint origin = pos();
+    painter.drawLine(QPoint(Px(line_.X1()), Px(line_.Y1())) - origin, QPoint(Px(line_.X2()), Px(line_.Y2())) - origin);
+  }
+
+ private:
+  forms::Line& line_;
+};
+
+}  // namespace
+
+QWidget* CreatePictureWidget(forms::Control& control, QWidget* parent, OperatorInput&) {
+  switch (control.Kind()) {
+    case ControlKind::Image: return new ImageWidget(parent);
+    case ControlKind::PictureBox: return new PictureBoxWidget(static_cast<forms::PictureBox&>(control), parent);
+    case ControlKind::Line: return new LineWidget(static_cast<forms::Line&>(control), parent);
+    default: return nullptr;
+  }
+}
+
+bool SyncPictureWidget(forms::Control& control, QWidget& widget, forms::Property what) {
+  switch (control.Kind()) {
+    case ControlKind::Image: {
+      auto& image = static_cast<ImageWidget&>(widget);
+      image.stretch = static_cast<forms::Image&>(control).Stretch;
+      if (what == Property::Picture) image.SetPicture(static_cast<forms::Image&>(control).Picture());
+      image.update();
+      return true;
+    }
+    case ControlKind::PictureBox: {
+      auto& box = static_cast<PictureBoxWidget&>(widget);
+      if (what == Property::Picture) {
+        box.SetPicture(static_cast<forms::PictureBox&>(control).Picture());
+      } else {
+        box.Invalidate();
+      }
+      return true;
+    }
+    case ControlKind::Line:
+      static_cast<LineWidget&>(widget).Place();
+      return true;
+    default: return false;
+  }
+}
+
+}  // namespace ks::qt

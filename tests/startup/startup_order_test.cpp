@@ -1,0 +1,131 @@
+// The start-up order: the logo window first, then the folders and the shared preferences,
+// then the setup window; the start-up window itself is never shown.
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/forms/headless.h"
+#include "platform/forms/view.h"
+#include "startup/shared_prefs.h"
+#include "startup/user_folders.h"
+#include "startup/windows/frmCorvaneLogo.h"
+#include "startup/windows/frmSplash.h"
+#include "station/station_settings.h"
+#include "station/windows/frmStationID.h"
+#include "tests/support/temp_dir.h"
+
+namespace ks {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Records, for each window shown, whether the user folders existed at that moment.
+class ShowRecorder final : public forms::View {
+ public:
+  struct Shown {
+    std::string form;
+    bool modal;
+    bool shared_folder;
+    bool data_folder;
+    bool backup_folder;
+  };
+  explicit ShowRecorder(fs::path company) : company_(std::move(company)) {}
+  void FormShown(forms::Form& form, bool modal) override {
+    shown.push_back({form.Name(), modal, fs::is_directory(company_ / kSharedSubFolder),
+                     fs::is_directory(company_ / kDataSubFolder), fs::is_directory(company_ / kDataSubFolder / "BACKUP")});
+  }
+  void FormHidden(forms::Form&) override {}
+  void FormUnloaded(forms::Form&) override {}
+  void FormChanged(forms::Form&, forms::Property) override {}
+  void ControlChanged(forms::Control&, forms::Property) override {}
+  void ControlAdded(forms::Control&) override {}
+  void ControlRemoved(forms::Control&) override {}
+  void FocusChanged(forms::Form&, forms::Control*) override {}
+  std::vector<Shown> shown;
+
+ private:
+  fs::path company_;
+};
+
+class StartUp : public ::testing::Test {
+ protected:
+  StartUp() {
+    h.env().Set("HOME", home.path().string());
+    h.app().SetStartDirectory(work.path());
+    for (const char* name : {"QSOpref.txt", "states.txt", "wave2.txt", "cw.txt", "arrlpre2.txt", "log.txt"})
+      fs::copy_file(fs::path(KEYSTONE_SOURCE_DIR) / "data" / name, work.path() / name);
+    h.app().SetView(&recorder);
+  }
+  ~StartUp() override { h.app().SetView(nullptr); }
+  fs::path Company() const { return home.path() / "Documents" / kCompanyFolder; }
+
+  testing::TempDir home;
+  testing::TempDir work;
+  forms::Headless h{forms::Screen::FromPixels(1920, 1080)};
+  ShowRecorder recorder{Company()};
+};
+
+TEST_F(StartUp, FirstRunMakesTheFoldersInOrderAndOpensTheSetupWindow) {
+  h.app().Get<frmSplash>();
+
+  ASSERT_GE(recorder.shown.size(), 2u);
+  const ShowRecorder::Shown& logo = recorder.shown[0];
+  EXPECT_EQ(logo.form, "frmCorvaneLogo");
+  EXPECT_TRUE(logo.modal);
+  EXPECT_TRUE(logo.shared_folder);
+  EXPECT_FALSE(logo.data_folder);
+  const ShowRecorder::Shown& setup = recorder.shown.back();
+  EXPECT_EQ(setup.form, "frmStationID");
+  EXPECT_FALSE(setup.modal);
+  EXPECT_TRUE(setup.data_folder);
+  EXPECT_TRUE(setup.backup_folder);
+
+  EXPECT_EQ(h.clock().TickMs(), 1900) << "the start-up waits for the logo window's own close";
+  EXPECT_EQ(h.app().IfLoaded<frmSplash>(), nullptr);
+  EXPECT_EQ(h.app().IfLoaded<frmCorvaneLogo>(), nullptr);
+  ASSERT_NE(h.app().IfLoaded<frmStationID>(), nullptr);
+  EXPECT_TRUE(h.app().IfLoaded<frmStationID>()->Visible());
+
+  const Folders& folders = h.app().State<Folders>();
+  EXPECT_EQ(folders.WorkingDir, work.path());
+  EXPECT_EQ(folders.SharedFolder, Company() / kSharedSubFolder);
+  EXPECT_EQ(folders.DataFolder, Company() / kDataSubFolder);
+  EXPECT_EQ(h.app().State<SharedPrefs>().SharedPrefsPath, Company() / kSharedSubFolder / kSharedPrefsFileName);
+  EXPECT_EQ(h.app().State<RunState>().ProgramVersion, "2.3");
+}
+
+TEST_F(StartUp, ClickOnTheLogoGoesOnAtOnceWithTheStoredSharedPreferences) {
+  fs::create_directories(Company() / kSharedSubFolder);
+  std::ofstream(Company() / kSharedSubFolder / kSharedPrefsFileName, std::ios::binary)
+      << kSharedPrefsDeclaration << "\r\n<OWN_CALL>K3ABC</OWN_CALL>\r\n";
+  h.loop().ScriptModal("frmCorvaneLogo", [](forms::Form& f) { static_cast<frmCorvaneLogo&>(f).Image1.ClickBy(); });
+
+  h.app().Get<frmSplash>();
+
+  EXPECT_EQ(h.clock().TickMs(), 0);
+  ASSERT_NE(h.app().IfLoaded<frmStationID>(), nullptr);
+  EXPECT_EQ(h.app().State<SharedPrefs>().SharedPrefsText,
+            std::string(kSharedPrefsDeclaration) + "\r\n<OWN_CALL>K3ABC</OWN_CALL>");
+}
+
+// A profile where no folder can be made: the messages are shown and the start-up still
+// reaches the setup window with its version.
+TEST_F(StartUp, FoldersThatCannotBeMadeStillLeadToTheSetupWindow) {
+  const fs::path not_a_folder = home.path() / "profile";
+  std::ofstream(not_a_folder) << "a file";
+  h.env().Set("HOME", not_a_folder.string());
+
+  h.app().Get<frmSplash>();
+
+  int folder_errors = 0;
+  for (const auto& box : h.dialogs().message_boxes) folder_errors += box.title == "User Access Directory Error";
+  EXPECT_GT(folder_errors, 0);
+  EXPECT_EQ(h.app().State<RunState>().ProgramVersion, "2.3");
+  ASSERT_NE(h.app().IfLoaded<frmStationID>(), nullptr);
+  EXPECT_TRUE(h.app().IfLoaded<frmStationID>()->Visible());
+}
+
+}  // namespace
+}  // namespace ks
