@@ -1,0 +1,227 @@
+// Loading log.txt: the record layout, blank lines, bad files, no limit on the log's size,
+// the tallies a load resets and QSOCountAtLoad.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+
+#include "tests/logstore/log_fixture.h"
+
+namespace ks::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+LogRecord EveryFieldSet() {
+  LogRecord r;
+  r.LogCall = "K3ABC";
+  r.LogRSTSent = "599";
+  r.LogRSTReceived = "579";
+  r.LogSPC = "EPA";
+  r.LogCounty = "Allegheny";
+  r.LogStateOverride = "OH";
+  r.LogCountySent = "York";
+  r.LogSpare8 = "s8";
+  r.LogSpare9 = "s9";
+  r.LogSpare10 = "s10";
+  r.LogSerialSent = "17";
+  r.LogDate = "2026/10/10";
+  r.LogTime = "16:05:33";
+  r.LogMode = "CW";
+  r.LogBand = "40";
+  r.LogPoints = 2;
+  r.LogSpare17 = "s17";
+  r.LogSpare18 = "s18";
+  r.LogSerialReceived = "45";
+  r.LogFrequency = "7.035";
+  return r;
+}
+
+const char* const kEveryFieldLine =
+    "\"K3ABC\",\"599\",\"579\",\"EPA\",\"Allegheny\",\"OH\",\"York\",\"s8\",\"s9\",\"s10\",\"17\","
+    "\"2026/10/10\",\"16:05:33\",\"CW\",\"40\",2,\"s17\",\"s18\",\"45\",\"7.035\"\r\n";
+
+using LogLoad = LogFixture;
+
+TEST_F(LogLoad, RecordLayoutIsOneLineOfTwentyValues) {
+  EXPECT_EQ(FormatLogLine(EveryFieldSet()), kEveryFieldLine);
+  EXPECT_EQ(FormatLogLine(LogRecord{}),
+            "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",0,\"\",\"\",\"\",\"\"\r\n");
+}
+
+TEST_F(LogLoad, PointsAreBareNumbers) {
+  const struct {
+    double points;
+    const char* text;
+  } cases[] = {{1, ",1,"}, {2, ",2,"}, {0.5, ",.5,"}, {1.5, ",1.5,"}};
+  for (const auto& c : cases) {
+    LogRecord r;
+    r.LogPoints = c.points;
+    EXPECT_NE(FormatLogLine(r).find(c.text), std::string::npos) << c.points;
+  }
+}
+
+TEST_F(LogLoad, ReadsEveryFieldOfALine) {
+  WriteLog(std::string(kEveryFieldLine) + kEveryFieldLine);
+  ASSERT_FALSE(LoadEndsProgram());
+  ASSERT_EQ(store().QSOCount, 2);
+  EXPECT_EQ(store().Records[1], EveryFieldSet());
+  EXPECT_EQ(store().Records[2], EveryFieldSet());
+  EXPECT_EQ(store().Records[0], LogRecord{});
+}
+
+TEST_F(LogLoad, ALogWrittenByTheProgramReadsBackTheSame) {
+  std::vector<LogRecord> logged = {EveryFieldSet(), Contact("W1AW", "Erie", 1, "2"), Contact("N3XYZ", "Bucks", 2, "3")};
+  logged[1].LogFrequency = "";
+  logged[2].LogPoints = 0.5;
+  for (const auto& r : logged) ASSERT_TRUE(Log(r));
+  ASSERT_FALSE(LoadEndsProgram());
+  EXPECT_EQ(InMemory(), logged);
+  ASSERT_TRUE(RewriteLogFile(app()));
+  ASSERT_FALSE(LoadEndsProgram());
+  EXPECT_EQ(InMemory(), logged);
+}
+
+TEST_F(LogLoad, BlankLinesArePassedOver) {
+  const std::string a = FormatLogLine(Contact("K3AAA", "Adams"));
+  const std::string b = FormatLogLine(Contact("K3BBB", "Bucks"));
+  const struct {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"an empty line at the end", a + b + "\r\n"},
+      {"blank lines between records", a + "\r\n  \r\n" + b},
+      {"blanks after the last line end", a + b + "   "},
+      {"LF line ends", a.substr(0, a.size() - 2) + "\n\n" + b},
+  };
+  for (const auto& c : cases) {
+    WriteLog(c.bytes);
+    ASSERT_FALSE(LoadEndsProgram()) << c.what;
+    ASSERT_EQ(store().QSOCount, 2) << c.what;
+    EXPECT_EQ(store().Records[1].LogCall, "K3AAA") << c.what;
+    EXPECT_EQ(store().Records[2].LogCall, "K3BBB") << c.what;
+  }
+}
+
+TEST_F(LogLoad, AnEmptyLogLoadsWithoutContacts) {
+  WriteLog("");
+  ASSERT_FALSE(LoadEndsProgram());
+  EXPECT_EQ(store().QSOCount, 0);
+  EXPECT_EQ(store().QSOCountAtLoad, 0);
+  EXPECT_TRUE(dialogs().message_boxes.empty());
+}
+
+struct BadLog {
+  const char* what;
+  const char* bytes;  // null: no log.txt at all
+};
+
+class LogLoadFailure : public LogFixture, public ::testing::WithParamInterface<BadLog> {};
+
+TEST_P(LogLoadFailure, TellsTheOperatorAndEndsTheProgramLeavingTheFileAlone) {
+  const BadLog& bad = GetParam();
+  if (bad.bytes != nullptr) WriteLog(bad.bytes);
+  EXPECT_TRUE(LoadEndsProgram());
+  ASSERT_EQ(dialogs().message_boxes.size(), 1u);
+  EXPECT_EQ(dialogs().message_boxes[0].text, "Error opening file.");
+  EXPECT_EQ(dialogs().message_boxes[0].title, "File Error");
+  if (bad.bytes != nullptr) EXPECT_EQ(ReadLog(), bad.bytes);
+  else EXPECT_FALSE(fs::exists(LogPath()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadLogs, LogLoadFailure,
+    ::testing::Values(
+        BadLog{"missing", nullptr},
+        BadLog{"points not a number",
+               "\"K3A\",\"\",\"\",\"\",\"Erie\",\"\",\"\",\"\",\"\",\"\",\"1\",\"2026/10/10\",\"16:05\",\"PH\",\"40\",x,"
+               "\"\",\"\",\"1\",\"\"\r\n"},
+        BadLog{"points empty",
+               "\"K3A\",\"\",\"\",\"\",\"Erie\",\"\",\"\",\"\",\"\",\"\",\"1\",\"2026/10/10\",\"16:05\",\"PH\",\"40\",,"
+               "\"\",\"\",\"1\",\"\"\r\n"},
+        BadLog{"record cut short at the end",
+               "\"K3A\",\"\",\"\",\"\",\"Erie\",\"\",\"\",\"\",\"\",\"\",\"1\",\"2026/10/10\",\"16:05\",\"PH\",\"40\",1\r\n"}),
+    [](const ::testing::TestParamInfo<BadLog>& info) {
+      std::string name = info.param.what;
+      for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+      return name;
+    });
+
+TEST_F(LogLoad, HoldsAsManyContactsAsTheOperatorLogs) {
+  constexpr long kContacts = 100000;
+  const std::string rest = FormatLogLine(Contact("", "York")).substr(2);  // after the empty call
+  std::string bytes;
+  for (long n = 1; n <= kContacts; ++n) bytes.append("\"K3N").append(std::to_string(n)).append("\"").append(rest);
+  WriteLog(bytes);
+  ASSERT_FALSE(LoadEndsProgram());
+  ASSERT_EQ(store().QSOCount, kContacts);
+  EXPECT_EQ(store().Records[kContacts].LogCall, "K3N100000");
+  EXPECT_EQ(store().Records[11001].LogCall, "K3N11001");
+  EXPECT_EQ(store().Records[11001].LogCounty, "York");
+  ++store().QSOCount;
+  store().Record(store().QSOCount) = Contact("W3NEW", "Erie");
+  ASSERT_TRUE(AppendLogRecord(app()));
+  ASSERT_FALSE(LoadEndsProgram());
+  EXPECT_EQ(store().QSOCount, kContacts + 1);
+}
+
+TEST_F(LogLoad, AReloadReplacesTheRecordsAndDropsTheRest) {
+  WriteLog(FormatLogLine(Contact("K3AAA", "Adams")) + FormatLogLine(Contact("K3BBB", "Bucks")) +
+           FormatLogLine(Contact("K3CCC", "Centre")));
+  ASSERT_FALSE(LoadEndsProgram());
+  WriteLog(FormatLogLine(Contact("W3XX", "Erie")));
+  ASSERT_FALSE(LoadEndsProgram());
+  EXPECT_EQ(store().QSOCount, 1);
+  EXPECT_EQ(store().Records.size(), 2u);
+  EXPECT_EQ(store().Records[1], Contact("W3XX", "Erie"));
+}
+
+TEST_F(LogLoad, ResetsTheTalliesOfContactEntry) {
+  WriteLog(FormatLogLine(Contact("K3AAA", "Adams", 2)));
+  store().TotalPoints = 55;
+  InStateTallies& tallies = app().State<InStateTallies>();
+  tallies.DXCountryCount[1] = 3;
+  tallies.DXCountryCount[7] = 4;
+  tallies.MultWorkedCount = 9;
+  tallies.MultWorkedFlags[1][5] = 1;
+  tallies.MultWorkedFlags[8][100] = 1;
+  tallies.MultWorkedFlags[0][5] = 1;  // slot 0 and index 0 are not the load's
+  tallies.MultWorkedFlags[3][0] = 1;
+  ASSERT_FALSE(LoadEndsProgram());
+  EXPECT_EQ(store().TotalPoints, 0);
+  EXPECT_EQ(tallies.DXCountryCount[1], 0);
+  EXPECT_EQ(tallies.DXCountryCount[7], 0);
+  EXPECT_EQ(tallies.MultWorkedCount, 0);
+  EXPECT_EQ(tallies.MultWorkedFlags[1][5], 0);
+  EXPECT_EQ(tallies.MultWorkedFlags[8][100], 0);
+  EXPECT_EQ(tallies.MultWorkedFlags[0][5], 1);
+  EXPECT_EQ(tallies.MultWorkedFlags[3][0], 1);
+}
+
+TEST_F(LogLoad, QSOCountAtLoadIsSetByTheFirstLoadThatFindsContacts) {
+  WriteLog("");
+  ASSERT_FALSE(LoadEndsProgram());
+  EXPECT_EQ(store().QSOCountAtLoad, 0);
+  WriteLog(FormatLogLine(Contact("K3AAA", "Adams")) + FormatLogLine(Contact("K3BBB", "Bucks")));
+  ASSERT_FALSE(LoadEndsProgram());
+  EXPECT_EQ(store().QSOCountAtLoad, 2);
+  ASSERT_TRUE(Log(Contact("K3CCC", "Centre")));
+  ASSERT_FALSE(LoadEndsProgram());
+  EXPECT_EQ(store().QSOCount, 3);
+  EXPECT_EQ(store().QSOCountAtLoad, 2);
+}
+
+TEST_F(LogLoad, TheLogIsFoundWithoutRegardToCaseSoThereIsOneLog) {
+  const fs::path mixed_case = work() / "Log.txt";
+  WriteFile(mixed_case, FormatLogLine(Contact("K3AAA", "Adams")));
+  ASSERT_FALSE(LoadEndsProgram());
+  EXPECT_EQ(store().QSOCount, 1);
+  ASSERT_TRUE(Log(Contact("K3BBB", "Bucks")));
+  ASSERT_TRUE(DeleteLogRecord(app(), 1));
+  EXPECT_EQ(ReadBytes(mixed_case), FormatLogLine(Contact("K3BBB", "Bucks")));
+  EXPECT_EQ(std::distance(fs::directory_iterator(work()), fs::directory_iterator()), 1);
+}
+
+}  // namespace
+}  // namespace ks::testing

@@ -1,0 +1,173 @@
+// Appending, rewriting and deleting records, and what happens when log.txt cannot be written:
+// the operator is told the file and the reason, the file keeps what it had, and the next
+// write puts the whole log on the disk.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "tests/logstore/log_fixture.h"
+
+namespace ks::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A disk that fills up `bytes` into any file: writes beyond it fail with "File too large".
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit limited = old_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, old_handler_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*old_handler_)(int) = nullptr;
+};
+
+class LogWrite : public LogFixture {
+ protected:
+  // Three contacts on the disk and in memory.
+  void LoadThree() {
+    WriteLog(FormatLogLine(a_) + FormatLogLine(b_) + FormatLogLine(c_));
+    app().Dispatch([&] { LoadLogFile(app()); });
+    ASSERT_EQ(store().QSOCount, 3);
+  }
+  std::string Lines(std::initializer_list<LogRecord> records) {
+    std::string bytes;
+    for (const auto& r : records) bytes += FormatLogLine(r);
+    return bytes;
+  }
+  size_t FilesInWorkingFolder() {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(work()), fs::directory_iterator()));
+  }
+  const forms::MessageBoxRequest& OnlyMessage() {
+    EXPECT_EQ(dialogs().message_boxes.size(), 1u);
+    return dialogs().message_boxes.at(0);
+  }
+
+  LogRecord a_ = Contact("K3AAA", "Adams", 1, "1");
+  LogRecord b_ = Contact("K3BBB", "Bucks", 2, "2");
+  LogRecord c_ = Contact("K3CCC", "Centre", 1, "3");
+  LogRecord d_ = Contact("K3DDD", "Dauphin", 2, "4");
+};
+
+TEST_F(LogWrite, AnAppendAddsTheNewestRecordAsOneLine) {
+  ASSERT_TRUE(Log(a_));  // log.txt is made when missing
+  ASSERT_TRUE(Log(b_));
+  EXPECT_EQ(ReadLog(), Lines({a_, b_}));
+  EXPECT_TRUE(dialogs().message_boxes.empty());
+}
+
+TEST_F(LogWrite, ARewriteWritesRecordsOneToQSOCount) {
+  LoadThree();
+  store().Records[2].LogCounty = "Butler";  // an edit
+  ASSERT_TRUE(RewriteLogFile(app()));
+  LogRecord edited = b_;
+  edited.LogCounty = "Butler";
+  EXPECT_EQ(ReadLog(), Lines({a_, edited, c_}));
+  store().QSOCount = 0;
+  ASSERT_TRUE(RewriteLogFile(app()));
+  EXPECT_EQ(ReadLog(), "");
+}
+
+TEST_F(LogWrite, DeletingARecordMovesTheLaterOnesDown) {
+  const struct {
+    long n;
+    std::vector<LogRecord> left;
+  } cases[] = {{1, {b_, c_}}, {2, {a_, c_}}, {3, {a_, b_}}};
+  for (const auto& c : cases) {
+    LoadThree();
+    ASSERT_TRUE(DeleteLogRecord(app(), c.n));
+    EXPECT_EQ(InMemory(), c.left) << c.n;
+    EXPECT_EQ(ReadLog(), Lines({c.left[0], c.left[1]})) << c.n;
+  }
+}
+
+TEST_F(LogWrite, ARecordNumberOutsideTheLogDeletesNothing) {
+  LoadThree();
+  for (long n : {0L, 4L, -1L}) EXPECT_TRUE(DeleteLogRecord(app(), n));
+  EXPECT_EQ(InMemory(), (std::vector<LogRecord>{a_, b_, c_}));
+  EXPECT_EQ(ReadLog(), Lines({a_, b_, c_}));
+}
+
+TEST_F(LogWrite, AFailedAppendNamesTheFileAndTheReasonAndTheNextWriteCatchesUp) {
+  fs::create_directory(LogPath());  // log.txt is a folder: it cannot be opened for appending
+  EXPECT_FALSE(Log(a_));
+  const auto& message = OnlyMessage();
+  EXPECT_EQ(message.title, "Log File Error");
+  EXPECT_EQ(message.text, "The contact could not be added to the log file\r\n" + LogPath().string() +
+                              "\r\nIs a directory\r\n\r\nThe file is as it was; the contact is held in memory "
+                              "only. The whole log is written again with the next contact, edit or delete.");
+  EXPECT_EQ(store().QSOCount, 1);
+  EXPECT_TRUE(store().FileBehind);
+
+  fs::remove(LogPath());
+  ASSERT_TRUE(Log(b_));
+  EXPECT_EQ(ReadLog(), Lines({a_, b_}));
+  EXPECT_FALSE(store().FileBehind);
+}
+
+TEST_F(LogWrite, AFullDiskLeavesTheFileAsItWasOnAppend) {
+  LoadThree();
+  const std::string before = ReadLog();
+  {
+    FileSizeLimit disk_full(before.size() + 10);  // room for part of a line only
+    EXPECT_FALSE(Log(d_));
+  }
+  EXPECT_EQ(ReadLog(), before);
+  EXPECT_NE(OnlyMessage().text.find("File too large"), std::string::npos);
+  EXPECT_NE(OnlyMessage().text.find(LogPath().string()), std::string::npos);
+  EXPECT_EQ(InMemory(), (std::vector<LogRecord>{a_, b_, c_, d_}));
+}
+
+TEST_F(LogWrite, AFullDiskLeavesTheOldFileWholeOnRewrite) {
+  LoadThree();
+  const std::string before = ReadLog();
+  store().Records[1].LogCall = "K3AAAA";
+  {
+    FileSizeLimit disk_full(40);
+    EXPECT_FALSE(RewriteLogFile(app()));
+  }
+  EXPECT_EQ(ReadLog(), before);
+  EXPECT_EQ(FilesInWorkingFolder(), 1u);  // no temporary file left beside it
+  EXPECT_EQ(OnlyMessage().text.rfind("The log file could not be written\r\n" + LogPath().string() + "\r\nFile too large", 0), 0u);
+
+  ASSERT_TRUE(Log(d_));  // the disk has room again: the whole log goes out
+  LogRecord edited = a_;
+  edited.LogCall = "K3AAAA";
+  EXPECT_EQ(ReadLog(), Lines({edited, b_, c_, d_}));
+}
+
+TEST_F(LogWrite, AWorkingFolderThatIsGoneIsReported) {
+  app().State<Folders>().WorkingDir = work() / "gone";
+  EXPECT_FALSE(Log(a_));
+  EXPECT_NE(OnlyMessage().text.find((work() / "gone" / "log.txt").string()), std::string::npos);
+  EXPECT_NE(OnlyMessage().text.find("No such file or directory"), std::string::npos);
+}
+
+TEST_F(LogWrite, AReloadAfterAFailedWriteSaysThatTheUnwrittenChangesAreGone) {
+  LoadThree();
+  {
+    FileSizeLimit disk_full(1);
+    EXPECT_FALSE(DeleteLogRecord(app(), 2));
+  }
+  app().Dispatch([&] { LoadLogFile(app()); });
+  ASSERT_EQ(dialogs().message_boxes.size(), 2u);
+  EXPECT_NE(dialogs().message_boxes[1].text.find("Those changes are no longer in the log."), std::string::npos);
+  EXPECT_EQ(dialogs().message_boxes[1].title, "Log File Error");
+  EXPECT_EQ(InMemory(), (std::vector<LogRecord>{a_, b_, c_}));
+  EXPECT_FALSE(store().FileBehind);
+}
+
+}  // namespace
+}  // namespace ks::testing
