@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/qt/appearance.h"
 #include "platform/qt/cp1252.h"

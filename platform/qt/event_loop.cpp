@@ -17,7 +17,7 @@ QtEventLoop::~QtEventLoop() {
   for (auto& [id, timer] : timers_) delete timer;
 }
 
-EventLoop::TimerId QtEventLoop::StartTimer(int interval_ms, std::function<void()> tick) {
+forms::EventLoop::TimerId QtEventLoop::StartTimer(int interval_ms, std::function<void()> tick) {
   const TimerId id = next_id_++;
   auto* timer = new QTimer(this);
   timer->setTimerType(Qt::PreciseTimer);

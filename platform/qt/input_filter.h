@@ -2,9 +2,11 @@
 // The operator's keys, clicks and focus changes on the controls' widgets, carried into the
 // model: a key typed into a text box goes through the window's TypeKey, so the handlers
 // decide what the box holds; the widget then shows the model's text.
+#include <functional>
+
 #include <QObject>
 
-#include "platform/forms/control.h"
+#include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 
 class QFocusEvent;

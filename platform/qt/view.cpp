@@ -290,8 +290,8 @@ forms::Form* QtView::FormOf(QObject* object) {
   QWidget* widget = MainWidgetOf(object);
   if (controls_by_widget_.count(widget) == 0) return nullptr;
   if (forms::Control* control = ControlOf(object)) return &control->ParentForm();
-  auto* window = qobject_cast<FormWindow*>(widget);
-  if (window == nullptr && widget != nullptr) window = qobject_cast<FormWindow*>(widget->window());
+  auto* window = dynamic_cast<FormWindow*>(widget);
+  if (window == nullptr && widget != nullptr) window = dynamic_cast<FormWindow*>(widget->window());
   if (window == nullptr || WindowOf(window->form()) != window) return nullptr;
   return &window->form();
 }
