@@ -24,6 +24,7 @@
 #include "spots/windows/SpectrumMap.h"
 #include "startup/user_folders.h"
 #include "station/station_settings.h"
+#include "station/windows/frmCountyChangeRover.h"
 
 namespace ks {
 namespace {
@@ -149,6 +150,7 @@ void MainWindow::Form_Unload(int& /*Cancel*/) {
   UnloadIfLoaded<SpectrumMap>(app);
   UnloadIfLoaded<RigControlfrm>(app);
   UnloadIfLoaded<Form1>(app);
+  if (IsInState()) UnloadIfLoaded<frmCountyChangeRover>(app);
   UnloadIfLoaded<frmWinKey>(app);
   BackupLogFile(app);
   Form_Terminate();

@@ -16,6 +16,8 @@
 #include "spots/windows/PacketSpotfrm.h"
 #include "spots/windows/SpectrumMap.h"
 #include "station/station_settings.h"
+#include "station/windows/Form5.h"
+#include "station/windows/frmCountyList.h"
 
 namespace ks {
 
@@ -51,7 +53,7 @@ void MainWindow::mnuBlind_Click() { ShowModeless<BlindFrm>(App()); }
 void MainWindow::mnuPrivileges_Click() { ShowModalThenUnload<frmBandPlan>(App()); }
 void MainWindow::mnuMap_Click() { ShowModalThenUnload<CountyMapPA>(App()); }
 void MainWindow::mnuGraph_Click() { ShowModalThenUnload<GraphQSO>(App()); }
-void MainWindow::mnuCountyList_Click() {}
-void MainWindow::mnuHelp_Click() {}
+void MainWindow::mnuCountyList_Click() { ShowModalThenUnload<frmCountyList>(App()); }
+void MainWindow::mnuHelp_Click() { ShowModalThenUnload<Form5>(App()); }
 
 }  // namespace ks

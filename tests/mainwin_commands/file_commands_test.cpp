@@ -17,6 +17,7 @@
 #include "rig/windows/RigControlfrm.h"
 #include "spots/windows/PacketSpotfrm.h"
 #include "spots/windows/SpectrumMap.h"
+#include "station/windows/frmCountyChangeRover.h"
 #include "tests/mainwin_commands/main_window_fixture.h"
 
 namespace ks::testing {
@@ -249,6 +250,18 @@ TEST_F(FileCommandsTest, CloseUnloadsTheToolWindowsInOrderAndBacksUp) {
   ASSERT_EQ(BackupFiles(), (std::vector<std::string>{"201310121530.log"}));
   EXPECT_EQ(ReadBytes(backup() / "201310121530.log"), LogText(5));
   EXPECT_EQ(PrefLine(kTimeOnTotalLine), "60");
+}
+
+TEST_F(FileCommandsTest, InStateCloseAlsoUnloadsTheRoverCountyWindow) {
+  settings().OutOfState = 0;
+  Infrm& w = Open<Infrm>();
+  app().Get<frmWinKey>();
+  app().Get<frmCountyChangeRover>();
+  app().Get<Form1>();
+  view.events.clear();
+  w.CloseBy();
+  std::vector<std::string> unloads(view.events.begin(), view.events.begin() + 3);
+  EXPECT_EQ(unloads, (std::vector<std::string>{"unload Form1", "unload frmCountyChangeRover", "unload frmWinKey"}));
 }
 
 TEST_F(FileCommandsTest, CloseWithAnUnchangedCountMakesNoBackup) {

@@ -7,6 +7,7 @@
 
 #include "mainwin/windows/Infrm.h"
 #include "mainwin/windows/Outfrm.h"
+#include "station/windows/frmCountyChange.h"
 #include "tests/mainwin_commands/main_window_fixture.h"
 
 namespace ks::testing {
@@ -34,6 +35,8 @@ TEST_F(MenuCommandsTest, EachItemOpensItsWindowInItsWay) {
       {&w.mnuPrivileges, "frmBandPlan", Way::ModalThenUnloaded},
       {&w.mnuMap, "CountyMapPA", Way::ModalThenUnloaded},
       {&w.mnuGraph, "GraphQSO", Way::ModalThenUnloaded},
+      {&w.mnuCountyList, "frmCountyList", Way::ModalThenUnloaded},
+      {&w.mnuHelp, "Form5", Way::ModalThenUnloaded},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.window);
@@ -79,6 +82,54 @@ TEST_F(MenuCommandsTest, AModalWindowClosedByTheOperatorIsUnloadedToo) {
   w.mnuGraph.ChooseBy();
   EXPECT_EQ(app().FindForm("GraphQSO"), nullptr);
   EXPECT_NE(app().FindForm("Outfrm"), nullptr);
+}
+
+constexpr int kOwnCountyLine = 7;  // OwnCounty's line in QSOpref.txt
+
+class InStateMenusTest : public MainWindowTest {
+ protected:
+  InStateMenusTest() { settings().OutOfState = 0; }
+};
+
+TEST_F(InStateMenusTest, ColorsStoresTheSettingsAndRedrawsAfterTheWindowCloses) {
+  Infrm& w = Open<Infrm>();
+  fs::remove(pref_file());
+  WriteBytes(work() / "log.txt", LogText(4));
+  ASSERT_TRUE(w.mnuColors->ChooseBy());
+  EXPECT_EQ(view.events.front(), "modal Form6");
+  EXPECT_EQ(app().FindForm("Form6"), nullptr);
+  EXPECT_TRUE(fs::exists(pref_file()));
+  EXPECT_EQ(store().QSOCount, 4);
+}
+
+TEST_F(InStateMenusTest, ChangeCountyIsGreyedForAStationThatIsNotARover) {
+  Infrm& w = Open<Infrm>();
+  EXPECT_FALSE(w.mnuChangeCounty->ChooseBy());
+  EXPECT_EQ(app().FindForm("frmCountyChange"), nullptr);
+}
+
+TEST_F(InStateMenusTest, ChangeCountyShowsTheNewOwnCountyAndStoresIt) {
+  settings().Rover = 1;
+  Infrm& w = Open<Infrm>();
+  h.loop().ScriptModal("frmCountyChange", [](forms::Form& f) {
+    auto& window = static_cast<frmCountyChange&>(f);
+    window.Text1.SetText("Adams");
+    window.Command1.ClickBy();
+  });
+  ASSERT_TRUE(w.mnuChangeCounty->ChooseBy());
+  EXPECT_EQ(app().FindForm("frmCountyChange"), nullptr);
+  EXPECT_EQ(w.Label25.Caption(), "Adams");
+  EXPECT_EQ(PrefLine(kOwnCountyLine), "\"Adams\"");
+}
+
+TEST_F(InStateMenusTest, ChangeCountyClosedWithoutDoneStillStoresTheSettings) {
+  settings().Rover = 1;
+  Infrm& w = Open<Infrm>();
+  fs::remove(pref_file());
+  h.loop().ScriptModal("frmCountyChange", [](forms::Form& f) { f.CloseBy(); });
+  w.mnuChangeCounty->ChooseBy();
+  EXPECT_EQ(w.Label25.Caption(), "York");
+  EXPECT_EQ(PrefLine(kOwnCountyLine), "\"York\"");
 }
 
 }  // namespace
