@@ -19,7 +19,14 @@ void Infrm::DesignOwnControls() {
                     "Total Multipliers ...........", "Total Score..................", "QSOs / Hr (last 60 min)",
                     "QSOs / Hr (last 20 min)"},
                    420, 270);
-  // Entry line: call, serial, section / country, county, points; the sent report stays hidden.
+  DesignEntryLine();
+  DesignLists();
+  DesignBottomRow();
+  DesignSectionGrid();
+}
+
+// Call, serial, section / country, county, points; the sent report stays hidden.
+void Infrm::DesignEntryLine() {
   SetCaptionAt(lblStation(2), "Call", 0, 2520, 1135, 405);
   SetCaptionAt(lblStation(3), "Serial", 1200, 2520, 1015, 405);
   SetCaptionAt(lblStation(1), "Section / Country", 2280, 2520, 1440, 405);
@@ -50,8 +57,10 @@ void Infrm::DesignOwnControls() {
   SetCaptionAt(lblPossDup, "   Possible Duplicates", 0, 4200, 2175, 375);
   cmdDup.Move(2280, 4230, 615, 315);
   lblDupe.Move(0, 4680, 2895, 615);
+}
 
-  // DX countries worked, counties worked and counties still to work, stretched down to Line3.
+// DX countries worked, counties worked and counties still to work, stretched down to Line3.
+void Infrm::DesignLists() {
   SetCaptionAt(lblStation(5), "DX", 3000, 3300, 1125, 285);
   SetCaptionAt(lblStation(8), "Cnty Wkd - 0", 4200, 3300, 1125, 285);
   SetCaptionAt(lblStation(7), "Cnty Rem - 0", 5400, 3300, 1125, 285);
@@ -63,7 +72,10 @@ void Infrm::DesignOwnControls() {
   Line3.SetEnds(3000, 5970, 6525, 5970);
   Command1.Move(5400, 3000, 1125, 255);
   Command1.SetCaption("All Modes");
+}
 
+// Log "Time On", operating time, band, mode, own call, next serial, own county, clocks.
+void Infrm::DesignBottomRow() {
   cmdLogOn.Move(0, 5360, 1095, 435);
   SetCaptionAt(lblOperatingTime, "Operating Time", 0, 6000, 1335, 225);
   lblttrack.Move(120, 6225, 1095, 285);
@@ -82,7 +94,6 @@ void Infrm::DesignOwnControls() {
   Label16.Move(9110, 5940, 370, 285);
   lblutctime.Move(8280, 6225, 810, 285);
   lblUTCCaption.Move(9110, 6225, 370, 285);
-  DesignSectionGrid();
 }
 
 std::string Infrm::StartingHint() const { return "Select a band, mode and Click Log \"Time On\"!"; }

@@ -53,6 +53,9 @@ class Infrm : public MainWindow {
  private:
   // ---- Design (windows/Infrm.cpp and windows/Infrm_grid.cpp) ----
   void DesignOwnControls();
+  void DesignEntryLine();
+  void DesignLists();
+  void DesignBottomRow();
   void DesignSectionGrid();
 };
 

@@ -16,7 +16,13 @@ void Outfrm::DesignOwnControls() {
                     "Total Multipliers ...........", "Total Score..................", "QSOs / Hr (last 60 min)",
                     "QSOs / Hr (last 20 min)"},
                    440, 300);
-  // Entry line: captions over the boxes; the state / country and sent-report boxes stay hidden.
+  DesignEntryLine();
+  DesignLists();
+  DesignBottomRow();
+}
+
+// Captions over the boxes; the state / country and sent-report boxes stay hidden.
+void Outfrm::DesignEntryLine() {
   SetCaptionAt(lblStation(2), "  Call", 0, 2520, 1135, 405);
   SetCaptionAt(lblStation(3), "Serial", 1200, 2520, 1015, 405);
   SetCaptionAt(lblStation(4), "County", 2280, 2520, 1785, 405);
@@ -48,8 +54,10 @@ void Outfrm::DesignOwnControls() {
   SetCaptionAt(lblPossDup, "Possible Duplicates", 0, 4440, 3000, 375);
   cmdDup.Move(4080, 4530, 615, 315);
   lblDupe.Move(0, 4920, 4695, 855);
+}
 
-  // County lists, stretched down to Line3.
+// "Counties Worked" and "Counties To Go", stretched down to Line3.
+void Outfrm::DesignLists() {
   SetCaptionAt(lblStation(5), "Counties Worked", 4920, 2520, 2205, 375);
   SetCaptionAt(lblStation(7), "Counties To Go", 7200, 2520, 2205, 375);
   lblStation(8).SetVisible(false);
@@ -58,8 +66,10 @@ void Outfrm::DesignOwnControls() {
   Line3.SetEnds(4920, 5925, 9405, 5925);
   Command1.Move(7200, 2160, 1095, 315);
   Command1.SetCaption("Crnt Mode");
+}
 
-  // Bottom row: captions above their values.
+// Operating time, Log "Time On", band, mode, own call, next serial, own section, clocks.
+void Outfrm::DesignBottomRow() {
   SetCaptionAt(lblOperatingTime, "Operating Time", 0, 5880, 1335, 240);
   lblttrack.Move(240, 6120, 1095, 315);
   cmdLogOn.Move(1440, 6000, 1575, 435);

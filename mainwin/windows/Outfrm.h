@@ -25,6 +25,9 @@ class Outfrm : public MainWindow {
  private:
   // ---- Design (windows/Outfrm.cpp): the entry line, lists and bottom row of this window ----
   void DesignOwnControls();
+  void DesignEntryLine();
+  void DesignLists();
+  void DesignBottomRow();
 };
 
 }  // namespace ks
