@@ -35,6 +35,12 @@ void SyncGeometry(forms::Control& control, QWidget& widget) {
 
 void SyncColors(forms::Control& control, QWidget& widget) {
   bool fill = FillsBackground(control.Kind());
+  // Check and option buttons and frames in the default face colour show their container
+  // through, so they sit on a frame or a coloured window as they do in the toolkit.
+  const ControlKind kind = control.Kind();
+  if ((kind == ControlKind::CheckBox || kind == ControlKind::OptionButton || kind == ControlKind::Frame) &&
+      control.BackColor() == forms::colors::kButtonFace)
+    fill = false;
   if (control.Kind() == ControlKind::Label && static_cast<forms::Label&>(control).Transparent) fill = false;
   ApplyColors(widget, control.ForeColor(), control.BackColor(), fill);
 }

@@ -91,7 +91,6 @@ void QtView::FormShown(forms::Form& form, bool modal) {
   window.SyncGeometry();
   window.show();
   window.SyncWindowState();
-  window.raise();
   window.activateWindow();
   ShowFocus(form);
   Trace(form.Name());

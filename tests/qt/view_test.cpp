@@ -1,0 +1,188 @@
+// The Qt view on the offscreen platform: what the operator types and clicks reaches the
+// model's handlers, and the widgets show what the model then holds.
+#include <memory>
+#include <vector>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "platform/forms/application.h"
+#include "platform/forms/controls.h"
+#include "platform/io/clock.h"
+#include "platform/io/environment.h"
+#include "platform/io/settings_store.h"
+#include "platform/qt/runtime.h"
+#include "platform/qt/view.h"
+#include "platform/vb/constants.h"
+#include "tests/support/temp_dir.h"
+
+namespace ks {
+namespace {
+
+// A small window with the kinds of boxes the program's windows have.
+class EntryForm : public forms::Form {
+ public:
+  explicit EntryForm(forms::Application& app) : forms::Form(app, "EntryForm") {
+    SetCaption("Entry");
+    Move(0, 0, 6000, 4500);
+    txtCall.Move(240, 240, 2400, 315);
+    txtSerial.Move(240, 720, 2400, 315);
+    lblName.Move(240, 1200, 2400, 315);
+    cmdLog.Move(240, 1680, 1215, 495);
+    cmdLog.SetCaption("&Log");
+    List1.Move(3000, 240, 2400, 2400);
+    KeyPreview = true;
+    // The call box upper-cases what is typed; the serial box takes digits only.
+    txtCall.KeyPress = [this](int& k) {
+      call_keys.push_back(k);
+      if (k >= 'a' && k <= 'z') k -= 32;
+    };
+    txtSerial.KeyPress = [](int& k) {
+      if (k != vb::vbKeyBack && (k < '0' || k > '9')) k = 0;
+    };
+    cmdLog.Click = [this] { ++log_clicks; };
+    List1.Click = [this] { ++list_clicks; };
+    mnuClear.Click = [this] { txtCall.SetText(""); };
+  }
+  void Form_KeyDown(int& key_code, int) override { form_keys.push_back(key_code); }
+  void Form_QueryUnload(int& cancel, forms::UnloadMode) override { cancel = keep_open ? 1 : 0; }
+
+  forms::TextBox txtCall{*this, "txtCall"};
+  forms::TextBox txtSerial{*this, "txtSerial"};
+  forms::Label lblName{*this, "lblName"};
+  forms::CommandButton cmdLog{*this, "cmdLog"};
+  forms::ListBox List1{*this, "List1"};
+  forms::Menu mnuEdit{*this, "mnuEdit", nullptr, "&Edit"};
+  forms::Menu mnuClear{*this, "mnuClear", &mnuEdit, "&Clear Call"};
+
+  std::vector<int> call_keys;
+  std::vector<int> form_keys;
+  int log_clicks = 0;
+  int list_clicks = 0;
+  bool keep_open = false;
+};
+
+class QtView : public ::testing::Test {
+ protected:
+  QtView()
+      : runtime(std::make_unique<io::VirtualClock>(), std::make_unique<io::MapEnvironment>(),
+                std::make_unique<io::IniSettingsStore>(settings.path())) {
+    form().Show();
+    runtime.view().Flush();
+  }
+  EntryForm& form() { return runtime.app().Get<EntryForm>(); }
+  template <typename W>
+  W* WidgetOf(const forms::Control& c) {
+    return dynamic_cast<W*>(runtime.view().WidgetOf(c));
+  }
+  // A key as the keyboard sends it: its code, the text it types and the modifiers.
+  static void Press(QWidget* widget, int key, const QString& text, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, mods, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+    QApplication::sendEvent(widget, &release);
+  }
+
+  testing::TempDir settings;
+  qt::QtRuntime runtime;
+};
+
+TEST_F(QtView, TypedKeysGoThroughTheHandlersAndTheBoxShowsWhatTheyLeft) {
+  auto* call = WidgetOf<QLineEdit>(form().txtCall);
+  ASSERT_NE(call, nullptr);
+  form().txtCall.SetFocus();
+  Press(call, Qt::Key_K, "k");
+  Press(call, Qt::Key_3, "3");
+  Press(call, Qt::Key_A, "a");
+  EXPECT_EQ(form().call_keys, (std::vector<int>{'k', '3', 'a'}));
+  EXPECT_EQ(form().txtCall.Text(), "K3A");
+  EXPECT_EQ(call->text(), "K3A");
+  EXPECT_EQ(form().form_keys, (std::vector<int>{'K', '3', 'A'}));
+
+  Press(call, Qt::Key_Backspace, "\b");
+  EXPECT_EQ(call->text(), "K3");
+}
+
+TEST_F(QtView, DroppedKeyNeverReachesTheBox) {
+  auto* serial = WidgetOf<QLineEdit>(form().txtSerial);
+  form().txtSerial.SetFocus();
+  Press(serial, Qt::Key_X, "x");
+  Press(serial, Qt::Key_7, "7");
+  Press(serial, Qt::Key_Q, "q");
+  EXPECT_EQ(form().txtSerial.Text(), "7");
+  EXPECT_EQ(serial->text(), "7");
+}
+
+TEST_F(QtView, WindowsCharactersTravelAsTheirBytes) {
+  auto* call = WidgetOf<QLineEdit>(form().txtCall);
+  form().txtCall.SetFocus();
+  Press(call, 0, QString(QChar(0x00E9)));
+  Press(call, 0, QString(QChar(0x20AC)));
+  EXPECT_EQ(form().call_keys, (std::vector<int>{0xE9, 0x80}));
+  EXPECT_EQ(form().txtCall.Text(), "\xE9\x80");
+  EXPECT_EQ(call->text(), QString::fromUtf8("\xC3\xA9\xE2\x82\xAC"));
+
+  form().lblName.SetCaption("Caf\xE9 && Bar");
+  EXPECT_EQ(WidgetOf<QLabel>(form().lblName)->text(), QString::fromUtf8("Caf\xC3\xA9 & Bar"));
+}
+
+TEST_F(QtView, TabAndClicksMoveTheModelsFocus) {
+  auto* call = WidgetOf<QLineEdit>(form().txtCall);
+  form().txtCall.SetFocus();
+  Press(call, Qt::Key_Tab, "\t");
+  EXPECT_EQ(form().ActiveControl(), &form().txtSerial);
+  EXPECT_EQ(runtime.view().WindowOf(form())->focusWidget(), runtime.view().WidgetOf(form().txtSerial));
+
+  QTest::mouseClick(runtime.view().WidgetOf(form().cmdLog), Qt::LeftButton);
+  EXPECT_EQ(form().log_clicks, 1);
+  EXPECT_EQ(form().ActiveControl(), &form().cmdLog);
+}
+
+TEST_F(QtView, ListRefilledItemByItemIsDrawnOnceAndAClickChoosesThroughTheModel) {
+  for (int i = 0; i < 300; ++i) form().List1.AddItem("item " + std::to_string(i));
+  auto* list = WidgetOf<QListWidget>(form().List1);
+  QApplication::processEvents();
+  ASSERT_EQ(list->count(), 300);
+  const QPoint row3 = list->visualItemRect(list->item(3)).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row3);
+  EXPECT_EQ(form().List1.ListIndex(), 3);
+  EXPECT_EQ(form().list_clicks, 1);
+  QApplication::processEvents();
+  EXPECT_EQ(list->currentRow(), 3);
+}
+
+TEST_F(QtView, MenuItemsFollowTheModelAndChoosingOneRunsItsHandler) {
+  form().txtCall.SetText("K3ABC");
+  QAction* clear = runtime.view().WindowOf(form())->ActionOf(form().mnuClear);
+  ASSERT_NE(clear, nullptr);
+  EXPECT_EQ(clear->text(), "&Clear Call");
+  form().mnuClear.SetChecked(true);
+  EXPECT_TRUE(clear->isChecked());
+  clear->trigger();
+  EXPECT_EQ(form().txtCall.Text(), "");
+  EXPECT_EQ(WidgetOf<QLineEdit>(form().txtCall)->text(), "");
+  EXPECT_TRUE(clear->isChecked()) << "the model keeps the check mark";
+}
+
+TEST_F(QtView, CloseBoxAsksTheWindowWhichMayRefuse) {
+  EntryForm& f = form();
+  f.keep_open = true;
+  qt::FormWindow* window = runtime.view().WindowOf(f);
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(window->isVisible());
+  ASSERT_NE(runtime.app().IfLoaded<EntryForm>(), nullptr);
+
+  f.keep_open = false;
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(runtime.app().IfLoaded<EntryForm>(), nullptr);
+  EXPECT_EQ(runtime.view().WindowOf(f), nullptr);
+}
+
+}  // namespace
+}  // namespace ks
