@@ -131,7 +131,9 @@ TEST_F(BandModeTest, PolledFrequencySwitchesBandOnlyWhenItDiffers) {
     app().Get<Form1>().BandFreqConversion(polled);
     EXPECT_EQ(polled, c.mhz);
     EXPECT_EQ(settings().CurrentBand, c.band_after);
-    if (c.rewritten) EXPECT_EQ(w.Label24.Caption(), c.band_after);
+    if (c.rewritten) {
+      EXPECT_EQ(w.Label24.Caption(), c.band_after);
+    }
     EXPECT_EQ(fs::exists(pref_file()), c.rewritten);
     EXPECT_EQ(app().State<MainWindowState>().NextQSOFrequency, c.next_frequency);
   }
@@ -158,7 +160,9 @@ TEST_F(BandModeTest, PolledModeSelectsOnlyADifferentPhoneOrCw) {
     EXPECT_EQ(polled, c.polled);
     EXPECT_EQ(settings().CurrentMode, c.mode_after);
     EXPECT_EQ(fs::exists(pref_file()), c.rewritten);
-    if (c.rewritten) EXPECT_EQ(w.Label30.Caption(), c.mode_after);
+    if (c.rewritten) {
+      EXPECT_EQ(w.Label30.Caption(), c.mode_after);
+    }
   }
 }
 
