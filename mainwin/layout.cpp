@@ -154,6 +154,7 @@ void MainWindow::DesignScoreBlock(const std::array<const char*, 7>& captions, fl
     values[row]->Move(8400, top, 1080, height);
     values[row]->TextAlign = forms::Alignment::Right;
     SetDesignFont(*values[row], kLabelFontSize, true);
+    values[row]->SetCaption("0");
   }
   lblTotScore.SetCaption("");
 }

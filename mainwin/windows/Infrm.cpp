@@ -78,22 +78,22 @@ void Infrm::DesignLists() {
 void Infrm::DesignBottomRow() {
   cmdLogOn.Move(0, 5360, 1095, 435);
   SetCaptionAt(lblOperatingTime, "Operating Time", 0, 6000, 1335, 225);
-  lblttrack.Move(120, 6225, 1095, 285);
+  lblttrack.Move(120, 6195, 1095, 285);
   SetCaptionAt(lblBandCaption, "Band", 1440, 6000, 615, 225);
-  Label24.Move(1440, 6225, 615, 285);
+  Label24.Move(1440, 6195, 615, 285);
   SetCaptionAt(lblModeCaption, "Mode", 2160, 6000, 615, 225);
-  Label30.Move(2160, 6225, 615, 285);
+  Label30.Move(2160, 6195, 615, 285);
   SetCaptionAt(lblOwnCallCaption, "My Call", 3720, 6000, 1215, 225);
-  Label2.Move(3720, 6225, 1215, 285);
+  Label2.Move(3720, 6195, 1215, 285);
   SetCaptionAt(lblSerialCaption, "Next Serial", 5040, 6000, 780, 225);
-  Label1.Move(5040, 6225, 780, 285);
+  Label1.Move(5040, 6195, 780, 285);
   SetCaptionAt(lblOwnExchangeCaption, "My County", 5880, 6000, 1095, 225);
-  Label25.Move(5880, 6225, 1560, 285);
+  Label25.Move(5880, 6195, 1560, 285);
   Label25.SetCaption("County");
   lblCurTime.Move(8280, 5940, 810, 285);
   Label16.Move(9110, 5940, 370, 285);
-  lblutctime.Move(8280, 6225, 810, 285);
-  lblUTCCaption.Move(9110, 6225, 370, 285);
+  lblutctime.Move(8280, 6195, 810, 285);
+  lblUTCCaption.Move(9110, 6195, 370, 285);
 }
 
 std::string Infrm::StartingHint() const { return "Select a band, mode and Click Log \"Time On\"!"; }

@@ -15,6 +15,7 @@ void Infrm::DesignSectionGrid() {
     forms::Label& label = *headings[h++];
     SetCaptionAt(label, heading.caption, heading.left, heading.top, heading.width, heading.height);
     SetDesignFont(label, kLabelFontSize, true);
+    label.Transparent = true;
   }
   int i = 1;
   for (const SectionRow& row : SectionRows()) {
@@ -22,6 +23,8 @@ void Infrm::DesignSectionGrid() {
     SetCaptionAt(label, "WWW", row.left, row.top, row.width, row.height);
     label.SetFont(forms::Font{"MS Serif", 6.0f, false});
     label.SetForeColor(forms::colors::kBlack);
+    // The grid's labels overlap their neighbours' empty lower part.
+    label.Transparent = true;
   }
 }
 

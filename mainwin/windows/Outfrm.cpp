@@ -70,6 +70,7 @@ void Outfrm::DesignLists() {
 
 // Operating time, Log "Time On", band, mode, own call, next serial, own section, clocks.
 void Outfrm::DesignBottomRow() {
+  // The captions under the county lists start below their bottom edge (Line3).
   SetCaptionAt(lblOperatingTime, "Operating Time", 0, 5880, 1335, 240);
   lblttrack.Move(240, 6120, 1095, 315);
   cmdLogOn.Move(1440, 6000, 1575, 435);
@@ -77,17 +78,17 @@ void Outfrm::DesignBottomRow() {
   Label24.Move(3240, 6120, 735, 315);
   SetCaptionAt(lblModeCaption, "Mode", 4080, 5880, 735, 240);
   Label30.Move(4080, 6120, 735, 315);
-  SetCaptionAt(lblOwnCallCaption, "My Call", 5040, 5880, 1095, 240);
-  Label2.Move(5040, 6120, 1095, 315);
-  SetCaptionAt(lblSerialCaption, "Next Serial", 6240, 5880, 780, 240);
-  Label1.Move(6240, 6120, 780, 315);
-  SetCaptionAt(lblOwnExchangeCaption, "My Section", 7080, 5880, 1140, 240);
-  Label25.Move(7080, 6120, 1140, 315);
+  SetCaptionAt(lblOwnCallCaption, "My Call", 5040, 5955, 1095, 225);
+  Label2.Move(5040, 6180, 1095, 300);
+  SetCaptionAt(lblSerialCaption, "Next Serial", 6240, 5955, 780, 225);
+  Label1.Move(6240, 6180, 780, 300);
+  SetCaptionAt(lblOwnExchangeCaption, "My Section", 7080, 5955, 1140, 225);
+  Label25.Move(7080, 6180, 1140, 300);
   Label25.SetCaption("SPC");
-  lblCurTime.Move(8280, 5880, 810, 285);
-  Label16.Move(9110, 5880, 370, 285);
-  lblutctime.Move(8280, 6165, 810, 285);
-  lblUTCCaption.Move(9110, 6165, 370, 285);
+  lblCurTime.Move(8280, 5955, 810, 270);
+  Label16.Move(9110, 5955, 370, 270);
+  lblutctime.Move(8280, 6210, 810, 270);
+  lblUTCCaption.Move(9110, 6210, 370, 270);
 }
 
 std::string Outfrm::StartingHint() const { return "Select a band and mode. Click Log \"Time On\" below!"; }
