@@ -75,6 +75,7 @@ void LoadLogFile(forms::Application& app) {
 
 bool AppendLogRecord(forms::Application& app) {
   LogStore& store = app.State<LogStore>();
+  if (store.QSOCount < 1) return true;  // no record to add
   // After a failed write the file lacks more than this one record: write it all.
   if (store.FileBehind) return RewriteLogFile(app);
   const std::string line = FormatLogLine(store.Record(store.QSOCount));
