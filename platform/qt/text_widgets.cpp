@@ -42,6 +42,8 @@ QString LabelText(const std::string& caption) {
 
 // The editor of a text box, single-line or multi-line: text and selection from the model.
 void SyncTextBox(forms::TextBox& box, QWidget& widget, Property what) {
+  // The caret the operator is moving was told to the model by the widget itself.
+  if (what == Property::Selection && widget.property(kOperatorInputProperty).toBool()) return;
   const QString text = FromCp1252(box.Text());
   const int start = box.SelStart();
   const int length = box.SelLength();

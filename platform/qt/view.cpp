@@ -20,9 +20,15 @@ using forms::Property;
 
 unsigned Bit(Property p) { return 1u << static_cast<unsigned>(p); }
 
-// The order in which waiting properties are drawn: columns before items before selection.
-constexpr Property kDeferredOrder[] = {Property::Columns, Property::Items, Property::Text, Property::Selection,
-                                       Property::Drawing};
+// The order in which waiting properties are drawn: columns, then items, then the rest (the
+// selection among them) in the order of their names.
+std::vector<Property> DeferredOrder() {
+  std::vector<Property> order{Property::Columns, Property::Items};
+  for (unsigned p = 0; p <= static_cast<unsigned>(Property::Other); ++p)
+    if (p != static_cast<unsigned>(Property::Columns) && p != static_cast<unsigned>(Property::Items))
+      order.push_back(static_cast<Property>(p));
+  return order;
+}
 
 }  // namespace
 
@@ -86,6 +92,8 @@ FormWindow* QtView::WindowOf(const forms::Form& form) const {
 void QtView::FormShown(forms::Form& form, bool modal) {
   FormWindow& window = WindowFor(form);
   Flush();
+  // Modality is set while the window is hidden.
+  if (window.isVisible() && modal != (window.windowModality() == Qt::ApplicationModal)) window.hide();
   window.SyncFlags(modal);
   window.SyncCaption();
   window.SyncGeometry();
@@ -187,6 +195,7 @@ void QtView::Unbind(const forms::Control& control) {
   }
   bindings_.erase(it);
   std::erase(dirty_, &control);
+  std::erase(stacks_to_order_, &control);
 }
 
 void QtView::ControlRemoved(forms::Control& control) {
@@ -220,7 +229,15 @@ void QtView::ControlChanged(forms::Control& control, forms::Property what) {
   SyncControl(control, *binding.widget, what);
 }
 
+// Restacking waits for the next pass, so a window's controls are ordered once, not once each.
 void QtView::Restack(const forms::Control& control) {
+  for (const forms::Control* other : stacks_to_order_)
+    if (other->Container() == control.Container() && &other->ParentForm() == &control.ParentForm()) return;
+  stacks_to_order_.push_back(&control);
+  ScheduleFlush();
+}
+
+void QtView::RestackNow(const forms::Control& control) {
   for (forms::Control* sibling : SiblingsBottomUp(control))
     if (QWidget* widget = WidgetOf(*sibling)) widget->raise();
 }
@@ -255,9 +272,13 @@ void QtView::Flush() {
     const unsigned pending = binding.pending;
     binding.pending = 0;
     if (binding.widget.isNull()) continue;
-    for (Property p : kDeferredOrder)
+    for (Property p : DeferredOrder())
       if ((pending & Bit(p)) != 0) SyncControl(*binding.control, *binding.widget, p);
   }
+  const auto stacks = std::move(stacks_to_order_);
+  stacks_to_order_.clear();
+  for (const forms::Control* control : stacks)
+    if (bindings_.count(control) != 0) RestackNow(*control);
   const std::vector<const forms::Form*> menus = std::move(menus_to_build_);
   menus_to_build_.clear();
   for (const forms::Form* form : menus)

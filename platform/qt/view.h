@@ -84,6 +84,7 @@ class QtView final : public QObject,
   void Bind(forms::Control& control);
   void Unbind(const forms::Control& control);
   void Restack(const forms::Control& control);
+  void RestackNow(const forms::Control& control);
   void Defer(Binding& binding, forms::Property what);
   void ScheduleFlush();
   void Run(const std::function<void()>& action);
@@ -98,6 +99,7 @@ class QtView final : public QObject,
   std::unordered_map<const forms::Form*, QPointer<FormWindow>> windows_;
   std::vector<const forms::Control*> dirty_;
   std::vector<const forms::Form*> menus_to_build_;
+  std::vector<const forms::Control*> stacks_to_order_;  // one control of each container to restack
   bool flush_scheduled_ = false;
   std::filesystem::path trace_file_;
 };

@@ -109,6 +109,25 @@ TEST_F(QtView, TypedKeysGoThroughTheHandlersAndTheBoxShowsWhatTheyLeft) {
   EXPECT_EQ(call->text(), "K3");
 }
 
+// The edit control's own keys: arrows move the caret and select, Delete deletes; what is
+// typed next goes where the operator put the caret.
+TEST_F(QtView, CaretKeysPlaceWhatIsTypedNext) {
+  auto* call = WidgetOf<QLineEdit>(form().txtCall);
+  form().txtCall.SetFocus();
+  QTest::keyClicks(call, "k3abc");
+  Press(call, Qt::Key_Left, "");
+  Press(call, Qt::Key_Left, "");
+  Press(call, Qt::Key_Left, "", Qt::ShiftModifier);
+  EXPECT_EQ(form().txtCall.SelStart(), 2);
+  EXPECT_EQ(form().txtCall.SelLength(), 1);
+  Press(call, Qt::Key_X, "x");
+  EXPECT_EQ(form().txtCall.Text(), "K3XBC");
+  Press(call, Qt::Key_Delete, "");
+  EXPECT_EQ(form().txtCall.Text(), "K3XC");
+  EXPECT_EQ(call->text(), "K3XC");
+  EXPECT_EQ(call->cursorPosition(), 3);
+}
+
 TEST_F(QtView, DroppedKeyNeverReachesTheBox) {
   auto* serial = WidgetOf<QLineEdit>(form().txtSerial);
   form().txtSerial.SetFocus();
