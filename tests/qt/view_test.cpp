@@ -37,6 +37,8 @@ class EntryForm : public forms::Form {
     cmdLog.Move(240, 1680, 1215, 495);
     cmdLog.SetCaption("&Log");
     List1.Move(3000, 240, 2400, 2400);
+    imgLogo.Move(240, 2400, 1200, 900);
+    imgLogo.Click = [this] { ++logo_clicks; };
     KeyPreview = true;
     // The call box upper-cases what is typed; the serial box takes digits only.
     txtCall.KeyPress = [this](int& k) {
@@ -58,6 +60,7 @@ class EntryForm : public forms::Form {
   forms::Label lblName{*this, "lblName"};
   forms::CommandButton cmdLog{*this, "cmdLog"};
   forms::ListBox List1{*this, "List1"};
+  forms::Image imgLogo{*this, "imgLogo"};
   forms::Menu mnuEdit{*this, "mnuEdit", nullptr, "&Edit"};
   forms::Menu mnuClear{*this, "mnuClear", &mnuEdit, "&Clear Call"};
 
@@ -65,6 +68,7 @@ class EntryForm : public forms::Form {
   std::vector<int> form_keys;
   int log_clicks = 0;
   int list_clicks = 0;
+  int logo_clicks = 0;
   bool keep_open = false;
 };
 
@@ -151,7 +155,7 @@ TEST_F(QtView, WindowsCharactersTravelAsTheirBytes) {
   EXPECT_EQ(WidgetOf<QLabel>(form().lblName)->text(), QString::fromUtf8("Caf\xC3\xA9 & Bar"));
 }
 
-TEST_F(QtView, TabAndClicksMoveTheModelsFocus) {
+TEST_F(QtView, TabAndClicksMoveTheModelsFocusAndRunTheHandlers) {
   auto* call = WidgetOf<QLineEdit>(form().txtCall);
   form().txtCall.SetFocus();
   Press(call, Qt::Key_Tab, "\t");
@@ -160,6 +164,11 @@ TEST_F(QtView, TabAndClicksMoveTheModelsFocus) {
 
   QTest::mouseClick(runtime.view().WidgetOf(form().cmdLog), Qt::LeftButton);
   EXPECT_EQ(form().log_clicks, 1);
+  EXPECT_EQ(form().ActiveControl(), &form().cmdLog);
+
+  // A picture takes no focus; its click reaches the handler.
+  QTest::mouseClick(runtime.view().WidgetOf(form().imgLogo), Qt::LeftButton);
+  EXPECT_EQ(form().logo_clicks, 1);
   EXPECT_EQ(form().ActiveControl(), &form().cmdLog);
 }
 
