@@ -1,10 +1,12 @@
 // The load of a main window: it removes the setup window, fits itself to the screen, makes
 // its list columns, shows the stored band, mode and station, loads the county table and the
 // log, asks whether to continue the log, lays itself out at full size and starts the rig poll.
+#include <algorithm>
 #include <exception>
 
 #include "logstore/county_table.h"
 #include "logstore/log_store.h"
+#include "mainwin/band_mode_rules.h"
 #include "mainwin/main_window.h"
 #include "mainwin/main_window_state.h"
 #include "platform/forms/application.h"
@@ -15,12 +17,6 @@
 #include "station/windows/frmStationID.h"
 
 namespace ks {
-
-namespace {
-
-const char* const kBandCaptions[8] = {"160", "80", "40", "20", "15", "10", "6", "2"};
-
-}  // namespace
 
 void MainWindow::WireLoadAndLayout() {
   mnuFormSize.Click = [this] { mnuFormSize_Click(); };
@@ -61,24 +57,17 @@ void MainWindow::Form_Load() {
 void MainWindow::ShowStoredMode() {
   const std::string& mode = App().State<StationSettings>().CurrentMode;
   Label30.SetCaption(mode);
-  static const char* const kModes[4] = {"CW", "PH", "RY", "PK"};
-  int checked = 0;
-  for (int i = 1; i < 4; ++i)
-    if (vb::EqualsNoCase(mode, kModes[i])) checked = i;
+  const int checked = std::max(0, ModeIndex(mode));
   for (int i = 0; i < 4; ++i) ModeItems[i]->SetChecked(i == checked);
 }
 
 // The first band that matches checks its item and shows in the band label; an unknown band
 // checks nothing and leaves the label as designed.
 void MainWindow::ShowStoredBand() {
-  const std::string& band = App().State<StationSettings>().CurrentBand;
-  for (int i = 0; i < 8; ++i) {
-    if (vb::EqualsNoCase(band, kBandCaptions[i])) {
-      BandItems[i]->SetChecked(true);
-      Label24.SetCaption(kBandCaptions[i]);
-      return;
-    }
-  }
+  const int band = BandIndex(App().State<StationSettings>().CurrentBand);
+  if (band < 0) return;
+  BandItems[band]->SetChecked(true);
+  Label24.SetCaption(kBandCodes[static_cast<std::size_t>(band)]);
 }
 
 // Without a county table the operator is told which file failed, and the load goes on so
