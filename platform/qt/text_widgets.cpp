@@ -57,9 +57,9 @@ void SyncTextBox(forms::TextBox& box, QWidget& widget, Property what) {
         line->setCursorPosition(start);
       }
     }
-    if (what == Property::Other || what == Property::Caption) line->setAlignment(AlignmentOf(box.TextAlign) | Qt::AlignVCenter);
+    // No length limit of Qt's: the model limits typing, and code may set longer texts.
+    line->setAlignment(AlignmentOf(box.TextAlign) | Qt::AlignVCenter);
     line->setReadOnly(box.Locked);
-    if (box.MaxLength > 0) line->setMaxLength(box.MaxLength);
     return;
   }
   if (auto* editor = qobject_cast<QPlainTextEdit*>(&widget)) {

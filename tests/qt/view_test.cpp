@@ -10,10 +10,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include "platform/forms/application.h"
 #include "platform/forms/controls.h"
+#include "platform/forms/listview.h"
 #include "platform/io/clock.h"
 #include "platform/io/environment.h"
 #include "platform/io/settings_store.h"
@@ -38,6 +40,10 @@ class EntryForm : public forms::Form {
     cmdLog.SetCaption("&Log");
     List1.Move(3000, 240, 2400, 2400);
     imgLogo.Move(240, 2400, 1200, 900);
+    lvwLog.Move(1800, 2700, 4000, 1500);
+    lvwLog.AddColumn("Call", 1500);
+    lvwLog.AddColumn("Serial", 900, forms::Alignment::Right);
+    lvwLog.ItemClick = [this](int item) { clicked_items.push_back(item); };
     imgLogo.Click = [this] { ++logo_clicks; };
     KeyPreview = true;
     // The call box upper-cases what is typed; the serial box takes digits only.
@@ -61,6 +67,7 @@ class EntryForm : public forms::Form {
   forms::CommandButton cmdLog{*this, "cmdLog"};
   forms::ListBox List1{*this, "List1"};
   forms::Image imgLogo{*this, "imgLogo"};
+  forms::ListView lvwLog{*this, "lvwLog"};
   forms::Menu mnuEdit{*this, "mnuEdit", nullptr, "&Edit"};
   forms::Menu mnuClear{*this, "mnuClear", &mnuEdit, "&Clear Call"};
 
@@ -69,6 +76,7 @@ class EntryForm : public forms::Form {
   int log_clicks = 0;
   int list_clicks = 0;
   int logo_clicks = 0;
+  std::vector<int> clicked_items;
   bool keep_open = false;
 };
 
@@ -183,6 +191,27 @@ TEST_F(QtView, ListRefilledItemByItemIsDrawnOnceAndAClickChoosesThroughTheModel)
   EXPECT_EQ(form().list_clicks, 1);
   QApplication::processEvents();
   EXPECT_EQ(list->currentRow(), 3);
+}
+
+TEST_F(QtView, ListViewShowsItsColumnsAndItemsAndAClickPicksTheItem) {
+  for (const char* call : {"K3ABC", "W3XYZ", "N3Q"}) {
+    const int i = form().lvwLog.AddItem(call);
+    form().lvwLog.UpdateItem(i, [i](forms::ListItem& item) { item.SetSubItem(1, std::to_string(i)); });
+  }
+  QApplication::processEvents();
+  auto* tree = WidgetOf<QTreeWidget>(form().lvwLog);
+  ASSERT_EQ(tree->topLevelItemCount(), 3);
+  EXPECT_EQ(tree->headerItem()->text(1), "Serial");
+  EXPECT_EQ(tree->columnWidth(0), 100);
+  EXPECT_EQ(tree->topLevelItem(1)->text(0), "W3XYZ");
+  EXPECT_EQ(tree->topLevelItem(1)->textAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+
+  const QPoint second = tree->visualItemRect(tree->topLevelItem(1)).center();
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, second);
+  EXPECT_EQ(form().clicked_items, std::vector<int>{2});
+  EXPECT_EQ(form().lvwLog.SelectedIndex(), 2);
+  QApplication::processEvents();
+  EXPECT_EQ(tree->currentItem(), tree->topLevelItem(1));
 }
 
 TEST_F(QtView, MenuItemsFollowTheModelAndChoosingOneRunsItsHandler) {
