@@ -241,5 +241,30 @@ TEST_F(QtView, CloseBoxAsksTheWindowWhichMayRefuse) {
   EXPECT_EQ(runtime.view().WindowOf(f), nullptr);
 }
 
+// A window shown modally whose timer ends the program: the end leaves the nested loop and
+// the program's loop, and nothing after the modal display runs.
+class EndingForm : public forms::Form {
+ public:
+  explicit EndingForm(forms::Application& app) : forms::Form(app, "EndingForm") {
+    Timer1.Tick = [this] { App().End(); };
+  }
+  forms::Timer Timer1{*this, "Timer1", 10, true};
+};
+
+TEST(QtLoop, EndInAModalWindowEndsTheProgramFromTheNestedLoop) {
+  testing::TempDir settings;
+  qt::QtRuntime runtime(std::make_unique<io::VirtualClock>(), std::make_unique<io::MapEnvironment>(),
+                        std::make_unique<io::IniSettingsStore>(settings.path()));
+  bool went_on = false;
+  const int status = runtime.Run([&] {
+    runtime.app().Get<EndingForm>().ShowModal();
+    went_on = true;
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_TRUE(runtime.app().Ended());
+  EXPECT_FALSE(went_on);
+  EXPECT_TRUE(runtime.app().LoadedForms().empty());
+}
+
 }  // namespace
 }  // namespace ks
