@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "logstore/log_value_scanner.h"
+#include "platform/vb/line_scanner.h"
 #include "platform/vb/line_format.h"
 #include "platform/vb/parse.h"
 
@@ -26,7 +26,7 @@ constexpr std::array<TextField, 20> kFields = {
 constexpr std::size_t kShortestLineBytes = 19 * 2 + 1 + 19 + 2;
 
 // Reads one record into `record`, assigning each text into the string already there.
-bool ReadRecord(LineValueScanner& scanner, LogRecord& record) {
+bool ReadRecord(vb::LineScanner& scanner, LogRecord& record) {
   std::string_view value;
   for (TextField field : kFields) {
     if (!scanner.Next(value)) return false;
@@ -58,7 +58,7 @@ std::string FormatLogLine(const LogRecord& record) {
 LogParseResult ParseLogText(std::string_view bytes, std::vector<LogRecord>& records) {
   if (records.empty()) records.resize(1);
   records.reserve(bytes.size() / kShortestLineBytes + 2);
-  LineValueScanner scanner(bytes);
+  vb::LineScanner scanner(bytes);
   LogParseResult result;
   for (;;) {
     scanner.SkipBlankLines();

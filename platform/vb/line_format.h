@@ -21,6 +21,8 @@
 #include <string_view>
 #include <variant>
 
+#include "platform/vb/line_scanner.h"
+
 namespace ks::vb {
 
 inline constexpr std::string_view kLineEnd = "\r\n";
@@ -57,6 +59,10 @@ using AnyValue = std::variant<std::monostate, std::string, double, bool>;
 class LineReader {
  public:
   explicit LineReader(std::string data);
+  LineReader(LineReader&& other) noexcept
+      : data_(std::move(other.data_)), scanner_(data_, other.scanner_.Position()) {}
+  LineReader(const LineReader&) = delete;
+  LineReader& operator=(const LineReader&) = delete;
 
   std::optional<std::string> ReadText();
   // The value as a number ("." as the point); fails when it is not numeric,
@@ -87,12 +93,9 @@ class LineReader {
     bool quoted = false;
   };
   std::optional<RawValue> ReadRaw();
-  void SkipBlanks();
-  void SkipSeparator();
-  std::size_t FindValueEnd(std::size_t from) const;
 
   std::string data_;
-  std::size_t pos_ = 0;
+  LineScanner scanner_{data_};
 };
 
 }  // namespace ks::vb

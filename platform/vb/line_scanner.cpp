@@ -1,27 +1,29 @@
-#include "logstore/log_value_scanner.h"
+#include "platform/vb/line_scanner.h"
 
-namespace ks {
+#include "platform/vb/ascii.h"
+
+namespace ks::vb {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+using detail::IsBlank;
+using detail::IsLineEnd;
 bool IsSeparator(char c) { return c == ',' || IsLineEnd(c); }
 
 }  // namespace
 
-std::size_t LineValueScanner::ValueEnd(std::size_t from) const {
+std::size_t LineScanner::ValueEnd(std::size_t from) const {
   while (from < bytes_.size() && !IsSeparator(bytes_[from])) ++from;
   return from;
 }
 
 // One comma or one line end; CR LF counts as one.
-void LineValueScanner::SkipSeparator() {
+void LineScanner::SkipSeparator() {
   if (pos_ >= bytes_.size()) return;
   const char c = bytes_[pos_++];
   if (c == '\r' && pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
 }
 
-void LineValueScanner::SkipBlankLines() {
+void LineScanner::SkipBlankLines() {
   for (;;) {
     std::size_t at = pos_;
     while (at < bytes_.size() && IsBlank(bytes_[at])) ++at;
@@ -35,10 +37,11 @@ void LineValueScanner::SkipBlankLines() {
   }
 }
 
-bool LineValueScanner::Next(std::string_view& value) {
+bool LineScanner::Next(std::string_view& value, bool& quoted) {
   while (pos_ < bytes_.size() && IsBlank(bytes_[pos_])) ++pos_;
   if (AtEnd()) return false;
-  if (bytes_[pos_] == '"') {
+  quoted = bytes_[pos_] == '"';
+  if (quoted) {
     const std::size_t close = bytes_.find('"', pos_ + 1);
     std::size_t stop = close;
     if (close == std::string_view::npos) {
@@ -60,4 +63,4 @@ bool LineValueScanner::Next(std::string_view& value) {
   return true;
 }
 
-}  // namespace ks
+}  // namespace ks::vb

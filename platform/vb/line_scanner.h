@@ -1,8 +1,8 @@
 #pragma once
-// Reads the values of the settings line format from bytes in place, without copying them:
-// the loader of log.txt assigns each value straight into the string it replaces, so that a
-// reload of a long log allocates nothing it already had. The rules are those of the line
-// format's reader: a comma or a line end (CR LF, LF or CR) ends a value and the next value
+// Reads the values of the settings line format from bytes in place, without copying them.
+// LineReader reads through it; the loader of log.txt uses it directly and assigns each value
+// straight into the string it replaces, so that a reload of a long log allocates nothing it
+// already had. The reading rules: a comma or a line end (CR LF, LF or CR) ends a value and the next value
 // may start on the next line; blanks before a value are skipped; a quoted value runs to the
 // next double quote (to its line end when there is none) and anything after the closing
 // quote up to the separator is skipped; any other value runs to the separator, trailing
@@ -10,17 +10,23 @@
 #include <cstddef>
 #include <string_view>
 
-namespace ks {
+namespace ks::vb {
 
-class LineValueScanner {
+class LineScanner {
  public:
-  explicit LineValueScanner(std::string_view bytes) : bytes_(bytes) {}
+  explicit LineScanner(std::string_view bytes, std::size_t position = 0) : bytes_(bytes), pos_(position) {}
 
   bool AtEnd() const { return pos_ >= bytes_.size(); }
   // Passes over lines that hold only blanks, and blanks before the end.
   void SkipBlankLines();
-  // The next value (without its quotes); false when no bytes remain.
-  bool Next(std::string_view& value);
+  // The next value (without its quotes); false when no bytes remain. `quoted` tells whether
+  // it stood between double quotes.
+  bool Next(std::string_view& value, bool& quoted);
+  bool Next(std::string_view& value) {
+    bool quoted = false;
+    return Next(value, quoted);
+  }
+  std::size_t Position() const { return pos_; }
 
  private:
   std::size_t ValueEnd(std::size_t from) const;
@@ -30,4 +36,4 @@ class LineValueScanner {
   std::size_t pos_ = 0;
 };
 
-}  // namespace ks
+}  // namespace ks::vb
