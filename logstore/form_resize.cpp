@@ -79,8 +79,9 @@ void ReportFailure(forms::Form& form, const ResizeFailure& failure) {
 
 }  // namespace
 
-float FontRatioOf(FitRule::FontRatio rule, float rx, float ry) {
+float FontRatioOf(FitRule::FontRatio rule, float rx, float ry, float new_width) {
   switch (rule) {
+    case FitRule::FontRatio::NewWidth: return Divide(new_width, kDesignScreenWidth);
     case FitRule::FontRatio::Height: return ry;
     case FitRule::FontRatio::Width: return rx;
     case FitRule::FontRatio::Smaller: return std::min(rx, ry);
@@ -103,8 +104,8 @@ void FitFormToScreen(forms::Form& form, const FitRule& rule) {
     float top = Checked((static_cast<double>(sh) - height) / 2);
     if (rule.lift) top -= 170;
     form.Move(left, top, width, height);
-    form.SetFontSize(Times(form.FontSize(), FontRatioOf(rule.form_font, rx, ry)));
-    const float control_font = FontRatioOf(rule.control_font, rx, ry);
+    form.SetFontSize(Times(form.FontSize(), FontRatioOf(rule.form_font, rx, ry, width)));
+    const float control_font = FontRatioOf(rule.control_font, rx, ry, width);
     const std::vector<Control*> controls = form.Controls();
     for (Control* c : controls) ScaleControl(*c, rx, ry, control_font, rule.scale_combo_height, "");
   } catch (const ResizeFailure& failure) {

@@ -15,9 +15,10 @@ inline constexpr float kDesignScreenHeight = 7200;
 
 // How a window fits itself to the screen.
 struct FitRule {
-  enum class FontRatio { Height, Width, Smaller, WidthCapped };
+  // Height: the height ratio; Width: the width ratio; Smaller: the smaller of the two;
+  // WidthCapped: the width ratio, at most 1.5; NewWidth: the window's new width / 9600.
+  enum class FontRatio { Height, Width, Smaller, WidthCapped, NewWidth };
   bool lift = false;                     // 170 twips above the vertical middle
-  bool center_down = true;               // centred in both directions
   FontRatio form_font = FontRatio::Height;
   FontRatio control_font = FontRatio::WidthCapped;
   bool scale_combo_height = false;
@@ -25,10 +26,10 @@ struct FitRule {
   float target_height = 0;               // 0: the screen's height
 };
 
-// The ratio a font follows under `rule`, given the two axis ratios.
-float FontRatioOf(FitRule::FontRatio rule, float rx, float ry);
+// The ratio a font follows under `rule`, given the two axis ratios and the window's new width.
+float FontRatioOf(FitRule::FontRatio rule, float rx, float ry, float new_width);
 
-// Fits `form` from the design screen by `rule`. A failure (an overflow, say) stops it with
+// Fits `form` from the design screen by `rule`, centred on the screen. A failure (an overflow, say) stops it with
 // the failure's description in a "Form Resize Error" message; what was changed stays.
 void FitFormToScreen(forms::Form& form, const FitRule& rule);
 

@@ -9,11 +9,10 @@
 namespace ks {
 
 void FitByNewWidth(forms::Form& form, FitRule::FontRatio control_font) {
-  const float design_font = form.FontSize();
   FitRule rule;
+  rule.form_font = FitRule::FontRatio::NewWidth;
   rule.control_font = control_font;
   FitFormToScreen(form, rule);
-  form.SetFontSize(design_font * form.Width() / kDesignScreenWidth);
 }
 
 void DesignInvalidMarker(forms::Label& marker) {

@@ -127,3 +127,22 @@ TEST(ResizeForm, AFailureHalfWayStopsWithOneMessage) {
 
 }  // namespace
 }  // namespace ks
+
+namespace ks {
+namespace {
+
+TEST(FitFormToScreen, WindowFontByItsNewWidthAndControlFontsCapped) {
+  forms::Headless h(forms::Screen::FromPixels(1920, 1080));
+  auto& f = h.app().Get<frmSample>();
+  FitRule rule;
+  rule.form_font = FitRule::FontRatio::NewWidth;
+  rule.control_font = FitRule::FontRatio::WidthCapped;
+  FitFormToScreen(f, rule);
+  EXPECT_FLOAT_EQ(f.Width(), 14400);
+  EXPECT_FLOAT_EQ(f.Top(), (16200 - 8100) / 2.0f) << "centred down, no lift";
+  EXPECT_FLOAT_EQ(f.FontSize(), 8 * 14400 / 9600.0f);
+  EXPECT_FLOAT_EQ(f.Text1.FontSize(), 15) << "the width ratio 3, capped at 1.5";
+}
+
+}  // namespace
+}  // namespace ks
