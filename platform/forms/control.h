@@ -117,6 +117,8 @@ class Control {
   virtual void FormUnloading() {}
   // The kind's own handling of a typed character that the handlers left in place.
   virtual void DefaultKeyAction(int key_ascii) {}
+  // The kind's own handling of a key going down that the handlers left in place (Delete ...).
+  virtual void DefaultKeyDown(int key_code, int shift) {}
 
  protected:
   void Notify(Property p);

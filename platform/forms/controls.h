@@ -31,10 +31,17 @@ class TextBox : public Control {
   std::function<void()> Change;
 
   bool CanTakeFocus() const override { return true; }
+  // Typed characters, Backspace, and the clipboard's Ctrl+C, Ctrl+X and Ctrl+V.
   void DefaultKeyAction(int key_ascii) override;
+  // Delete, and the clipboard's Ctrl+Insert, Shift+Delete and Shift+Insert.
+  void DefaultKeyDown(int key_code, int shift) override;
 
  private:
   void ReplaceText(std::string text, int caret);
+  void CopySelection();
+  void DeleteSelectionOrNext();
+  // Pastes the clipboard's first line, as much of it as MaxLength leaves room for.
+  void Paste();
   std::string text_;
   int sel_start_ = 0;
   int sel_length_ = 0;

@@ -1,5 +1,6 @@
 // The keyboard: what one keystroke does, in the toolkit's order. KeyDown (the window first
-// when it previews keys), KeyPress with the character by reference (0 drops it, a changed
+// when it previews keys) and the control's own handling of the key (a text box deletes on
+// Delete), KeyPress with the character by reference (0 drops it, a changed
 // code is what the control receives), the control's own handling of the character (a text
 // box inserts it at the caret, replacing the selection, and raises Change), then KeyUp.
 // The character goes to the control that had the focus when the key went down, even when a
@@ -55,6 +56,7 @@ void Form::KeyStroke(int key_code, int key_ascii, int shift) {
   if (KeyPreview) Form_KeyDown(code, shift);
   if (target != nullptr) {
     if (code != 0 && target->KeyDown) target->KeyDown(code, shift);
+    if (code != 0 && loaded_) target->DefaultKeyDown(code, shift);
   } else if (!KeyPreview) {
     Form_KeyDown(code, shift);
   }

@@ -10,6 +10,11 @@ namespace {
 constexpr int kBackspace = 8;
 constexpr int kEnter = 13;
 constexpr int kSpace = 32;
+constexpr int kCtrlC = 3;
+constexpr int kCtrlV = 22;
+constexpr int kCtrlX = 24;
+constexpr int kInsert = 45;
+constexpr int kDelete = 46;
 }  // namespace
 
 TextBox::TextBox(Form& form, std::string name, Control* container, int index)
@@ -48,8 +53,52 @@ void TextBox::SetSelText(const std::string& text) {
   ReplaceText(std::move(next), sel_start_ + static_cast<int>(text.size()));
 }
 
+void TextBox::CopySelection() {
+  if (sel_length_ > 0) ParentForm().App().Dialogs().SetClipboardText(SelText());
+}
+
+void TextBox::DeleteSelectionOrNext() {
+  if (sel_length_ == 0 && sel_start_ < static_cast<int>(text_.size())) sel_length_ = 1;
+  if (sel_length_ > 0) SetSelText("");
+}
+
+void TextBox::Paste() {
+  std::string text = ParentForm().App().Dialogs().ClipboardText();
+  if (!MultiLine) text = text.substr(0, text.find_first_of("\r\n"));
+  if (MaxLength > 0) {
+    const int room = std::max(0, MaxLength - static_cast<int>(text_.size()) + sel_length_);
+    if (static_cast<int>(text.size()) > room) text.resize(static_cast<std::size_t>(room));
+  }
+  SetSelText(text);
+}
+
+void TextBox::DefaultKeyDown(int key_code, int shift) {
+  const bool ctrl = (shift & kCtrlMask) != 0;
+  const bool with_shift = (shift & kShiftMask) != 0;
+  if (key_code == kInsert && ctrl) CopySelection();
+  if (Locked) return;
+  if (key_code == kDelete && with_shift) {
+    CopySelection();
+    if (sel_length_ > 0) SetSelText("");
+  } else if (key_code == kDelete) {
+    DeleteSelectionOrNext();
+  } else if (key_code == kInsert && with_shift) {
+    Paste();
+  }
+}
+
 void TextBox::DefaultKeyAction(int key_ascii) {
+  if (key_ascii == kCtrlC) CopySelection();
   if (Locked || key_ascii <= 0) return;
+  if (key_ascii == kCtrlX) {
+    CopySelection();
+    if (sel_length_ > 0) SetSelText("");
+    return;
+  }
+  if (key_ascii == kCtrlV) {
+    Paste();
+    return;
+  }
   if (key_ascii == kBackspace) {
     if (sel_length_ > 0) {
       SetSelText("");

@@ -1,19 +1,16 @@
 #include "platform/qt/input_filter.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QTimer>
 #include <QWidget>
 
 #include "platform/forms/controls.h"
 #include "platform/qt/appearance.h"
 #include "platform/qt/control_widgets.h"
-#include "platform/qt/cp1252.h"
 #include "platform/qt/event_loop.h"
 #include "platform/qt/keys.h"
 #include "platform/vb/constants.h"
@@ -49,13 +46,6 @@ bool IsPlainClickKind(ControlKind kind) {
          kind == ControlKind::PictureBox;
 }
 
-// One line of the clipboard, in the model's bytes.
-std::string ClipboardLine() {
-  QString text = QGuiApplication::clipboard()->text();
-  const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-  if (end >= 0) text.truncate(end);
-  return ToCp1252(text);
-}
 
 }  // namespace
 
@@ -97,7 +87,7 @@ bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
   if (control == nullptr || router_.ControlOf(watched) != control) return true;
   QWidget* widget = router_.MainWidgetOf(watched);
   if (control->Kind() == ControlKind::TextBox)
-    return AfterTextKey(static_cast<forms::TextBox&>(*control), watched, k.key_code, k.shift);
+    return AfterTextKey(watched, k.key_code);
   bool moved = false;
   Run([&] { moved = NavigateByKey(*control, *widget, k.key_code); });
   if (moved) return true;
@@ -108,37 +98,10 @@ bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
   return true;
 }
 
-// What the edit control itself does with the keys that type no character: the caret keys
-// move the caret, Delete deletes, and the clipboard keys copy, cut and paste.
-bool InputFilter::AfterTextKey(forms::TextBox& box, QObject* watched, int key_code, int shift) {
-  const bool ctrl = (shift & forms::kCtrlMask) != 0;
-  const bool with_shift = (shift & forms::kShiftMask) != 0;
+// The caret keys move the caret in the editor, which tells the model; everything else a
+// text box does with a key (typing, Delete, the clipboard keys) the model has done.
+bool InputFilter::AfterTextKey(QObject* watched, int key_code) {
   if (IsNavigationKey(key_code)) return PassAsOperator(watched);
-  const bool copy = ctrl && (key_code == 'C' || key_code == vb::vbKeyInsert);
-  const bool cut = (ctrl && key_code == 'X') || (with_shift && key_code == vb::vbKeyDelete);
-  const bool paste = (ctrl && key_code == 'V') || (with_shift && key_code == vb::vbKeyInsert);
-  if (copy || cut) {
-    if (box.SelLength() > 0) QGuiApplication::clipboard()->setText(FromCp1252(box.SelText()));
-    if (copy || box.Locked) return true;
-    Run([&] { box.SetSelText(""); });
-    return true;
-  }
-  if (paste && !box.Locked) {
-    std::string text = ClipboardLine();
-    if (box.MaxLength > 0) {
-      const std::size_t room = static_cast<std::size_t>(
-          std::max(0, box.MaxLength - static_cast<int>(box.Text().size()) + box.SelLength()));
-      if (text.size() > room) text.resize(room);
-    }
-    Run([&] { box.SetSelText(text); });
-    return true;
-  }
-  if (key_code == vb::vbKeyDelete && !box.Locked) {
-    Run([&] {
-      if (box.SelLength() == 0 && box.SelStart() < static_cast<int>(box.Text().size())) box.SetSelLength(1);
-      if (box.SelLength() > 0) box.SetSelText("");
-    });
-  }
   return true;
 }
 

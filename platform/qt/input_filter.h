@@ -44,7 +44,7 @@ class InputFilter final : public QObject {
 
  private:
   bool KeyPress(QObject* watched, QKeyEvent& key);
-  bool AfterTextKey(forms::TextBox& box, QObject* watched, int key_code, int shift);
+  bool AfterTextKey(QObject* watched, int key_code);
   bool Mouse(QObject* watched, QMouseEvent& mouse);
   void FocusIn(QObject* watched, QFocusEvent& focus);
   // Lets the widget handle the event itself, as the operator's.

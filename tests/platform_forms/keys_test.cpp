@@ -126,5 +126,73 @@ TEST(Keys, CtrlLetterTypesItsControlCharacter) {
   EXPECT_EQ(f.Text1.Text(), "");
 }
 
+struct EditKeyCase {
+  const char* name;
+  int key_code, key_ascii, shift;
+  std::string expected_text;
+  std::string expected_clipboard;
+};
+
+class EditKeys : public ::testing::TestWithParam<EditKeyCase> {};
+
+// The box holds "W3AA/P" with "AA" selected; the clipboard holds "K3ZZ\r\nsecond line".
+TEST_P(EditKeys, DeleteAndTheClipboardKeys) {
+  const EditKeyCase& c = GetParam();
+  Headless h;
+  auto& f = h.app().Get<frmTest>();
+  f.Show();
+  f.Text1.SetText("W3AA/P");
+  f.Text1.SetSelStart(2);
+  f.Text1.SetSelLength(2);
+  h.dialogs().SetClipboardText("K3ZZ\r\nsecond line");
+  f.TypeKey(c.key_code, c.key_ascii, c.shift);
+  EXPECT_EQ(f.Text1.Text(), c.expected_text);
+  EXPECT_EQ(h.dialogs().ClipboardText(), c.expected_clipboard);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, EditKeys,
+    ::testing::Values(EditKeyCase{"delete_selection", 46, 0, 0, "W3/P", "K3ZZ\r\nsecond line"},
+                      EditKeyCase{"ctrl_c_copies", 'C', 3, forms::kCtrlMask, "W3AA/P", "AA"},
+                      EditKeyCase{"ctrl_x_cuts", 'X', 24, forms::kCtrlMask, "W3/P", "AA"},
+                      EditKeyCase{"ctrl_v_pastes_one_line", 'V', 22, forms::kCtrlMask, "W3K3ZZ/P", "K3ZZ\r\nsecond line"},
+                      EditKeyCase{"shift_delete_cuts", 46, 0, forms::kShiftMask, "W3/P", "AA"},
+                      EditKeyCase{"shift_insert_pastes", 45, 0, forms::kShiftMask, "W3K3ZZ/P", "K3ZZ\r\nsecond line"},
+                      EditKeyCase{"ctrl_insert_copies", 45, 0, forms::kCtrlMask, "W3AA/P", "AA"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Keys, DeleteWithoutSelectionTakesTheNextCharacterUnlessTheHandlerDropsIt) {
+  Headless h;
+  auto& f = h.app().Get<frmTest>();
+  f.Show();
+  f.Text1.SetText("K3ZZ");
+  f.Text1.SetFocus();
+  f.Text1.SetSelStart(1);
+  f.PressKey(46);
+  EXPECT_EQ(f.Text1.Text(), "KZZ");
+  f.Text1.KeyDown = [](int& k, int) { k = 0; };
+  f.PressKey(46);
+  EXPECT_EQ(f.Text1.Text(), "KZZ");
+}
+
+TEST(Keys, APasteStopsAtMaxLengthAndADroppedCtrlVPastesNothing) {
+  Headless h;
+  auto& f = h.app().Get<frmTest>();
+  f.Show();
+  f.Text1.MaxLength = 4;
+  f.Text1.SetText("AB");
+  f.Text1.SetFocus();
+  f.Text1.SetSelStart(2);
+  h.dialogs().SetClipboardText("CDEF");
+  f.PressKey('V', forms::kCtrlMask);
+  EXPECT_EQ(f.Text1.Text(), "ABCD");
+  f.Text1.SetText("");
+  f.Text1.KeyPress = [](int& k) {
+    if (k == 22) k = 0;
+  };
+  f.PressKey('V', forms::kCtrlMask);
+  EXPECT_EQ(f.Text1.Text(), "");
+}
+
 }  // namespace
 }  // namespace ks::testing
