@@ -31,7 +31,7 @@ struct StationSettings {
   std::int32_t MultRemainingColor = 0;
   float TimeOnTotal = 0;     // seconds
   std::string PartyState;
-  std::uint8_t OutOfState = 0;
+  std::uint8_t OutOfState = 1;  // as Done leaves it when nothing was chosen
   std::uint8_t Rover = 0;
   std::uint8_t VoiceNavLevel = 0;
   std::string RigName;

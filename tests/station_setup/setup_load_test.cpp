@@ -8,6 +8,7 @@
 #include "keying/windows/PhoneFrm.h"
 #include "logstore/prefix_table.h"
 #include "mainwin/windows/Infrm.h"
+#include "mainwin/windows/Outfrm.h"
 #include "tests/station_setup/setup_run.h"
 
 namespace ks::setup_test {
@@ -152,6 +153,7 @@ TEST(SetupLoad, AMissingSettingsFileIsReportedAndTheWindowStillWorks) {
   setup.TypeText("k3xyz\r");
   EXPECT_EQ(run.app().State<StationSettings>().OwnCall, "K3XYZ");
   EXPECT_FALSE(run.app().IsLoaded<frmStationID>());
+  EXPECT_TRUE(run.app().IsLoaded<Outfrm>()) << "with nothing chosen, Done takes the station to be outside";
 }
 
 }  // namespace
