@@ -12,6 +12,7 @@
 #include "platform/io/files.h"
 #include "station/station_settings.h"
 #include "startup/user_folders.h"
+#include "tests/support/files.h"
 #include "tests/support/temp_dir.h"
 
 namespace ks::testing {
@@ -23,9 +24,7 @@ class WindowFixture : public ::testing::Test {
     StationSettings& settings = app().State<StationSettings>();
     settings.PartyState = "PA";
     settings.OwnCounty = "Dauphin";
-    std::string counties;
-    io::ReadFile(std::filesystem::path(KEYSTONE_SOURCE_DIR) / "data" / kCountyFileName, counties);
-    io::WriteFileAtomic(work_.path() / kCountyFileName, counties);
+    CopySupplied(kCountyFileName, work_.path());
     EXPECT_TRUE(LoadCountyTable(app()));
   }
 

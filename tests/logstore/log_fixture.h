@@ -10,6 +10,7 @@
 #include "platform/forms/headless.h"
 #include "platform/io/files.h"
 #include "startup/user_folders.h"
+#include "tests/support/files.h"
 #include "tests/support/temp_dir.h"
 
 namespace ks::testing {
@@ -48,15 +49,8 @@ class LogFixture : public ::testing::Test {
   const std::filesystem::path& data() const { return data_.path(); }
   std::filesystem::path LogPath() const { return work_.path() / kLogFileName; }
 
-  void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    ASSERT_TRUE(io::WriteFileAtomic(path, bytes).ok()) << path;
-  }
-  void WriteLog(const std::string& bytes) { WriteFile(LogPath(), bytes); }
-  static std::string ReadBytes(const std::filesystem::path& path) {
-    std::string bytes;
-    EXPECT_TRUE(io::ReadFile(path, bytes).ok()) << path;
-    return bytes;
-  }
+  void WriteFile(const std::filesystem::path& path, const std::string& bytes) { WriteBytes(path, bytes); }
+  void WriteLog(const std::string& bytes) { WriteBytes(LogPath(), bytes); }
   std::string ReadLog() const { return ReadBytes(LogPath()); }
 
   // Loads as the main window does, inside an event; true when the load ended the program.

@@ -12,6 +12,7 @@
 #include "platform/forms/headless.h"
 #include "station/station_settings.h"
 #include "startup/user_folders.h"
+#include "tests/support/files.h"
 #include "tests/support/temp_dir.h"
 
 namespace ks::testing {
@@ -26,8 +27,7 @@ class MainWindowBench {
     folders.SharedFolder = dir_ / "shared";
     std::filesystem::create_directories(folders.DataFolder / "BACKUP");
     std::filesystem::create_directories(folders.SharedFolder);
-    std::filesystem::copy_file(std::filesystem::path(KEYSTONE_SOURCE_DIR) / "data" / "county2.txt",
-                               dir_ / "county2.txt");
+    CopySupplied("county2.txt", dir_.path());
     WriteLog(3);
     headless_.clock().SetUtc({2013, 10, 12, 20, 5, 9});
     headless_.clock().SetLocalOffsetMinutes(-300);
@@ -67,7 +67,7 @@ class MainWindowBench {
       r.LogPoints = 2;
       text += FormatLogLine(r);
     }
-    std::ofstream(dir_ / "log.txt", std::ios::binary) << text;
+    WriteBytes(dir_ / "log.txt", text);
   }
 
   // Opens the main window the settings choose, as the setup window's Done does.

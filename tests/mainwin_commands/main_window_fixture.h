@@ -17,6 +17,7 @@
 #include "platform/forms/view.h"
 #include "startup/user_folders.h"
 #include "station/station_settings.h"
+#include "tests/support/files.h"
 #include "tests/support/temp_dir.h"
 
 namespace ks::testing {
@@ -61,18 +62,6 @@ class RecordingKeyers final : public KeyerServices {
   }
 };
 
-inline std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-inline void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
 // `count` contacts as the lines of log.txt, the calls numbered from `first`.
 inline std::string LogText(int count, int first = 1) {
   std::string text;
@@ -97,7 +86,7 @@ class MainWindowTest : public ::testing::Test {
   MainWindowTest() {
     fs::create_directories(work());
     fs::create_directories(data() / "BACKUP");
-    fs::copy_file(fs::path(KEYSTONE_SOURCE_DIR) / "data" / "county2.txt", work() / "county2.txt");
+    CopySupplied("county2.txt", work());
     WriteBytes(work() / "log.txt", LogText(3));
     Folders& folders = app().State<Folders>();
     folders.WorkingDir = work();

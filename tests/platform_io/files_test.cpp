@@ -8,6 +8,7 @@
 #include "platform/io/environment.h"
 #include "platform/io/files.h"
 #include "platform/io/settings_store.h"
+#include "tests/support/files.h"
 #include "tests/support/temp_dir.h"
 
 namespace ks::io {
@@ -17,11 +18,7 @@ using ks::testing::TempDir;
 
 void Put(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
 
-std::string Get(const fs::path& p) {
-  std::string bytes;
-  EXPECT_TRUE(ReadFile(p, bytes).ok());
-  return bytes;
-}
+std::string Get(const fs::path& p) { return ks::testing::ReadBytes(p); }
 
 TEST(Files, NamesAreFoundWithoutRegardToCase) {
   TempDir dir;

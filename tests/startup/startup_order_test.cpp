@@ -14,6 +14,7 @@
 #include "startup/windows/frmSplash.h"
 #include "station/station_settings.h"
 #include "station/windows/frmStationID.h"
+#include "tests/support/files.h"
 #include "tests/support/temp_dir.h"
 
 namespace ks {
@@ -55,7 +56,7 @@ class StartUp : public ::testing::Test {
     h.env().Set("HOME", home.path().string());
     h.app().SetStartDirectory(work.path());
     for (const char* name : {"QSOpref.txt", "states.txt", "wave2.txt", "cw.txt", "arrlpre2.txt", "log.txt"})
-      fs::copy_file(fs::path(KEYSTONE_SOURCE_DIR) / "data" / name, work.path() / name);
+      testing::CopySupplied(name, work.path());
     h.app().SetView(&recorder);
   }
   ~StartUp() override { h.app().SetView(nullptr); }

@@ -3,8 +3,6 @@
 // working directory, data folder and shared folder are fresh folders, with a clock five
 // hours behind UTC.
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "platform/forms/headless.h"
@@ -12,21 +10,14 @@
 #include "startup/user_folders.h"
 #include "station/station_settings.h"
 #include "station/windows/frmStationID.h"
+#include "tests/support/files.h"
 #include "tests/support/temp_dir.h"
 
 namespace ks::setup_test {
 
-inline fs::path SuppliedData() { return fs::path(KEYSTONE_SOURCE_DIR) / "data"; }
-
-inline std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
+using testing::ReadBytes;
+using testing::SuppliedData;
+using testing::WriteBytes;
 
 class SetupRun {
  public:
