@@ -8,10 +8,11 @@
 
 namespace ks::forms {
 namespace {
-// The window's frame in twips: a 4-pixel border round it, a 22-pixel caption and, when it
-// has a menu, a 20-pixel menu bar.
+// The window's frame in twips: a 4-pixel border round it, an 18-pixel caption and, when it
+// has a menu, a 20-pixel menu bar; a 9480 x 6510 inner area with a menu bar makes a window
+// of 9600 x 7200, the whole design screen.
 constexpr float kBorder = 60;
-constexpr float kCaption = 330;
+constexpr float kCaption = 270;
 constexpr float kMenuBar = 300;
 }  // namespace
 
