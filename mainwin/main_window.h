@@ -39,7 +39,7 @@ class MainWindow : public MainWindowControls {
   void mnuTaskbar_Click();
   void Form_Activate() override;
   // The mouse moved over the window's own background (not over a control).
-  void Form_MouseMove(int button, int shift, float x, float y);
+  void Form_MouseMove(int button, int shift, float x, float y) override;
 
   // ---- Clocks and operating time (clocks.cpp) ----
   void Timer2_Timer();

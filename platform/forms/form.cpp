@@ -136,6 +136,24 @@ void Form::Hide() {
 
 bool Form::Unload() { return app_.UnloadWithEvents(*this, UnloadMode::Code); }
 
+void Form::MouseDownBy(int button, int shift, float x, float y) {
+  if (!loaded_ || !visible_) return;
+  app_.Dispatch([&] { Form_MouseDown(button, shift, x, y); });
+}
+
+void Form::MouseUpBy(int button, int shift, float x, float y) {
+  if (!loaded_ || !visible_) return;
+  app_.Dispatch([&] {
+    Form_MouseUp(button, shift, x, y);
+    if (button == kLeftButton && loaded_) Form_Click();
+  });
+}
+
+void Form::MouseMoveBy(int button, int shift, float x, float y) {
+  if (!loaded_ || !visible_) return;
+  app_.Dispatch([&] { Form_MouseMove(button, shift, x, y); });
+}
+
 bool Form::CloseBy() {
   if (!loaded_ || !ControlBox) return false;
   bool closed = false;

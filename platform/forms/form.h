@@ -80,6 +80,11 @@ class Form {
   // What the operator does to the window itself.
   bool CloseBy();  // the close box
   void ActivateBy();
+  // The mouse on the window's own background (not over a control); x, y in twips of the
+  // inner area. A left press and release there is a click on the window.
+  void MouseDownBy(int button, int shift = 0, float x = 0, float y = 0);
+  void MouseUpBy(int button, int shift = 0, float x = 0, float y = 0);
+  void MouseMoveBy(int button, int shift = 0, float x = 0, float y = 0);
 
   // Keys: the operator types on the focused control (or on the window when none has focus).
   // key_code is the key (vbKey...), key_ascii the character it types (0 for none).
@@ -102,6 +107,9 @@ class Form {
   virtual void Form_KeyPress(int& key_ascii) {}
   virtual void Form_KeyUp(int& key_code, int shift) {}
   virtual void Form_Click() {}
+  virtual void Form_MouseDown(int button, int shift, float x, float y) {}
+  virtual void Form_MouseUp(int button, int shift, float x, float y) {}
+  virtual void Form_MouseMove(int button, int shift, float x, float y) {}
 
   // Runtime plumbing (used by the application, controls and views).
   void RegisterControl(Control* c);

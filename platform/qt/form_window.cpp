@@ -5,10 +5,12 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QWindowStateChangeEvent>
 
 #include "platform/qt/appearance.h"
 #include "platform/qt/cp1252.h"
+#include "platform/qt/keys.h"
 
 namespace ks::qt {
 namespace {
@@ -27,6 +29,9 @@ FormWindow::FormWindow(forms::Form& form, WindowEvents& events)
     : QMainWindow(nullptr), form_(form), events_(&events), canvas_(new QWidget(this)) {
   setCentralWidget(canvas_);
   canvas_->setFocusPolicy(Qt::StrongFocus);
+  // Moves over the background are the window's own mouse events, with or without a button.
+  canvas_->setMouseTracking(true);
+  canvas_->installEventFilter(this);
   setAttribute(Qt::WA_DeleteOnClose, false);
   SyncCaption();
   SyncFont();
@@ -201,6 +206,20 @@ void FormWindow::changeEvent(QEvent* event) {
   events_->StateChangedBy(form_, state & Qt::WindowMinimized   ? forms::WindowState::Minimized
                                  : state & Qt::WindowMaximized ? forms::WindowState::Maximized
                                                                : forms::WindowState::Normal);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (watched == canvas_ && events_ != nullptr &&
+      (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease || type == QEvent::MouseMove)) {
+    const auto& mouse = static_cast<QMouseEvent&>(*event);
+    // A control's own mouse events that it leaves unhandled reach the canvas too; only
+    // those over no control are the window's.
+    if (canvas_->childAt(mouse.position().toPoint()) != nullptr) return QMainWindow::eventFilter(watched, event);
+    events_->MouseOnBackgroundBy(form_, type, ButtonsOf(type == QEvent::MouseMove ? mouse.buttons() : Qt::MouseButtons(mouse.button())),
+                                 ShiftOf(mouse.modifiers()), mouse.position().toPoint());
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 bool FormWindow::event(QEvent* event) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <unordered_map>
 
+#include <QEvent>
 #include <QMainWindow>
 #include <QPoint>
 #include <QSize>
@@ -26,6 +27,8 @@ class WindowEvents {
   virtual void StateChangedBy(forms::Form& form, forms::WindowState state) = 0;
   virtual void ActivatedBy(forms::Form& form) = 0;
   virtual void MenuChosenBy(forms::Form& form, forms::Menu& menu) = 0;
+  // The mouse on the window's background: a press, a release or a move.
+  virtual void MouseOnBackgroundBy(forms::Form& form, QEvent::Type type, int button, int shift, QPoint at) = 0;
 };
 
 class FormWindow final : public QMainWindow {
@@ -58,6 +61,7 @@ class FormWindow final : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   bool Frameless() const;

@@ -20,22 +20,6 @@ namespace {
 
 using forms::ControlKind;
 
-int ButtonOf(Qt::MouseButton button) {
-  switch (button) {
-    case Qt::RightButton: return forms::kRightButton;
-    case Qt::MiddleButton: return forms::kMiddleButton;
-    default: return forms::kLeftButton;
-  }
-}
-
-int ShiftOf(Qt::KeyboardModifiers mods) {
-  int shift = 0;
-  if (mods & Qt::ShiftModifier) shift |= forms::kShiftMask;
-  if (mods & Qt::ControlModifier) shift |= forms::kCtrlMask;
-  if (mods & Qt::AltModifier) shift |= forms::kAltMask;
-  return shift;
-}
-
 bool IsEditableCombo(const forms::Control& c) {
   return c.Kind() == ControlKind::ComboBox && static_cast<const forms::ComboBox&>(c).Style != 2;
 }
@@ -109,7 +93,7 @@ bool InputFilter::Mouse(QObject* watched, QMouseEvent& mouse) {
   forms::Control* control = router_.ControlOf(watched);
   if (control == nullptr || router_.FormOf(watched) == nullptr) return false;
   const ControlKind kind = control->Kind();
-  const int button = ButtonOf(mouse.button());
+  const int button = ButtonsOf(mouse.button());
   const int shift = ShiftOf(mouse.modifiers());
   const float x = Twips(mouse.position().toPoint().x());
   const float y = Twips(mouse.position().toPoint().y());

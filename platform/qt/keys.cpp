@@ -108,12 +108,26 @@ int KeyAsciiOf(const QKeyEvent& event, int key_code, int shift) {
 
 }  // namespace
 
+int ShiftOf(Qt::KeyboardModifiers mods) {
+  int shift = 0;
+  if (mods & Qt::ShiftModifier) shift |= forms::kShiftMask;
+  if (mods & Qt::ControlModifier) shift |= forms::kCtrlMask;
+  if (mods & Qt::AltModifier) shift |= forms::kAltMask;
+  return shift;
+}
+
+int ButtonsOf(Qt::MouseButtons buttons) {
+  int result = 0;
+  if (buttons & Qt::LeftButton) result |= forms::kLeftButton;
+  if (buttons & Qt::RightButton) result |= forms::kRightButton;
+  if (buttons & Qt::MiddleButton) result |= forms::kMiddleButton;
+  return result;
+}
+
 Keystroke KeystrokeOf(const QKeyEvent& event) {
   Keystroke k;
   const Qt::KeyboardModifiers mods = event.modifiers();
-  if (mods & Qt::ShiftModifier) k.shift |= forms::kShiftMask;
-  if (mods & Qt::ControlModifier) k.shift |= forms::kCtrlMask;
-  if (mods & Qt::AltModifier) k.shift |= forms::kAltMask;
+  k.shift = ShiftOf(mods);
   k.key_code = KeyCodeOf(event.key(), (mods & Qt::KeypadModifier) != 0);
   k.key_ascii = KeyAsciiOf(event, k.key_code, k.shift);
   return k;

@@ -15,6 +15,7 @@
 #include "platform/qt/appearance.h"
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/cp1252.h"
+#include "platform/qt/keys.h"
 #include "platform/vb/constants.h"
 
 namespace ks::qt {
@@ -22,14 +23,6 @@ namespace {
 
 using forms::ControlKind;
 using forms::Property;
-
-int ButtonOf(Qt::MouseButton button) {
-  switch (button) {
-    case Qt::RightButton: return forms::kRightButton;
-    case Qt::MiddleButton: return forms::kMiddleButton;
-    default: return forms::kLeftButton;
-  }
-}
 
 // Clicks on the rows of a list box or list view choose through the model.
 class RowClicks final : public QObject {
@@ -43,7 +36,7 @@ class RowClicks final : public QObject {
     }
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const int row = view_->indexAt(mouse->position().toPoint()).row();
-    const int button = ButtonOf(mouse->button());
+    const int button = ButtonsOf(mouse->button());
     const bool twice = type == QEvent::MouseButtonDblClick;
     input_.Act(view_, [row, button, twice](forms::Control& c) {
       if (c.Kind() == ControlKind::ListView) {

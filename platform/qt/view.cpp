@@ -332,6 +332,16 @@ bool QtView::CloseBy(forms::Form& form) {
   return closed;
 }
 
+void QtView::MouseOnBackgroundBy(forms::Form& form, QEvent::Type type, int button, int shift, QPoint at) {
+  const float x = Twips(at.x());
+  const float y = Twips(at.y());
+  Run([&] {
+    if (type == QEvent::MouseButtonPress) form.MouseDownBy(button, shift, x, y);
+    else if (type == QEvent::MouseButtonRelease) form.MouseUpBy(button, shift, x, y);
+    else form.MouseMoveBy(button, shift, x, y);
+  });
+}
+
 void QtView::MovedBy(forms::Form& form, QPoint frame_position) {
   Run([&] { form.Move(Twips(frame_position.x()), Twips(frame_position.y()), form.Width(), form.Height()); });
 }

@@ -74,6 +74,7 @@ class QtView final : public QObject,
   QtEventLoop& Loop() override { return loop_; }
   // WindowEvents
   bool CloseBy(forms::Form& form) override;
+  void MouseOnBackgroundBy(forms::Form& form, QEvent::Type type, int button, int shift, QPoint at) override;
   void MovedBy(forms::Form& form, QPoint frame_position) override;
   void ResizedBy(forms::Form& form, QSize client) override;
   void StateChangedBy(forms::Form& form, forms::WindowState state) override;

@@ -133,8 +133,9 @@ TEST(FormSizeLoad, EightyPercentOfAWideScreen) {
 TEST(MainWindowEvents, MouseOverTheBackgroundBlanksTheDuplicateLabel) {
   MainWindowBench bench;
   MainWindow& w = bench.Open();
+  w.Show();
   w.lblDupe.SetCaption("K1ABC");
-  w.Form_MouseMove(0, 0, 100, 100);
+  w.MouseMoveBy(0, 0, 100, 100);
   EXPECT_EQ(w.lblDupe.Caption(), "");
 }
 

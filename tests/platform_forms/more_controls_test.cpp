@@ -101,6 +101,32 @@ TEST(Windows, ActivateAndDeactivateAsTheOperatorMovesBetweenWindows) {
   EXPECT_EQ(f.GetWindowState(), forms::WindowState::Minimized);
 }
 
+class frmMouse : public forms::Form {
+ public:
+  explicit frmMouse(forms::Application& app) : forms::Form(app, "frmMouse") {}
+  void Form_MouseDown(int button, int, float, float) override { log.push_back("down " + std::to_string(button)); }
+  void Form_MouseUp(int button, int, float, float) override { log.push_back("up " + std::to_string(button)); }
+  void Form_MouseMove(int button, int, float x, float) override {
+    log.push_back("move " + std::to_string(button) + " " + std::to_string(static_cast<int>(x)));
+  }
+  void Form_Click() override { log.push_back("click"); }
+  std::vector<std::string> log;
+};
+
+TEST(Windows, TheMouseOnTheBackgroundRaisesTheWindowsOwnEvents) {
+  Headless h;
+  auto& f = h.app().Get<frmMouse>();
+  f.MouseMoveBy(0, 0, 10, 10);
+  EXPECT_TRUE(f.log.empty()) << "a hidden window gets no mouse";
+  f.Show();
+  f.MouseMoveBy(0, 0, 120, 45);
+  f.MouseDownBy(forms::kRightButton);
+  f.MouseUpBy(forms::kRightButton);
+  f.MouseDownBy(forms::kLeftButton);
+  f.MouseUpBy(forms::kLeftButton);
+  EXPECT_EQ(f.log, (std::vector<std::string>{"move 0 120", "down 2", "up 2", "down 1", "up 1", "click"}));
+}
+
 TEST(Windows, TheInnerAreaIsTheWindowLessItsFrameAndMenuBar) {
   Headless h;
   auto& f = h.app().Get<frmTest>();

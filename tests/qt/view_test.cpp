@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+
+#include <array>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -59,6 +61,9 @@ class EntryForm : public forms::Form {
     mnuClear.Click = [this] { txtCall.SetText(""); };
   }
   void Form_KeyDown(int& key_code, int) override { form_keys.push_back(key_code); }
+  void Form_MouseMove(int button, int, float x, float y) override {
+    background_moves.push_back({button, static_cast<int>(x), static_cast<int>(y)});
+  }
   void Form_QueryUnload(int& cancel, forms::UnloadMode) override { cancel = keep_open ? 1 : 0; }
 
   forms::TextBox txtCall{*this, "txtCall"};
@@ -77,6 +82,7 @@ class EntryForm : public forms::Form {
   int list_clicks = 0;
   int logo_clicks = 0;
   std::vector<int> clicked_items;
+  std::vector<std::array<int, 3>> background_moves;
   bool keep_open = false;
 };
 
@@ -212,6 +218,22 @@ TEST_F(QtView, ListViewShowsItsColumnsAndItemsAndAClickPicksTheItem) {
   EXPECT_EQ(form().lvwLog.SelectedIndex(), 2);
   QApplication::processEvents();
   EXPECT_EQ(tree->currentItem(), tree->topLevelItem(1));
+}
+
+TEST_F(QtView, TheMouseOverTheBackgroundIsTheWindowsOwnMouseMove) {
+  QWidget* canvas = runtime.view().WindowOf(form())->Canvas();
+  auto move = [](QWidget* widget, QPoint at) {
+    QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+  };
+  move(canvas, QPoint(190, 150));
+  ASSERT_FALSE(form().background_moves.empty());
+  EXPECT_EQ(form().background_moves.back(), (std::array<int, 3>{0, 2850, 2250})) << "twips of the inner area";
+  const std::size_t before = form().background_moves.size();
+  move(runtime.view().WidgetOf(form().lblName), QPoint(5, 5));
+  EXPECT_EQ(form().background_moves.size(), before) << "over a control it is not the window's";
+  move(canvas, QPoint(250, 200));  // over the list view, as the canvas sees it
+  EXPECT_EQ(form().background_moves.size(), before);
 }
 
 TEST_F(QtView, MenuItemsFollowTheModelAndChoosingOneRunsItsHandler) {
