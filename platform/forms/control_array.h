@@ -65,9 +65,6 @@ class ControlArray {
   auto begin() const { return elements_.begin(); }
   auto end() const { return elements_.end(); }
 
-  // Wires one handler for all elements, present and future, with the element's index.
-  std::map<int, std::unique_ptr<T>>& Elements() { return elements_; }
-
  private:
   Form& form_;
   std::string name_;
