@@ -20,6 +20,9 @@ class WindowKeyerServices final : public KeyerServices {
   int wk_getstatus() override { return 0; }
   void wk_clearbuf() override {}
   void wk_backspace() override {}
+  void BlindKeyPhone(const std::string&) override {}
+  bool PromptPlaying() override { return false; }
+  int PromptLengthMs() override { return 0; }
 
  private:
   forms::Application& app_;

@@ -4,6 +4,7 @@
 // library. The program reaches the keyer windows themselves; a test puts a recording
 // double in their place with UseKeyerServices.
 #include <memory>
+#include <string>
 
 namespace ks::forms {
 class Application;
@@ -29,6 +30,14 @@ class KeyerServices {
   virtual int wk_getstatus() = 0;
   virtual void wk_clearbuf() = 0;
   virtual void wk_backspace() = 0;
+  // BlindFrm.BlindKeyPhone: starts the spoken prompt `name` (WorkingDir/name.wav) in the
+  // background and returns at once; a prompt that cannot be played plays nothing.
+  virtual void BlindKeyPhone(const std::string& name) = 0;
+  // The prompt player (BlindFrm.MMControl1): true while a prompt plays.
+  virtual bool PromptPlaying() = 0;
+  // The length in milliseconds of the prompt last started, 0 when none plays; a wait for
+  // the end of a prompt is bounded by it.
+  virtual int PromptLengthMs() = 0;
 };
 
 // The services in use: the keyer windows' own unless a test has put others in place.

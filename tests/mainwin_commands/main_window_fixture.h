@@ -4,7 +4,9 @@
 // windows do; and a recording double of the keyer services.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -55,6 +57,21 @@ class RecordingKeyers final : public KeyerServices {
   }
   void wk_clearbuf() override { calls.push_back("wk_clearbuf"); }
   void wk_backspace() override { calls.push_back("wk_backspace"); }
+  // A prompt "plays" for prompt_ms of virtual time from its start; prompt_never_ends keeps
+  // PromptPlaying true for ever (a player that never reports the end).
+  int prompt_ms = 0;
+  bool prompt_never_ends = false;
+  std::int64_t prompt_started = 0;
+  std::function<std::int64_t()> now;  // the virtual tick, when the test gives one
+  void BlindKeyPhone(const std::string& name) override {
+    calls.push_back("BlindKeyPhone " + name);
+    prompt_started = now ? now() : 0;
+  }
+  bool PromptPlaying() override {
+    if (prompt_never_ends) return true;
+    return now && now() - prompt_started < prompt_ms;
+  }
+  int PromptLengthMs() override { return prompt_ms; }
   std::string Joined() const {
     std::string all;
     for (const std::string& c : calls) all += (all.empty() ? "" : ", ") + c;
@@ -113,6 +130,7 @@ class MainWindowTest : public ::testing::Test {
     W& window = app().template Get<W>();
     auto keyers = std::make_unique<RecordingKeyers>();
     keyer = keyers.get();
+    keyer->now = [this] { return h.clock().TickMs(); };
     UseKeyerServices(app(), std::move(keyers));
     h.dialogs().message_boxes.clear();
     view.events.clear();
