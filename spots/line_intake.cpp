@@ -1,0 +1,52 @@
+#include "spots/line_intake.h"
+
+#include <algorithm>
+
+namespace ks {
+
+void LineAssembler::Append(std::string_view text) {
+  pending_.append(text);
+  // Bound the unfinished line after the last line feed: keep its newest part.
+  const auto last_lf = pending_.rfind('\n');
+  const std::size_t start = last_lf == std::string::npos ? 0 : last_lf + 1;
+  const std::size_t unfinished = pending_.size() - start;
+  if (unfinished <= max_pending_) return;
+  const std::size_t keep = std::min(kKeptAfterOverflow, max_pending_);
+  pending_.erase(start, unfinished - keep);
+}
+
+std::optional<std::string> LineAssembler::NextLine() {
+  const auto lf = pending_.find('\n');
+  if (lf == std::string::npos) return std::nullopt;
+  std::string line = pending_.substr(0, lf + 1);
+  pending_.erase(0, lf + 1);
+  return line;
+}
+
+namespace {
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameNoCase(char a, char b) { return Lower(a) == Lower(b); }
+
+}  // namespace
+
+bool IsRecentRepeat(std::string_view line, std::string_view shown) {
+  constexpr std::size_t kWindow = 801;
+  const std::string_view tail = shown.size() > kWindow ? shown.substr(shown.size() - kWindow) : shown;
+  if (line.empty()) return true;
+  return std::search(tail.begin(), tail.end(), line.begin(), line.end(), SameNoCase) != tail.end();
+}
+
+bool TrimShownText(std::string& shown) {
+  if (shown.size() <= kShownTextLimit) return false;
+  shown.erase(0, shown.size() - kShownTextKept);
+  return true;
+}
+
+std::string_view WithoutLineEnd(std::string_view line) {
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+  return line;
+}
+
+}  // namespace ks

@@ -1,0 +1,78 @@
+// Lines out of received text, the repeat filter and the limit of the shown text.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "spots/line_intake.h"
+
+namespace ks {
+namespace {
+
+std::vector<std::string> Drain(LineAssembler& lines) {
+  std::vector<std::string> out;
+  while (auto line = lines.NextLine()) out.push_back(*line);
+  return out;
+}
+
+TEST(LineAssemblerTest, LinesSplitAtEveryPointComeOutWhole) {
+  const std::string text = "DX de A:  14025.0  K1ABC\r\nhello\r\nDX de B:   7010.0  W2XYZ\r\n";
+  for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+    LineAssembler lines;
+    lines.Append(text.substr(0, cut));
+    auto got = Drain(lines);
+    lines.Append(text.substr(cut));
+    for (auto& l : Drain(lines)) got.push_back(l);
+    ASSERT_EQ(got.size(), 3u) << "cut at " << cut;
+    EXPECT_EQ(got[0], "DX de A:  14025.0  K1ABC\r\n");
+    EXPECT_EQ(got[2], "DX de B:   7010.0  W2XYZ\r\n");
+  }
+}
+
+TEST(LineAssemblerTest, TextWithoutALineFeedWaits) {
+  LineAssembler lines;
+  lines.Append("DX de A: 14025.0 K1ABC\r");
+  EXPECT_FALSE(lines.NextLine());
+  lines.Append("\n");
+  EXPECT_EQ(lines.NextLine(), "DX de A: 14025.0 K1ABC\r\n");
+}
+
+TEST(LineAssemblerTest, ASourceThatNeverEndsALineCannotGrowThePendingText) {
+  LineAssembler lines;
+  for (int i = 0; i < 1000; ++i) lines.Append(std::string(1000, 'x'));
+  EXPECT_LE(lines.Pending().size(), LineAssembler::kDefaultMaxPending);
+  lines.Append("tail\n");
+  const auto line = lines.NextLine();
+  ASSERT_TRUE(line);
+  EXPECT_LE(line->size(), LineAssembler::kDefaultMaxPending + 5);
+  EXPECT_EQ(line->substr(line->size() - 5), "tail\n");
+}
+
+TEST(LineAssemblerTest, CompleteLinesBeforeALongTailAreKept) {
+  LineAssembler lines;
+  lines.Append("first\n" + std::string(50000, 'y'));
+  EXPECT_EQ(lines.NextLine(), "first\n");
+  EXPECT_LE(lines.Pending().size(), LineAssembler::kDefaultMaxPending);
+}
+
+TEST(RepeatFilterTest, ALineWithinTheLast801CharactersIsARepeat) {
+  const std::string line = "DX de A: 14025.0 K1ABC\r\n";
+  EXPECT_TRUE(IsRecentRepeat(line, "xx" + line + "yy"));
+  EXPECT_TRUE(IsRecentRepeat("dx DE a: 14025.0 k1abc\r\n", line));  // case is ignored
+  EXPECT_TRUE(IsRecentRepeat("ABC\r\n", "some XABC\r\n"));          // also as the end of a longer line
+  const std::string shown = line + std::string(801 - line.size(), '-');
+  EXPECT_TRUE(IsRecentRepeat(line, shown));          // just inside
+  EXPECT_FALSE(IsRecentRepeat(line, shown + "-"));   // one character further back
+  EXPECT_FALSE(IsRecentRepeat(line, ""));
+}
+
+TEST(ShownTextTest, PassingTenThousandCutsToTheLastNineThousand) {
+  std::string exact(10000, 'a');
+  EXPECT_FALSE(TrimShownText(exact));
+  EXPECT_EQ(exact.size(), 10000u);
+  std::string over = std::string(1, 'b') + std::string(10000, 'a');
+  EXPECT_TRUE(TrimShownText(over));
+  EXPECT_EQ(over, std::string(9000, 'a'));
+}
+
+}  // namespace
+}  // namespace ks
