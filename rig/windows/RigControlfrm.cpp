@@ -10,4 +10,6 @@ RigControlfrm::RigControlfrm(forms::Application& app) : forms::Form(app, "RigCon
 
 void RigControlfrm::Command1_Click() {}
 
+void RigControlfrm::ChangeFrequency(float& qChangeFreq) { (void)qChangeFreq; }
+
 }  // namespace ks

@@ -12,6 +12,9 @@ class RigControlfrm : public forms::Form {
 
   // "Test": opens the rig's port and starts polling. Does nothing yet.
   void Command1_Click();
+  // Tunes the radio to a frequency in MHz while polling runs. The value may be rewritten
+  // for some radios, so callers pass a copy. Does nothing yet.
+  void ChangeFrequency(float& qChangeFreq);
 
   forms::CommandButton Command1{*this, "Command1"};
 };
