@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs with apt-get whatever the build, the tests and the program need and the machine lacks.
 set -euo pipefail
-packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev)
+# fonts-liberation2 and fonts-liberation (for its Sans Narrow): faces with the metrics of the
+# Windows faces that the windows were laid out with (see platform/qt/appearance.cpp).
+packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev
+          fonts-liberation fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
