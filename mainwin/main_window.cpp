@@ -21,6 +21,7 @@ MainWindow::MainWindow(forms::Application& app, std::string name, MainWindowKind
   WireKeyboard();
   WireFileCommands();
   WireMenuCommands();
+  WireDXArea();
 }
 
 }  // namespace ks

@@ -69,10 +69,16 @@ class MainWindow : public MainWindowControls {
   void Form_QueryUnload(int& Cancel, forms::UnloadMode mode) override;
   void Form_Unload(int& Cancel) override;
 
-  // ---- DX area (spots/main_window_dx_area.cpp) ----
+  // ---- DX area (spots/main_window_dx_area*.cpp) ----
   void PacketResize();
   void BandMapSpots(std::string& qDXSpotCall, std::string& qDXSpotFreq, std::string& qDXSpotRecord);
   void DisplayBandMapLabels();
+  void txtDX_Click();
+  void txtDX_DblClick();
+  void lblDX_Click();
+  void lblDX_DblClick();
+  void lblDXSpot_MouseDown(int Index, int Button);
+  void lblDXSpot_MouseMove(int Index);
 
   // ---- Contact entry and scoring: each window has its own ----
   virtual void Mains() = 0;
@@ -161,6 +167,7 @@ class MainWindow : public MainWindowControls {
   void WireKeyboard();
   void WireFileCommands();
   void WireMenuCommands();
+  void WireDXArea();
 
   // ---- Keyboard dispatch (key_dispatch.cpp) ----
   // Opens the tool window of a Ctrl hot key; false for a key that has none.

@@ -10,6 +10,11 @@
 
 namespace ks {
 
+// app.State<SpotLookupState>(): the call the spot-country look-up looked up last.
+struct SpotLookupState {
+  std::string LookupCall;
+};
+
 // `lookup_call` receives the call and then the part of it that was looked up (the prefix
 // after a "/" in the second half of a call, such as "VP9" of "K1ABC/VP9"). Calls of six or
 // more characters that begin with "KG4" and match a prefix are "USA".

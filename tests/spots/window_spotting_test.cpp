@@ -1,0 +1,179 @@
+// The spotting window: sources, control sets, help, PackSpot.txt and the TNC at the far end
+// of a pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include "platform/io/settings_store.h"
+#include "spots/pack_spot_file.h"
+#include "tests/spots/spot_fixture.h"
+#include "tests/support/pty_peer.h"
+
+namespace ks {
+namespace {
+
+using testing::ClusterSpot;
+
+class SpottingWindowTest : public ::testing::Test, public testing::SpotBench {
+ protected:
+  PacketSpotfrm& Shown() {
+    main().Show();
+    PacketSpotfrm& w = app().Get<PacketSpotfrm>();
+    w.Show();
+    return w;
+  }
+  void Choose(PacketSpotfrm& w, const std::string& source) {
+    for (int i = 0; i < w.List1.ListCount(); ++i) {
+      if (w.List1.List(i) == source) ASSERT_TRUE(w.List1.SelectBy(i));
+    }
+  }
+};
+
+TEST_F(SpottingWindowTest, ChoosingASourceShowsItsHelpAndEnablesItsControls) {
+  PacketSpotfrm& w = Shown();
+  EXPECT_FALSE(w.Command1.Enabled());
+  Choose(w, "Telnet");
+  EXPECT_TRUE(w.txtUnProcessed.Text().starts_with("If you have an Internet connection"));
+  EXPECT_EQ(w.txtUnProcessed.Text().find("Kantronics"), std::string::npos);
+  EXPECT_TRUE(w.txtTelnetHost.Enabled());
+  EXPECT_FALSE(w.txtHex.Enabled());
+  EXPECT_EQ(w.Label6.Caption(), "Type text to send and press enter:");
+  Choose(w, "None");
+  EXPECT_TRUE(w.txtUnProcessed.Text().starts_with("Use this form to configure"));
+  EXPECT_FALSE(w.Command1.Enabled());
+  EXPECT_FALSE(w.txtTelnetHost.Enabled());
+}
+
+TEST_F(SpottingWindowTest, ChoosingTheTNCSetsItsDefaults) {
+  PacketSpotfrm& w = Shown();
+  w.optBaud48.SetValue(true);
+  Choose(w, "TNC");
+  EXPECT_TRUE(w.optBaud96.Value());
+  EXPECT_TRUE(w.optParityNone.Value());
+  EXPECT_TRUE(w.optData8.Value());
+  EXPECT_TRUE(w.optStop1.Value());
+  EXPECT_TRUE(w.Option3.Value());
+  EXPECT_EQ(w.txtHex.Text(), "03");
+  EXPECT_TRUE(w.txtUnProcessed.Text().find("Crtl C") != std::string::npos);
+}
+
+TEST_F(SpottingWindowTest, DoneSavesTheSettingsAndTheNextRunRestoresThem) {
+  PacketSpotfrm& w = Shown();
+  Choose(w, "None");
+  w.OptList.SetValue(true);
+  w.cmdDone.ClickBy();
+  EXPECT_FALSE(w.Visible());
+  EXPECT_FALSE(w.Label4.Visible());
+  const auto read = ReadPackSpotFile(dir().path());
+  ASSERT_TRUE(read.complete);
+  EXPECT_EQ(read.settings.SpotSource, "None");
+  EXPECT_TRUE(read.settings.ListChosen);
+  EXPECT_EQ(read.settings.TNCPort, 1);  // written as 0 (never opened), read back as port 1
+
+  w.Unload();
+  PacketSpotfrm& again = app().Get<PacketSpotfrm>();
+  EXPECT_EQ(again.List1.Text(), "None");
+  EXPECT_TRUE(again.OptList.Value());
+  EXPECT_FALSE(again.Label4.Visible());
+}
+
+TEST_F(SpottingWindowTest, SpotLastPreparesASpotOfTheLastContact) {
+  main().Show();
+  PacketSpotfrm& w = app().Get<PacketSpotfrm>();
+  w.Show();
+  Choose(w, "Telnet");
+  w.Command3.ClickBy();
+  EXPECT_EQ(w.txtSent.Text(), "DX Frequency in kHz K3XYZ");
+  EXPECT_EQ(w.txtSent.SelText(), "Frequency in kHz");
+}
+
+class TncTest : public SpottingWindowTest {
+ protected:
+  PacketSpotfrm& OpenTnc() {
+    app().Settings().SaveSetting("Keystone", "SerialPorts", "Port3", peer_.SlavePath());
+    PacketSpotfrm& w = Shown();
+    Choose(w, "TNC");
+    w.optComm(2).SetValue(true);
+    w.Command1.ClickBy();
+    EXPECT_TRUE(w.comComm1->IsOpen());
+    EXPECT_EQ(w.comComm1->Settings(), "9600,N,8,1");
+    EXPECT_TRUE(w.Label4.Visible());
+    return w;
+  }
+  // The TNC sends; the next timer ticks read it.
+  void Send(const std::string& bytes) {
+    peer_.Write(bytes);
+    for (int i = 0; i < 3; ++i) headless().Advance(333);
+  }
+  testing::PtyPeer peer_;
+};
+
+TEST_F(TncTest, SpotLinesSplitAnywhereReachTheListAndRepeatsAreDropped) {
+  PacketSpotfrm& w = OpenTnc();
+  const std::string text = "cmd:\r\n" + ClusterSpot("W3LPL", "14025.0", "DL1ABC") + "\r\n" + "some chatter\r\n" +
+                           ClusterSpot("K1TTT", "7010.5", "VP9XY") + "\r\n" +
+                           ClusterSpot("W3LPL", "14025.0", "DL1ABC") + "\r\n";  // a repeat
+  std::size_t at = 0;
+  for (const std::size_t piece : {7u, 1u, 13u, 40u, 3u, 100u, 1000u}) {
+    Send(text.substr(at, piece));
+    at = std::min(text.size(), at + piece);
+  }
+  MainWindow& m = main();
+  ASSERT_EQ(m.txtDX.ItemCount(), 2);
+  EXPECT_EQ(m.txtDX.Item(1).text, "VP9XY");
+  EXPECT_EQ(m.txtDX.Item(1).SubItem(1), "7.0105");
+  EXPECT_EQ(m.txtDX.Item(1).SubItem(2), "Bermuda");
+  EXPECT_EQ(m.txtDX.Item(2).text, "DL1ABC");
+  EXPECT_EQ(m.txtDX.Item(2).SubItem(2), "Germany");
+  EXPECT_NE(w.txtUnProcessed.Text().find("some chatter\r\n"), std::string::npos);
+}
+
+TEST_F(TncTest, DXOnlyShowsOnlySpotLines) {
+  PacketSpotfrm& w = OpenTnc();
+  w.chkDX.SetValue(1);
+  Send("noise \x01\x02\xff line\r\n" + ClusterSpot("W3LPL", "21010.0", "G4ABC") + "\r\n");
+  EXPECT_EQ(w.txtUnProcessed.Text().find("noise"), std::string::npos);
+  EXPECT_EQ(main().txtDX.Item(1).SubItem(2), "England");
+}
+
+TEST_F(TncTest, TheClickOnAListedSpotFillsTheCallBox) {
+  OpenTnc();
+  Send(ClusterSpot("W3LPL", "14025.0", "DL1ABC") + "\r\n");
+  MainWindow& m = main();
+  OpenStrip(true);
+  ASSERT_TRUE(m.txtDX.ClickItemBy(1));
+  EXPECT_EQ(m.txtCall.Text(), "DL1ABC");
+}
+
+TEST_F(TncTest, EscSendsTheCommandCharacter) {
+  PacketSpotfrm& w = OpenTnc();
+  w.PressKey(27);
+  EXPECT_EQ(peer_.ReadAtLeast(1), "\x03");
+  EXPECT_TRUE(w.txtSent.HasFocus());
+  w.txtSent.SetText("MHEARD");
+  w.PressKey(13);
+  EXPECT_EQ(peer_.ReadAtLeast(7), "MHEARD\r");
+}
+
+TEST_F(TncTest, APortThatCannotOpenIsReportedAndClosed) {
+  app().Settings().SaveSetting("Keystone", "SerialPorts", "Port5", (dir() / "no-such-tty").string());
+  PacketSpotfrm& w = Shown();
+  Choose(w, "TNC");
+  w.optComm(4).SetValue(true);
+  w.Command1.ClickBy();
+  EXPECT_EQ(CountMessages("Invalid Comm Settings."), 1);
+  EXPECT_NE(w.txtUnProcessed.Text().find("** Unable to open TNC Serial Port **"), std::string::npos);
+  EXPECT_NE(w.txtUnProcessed.Text().find("** Port Closed **"), std::string::npos);
+  EXPECT_FALSE(w.Label4.Visible());
+  EXPECT_FALSE(w.Timer1.Enabled());
+}
+
+TEST_F(TncTest, ChangingAnOptionClosesThePort) {
+  PacketSpotfrm& w = OpenTnc();
+  w.optBaud48.SetValue(true);
+  EXPECT_FALSE(w.comComm1->IsOpen());
+  EXPECT_FALSE(w.Label4.Visible());
+  w.Command1.ClickBy();
+  EXPECT_EQ(w.comComm1->Settings(), "4800,N,8,1");
+}
+
+}  // namespace
+}  // namespace ks
