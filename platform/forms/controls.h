@@ -2,10 +2,12 @@
 // The control kinds of the window runtime (the list view has a file of its own).
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/forms/control.h"
+#include "platform/forms/raster.h"
 
 namespace ks::forms {
 
@@ -243,12 +245,19 @@ struct DrawOp {
   int width = 1;
 };
 
-// A picture and a drawing surface that records what is drawn on it.
+// A picture and a persistent drawing surface. What is drawn is recorded, and everything but
+// text is also applied to the surface the model keeps (one pixel per 15 twips), so colours
+// can be read back with Point and a flood fill works on the real pixels. The picture is an
+// uncompressed BMP file, decoded by the model (other kinds of picture belong in an Image).
 class PictureBox : public Control {
  public:
   PictureBox(Form& form, std::string name, Control* container = nullptr, int index = -1);
   const std::string& Picture() const { return picture_; }
+  // Loads a BMP picture into the surface (an unreadable file leaves the surface blank).
   void SetPicture(const std::string& path);
+  // Whether the model decoded the picture (false without one).
+  bool PictureDecoded() const { return picture_pixels_.has_value(); }
+  // Erases the drawing: the surface shows the back colour and the picture again.
   void Cls();
   void DrawLine(float x1, float y1, float x2, float y2, Color color);
   void DrawBox(float x1, float y1, float x2, float y2, Color color, bool filled);
@@ -257,13 +266,25 @@ class PictureBox : public Control {
   // Fills the area around a point that has the colour at that point (a flood fill).
   void FloodFill(float x, float y, Color color);
   const std::vector<DrawOp>& Drawing() const { return drawing_; }
+  // The colour of the surface at a point in twips; nothing outside the box.
+  std::optional<Color> Point(float x, float y) const;
+  // The surface, sized to the box: back colour, picture, then the drawing but its text.
+  const Raster& Surface() const;
   int DrawWidth = 1;
   bool AutoRedraw = true;
 
  private:
   void Record(DrawOp op);
+  void Apply(const DrawOp& op) const;
   std::string picture_;
+  std::optional<Raster> picture_pixels_;
   std::vector<DrawOp> drawing_;
+  // The surface is brought up to date when read: rebuilt when the size or back colour
+  // changed or the drawing was erased, otherwise only the operations not yet applied.
+  mutable Raster surface_;
+  mutable std::size_t applied_ = 0;
+  mutable bool surface_stale_ = true;
+  mutable Color surface_back_ = 0;
 };
 
 class Line : public Control {

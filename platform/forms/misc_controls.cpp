@@ -1,10 +1,13 @@
 // Menus, timers, pictures, lines and the common dialogs.
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <filesystem>
 
 #include "platform/forms/application.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/io/files.h"
 
 namespace ks::forms {
 
@@ -100,11 +103,16 @@ PictureBox::PictureBox(Form& form, std::string name, Control* container, int ind
 
 void PictureBox::SetPicture(const std::string& path) {
   picture_ = path;
+  picture_pixels_.reset();
+  std::string bytes;
+  if (!path.empty() && io::ReadFile(path, bytes)) picture_pixels_ = DecodeBmp(bytes);
+  surface_stale_ = true;
   Notify(Property::Picture);
 }
 
 void PictureBox::Cls() {
   drawing_.clear();
+  surface_stale_ = true;
   Notify(Property::Drawing);
 }
 
@@ -113,6 +121,46 @@ void PictureBox::Record(DrawOp op) {
   drawing_.push_back(std::move(op));
   Notify(Property::Drawing);
 }
+
+namespace {
+
+// The surface has one pixel per 15 twips, as the view draws a 96 dpi screen.
+constexpr float kTwipsPerPixel = 15.0f;
+
+// Twips to a whole pixel, kept within a range where the pixel arithmetic cannot overflow.
+int PixelOf(float twips) {
+  const float px = std::floor(twips / kTwipsPerPixel);
+  return static_cast<int>(std::clamp(px, -1.0e6f, 1.0e6f));
+}
+
+}  // namespace
+
+void PictureBox::Apply(const DrawOp& op) const {
+  const int x1 = PixelOf(op.x1), y1 = PixelOf(op.y1), x2 = PixelOf(op.x2), y2 = PixelOf(op.y2);
+  switch (op.kind) {
+    case DrawOp::Kind::Line: surface_.DrawLine(x1, y1, x2, y2, op.color); break;
+    case DrawOp::Kind::Box: surface_.DrawRect(x1, y1, x2, y2, op.color, false); break;
+    case DrawOp::Kind::FilledBox: surface_.DrawRect(x1, y1, x2, y2, op.color, true); break;
+    case DrawOp::Kind::Point: surface_.SetPixel(x1, y1, op.color); break;
+    case DrawOp::Kind::Fill: surface_.FloodFill(x1, y1, op.color); break;
+    case DrawOp::Kind::Text: break;  // the view draws text over the surface
+  }
+}
+
+const Raster& PictureBox::Surface() const {
+  const int w = std::max(0, PixelOf(Width())), h = std::max(0, PixelOf(Height()));
+  if (surface_stale_ || surface_.Width() != w || surface_.Height() != h || surface_back_ != BackColor()) {
+    surface_ = Raster(w, h, BackColor());
+    if (picture_pixels_) surface_.Paste(*picture_pixels_);
+    surface_back_ = BackColor();
+    surface_stale_ = false;
+    applied_ = 0;
+  }
+  for (; applied_ < drawing_.size(); ++applied_) Apply(drawing_[applied_]);
+  return surface_;
+}
+
+std::optional<Color> PictureBox::Point(float x, float y) const { return Surface().Pixel(PixelOf(x), PixelOf(y)); }
 
 void PictureBox::DrawLine(float x1, float y1, float x2, float y2, Color color) {
   Record({DrawOp::Kind::Line, x1, y1, x2, y2, color, {}, 1});

@@ -1,7 +1,6 @@
 // Images, picture boxes with their recorded drawing, and lines.
 #include <algorithm>
 #include <cmath>
-#include <deque>
 
 #include <QFile>
 #include <QImage>
@@ -51,36 +50,10 @@ class ImageWidget final : public QWidget {
   QPixmap picture_;
 };
 
-// Fills the area of `target`'s colour around (x, y) with `color`, four-connected.
-void FloodFill(QImage& image, int x, int y, QRgb color) {
-  if (!image.rect().contains(x, y)) return;
-  const QRgb target = image.pixel(x, y);
-  if (target == color) return;
-  std::deque<QPoint> todo{QPoint(x, y)};
-  while (!todo.empty()) {
-    const QPoint p = todo.front();
-    todo.pop_front();
-    if (!image.rect().contains(p) || image.pixel(p) != target) continue;
-    int left = p.x();
-    while (left > 0 && image.pixel(left - 1, p.y()) == target) --left;
-    int right = p.x();
-    while (right + 1 < image.width() && image.pixel(right + 1, p.y()) == target) ++right;
-    for (int i = left; i <= right; ++i) {
-      image.setPixel(i, p.y(), color);
-      if (p.y() > 0 && image.pixel(i, p.y() - 1) == target) todo.emplace_back(i, p.y() - 1);
-      if (p.y() + 1 < image.height() && image.pixel(i, p.y() + 1) == target) todo.emplace_back(i, p.y() + 1);
-    }
-  }
-}
-
 // A picture box: its picture, then its recorded drawing, kept as one image.
 class PictureBoxWidget final : public QWidget {
  public:
   PictureBoxWidget(forms::PictureBox& box, QWidget* parent) : QWidget(parent), box_(box) {}
-  void SetPicture(const std::string& path) {
-    picture_ = LoadPicture(path);
-    Invalidate();
-  }
   void Invalidate() {
     valid_ = false;
     update();
@@ -97,35 +70,39 @@ class PictureBoxWidget final : public QWidget {
   void Render() {
     canvas_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     canvas_.fill(QColorOf(box_.BackColor(), palette()));
+    // The model keeps the surface (its BMP picture and every drawing but text).
+    CopySurface();
     QPainter painter(&canvas_);
-    if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
     painter.setFont(font());
     for (const forms::DrawOp& op : box_.Drawing()) {
-      const QColor color = QColorOf(op.color, palette());
-      const QPointF a(op.x1 / kTwipsPerPixel, op.y1 / kTwipsPerPixel);
-      const QPointF b(op.x2 / kTwipsPerPixel, op.y2 / kTwipsPerPixel);
-      painter.setPen(QPen(color, std::max(1, op.width)));
-      switch (op.kind) {
-        case forms::DrawOp::Kind::Line: painter.drawLine(a, b); break;
-        case forms::DrawOp::Kind::Box: painter.setBrush(Qt::NoBrush); painter.drawRect(QRectF(a, b).normalized()); break;
-        case forms::DrawOp::Kind::FilledBox: painter.fillRect(QRectF(a, b).normalized(), color); break;
-        case forms::DrawOp::Kind::Point: painter.drawPoint(a); break;
-        case forms::DrawOp::Kind::Text:
-          painter.drawText(QPointF(a.x(), a.y() + painter.fontMetrics().ascent()), FromCp1252(op.text));
-          break;
-        case forms::DrawOp::Kind::Fill:
-          painter.end();
-          FloodFill(canvas_, static_cast<int>(a.x()), static_cast<int>(a.y()), color.rgb());
-          painter.begin(&canvas_);
-          painter.setFont(font());
-          break;
-      }
+      if (op.kind != forms::DrawOp::Kind::Text) continue;
+      painter.setPen(QColorOf(op.color, palette()));
+      const QPointF at(op.x1 / kTwipsPerPixel, op.y1 / kTwipsPerPixel);
+      painter.drawText(QPointF(at.x(), at.y() + painter.fontMetrics().ascent()), FromCp1252(op.text));
     }
     valid_ = true;
   }
 
+  void CopySurface() {
+    const forms::Raster& surface = box_.Surface();
+    const int w = std::min(surface.Width(), canvas_.width());
+    const int h = std::min(surface.Height(), canvas_.height());
+    forms::Color last = 0;
+    QRgb last_rgb = QColorOf(last, palette()).rgb();
+    for (int y = 0; y < h; ++y) {
+      auto* line = reinterpret_cast<QRgb*>(canvas_.scanLine(y));
+      for (int x = 0; x < w; ++x) {
+        const forms::Color c = *surface.Pixel(x, y);
+        if (c != last) {
+          last = c;
+          last_rgb = QColorOf(c, palette()).rgb();
+        }
+        line[x] = last_rgb;
+      }
+    }
+  }
+
   forms::PictureBox& box_;
-  QPixmap picture_;
   QImage canvas_;
   bool valid_ = false;
 };
@@ -178,12 +155,7 @@ bool SyncPictureWidget(forms::Control& control, QWidget& widget, forms::Property
       return true;
     }
     case ControlKind::PictureBox: {
-      auto& box = static_cast<PictureBoxWidget&>(widget);
-      if (what == Property::Picture) {
-        box.SetPicture(static_cast<forms::PictureBox&>(control).Picture());
-      } else {
-        box.Invalidate();
-      }
+      static_cast<PictureBoxWidget&>(widget).Invalidate();
       return true;
     }
     case ControlKind::Line:
