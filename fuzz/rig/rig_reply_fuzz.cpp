@@ -1,0 +1,28 @@
+// A radio's reply, of any length and any bytes, through its family's parsers, with either
+// request last, and the request texts taken from the input's first line.
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "rig/protocol/families.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::string_view input(reinterpret_cast<const char*>(data), size);
+  const auto& family = ks::rig::FindRigFamily(RIG_FAMILY);
+  if (family.name != RIG_FAMILY) std::abort();
+  ks::rig::RigRequests requests{"FA;", "MD0;"};
+  if (size_t newline = input.find('\n'); newline != std::string_view::npos && newline < 40) {
+    requests.freq = std::string(input.substr(0, newline / 2));
+    requests.mode = std::string(input.substr(newline / 2, newline - newline / 2));
+    input.remove_prefix(newline + 1);
+  }
+  for (std::uint8_t alternate : {0, 1}) {
+    ks::rig::RigReading reading;
+    ks::rig::ParseReply(family, input, requests, alternate, reading);
+    std::uint8_t turn = alternate;
+    (void)ks::rig::PollRequestBytes(family, requests, turn, alternate == 1);
+    (void)ks::rig::SetFrequencyCommand(family, reading.frequency, requests, reading.kenwood_vfo);
+    (void)ks::rig::SetModeCommand(family, reading.mode, requests);
+  }
+  return 0;
+}

@@ -1,0 +1,44 @@
+#include "rig/protocol/reading.h"
+
+#include "platform/vb/parse.h"
+#include "platform/vb/rounding.h"
+
+namespace ks::rig {
+
+std::optional<size_t> FindKey(std::string_view reply, std::string_view key) {
+  size_t p = reply.find(key);
+  if (p == std::string_view::npos) return std::nullopt;
+  return p;
+}
+
+std::optional<std::string_view> Slice(std::string_view text, size_t at, size_t count) {
+  if (at > text.size() || count > text.size() - at) return std::nullopt;
+  return text.substr(at, count);
+}
+
+std::optional<double> ReadDecimal(std::string_view text) { return vb::CDbl(text); }
+
+float HertzToMhz(double hertz) { return UnitsToMhz(hertz, 1000000.0); }
+
+float UnitsToMhz(double units, double per_mhz) {
+  return static_cast<float>(vb::RoundHalfEven(units / per_mhz, 5));
+}
+
+long long MhzToUnits(float mhz, double per_mhz) {
+  double units = vb::RoundHalfEven(static_cast<double>(mhz) * per_mhz);
+  if (!(units > 0)) return 0;  // negative or not a number
+  return units < 1e15 ? static_cast<long long>(units) : 999999999999999LL;
+}
+
+std::string ZeroPadded(long long value, int width) {
+  std::string digits = std::to_string(value < 0 ? 0 : value);
+  if (static_cast<int>(digits.size()) < width) digits.insert(0, static_cast<size_t>(width) - digits.size(), '0');
+  return digits;
+}
+
+int DigitAt(std::string_view text, size_t at) {
+  if (at >= text.size() || text[at] < '0' || text[at] > '9') return -1;
+  return text[at] - '0';
+}
+
+}  // namespace ks::rig

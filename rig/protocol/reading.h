@@ -1,0 +1,41 @@
+#pragma once
+// What a radio's reply tells (its frequency and mode) and what the parsers and command
+// builders read of the operator's request texts; small number helpers shared by them.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ks::rig {
+
+// The polled values. A parser overwrites only what it finds in a reply.
+struct RigReading {
+  float frequency = 0;  // MHz
+  std::string mode;     // "CW", "PH", "AM" or "FM"
+  std::uint8_t kenwood_vfo = 10;
+};
+
+// The request texts of the rig window (frequency box and mode box).
+struct RigRequests {
+  std::string freq;
+  std::string mode;
+};
+
+// Position of the first occurrence of `key` in `reply` (an empty key is found at 0).
+std::optional<size_t> FindKey(std::string_view reply, std::string_view key);
+// `count` characters from `at` when they all lie inside the text.
+std::optional<std::string_view> Slice(std::string_view text, size_t at, size_t count);
+// The characters as a decimal number, as the toolkit converts a text; nothing if they are not.
+std::optional<double> ReadDecimal(std::string_view text);
+// Hertz to MHz rounded to five decimals, in single precision.
+float HertzToMhz(double hertz);
+// A count of `unit` (1 for hertz, 10 for tens of hertz) in MHz, rounded to five decimals.
+float UnitsToMhz(double units, double per_mhz);
+// MHz to whole hertz (or tens of hertz with per_mhz 100000), an exact half to the even side.
+long long MhzToUnits(float mhz, double per_mhz);
+// The value as decimal digits, at least `width` of them with leading zeros.
+std::string ZeroPadded(long long value, int width);
+// The digit value of the character, or -1.
+int DigitAt(std::string_view text, size_t at);
+
+}  // namespace ks::rig
