@@ -29,7 +29,7 @@ void Infrm::DesignOwnControls() {
 void Infrm::DesignEntryLine() {
   SetCaptionAt(lblStation(2), "Call", 0, 2520, 1135, 405);
   SetCaptionAt(lblStation(3), "Serial", 1200, 2520, 1015, 405);
-  SetCaptionAt(lblStation(1), "Section / Country", 2280, 2520, 1440, 405);
+  SetCaptionAt(lblStation(1), "Section / Country", 2280, 2520, 1980, 405);
   SetCaptionAt(lblStation(4), "County", 4320, 2520, 1575, 405);
   SetCaptionAt(lblStation(6), "Pts", 5960, 2520, 495, 405);
   SetCaptionAt(lblStation(0), "RS(T) Sn", 5520, 1770, 990, 240);
@@ -64,6 +64,8 @@ void Infrm::DesignLists() {
   SetCaptionAt(lblStation(5), "DX", 3000, 3300, 1125, 285);
   SetCaptionAt(lblStation(8), "Cnty Wkd - 0", 4200, 3300, 1125, 285);
   SetCaptionAt(lblStation(7), "Cnty Rem - 0", 5400, 3300, 1125, 285);
+  // The headings of the narrow lists in the smaller face, so that "Cnty Rem - 67" fits.
+  for (int i : {5, 7, 8}) SetDesignFont(lblStation(i), kLabelFontSize, true);
   List1.Move(3000, 3600, 1125, 2370);
   List2.Move(4200, 3600, 1125, 2370);
   List3.Move(5400, 3600, 1125, 2370);
@@ -76,7 +78,8 @@ void Infrm::DesignLists() {
 
 // Log "Time On", operating time, band, mode, own call, next serial, own county, clocks.
 void Infrm::DesignBottomRow() {
-  cmdLogOn.Move(0, 5360, 1095, 435);
+  // Wide enough for its longer caption, Log "Time Off".
+  cmdLogOn.Move(0, 5360, 1455, 435);
   SetCaptionAt(lblOperatingTime, "Operating Time", 0, 6000, 1335, 225);
   lblttrack.Move(120, 6195, 1095, 285);
   SetCaptionAt(lblBandCaption, "Band", 1440, 6000, 615, 225);
@@ -85,15 +88,15 @@ void Infrm::DesignBottomRow() {
   Label30.Move(2160, 6195, 615, 285);
   SetCaptionAt(lblOwnCallCaption, "My Call", 3720, 6000, 1215, 225);
   Label2.Move(3720, 6195, 1215, 285);
-  SetCaptionAt(lblSerialCaption, "Next Serial", 5040, 6000, 780, 225);
-  Label1.Move(5040, 6195, 780, 285);
+  SetCaptionAt(lblSerialCaption, "Next Serial", 5040, 6000, 840, 225);
+  Label1.Move(5040, 6195, 840, 285);
   SetCaptionAt(lblOwnExchangeCaption, "My County", 5880, 6000, 1095, 225);
   Label25.Move(5880, 6195, 1560, 285);
   Label25.SetCaption("County");
-  lblCurTime.Move(8280, 5940, 810, 285);
-  Label16.Move(9110, 5940, 370, 285);
-  lblutctime.Move(8280, 6195, 810, 285);
-  lblUTCCaption.Move(9110, 6195, 370, 285);
+  lblCurTime.Move(8220, 5940, 810, 285);
+  Label16.Move(9030, 5940, 450, 285);
+  lblutctime.Move(8220, 6195, 810, 285);
+  lblUTCCaption.Move(9030, 6195, 450, 285);
 }
 
 std::string Infrm::StartingHint() const { return "Select a band, mode and Click Log \"Time On\"!"; }

@@ -6,7 +6,7 @@
 namespace ks {
 
 void Infrm::DesignSectionGrid() {
-  SetCaptionAt(Label15, "States and Provinces Worked All Bands:", 6600, 2295, 2880, 225);
+  SetCaptionAt(Label15, "States and Provinces Worked All Bands:", 6240, 2295, 3240, 225);
   SetDesignFont(Label15, kLabelFontSize, true);
   forms::Label* headings[] = {&lblSecOne, &lblSecTwo, &lblSecThre, &lblSecFour, &lblSecFive, &Label14,
                               &lblSecSix, &lblSecEight, &lblSecNine, &lblSecZero, &lblSecCA};

@@ -80,15 +80,16 @@ void Outfrm::DesignBottomRow() {
   Label30.Move(4080, 6120, 735, 315);
   SetCaptionAt(lblOwnCallCaption, "My Call", 5040, 5955, 1095, 225);
   Label2.Move(5040, 6180, 1095, 300);
-  SetCaptionAt(lblSerialCaption, "Next Serial", 6240, 5955, 780, 225);
-  Label1.Move(6240, 6180, 780, 300);
+  SetCaptionAt(lblSerialCaption, "Next Serial", 6240, 5955, 840, 225);
+  Label1.Move(6240, 6180, 840, 300);
   SetCaptionAt(lblOwnExchangeCaption, "My Section", 7080, 5955, 1140, 225);
   Label25.Move(7080, 6180, 1140, 300);
   Label25.SetCaption("SPC");
-  lblCurTime.Move(8280, 5955, 810, 270);
-  Label16.Move(9110, 5955, 370, 270);
-  lblutctime.Move(8280, 6210, 810, 270);
-  lblUTCCaption.Move(9110, 6210, 370, 270);
+  // The clocks end at the window's right edge, with room for "UTC" beside the time.
+  lblCurTime.Move(8220, 5955, 810, 270);
+  Label16.Move(9030, 5955, 450, 270);
+  lblutctime.Move(8220, 6210, 810, 270);
+  lblUTCCaption.Move(9030, 6210, 450, 270);
 }
 
 std::string Outfrm::StartingHint() const { return "Select a band and mode. Click Log \"Time On\" below!"; }

@@ -28,18 +28,45 @@ QPalette::ColorRole RoleOf(unsigned index) {
   }
 }
 
-bool IsMonospaced(const QString& family) {
-  static const char* const kFixed[] = {"courier", "lucida console", "fixedsys", "terminal", "consolas", "monospace"};
-  const QString lower = family.toLower();
-  for (const char* name : kFixed)
-    if (lower.contains(QLatin1String(name))) return true;
-  return false;
+// The faces the windows were laid out with, and the installed faces with the same metrics
+// (Liberation: fonts-liberation2, and Sans Narrow from fonts-liberation; scripts/install-deps.sh
+// installs both). A face not listed here is asked for by its own name, then by its generic kind.
+struct FaceMatch {
+  const char* windows;
+  const char* installed;
+  QFont::StyleHint kind;
+};
+constexpr FaceMatch kFaces[] = {
+    {"ms sans serif", "Liberation Sans", QFont::SansSerif},
+    {"microsoft sans serif", "Liberation Sans", QFont::SansSerif},
+    {"arial", "Liberation Sans", QFont::SansSerif},
+    {"system", "Liberation Sans", QFont::SansSerif},
+    {"arial narrow", "Liberation Sans Narrow", QFont::SansSerif},
+    {"times new roman", "Liberation Serif", QFont::Serif},
+    {"ms serif", "Liberation Serif", QFont::Serif},
+    {"courier new", "Liberation Mono", QFont::TypeWriter},
+    {"courier", "Liberation Mono", QFont::TypeWriter},
+};
+
+const FaceMatch* MatchOf(const QString& family) {
+  const QString lower = family.trimmed().toLower();
+  for (const FaceMatch& face : kFaces)
+    if (lower == QLatin1String(face.windows)) return &face;
+  return nullptr;
 }
 
-bool IsSerif(const QString& family) {
+QFont::StyleHint KindOf(const QString& family) {
+  if (const FaceMatch* match = MatchOf(family)) return match->kind;
   const QString lower = family.toLower();
-  return lower.contains(QLatin1String("times")) || lower.contains(QLatin1String("roman")) ||
-         lower.contains(QLatin1String("georgia")) || lower == QLatin1String("serif");
+  for (const char* fixed : {"courier", "lucida console", "fixedsys", "terminal", "consolas", "mono"})
+    if (lower.contains(QLatin1String(fixed))) return QFont::TypeWriter;
+  for (const char* serif : {"times", "roman", "georgia", "serif"})
+    if (lower.contains(QLatin1String(serif)) && !lower.contains(QLatin1String("sans"))) return QFont::Serif;
+  return QFont::SansSerif;
+}
+
+const char* GenericOf(QFont::StyleHint kind) {
+  return kind == QFont::TypeWriter ? "monospace" : kind == QFont::Serif ? "serif" : "sans-serif";
 }
 
 }  // namespace
@@ -60,12 +87,19 @@ QColor QColorOf(forms::Color color, const QPalette& palette) {
   return QColor(forms::RedOf(color), forms::GreenOf(color), forms::BlueOf(color));
 }
 
+QStringList FamiliesOf(const std::string& face) {
+  const QString family = QString::fromStdString(face);
+  QStringList families;
+  if (const FaceMatch* match = MatchOf(family)) families << QString::fromLatin1(match->installed);
+  families << family << QString::fromLatin1(GenericOf(KindOf(family)));
+  return families;
+}
+
 QFont QFontOf(const forms::Font& font, const QWidget& widget) {
   QFont f = widget.font();
-  const QString family = QString::fromStdString(font.name);
-  const char* generic = IsMonospaced(family) ? "monospace" : IsSerif(family) ? "serif" : "sans-serif";
-  f.setFamilies({family, QString::fromLatin1(generic)});
-  f.setStyleHint(IsMonospaced(family) ? QFont::TypeWriter : IsSerif(family) ? QFont::Serif : QFont::SansSerif);
+  f.setFamilies(FamiliesOf(font.name));
+  f.setStyleHint(KindOf(QString::fromStdString(font.name)));
+  f.setHintingPreference(QFont::PreferFullHinting);
   const int dpi = widget.logicalDpiY() > 0 ? widget.logicalDpiY() : 96;
   f.setPointSizeF(std::max(1.0, static_cast<double>(font.size) * 96.0 / dpi));
   f.setBold(font.bold);

@@ -6,6 +6,9 @@
 #include <QFont>
 #include <QPalette>
 #include <QRect>
+#include <QStringList>
+
+#include <string>
 
 #include "platform/forms/types.h"
 
@@ -21,6 +24,9 @@ QRect PixelRect(float left, float top, float width, float height);
 
 // A toolkit colour; system colours take the colour of their role in `palette`.
 QColor QColorOf(forms::Color color, const QPalette& palette);
+// The families asked for a face of the windows' design: first the installed face with its
+// metrics, then the face itself, then the generic family of its kind.
+QStringList FamiliesOf(const std::string& face);
 // A font whose pixel size is the one its point size has at 96 dots per inch, so text keeps
 // its size against the twip layout whatever the screen's logical resolution.
 QFont QFontOf(const forms::Font& font, const QWidget& widget);

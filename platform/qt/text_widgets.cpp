@@ -192,7 +192,7 @@ bool SyncTextWidget(forms::Control& control, QWidget& widget, forms::Property wh
       auto& view = static_cast<QLabel&>(widget);
       if (what == Property::Caption) view.setText(LabelText(label.Caption()));
       view.setAlignment(AlignmentOf(label.TextAlign) | Qt::AlignTop);
-      view.setWordWrap(label.WordWrap || label.Caption().find('\n') != std::string::npos);
+      view.setWordWrap(true);
       view.setFrameStyle(label.Border ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
       return true;
     }

@@ -17,7 +17,7 @@ Form6::Form6(forms::Application& app) : forms::Form(app, "Form6") {
 // bottom.
 void Form6::Design() {
   SetCaption(" Modify Multiplier Color Selections");
-  Move(0, 0, 6000, 3330);
+  Move(0, 0, 6000, 3570);
   Command1.SetCaption("Change \"Remaining\" Color");
   Command1.Move(240, 240, 2520, 495);
   Command3.SetCaption("Change \"Worked\" Color");
@@ -28,11 +28,13 @@ void Form6::Design() {
     sample->SetFontBold(true);
   }
   Label2.SetCaption("Appearance of multiplier remaining");
-  Label2.Move(240, 960, 2520, 495);
+  // Two lines of the sample text, also on a wide screen, where the font grows with the
+  // width and the height less.
+  Label2.Move(240, 960, 2520, 720);
   Label1.SetCaption("Appearance of multiplier worked");
-  Label1.Move(3120, 960, 2520, 495);
+  Label1.Move(3120, 960, 2520, 720);
   Command6.SetCaption("Done");
-  Command6.Move(2332, 2160, 1335, 435);
+  Command6.Move(2332, 2400, 1335, 435);
 }
 
 void Form6::Form_Load() {

@@ -18,8 +18,8 @@ class Form6 : public forms::Form {
   forms::CommandButton Command3{*this, "Command3"};
   forms::Label Label2{*this, "Label2"};
   forms::Label Label1{*this, "Label1"};
-  forms::Line Line2{*this, "Line2", 2940, 120, 2940, 1800};
-  forms::Line Line1{*this, "Line1", 120, 1800, 5760, 1800};
+  forms::Line Line2{*this, "Line2", 2940, 120, 2940, 2040};
+  forms::Line Line1{*this, "Line1", 120, 2040, 5760, 2040};
   forms::CommandButton Command6{*this, "Command6"};
   forms::CommonDialog cmdColor{*this, "cmdColor"};
 

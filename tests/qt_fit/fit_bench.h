@@ -1,0 +1,36 @@
+#pragma once
+// A run of the program for the fit check: the windows' logic on the headless platform
+// (virtual time, scripted dialogs that take their first answer) drawn by the Qt view, on a
+// screen of a given size, with a working folder that holds every supplied file, the user
+// folders made, a station inside the state (a rover, so every optional control shows) and
+// the county table loaded.
+#include <filesystem>
+#include <memory>
+
+#include "platform/forms/headless.h"
+#include "platform/qt/event_loop.h"
+#include "platform/qt/view.h"
+#include "tests/support/temp_dir.h"
+
+namespace ks::testing {
+
+class FitBench {
+ public:
+  FitBench(int width_px, int height_px);
+  ~FitBench();
+  FitBench(const FitBench&) = delete;
+  FitBench& operator=(const FitBench&) = delete;
+
+  forms::Application& app() { return headless_.app(); }
+  forms::Headless& headless() { return headless_; }
+  qt::QtView& view() { return *view_; }
+  const std::filesystem::path& work() const { return work_.path(); }
+
+ private:
+  TempDir work_;
+  forms::Headless headless_;
+  qt::QtEventLoop qt_loop_;
+  std::unique_ptr<qt::QtView> view_;
+};
+
+}  // namespace ks::testing
