@@ -9,6 +9,8 @@
 
 #include "mainwin/windows/Infrm.h"
 #include "mainwin/windows/Outfrm.h"
+#include "reports/windows/CountyMapPA.h"
+#include "reports/windows/GraphQSO.h"
 #include "startup/windows/frmCorvaneLogo.h"
 #include "station/station_settings.h"
 #include "station/windows/Form5.h"
@@ -63,6 +65,8 @@ const FitWindow kWindows[] = {
     {"frmCountyChange", Shown<frmCountyChange>},
     {"frmCountyChangeRover", Shown<frmCountyChangeRover>},
     {"frmCountyList", Shown<frmCountyList>},
+    {"GraphQSO", Shown<GraphQSO>},
+    {"CountyMapPA", Shown<CountyMapPA>},
 };
 
 struct ScreenSize {
