@@ -11,6 +11,7 @@ mkdir -p "$data"
 
 python3 "$here/make_county_table.py" "$data"
 python3 "$here/make_prefix_table.py" /usr/share/hamradio-files/cty.dat "$data"
+python3 "$here/make_adif_table.py" /usr/share/hamradio-files/cty.dat /usr/share/hamradio-files/cty.csv "$data"
 python3 "$here/make_state_table.py" /usr/share/cqrlog/ctyfiles/us_states.tab "$data"
 python3 "$here/make_starting_files.py" "$data"
 python3 "$here/make_help_text.py" "$data"
