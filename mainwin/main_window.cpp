@@ -22,6 +22,7 @@ MainWindow::MainWindow(forms::Application& app, std::string name, MainWindowKind
   WireFileCommands();
   WireMenuCommands();
   WireDXArea();
+  WireRecentContacts();
 }
 
 }  // namespace ks

@@ -14,7 +14,10 @@
 //   mainwin/key_dispatch.cpp        keyboard dispatch
 //   mainwin/file_commands.cpp       New, Archive, Restore, Exit and the close of the window
 //   mainwin/menu_commands.cpp       the menu items that open tool windows
-//   mainwin/entry_services.cpp      least forms of the contact-entry services (see there)
+//   mainwin/entry_services.cpp      least forms of the in-state window's entry services
+//   entry/main_window_list.cpp      the recent-contacts list's commands, the serial macro,
+//                                   Clear and the partial-duplicate switch (both windows)
+//   entry/outfrm_*.cpp              the out-of-state window's entry, checks and scoring
 //   spots/main_window_dx_area.cpp   the DX area: spot list, band map and its layout
 #include <array>
 #include <string>
@@ -88,6 +91,10 @@ class MainWindow : public MainWindowControls {
   // Empties the entry line (mainwin/clear_entry_fields.cpp).
   void ClearEntryFields();
 
+  // ---- Recent-contacts list, both windows (entry/main_window_list.cpp) ----
+  // Public: the contact editors' "Delete Dupe" button calls it.
+  void cmdDelete_Click();
+
  protected:
   // ---- Hooks: where the two windows differ in the load ----
   // The message label's starting hint.
@@ -160,6 +167,23 @@ class MainWindow : public MainWindowControls {
   // ---- Contact entry and scoring: the QSO-rate timer ----
   void Timer1_Timer();
 
+  // ---- Recent-contacts list and entry commands, both windows (entry/main_window_list.cpp) ----
+  void cmdList_Click();
+  void cmdEdit_Click();
+  void ListView1_Click();
+  void ListView1_LostFocus();
+  void ListView1_MouseUp(int button, int shift, float x, float y);
+  void ListView1_ColumnClick(int column);
+  void mnuCopyListtoClipboard_Click();
+  void mnuListPrevious_Click();
+  void cmdDup_Click();
+  void Label1_Change();
+  void mnuClear_Click();
+  // Shows this window's contact editor modally on record EditIndex and unloads it after.
+  virtual void ShowContactEditor() = 0;
+  // Shows or hides "Edit Contact" and "Delete Contact".
+  void ShowEditButtons(bool visible);
+
   // Each area connects its own controls' events; called once by the constructor.
   void WireLoadAndLayout();
   void WireClocks();
@@ -168,6 +192,7 @@ class MainWindow : public MainWindowControls {
   void WireFileCommands();
   void WireMenuCommands();
   void WireDXArea();
+  void WireRecentContacts();
 
   // ---- Keyboard dispatch (key_dispatch.cpp) ----
   // Opens the tool window of a Ctrl hot key; false for a key that has none.

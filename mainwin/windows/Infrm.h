@@ -44,6 +44,8 @@ class Infrm : public MainWindow {
   void AddRecentContactColumns() override;
   void LoadSectionTable() override;
   void ShowOwnStation() override;
+  // The in-state contact editor (least form in mainwin/entry_services.cpp).
+  void ShowContactEditor() override;
 
   // ---- Menus only this window offers (windows/Infrm_commands.cpp) ----
   void mnuColors_Click();

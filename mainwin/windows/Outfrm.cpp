@@ -8,6 +8,7 @@ namespace ks {
 
 Outfrm::Outfrm(forms::Application& app) : MainWindow(app, "Outfrm", MainWindowKind::OutOfState) {
   DesignOwnControls();
+  WireEntry();
 }
 
 void Outfrm::DesignOwnControls() {

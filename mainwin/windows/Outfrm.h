@@ -10,10 +10,16 @@ class Outfrm : public MainWindow {
  public:
   explicit Outfrm(forms::Application& app);
 
-  // ---- Contact entry and scoring (least forms in mainwin/entry_services.cpp) ----
+  // ---- Contact entry (entry/outfrm_mains.cpp) ----
   void Mains() override;
+
+  // ---- Score, multipliers and QSO rates (entry/outfrm_score.cpp) ----
   void ReloadLog() override;
   void UpdateQSORates() override;
+  void AddCountyWorked();
+  void ShowScore();
+
+  // ---- Recent-contacts list (entry/outfrm_score.cpp) ----
   void ListRecentContacts() override;
 
  protected:
@@ -21,6 +27,7 @@ class Outfrm : public MainWindow {
   std::string StartingHint() const override;
   void AddRecentContactColumns() override;
   void ShowOwnStation() override;
+  void ShowContactEditor() override;
 
  private:
   // ---- Design (windows/Outfrm.cpp): the entry line, lists and bottom row of this window ----
@@ -28,6 +35,13 @@ class Outfrm : public MainWindow {
   void DesignEntryLine();
   void DesignLists();
   void DesignBottomRow();
+
+  // ---- Score (entry/outfrm_score.cpp) ----
+  void RebuildCountyLists();
+  void List1_Click();
+  void List2_Click();
+  // Connects the entry line, the county lists and the menu items of contact entry.
+  void WireEntry();
 };
 
 }  // namespace ks
