@@ -10,6 +10,7 @@ namespace ks {
 Infrm::Infrm(forms::Application& app) : MainWindow(app, "Infrm", MainWindowKind::InState) {
   DesignOwnControls();
   WireInStateMenus();
+  WireInStateEntry();
 }
 
 void Infrm::DesignOwnControls() {

@@ -17,6 +17,20 @@ class Infrm : public MainWindow {
   void UpdateQSORates() override;
   void ListRecentContacts() override;
 
+  // ---- Call, serial, points and sent-report boxes (entry/infrm_call_box.cpp) ----
+  void txtCall_Change();
+
+  // ---- Call-prefix look-up (entry/infrm_lookup.cpp) ----
+  void LookupCallPrefix();
+  void ShowBearingDistance(float latitude, float longitude);
+
+  // ---- Exchange and county boxes (entry/infrm_exchange_county.cpp) ----
+  void txtCntry_Change();
+  void txtCntry_GotFocus();
+  void txtCntry_KeyPress(int& KeyAscii);
+  void txtSec_GotFocus();
+  void txtSec_KeyPress(int& KeyAscii);
+
   // ---- Form size: also stretches List3 ----
   void FitCountyListHeights() override;
 
@@ -51,6 +65,9 @@ class Infrm : public MainWindow {
   void mnuColors_Click();
   void mnuChangeCounty_Click();
   void WireInStateMenus();
+  // Connects the entry line, the lists and the menu items of contact entry
+  // (entry/infrm_wiring.cpp).
+  void WireInStateEntry();
 
  private:
   // ---- Design (windows/Infrm.cpp and windows/Infrm_grid.cpp) ----
@@ -59,6 +76,14 @@ class Infrm : public MainWindow {
   void DesignLists();
   void DesignBottomRow();
   void DesignSectionGrid();
+
+  // ---- Contact entry helpers ----
+  // Empties the continent, bearing and distance read-outs.
+  void ClearPlaceReadouts();
+  // Whether the exchange box names the party state or one of its two sections.
+  bool ExchangeIsPartyState() const;
+  // Speaks a field's prompt when voice navigation is at `level` or above.
+  void SpeakPrompt(const char* name, int level);
 };
 
 }  // namespace ks
