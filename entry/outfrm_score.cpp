@@ -1,10 +1,8 @@
 // The out-of-state window's score: the recount of the whole log, the county multipliers,
 // the score panel, the QSO rates and the recent-contacts list.
-#include "entry/contact_clock.h"
 #include "entry/county_lists.h"
 #include "entry/entry_state.h"
 #include "entry/log_tallies.h"
-#include "entry/qso_rates.h"
 #include "entry/recent_contacts.h"
 #include "entry/score_format.h"
 #include "logstore/county_table.h"
@@ -47,13 +45,6 @@ void Outfrm::ShowScore() {
   Label27.SetCaption(FormatScore(points, "###,##0.0", separators));
   lblTotSec.SetCaption(FormatScore(multipliers, "###,##0", separators));
   lblTotScore.SetCaption(FormatScore(score, "###,###,###,##0.0", separators));
-}
-
-void Outfrm::UpdateQSORates() {
-  const std::optional<QsoRates> rates = CountQsoRates(App().State<LogStore>(), StationUtcNow(App()));
-  if (!rates) return;  // a record without a readable moment: the labels keep their text
-  lblAQSO60.SetCaption(std::to_string(rates->last60));
-  lblAQSO20.SetCaption(std::to_string(rates->last20));
 }
 
 void Outfrm::ListRecentContacts() {

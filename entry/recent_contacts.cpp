@@ -35,6 +35,15 @@ forms::ListItem OutOfStateRow(long number, const LogRecord& r) {
   return item;
 }
 
+forms::ListItem InStateRow(long number, const LogRecord& r, bool rover) {
+  forms::ListItem item;
+  item.text = std::to_string(number);
+  item.sub_items = {r.LogCall,  r.LogSerialReceived, r.LogSPC,  r.LogCounty, r.LogSerialSent,
+                    RecentDateTimeCell(r), r.LogMode, r.LogBand, PointsCell(r.LogPoints)};
+  if (rover) item.sub_items.push_back(r.LogCountySent);
+  return item;
+}
+
 void RefillRecentContacts(forms::ListView& list, const LogStore& store, bool all, const RecentRowBuilder& row) {
   const long last = std::min<long>(store.QSOCount, static_cast<long>(store.Records.size()) - 1);
   const long first = (all || last < kRecentContactRows) ? 1 : last - (kRecentContactRows - 1);

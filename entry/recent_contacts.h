@@ -29,6 +29,10 @@ using RecentRowBuilder = std::function<forms::ListItem(long number, const LogRec
 // mode, band, points.
 forms::ListItem OutOfStateRow(long number, const LogRecord& record);
 
+// The in-state window's row: call, received serial, exchange, county, sent serial, date and
+// time, mode, band, points and, for a rover, the own county at the time.
+forms::ListItem InStateRow(long number, const LogRecord& record, bool rover);
+
 // Replaces the rows by records QSOCount down to the first shown.
 void RefillRecentContacts(forms::ListView& list, const LogStore& store, bool all, const RecentRowBuilder& row);
 

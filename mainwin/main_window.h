@@ -86,7 +86,9 @@ class MainWindow : public MainWindowControls {
   // ---- Contact entry and scoring: each window has its own ----
   virtual void Mains() = 0;
   virtual void ReloadLog() = 0;
-  virtual void UpdateQSORates() = 0;
+  // The QSO rates of the last 60 and 20 minutes; the same in both windows
+  // (entry/main_window_rates.cpp).
+  void UpdateQSORates();
   virtual void ListRecentContacts() = 0;
   // Empties the entry line (mainwin/clear_entry_fields.cpp).
   void ClearEntryFields();

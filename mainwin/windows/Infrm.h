@@ -11,11 +11,24 @@ class Infrm : public MainWindow {
  public:
   explicit Infrm(forms::Application& app);
 
-  // ---- Contact entry and scoring (least forms in mainwin/entry_services.cpp) ----
+  // ---- Contact entry (least form in mainwin/entry_services.cpp) ----
   void Mains() override;
+
+  // ---- Multipliers, score and rates (entry/infrm_score.cpp) ----
   void ReloadLog() override;
-  void UpdateQSORates() override;
+  void MarkMultiplierWorked();
+  void AddCountyWorked();
+  void AddDXWorked();
+  void ShowScore();
+  void Command1_Click();
+
+  // ---- Recent-contacts list and the commands that recall earlier data (entry/infrm_list.cpp) ----
   void ListRecentContacts() override;
+  void mnuRecall_Click();
+  void List1_Click();
+  void List2_Click();
+  void List3_Click();
+  void Label25_Change();
 
   // ---- Call, serial, points and sent-report boxes (entry/infrm_call_box.cpp) ----
   void txtCall_Change();
@@ -58,7 +71,7 @@ class Infrm : public MainWindow {
   void AddRecentContactColumns() override;
   void LoadSectionTable() override;
   void ShowOwnStation() override;
-  // The in-state contact editor (least form in mainwin/entry_services.cpp).
+  // The in-state contact editor (entry/infrm_list.cpp).
   void ShowContactEditor() override;
 
   // ---- Menus only this window offers (windows/Infrm_commands.cpp) ----
@@ -76,6 +89,14 @@ class Infrm : public MainWindow {
   void DesignLists();
   void DesignBottomRow();
   void DesignSectionGrid();
+
+  // ---- Steps of the recount (entry/infrm_score.cpp) ----
+  void RebuildMultiplierFlags();
+  void RebuildCountyLists();
+  void CountMultipliersWorked();
+  void RebuildDXList();
+  void ShowCountyListCounts();
+  void ShowDXCount();
 
   // ---- Contact entry helpers ----
   // Empties the continent, bearing and distance read-outs.

@@ -15,7 +15,6 @@ class Outfrm : public MainWindow {
 
   // ---- Score, multipliers and QSO rates (entry/outfrm_score.cpp) ----
   void ReloadLog() override;
-  void UpdateQSORates() override;
   void AddCountyWorked();
   void ShowScore();
 
