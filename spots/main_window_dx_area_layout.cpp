@@ -42,7 +42,10 @@ float ScaleVertically(const std::vector<forms::Control*>& controls, float factor
 }  // namespace
 
 void MainWindow::PacketResize() {
-  PacketSpotfrm& spots = App().Get<PacketSpotfrm>();
+  // Only the spotting window's Done lays the strip out, by that window's choices.
+  PacketSpotfrm* spotting = App().IfLoaded<PacketSpotfrm>();
+  if (spotting == nullptr) return;
+  PacketSpotfrm& spots = *spotting;
   forms::Label& shown_flag = App().Get<Form1>().lblDX;
   const bool list_wanted = spots.OptList.Value();
   const bool no_source = vb::EqualsNoCase(spots.List1.Text(), "None");

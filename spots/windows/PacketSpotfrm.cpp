@@ -22,7 +22,8 @@ void OptionRow(const std::vector<std::pair<forms::OptionButton*, const char*>>& 
 }  // namespace
 
 PacketSpotfrm::PacketSpotfrm(forms::Application& app)
-    : forms::Form(app, "PacketSpotfrm"), comComm1(io::MakePosixSerialPort(app.Settings())) {
+    : forms::Form(app, "PacketSpotfrm"), comComm1(io::MakePosixSerialPort(app.Settings())),
+      Winsock1(std::make_unique<io::TcpClient>()) {
   Design();
   Wire();
 }
@@ -127,6 +128,9 @@ void PacketSpotfrm::Wire() {
   cmdDone.Click = [this] { cmdDone_Click(); };
   List1.Click = [this] { List1_Click(); };
   Timer1.Tick = [this] { Timer1_Timer(); };
+  tmrSocket.Tick = [this] { tmrSocket_Timer(); };
+  Winsock1->DataArrival = [this](const std::string& data) { Winsock1_DataArrival(data); };
+  Winsock1->Error = [this](int number, const std::string&) { Winsock1_Error(number); };
   txtSent.KeyPress = [this](int& key_ascii) { txtSent_KeyPress(key_ascii); };
   std::vector<forms::OptionButton*> serial;
   for (const OptionValues& group : {BaudOptions(), ParityOptions(), DataOptions(), StopOptions(), PowerOptions()}) {

@@ -21,6 +21,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/io/serial_port.h"
+#include "platform/io/tcp_client.h"
 #include "spots/line_intake.h"
 
 namespace ks {
@@ -70,6 +71,12 @@ class PacketSpotfrm : public forms::Form {
   void SendTelnetLine();
   // Ends the connection, whatever its state.
   void CloseTelnet();
+  // Text from the cluster: shown as it arrives, and every complete line that begins with
+  // "DX" parsed, however the text was cut into blocks.
+  void Winsock1_DataArrival(const std::string& block);
+  void Winsock1_Error(int Number);
+  // Polls the cluster connection (its connection, data and errors) while one is open.
+  void tmrSocket_Timer();
 
   // ---- Packet engine ----
   void OpenAGW();
@@ -146,9 +153,13 @@ class PacketSpotfrm : public forms::Form {
   forms::OptionButton Option3{*this, "Option3", &Frame1};
   forms::OptionButton Option4{*this, "Option4", &Frame1};
   forms::Timer Timer1{*this, "Timer1", 333, false};
+  forms::Timer tmrSocket{*this, "tmrSocket", 50, false};
 
   // The TNC's serial port.
   std::unique_ptr<io::SerialPort> comComm1;
+  // The cluster connection and the text after its last complete line.
+  std::unique_ptr<io::TcpClient> Winsock1;
+  LineAssembler TelnetLines;
 
   // Each serial option group: the buttons with the values they stand for.
   using OptionValues = std::vector<std::pair<forms::OptionButton*, const char*>>;

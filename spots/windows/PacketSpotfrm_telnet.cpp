@@ -1,10 +1,77 @@
-// The Telnet cluster.
+// The Telnet cluster: the connection, received text, errors and typed lines.
+#include "platform/forms/application.h"
+#include "platform/vb/parse.h"
+#include "platform/vb/rounding.h"
+#include "platform/vb/text.h"
+#include "spots/socket_errors.h"
+#include "spots/spot_line.h"
 #include "spots/windows/PacketSpotfrm.h"
 
 namespace ks {
 
-void PacketSpotfrm::OpenTelnet() {}
-void PacketSpotfrm::SendTelnetLine() {}
-void PacketSpotfrm::CloseTelnet() {}
+void PacketSpotfrm::OpenTelnet() {
+  CloseTelnet();
+  const std::string host = txtTelnetHost.Text();
+  const std::string port_text = vb::Trim(txtTelnetPort.Text());
+  const auto port = vb::IsNumeric(port_text) ? vb::CLng(vb::Val(port_text)) : std::nullopt;
+  // A port box that is not a number, or a host or port the connection refuses: nothing is
+  // open, so "Listening" goes again.
+  if (!port || !Winsock1->Connect(host, *port)) {
+    Command2_Click();
+    return;
+  }
+  txtUnProcessed.SetText("Attempting connection to: " + Winsock1->RemoteHost() + ":" +
+                         std::to_string(Winsock1->RemotePort()) + "\r\n\r\n");
+  Timer1.SetEnabled(true);
+  tmrSocket.SetEnabled(true);
+}
+
+void PacketSpotfrm::CloseTelnet() {
+  Winsock1->Close();
+  TelnetLines.Clear();
+  tmrSocket.SetEnabled(false);
+}
+
+void PacketSpotfrm::tmrSocket_Timer() {
+  Winsock1->Poll();
+  if (Winsock1->GetState() == io::TcpClient::State::kClosed || Winsock1->GetState() == io::TcpClient::State::kError)
+    tmrSocket.SetEnabled(false);
+}
+
+void PacketSpotfrm::Winsock1_DataArrival(const std::string& block) {
+  if (chkDX.Value() == 0) {
+    AppendReceived(block);
+    TrimReceivedText();
+  }
+  TelnetLines.Append(block);
+  while (auto line = TelnetLines.NextLine()) {
+    if (!IsSpotLine(*line)) continue;
+    const std::string spot(WithoutLineEnd(*line));
+    const SpotLineFields fields = CutSpotFields(spot);
+    PostSpot(fields.frequency, fields.call, spot);
+    if (chkDX.Value() == 1) {
+      AppendReceived(*line);
+      TrimReceivedText();
+    }
+  }
+}
+
+void PacketSpotfrm::SendTelnetLine() {
+  if (Winsock1->GetState() == io::TcpClient::State::kConnected) {
+    Winsock1->Send(txtSent.Text() + "\r\n");
+    return;
+  }
+  AppendReceived("**  Connection not yet established.  Please wait a moment and try again.\r\n\r\n");
+  TrimReceivedText();
+}
+
+void PacketSpotfrm::Winsock1_Error(int Number) {
+  const std::string message = SocketErrorMessage(Number);
+  CloseTelnet();
+  AppendReceived(message);
+  Command2_Click();
+  TrimReceivedText();
+  App().Beep();
+}
 
 }  // namespace ks

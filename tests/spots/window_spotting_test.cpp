@@ -22,7 +22,9 @@ class SpottingWindowTest : public ::testing::Test, public testing::SpotBench {
   }
   void Choose(PacketSpotfrm& w, const std::string& source) {
     for (int i = 0; i < w.List1.ListCount(); ++i) {
-      if (w.List1.List(i) == source) ASSERT_TRUE(w.List1.SelectBy(i));
+      if (w.List1.List(i) == source) {
+        ASSERT_TRUE(w.List1.SelectBy(i));
+      }
     }
   }
 };

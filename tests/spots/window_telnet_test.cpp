@@ -1,0 +1,147 @@
+// The Telnet cluster source against a fake cluster on a loopback socket.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <set>
+
+#include "tests/spots/spot_fixture.h"
+#include "tests/support/tcp_peer.h"
+
+namespace ks {
+namespace {
+
+using testing::ClusterSpot;
+
+class TelnetTest : public ::testing::Test, public testing::SpotBench {
+ protected:
+  PacketSpotfrm& Open(const std::string& host, int port) {
+    main().Show();
+    PacketSpotfrm& w = app().Get<PacketSpotfrm>();
+    w.Show();
+    w.List1.SelectBy(2);  // "Telnet"
+    w.txtTelnetHost.SetText(host);
+    w.txtTelnetPort.SetText(std::to_string(port));
+    w.Command1.ClickBy();
+    return w;
+  }
+  PacketSpotfrm& Connected() {
+    PacketSpotfrm& w = Open("127.0.0.1", cluster_.Port());
+    EXPECT_TRUE(cluster_.Accept());
+    Pump([&] { return w.Winsock1->GetState() == io::TcpClient::State::kConnected; });
+    return w;
+  }
+  // Runs the window's timers until `done` holds (or a few seconds of real time have passed).
+  template <typename Done>
+  bool Pump(const Done& done, int timeout_ms = 5000) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
+    PacketSpotfrm& w = app().Get<PacketSpotfrm>();
+    while (!done()) {
+      if (std::chrono::steady_clock::now() > deadline) return false;
+      w.Winsock1->WaitForActivity(20);
+      headless().Advance(50);
+    }
+    return true;
+  }
+  testing::TcpPeer cluster_;
+};
+
+TEST_F(TelnetTest, SpotsSplitAtEveryByteAndSeveralInABlockAreAllStoredWhole) {
+  PacketSpotfrm& w = Connected();
+  EXPECT_EQ(w.txtUnProcessed.Text().substr(0, 26), "Attempting connection to: ");
+  const std::string a = ClusterSpot("W3LPL", "14025.0", "DL1ABC") + "\r\n";
+  const std::string b = ClusterSpot("K1TTT", "7010.5", "VP9XY") + "\r\n";
+  const std::string text = a + b;
+  int sent = 0;
+  for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+    for (const std::string& piece : {text.substr(0, cut), text.substr(cut)}) {
+      if (piece.empty()) continue;
+      const int rows = main().txtDX.ItemCount();
+      const std::size_t shown = w.txtUnProcessed.Text().size();
+      cluster_.Send(piece);
+      ASSERT_TRUE(Pump([&] { return w.txtUnProcessed.Text().size() != shown || main().txtDX.ItemCount() != rows; }));
+      ASSERT_TRUE(Pump([&] { return w.txtUnProcessed.Text().ends_with(piece) || main().txtDX.ItemCount() == 200; }));
+    }
+    sent += 2;
+  }
+  MainWindow& m = main();
+  ASSERT_EQ(m.txtDX.ItemCount(), std::min(sent, 200));
+  for (int row = 1; row <= m.txtDX.ItemCount(); ++row) {
+    const auto& item = m.txtDX.Item(row);
+    const bool is_b = row % 2 == 1;  // the newest is the second spot of the text
+    EXPECT_EQ(item.text, is_b ? "VP9XY" : "DL1ABC") << row;
+    EXPECT_EQ(item.SubItem(1), is_b ? "7.0105" : "14.025") << row;
+  }
+}
+
+TEST_F(TelnetTest, WithDXOnlyJustTheSpotLinesAreShown) {
+  PacketSpotfrm& w = Connected();
+  w.chkDX.SetValue(1);
+  const std::size_t shown = w.txtUnProcessed.Text().size();
+  cluster_.Send("Hello W1AW, this is the cluster\r\n" + ClusterSpot("W3LPL", "21010.0", "G4ABC") + "\r\n");
+  ASSERT_TRUE(Pump([&] { return main().txtDX.ItemCount() == 1; }));
+  EXPECT_EQ(w.txtUnProcessed.Text().find("Hello"), std::string::npos);
+  EXPECT_NE(w.txtUnProcessed.Text().find("G4ABC", shown), std::string::npos);
+}
+
+TEST_F(TelnetTest, TypedLinesGoToTheClusterOnceConnected) {
+  PacketSpotfrm& w = Open("127.0.0.1", cluster_.Port());
+  w.txtSent.SetText("W1AW");
+  w.txtSent.SetFocus();
+  w.PressKey(13);  // still connecting
+  EXPECT_NE(w.txtUnProcessed.Text().find("**  Connection not yet established.  Please wait a moment and try again."),
+            std::string::npos);
+  EXPECT_EQ(w.txtSent.Text(), "");
+  ASSERT_TRUE(cluster_.Accept());
+  ASSERT_TRUE(Pump([&] { return w.Winsock1->GetState() == io::TcpClient::State::kConnected; }));
+  w.txtSent.SetText("SH/DX");
+  w.PressKey(13);
+  EXPECT_EQ(cluster_.ReceiveAtLeast(7), "SH/DX\r\n");
+}
+
+TEST_F(TelnetTest, ARefusedConnectionIsReportedAndClosed) {
+  PacketSpotfrm& w = Open("127.0.0.1", testing::TcpPeer::ClosedPort());
+  ASSERT_TRUE(Pump([&] { return !w.Label4.Visible(); }));
+  EXPECT_NE(w.txtUnProcessed.Text().find("ERROR: Connection is forcefully rejected.\r\n\r\n** Port Closed **"),
+            std::string::npos);
+  EXPECT_EQ(dialogs().beeps, 1);
+  EXPECT_FALSE(w.Timer1.Enabled());
+}
+
+TEST_F(TelnetTest, AnUnknownHostIsReported) {
+  PacketSpotfrm& w = Open("no-such-host.invalid", 7300);
+  ASSERT_TRUE(Pump([&] { return !w.Label4.Visible(); }, 20000));
+  EXPECT_NE(w.txtUnProcessed.Text().find("answer: Host not found."), std::string::npos);
+}
+
+TEST_F(TelnetTest, AResetMidLineIsReportedAndTheCutSpotIsNotStored) {
+  PacketSpotfrm& w = Connected();
+  const std::string spot = ClusterSpot("W3LPL", "14025.0", "DL1ABC");
+  cluster_.Send(spot.substr(0, 30));
+  ASSERT_TRUE(Pump([&] { return w.txtUnProcessed.Text().ends_with(spot.substr(0, 30)); }));
+  cluster_.Reset();
+  ASSERT_TRUE(Pump([&] { return !w.Label4.Visible(); }));
+  EXPECT_NE(w.txtUnProcessed.Text().find("ERROR: The connection is reset by remote side.!"), std::string::npos);
+  EXPECT_EQ(main().txtDX.ItemCount(), 0);
+}
+
+TEST_F(TelnetTest, AClusterThatNeverEndsALineCannotGrowMemory) {
+  PacketSpotfrm& w = Connected();
+  const std::string junk(100000, 'x');
+  for (int i = 0; i < 10; ++i) cluster_.Send(junk);
+  ASSERT_TRUE(Pump([&] { return w.txtUnProcessed.Text().size() >= 9000 && w.TelnetLines.Pending().size() >= 9000; }));
+  for (int i = 0; i < 40; ++i) headless().Advance(50);
+  EXPECT_LE(w.txtUnProcessed.Text().size(), 10000u);
+  EXPECT_LE(w.TelnetLines.Pending().size(), LineAssembler::kDefaultMaxPending);
+}
+
+TEST_F(TelnetTest, AnEmptyPortBoxOpensNothing) {
+  PacketSpotfrm& w = Open("127.0.0.1", 0);
+  w.txtTelnetPort.SetText("");
+  w.Command1.ClickBy();
+  EXPECT_FALSE(w.Label4.Visible());
+  EXPECT_EQ(w.txtUnProcessed.Text().find("Attempting connection to: "), std::string::npos);
+  EXPECT_EQ(w.Winsock1->GetState(), io::TcpClient::State::kClosed);
+}
+
+}  // namespace
+}  // namespace ks
