@@ -11,6 +11,8 @@
 #include "mainwin/windows/Outfrm.h"
 #include "reports/windows/CountyMapPA.h"
 #include "reports/windows/GraphQSO.h"
+#include "spots/windows/PacketSpotfrm.h"
+#include "spots/windows/SpectrumMap.h"
 #include "startup/windows/frmCorvaneLogo.h"
 #include "station/station_settings.h"
 #include "station/windows/Form5.h"
@@ -67,6 +69,8 @@ const FitWindow kWindows[] = {
     {"frmCountyList", Shown<frmCountyList>},
     {"GraphQSO", Shown<GraphQSO>},
     {"CountyMapPA", Shown<CountyMapPA>},
+    {"PacketSpotfrm", Shown<PacketSpotfrm>},
+    {"SpectrumMap", Shown<SpectrumMap>},
 };
 
 struct ScreenSize {
