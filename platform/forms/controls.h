@@ -108,6 +108,10 @@ class OptionButton : public Control {
   void SetValue(bool value);
   bool CanTakeFocus() const override { return true; }
   void OperatorClick() override;
+  void DefaultKeyDown(int key_code, int shift) override;
+  // The options of this one's container that the operator can reach (this one always), in
+  // tab order.
+  std::vector<OptionButton*> Group() const;
 
  private:
   std::string caption_;

@@ -180,7 +180,7 @@ void Form::UnregisterControl(Control* c) {
 // LostFocus of the old control, then GotFocus of the new one. When a LostFocus handler sends
 // the focus elsewhere (back into a box that failed its check, say), the control that was
 // about to receive the focus gets neither event.
-void Form::MoveFocusTo(Control* c) {
+void Form::MoveFocusTo(Control* c, bool by_tab) {
   if (c == active_) return;
   if (c != nullptr && !(c->CanTakeFocus() && c->Visible() && c->EffectivelyEnabled())) return;
   Control* old = active_;
@@ -191,14 +191,34 @@ void Form::MoveFocusTo(Control* c) {
   if (old_had_focus && old->LostFocus) old->LostFocus();
   if (active_ == c) {
     arriving_ = nullptr;
+    if (by_tab && c != nullptr && c->Kind() == ControlKind::TextBox) {
+      auto* box = static_cast<TextBox*>(c);
+      box->SetSelStart(0);
+      box->SetSelLength(static_cast<int>(box->Text().size()));
+    }
     if (c != nullptr && c->GotFocus) c->GotFocus();
   }
 }
 
+namespace {
+
+// A control other than an option button; or the chosen option of its group; or, in a group
+// with none chosen, its first option.
+bool IsGroupStop(Control& c) {
+  if (c.Kind() != ControlKind::OptionButton) return true;
+  auto& option = static_cast<OptionButton&>(c);
+  if (option.Value()) return true;
+  const std::vector<OptionButton*> group = option.Group();
+  if (std::any_of(group.begin(), group.end(), [](OptionButton* o) { return o->Value() && o->Usable(); })) return false;
+  return !group.empty() && group.front() == &option;
+}
+
+}  // namespace
+
 Control* Form::NextTabStop(Control* from, bool backwards) const {
   std::vector<Control*> stops;
   for (Control* c : controls_)
-    if (c->CanTakeFocus() && c->TabStop() && c->Usable()) stops.push_back(c);
+    if (c->CanTakeFocus() && c->TabStop() && c->Usable() && (c == from || IsGroupStop(*c))) stops.push_back(c);
   if (stops.empty()) return nullptr;
   std::stable_sort(stops.begin(), stops.end(), [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
   auto it = std::find(stops.begin(), stops.end(), from);
@@ -210,7 +230,7 @@ Control* Form::NextTabStop(Control* from, bool backwards) const {
 
 void Form::TabBy(bool backwards) {
   app_.Dispatch([&] {
-    if (Control* next = NextTabStop(active_, backwards)) MoveFocusTo(next);
+    if (Control* next = NextTabStop(active_, backwards)) MoveFocusTo(next, true);
   });
 }
 

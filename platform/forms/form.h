@@ -114,7 +114,8 @@ class Form {
   // Runtime plumbing (used by the application, controls and views).
   void RegisterControl(Control* c);
   void UnregisterControl(Control* c);
-  void MoveFocusTo(Control* c);
+  // By Tab (or Shift+Tab), a text box's whole text is selected as the focus arrives.
+  void MoveFocusTo(Control* c, bool by_tab = false);
   void NotifyControl(Control& c, Property p);
   void Notify(Property p);
   int NextZOrder() { return ++z_counter_; }
@@ -122,7 +123,8 @@ class Form {
   void MarkUnloaded();
   CommandButton* DefaultButton() const;
   CommandButton* CancelButton() const;
-  // The next control that can take the focus after `from` in tab order.
+  // The next control that can take the focus after `from` in tab order. An option group is
+  // one stop: its chosen option, or its first when none is chosen.
   Control* NextTabStop(Control* from, bool backwards) const;
 
  private:

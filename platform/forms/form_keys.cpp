@@ -49,7 +49,7 @@ void Form::KeyStroke(int key_code, int key_ascii, int shift) {
   if (!loaded_) return;
   Control* target = active_;
   if (key_code == kTab && target != nullptr && !IsMultiLineText(target)) {
-    if (Control* next = NextTabStop(active_, (shift & kShiftMask) != 0)) MoveFocusTo(next);
+    if (Control* next = NextTabStop(active_, (shift & kShiftMask) != 0)) MoveFocusTo(next, true);
     return;
   }
   int code = key_code;

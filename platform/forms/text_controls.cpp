@@ -15,6 +15,10 @@ constexpr int kCtrlV = 22;
 constexpr int kCtrlX = 24;
 constexpr int kInsert = 45;
 constexpr int kDelete = 46;
+constexpr int kLeft = 37;
+constexpr int kUp = 38;
+constexpr int kRight = 39;
+constexpr int kDown = 40;
 }  // namespace
 
 TextBox::TextBox(Form& form, std::string name, Control* container, int index)
@@ -190,6 +194,29 @@ void OptionButton::SetValue(bool value) {
 }
 
 void OptionButton::OperatorClick() { SetValue(true); }
+
+std::vector<OptionButton*> OptionButton::Group() const {
+  std::vector<OptionButton*> group;
+  for (Control* c : ParentForm().Controls())
+    if (c->Kind() == ControlKind::OptionButton && c->Container() == Container() && (c == this || c->Usable()))
+      group.push_back(static_cast<OptionButton*>(c));
+  std::stable_sort(group.begin(), group.end(), [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
+  return group;
+}
+
+// The arrow keys move to the previous or next option of the group, round its end, and
+// choose it.
+void OptionButton::DefaultKeyDown(int key_code, int /*shift*/) {
+  const int step = key_code == kLeft || key_code == kUp ? -1 : key_code == kRight || key_code == kDown ? 1 : 0;
+  if (step == 0) return;
+  const std::vector<OptionButton*> group = Group();
+  const auto at = std::find(group.begin(), group.end(), this);
+  if (group.size() < 2 || at == group.end()) return;
+  const auto n = static_cast<std::ptrdiff_t>(group.size());
+  OptionButton* next = group[static_cast<std::size_t>(((at - group.begin()) + step + n) % n)];
+  ParentForm().MoveFocusTo(next);
+  if (next->HasFocus()) next->OperatorClick();
+}
 
 Frame::Frame(Form& form, std::string name, Control* container, int index)
     : Control(form, ControlKind::Frame, std::move(name), container, index) {}

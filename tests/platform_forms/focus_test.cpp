@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/forms/headless.h"
+#include "platform/vb/constants.h"
 #include "tests/platform_forms/test_window.h"
 
 namespace ks::testing {
@@ -96,6 +97,73 @@ TEST(Focus, SendTabMovesAfterTheHandlerReturns) {
   f.TypeText("x");
   h.loop().RunPosted();
   EXPECT_EQ(f.ActiveControl(), &f.Text2);
+}
+
+// Entered by Tab or Shift+Tab, a box has its whole text selected, so what is typed replaces
+// it; a click places the caret and selects nothing.
+TEST(Focus, TabSelectsABoxsWholeTextAndAClickDoesNot) {
+  Headless h;
+  auto& f = h.app().Get<frmTest>();
+  f.Show();
+  f.Text1.SetText("K3ABC");
+  f.Text2.SetText("0");
+  f.Text1.SetFocus();
+  f.PressKey('\t');
+  ASSERT_EQ(f.ActiveControl(), &f.Text2);
+  EXPECT_EQ(f.Text2.SelLength(), 1);
+  f.TypeText("5");
+  EXPECT_EQ(f.Text2.Text(), "5");
+
+  f.PressKey('\t', forms::kShiftMask);
+  EXPECT_EQ(f.Text1.SelStart(), 0);
+  EXPECT_EQ(f.Text1.SelLength(), 5);
+
+  f.Text2.MouseDownBy(forms::kLeftButton);
+  EXPECT_EQ(f.ActiveControl(), &f.Text2);
+  EXPECT_EQ(f.Text2.SelLength(), 0);
+}
+
+// The arrow keys move within the option group of the focused option and choose as they go,
+// round the group's ends and past an option that is disabled; an option group is one tab
+// stop, its chosen option.
+TEST(Focus, ArrowKeysMoveWithinAnOptionGroupAndTabLeavesIt) {
+  Headless h;
+  auto& f = h.app().Get<frmTest>();
+  forms::OptionButton Option5{f, "Option5"};
+  std::vector<std::string> clicks;
+  for (forms::OptionButton* o : {&f.Option1, &f.Option2, &f.Option3, &f.Option4, &Option5})
+    o->Click = [&clicks, o] { clicks.push_back(o->Name()); };
+  f.Show();
+  f.Option3.SetValue(true);
+  clicks.clear();
+  f.Option3.SetFocus();
+
+  const struct {
+    int key;
+    const char* focused;
+  } moves[] = {{vb::vbKeyDown, "Option4"}, {vb::vbKeyRight, "Option5"}, {vb::vbKeyDown, "Option3"}, {vb::vbKeyUp, "Option5"},
+               {vb::vbKeyLeft, "Option4"}};
+  for (const auto& move : moves) {
+    f.PressKey(move.key);
+    ASSERT_NE(f.ActiveControl(), nullptr);
+    EXPECT_EQ(f.ActiveControl()->Name(), move.focused) << "key " << move.key;
+    EXPECT_TRUE(static_cast<forms::OptionButton*>(f.ActiveControl())->Value());
+  }
+  EXPECT_EQ(clicks, (std::vector<std::string>{"Option4", "Option5", "Option3", "Option5", "Option4"}));
+  EXPECT_FALSE(f.Option1.Value()) << "the frame's group is another group";
+
+  Option5.SetEnabled(false);
+  f.PressKey(vb::vbKeyDown);
+  EXPECT_EQ(f.ActiveControl(), &f.Option3) << "past the disabled option, round the end";
+
+  f.Option1.SetValue(true);
+  f.Command1.SetFocus();
+  std::vector<std::string> stops;
+  for (int i = 0; i < 4; ++i) {
+    f.PressKey('\t');
+    stops.push_back(f.ActiveControl()->Name());
+  }
+  EXPECT_EQ(stops, (std::vector<std::string>{"Option1", "Option3", "List1", "ListView1"}));
 }
 
 }  // namespace
