@@ -37,6 +37,16 @@ std::optional<unsigned char> Cp1252ByteOf(QChar ch) {
   return std::nullopt;
 }
 
+bool HoldsInCp1252(const QString& text) {
+  for (QChar ch : text)
+    if (!Cp1252ByteOf(ch)) return false;
+  return true;
+}
+
+QValidator::State Cp1252Validator::validate(QString& input, int& /*position*/) const {
+  return HoldsInCp1252(input) ? Acceptable : Invalid;
+}
+
 std::string ToCp1252(const QString& text) {
   std::string bytes;
   bytes.reserve(static_cast<std::size_t>(text.size()));

@@ -7,6 +7,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QValidator>
 
 namespace ks::qt {
 
@@ -15,5 +16,15 @@ QString FromCp1252(std::string_view bytes);
 std::string ToCp1252(const QString& text);
 // The byte of one character, nothing when Windows-1252 has none.
 std::optional<unsigned char> Cp1252ByteOf(QChar ch);
+// Every character of `text` has a Windows-1252 byte.
+bool HoldsInCp1252(const QString& text);
+
+// Refuses, as they are typed or pasted, characters that Windows-1252 cannot hold: what an
+// editor shows is then what the program stores.
+class Cp1252Validator final : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& position) const override;
+};
 
 }  // namespace ks::qt

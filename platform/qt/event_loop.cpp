@@ -10,6 +10,7 @@
 
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
+#include "platform/vb/constants.h"
 
 namespace ks::qt {
 
@@ -107,8 +108,23 @@ void QtEventLoop::RunFromQt(const std::function<void()>& event) {
       LeaveNestedLoops();
     }
   } catch (const std::exception& failure) {
-    std::fprintf(stderr, "keystone: an event failed: %s\n", failure.what());
+    ReportFailure(failure.what());
+  } catch (...) {
+    ReportFailure("an unknown error");
   }
+}
+
+// The operator sees what stopped the handler; the program goes on with the next event.
+void QtEventLoop::ReportFailure(const std::string& what) {
+  std::fprintf(stderr, "keystone: an event failed: %s\n", what.c_str());
+  if (app_ == nullptr || app_->Ended() || reporting_) return;
+  reporting_ = true;
+  const forms::Form* window = app_->ActiveForm();
+  const std::string text = (window != nullptr ? "An error stopped the action in " + window->Name() + ":"
+                                              : std::string("An error stopped the action in progress:")) +
+                           "\r\n\r\n" + what;
+  RunFromQt([&] { app_->MsgBox(text, vb::vbCritical, forms::Application::kProgramTitle); });
+  reporting_ = false;
 }
 
 }  // namespace ks::qt

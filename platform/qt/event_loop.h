@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <QObject>
@@ -52,6 +53,7 @@ class QtEventLoop final : public QObject, public forms::EventLoop {
     QEventLoop* loop;
   };
   void LeaveNestedLoops();
+  void ReportFailure(const std::string& what);
   void RaiseEndIfPending();
 
   forms::Application* app_ = nullptr;
@@ -61,6 +63,7 @@ class QtEventLoop final : public QObject, public forms::EventLoop {
   std::vector<QDialog*> dialogs_;
   bool end_pending_ = false;
   bool quitting_ = false;
+  bool reporting_ = false;  // a failure's message is up
 };
 
 }  // namespace ks::qt

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QWindow>
 #include <QWindowStateChangeEvent>
 
 #include "platform/qt/appearance.h"
@@ -47,6 +48,10 @@ void FormWindow::SyncFlags(bool modal) {
     flags |= Qt::FramelessWindowHint;
   } else if (!form_.ControlBox) {
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  } else if (!form_.Resizable) {
+    // A window of fixed size offers no maximize button.
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
   }
   if (!form_.ShowInTaskbar) flags |= Qt::Tool;
   setWindowFlags(flags);
@@ -70,7 +75,14 @@ void FormWindow::SyncGeometry() {
   } else {
     setFixedSize(width, height);
   }
-  move(Px(form_.Left()), Px(form_.Top()));
+  // The model's left and top are those of the frame: the title bar and borders stay where the
+  // window was placed (on the work area), whatever the window manager's frame measures.
+  const QPoint frame_at(Px(form_.Left()), Px(form_.Top()));
+  if (QWindow* handle = windowHandle()) {
+    handle->setFramePosition(frame_at);
+  } else {
+    move(frame_at);
+  }
   syncing_ = false;
 }
 
@@ -101,7 +113,9 @@ void FormWindow::SyncWindowState() {
 }
 
 void FormWindow::SyncAction(const forms::Menu& menu, QAction& action) {
-  action.setText(FromCp1252(menu.Caption()));
+  // A separator is drawn as a line, without its "-" caption.
+  action.setSeparator(menu.IsSeparator() && action.menu() == nullptr);
+  action.setText(menu.IsSeparator() ? QString() : FromCp1252(menu.Caption()));
   action.setVisible(menu.Visible());
   action.setEnabled(menu.Enabled());
   if (action.menu() == nullptr) {
@@ -127,7 +141,6 @@ QAction* FormWindow::AddMenuItem(QWidget* container, forms::Menu& menu) {
     for (forms::Menu* child : children) AddMenuItem(sub, *child);
   } else {
     action = new QAction(container);
-    if (menu.IsSeparator()) action->setSeparator(true);
     container->addAction(action);
     connect(action, &QAction::triggered, this, [this, m = &menu] {
       if (events_ != nullptr && actions_.count(m) != 0) events_->MenuChosenBy(form_, *m);

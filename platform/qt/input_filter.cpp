@@ -11,6 +11,7 @@
 #include "platform/forms/controls.h"
 #include "platform/qt/appearance.h"
 #include "platform/qt/control_widgets.h"
+#include "platform/qt/cp1252.h"
 #include "platform/qt/event_loop.h"
 #include "platform/qt/keys.h"
 #include "platform/vb/constants.h"
@@ -63,6 +64,11 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
 bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
   forms::Form* form = router_.FormOf(watched);
   if (form == nullptr) return false;
+  // A character that the program's files cannot hold is refused, not shown.
+  if (!HoldsInCp1252(key.text())) {
+    QApplication::beep();
+    return true;
+  }
   const Keystroke k = KeystrokeOf(key);
   if (k.key_code == 0 && k.key_ascii == 0) return false;
   forms::Control* control = router_.ControlOf(watched);

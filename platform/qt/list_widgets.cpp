@@ -189,6 +189,7 @@ QWidget* MakeComboBox(forms::ComboBox& combo, QWidget* parent, OperatorInput& in
     input.Act(view, [index](forms::Control& c) { static_cast<forms::ComboBox&>(c).SelectBy(index); });
   });
   if (QLineEdit* editor = view->lineEdit()) {
+    editor->setValidator(new Cp1252Validator(editor));
     input.AddPart(editor, view);
     editor->setContextMenuPolicy(Qt::NoContextMenu);
     QObject::connect(editor, &QLineEdit::textEdited, view, [view, &input](const QString& text) {

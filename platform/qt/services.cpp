@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -96,6 +97,7 @@ std::optional<std::string> QtServices::InputBox(const forms::InputBoxRequest& re
   dialog.setWindowTitle(FromCp1252(request.title));
   dialog.setLabelText(MessageText(request.prompt));
   dialog.setTextValue(FromCp1252(request.default_text));
+  if (auto* editor = dialog.findChild<QLineEdit*>()) editor->setValidator(new Cp1252Validator(editor));
   if (loop_.ExecDialog(dialog) != QDialog::Accepted) return std::nullopt;
   return ToCp1252(dialog.textValue());
 }
@@ -136,7 +138,13 @@ forms::ColorDialogResult QtServices::ColorDialog(const forms::ColorDialogRequest
 
 void QtServices::SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(FromCp1252(text)); }
 
-std::string QtServices::ClipboardText() { return ToCp1252(QGuiApplication::clipboard()->text()); }
+// A text that Windows-1252 cannot hold whole is refused: nothing is pasted.
+std::string QtServices::ClipboardText() {
+  const QString text = QGuiApplication::clipboard()->text();
+  if (HoldsInCp1252(text)) return ToCp1252(text);
+  Beep();
+  return {};
+}
 
 void QtServices::Beep() { QApplication::beep(); }
 

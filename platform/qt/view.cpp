@@ -147,6 +147,9 @@ void QtView::ShowFocus(forms::Form& form) {
   if (window == nullptr || !window->isVisible()) return;
   forms::Control* active = form.ActiveControl();
   QWidget* widget = active != nullptr ? WidgetOf(*active) : nullptr;
+  // The focus is always shown, in the style's own way (a focus frame, a highlighted edge),
+  // whether it came by a key, a click or the program.
+  window->setAttribute(Qt::WA_KeyboardFocusChange, true);
   (widget != nullptr ? widget : window->Canvas())->setFocus(Qt::OtherFocusReason);
 }
 

@@ -31,6 +31,24 @@ TEST(Cp1252, CharactersWithoutAByteBecomeOneQuestionMarkEach) {
   EXPECT_FALSE(Cp1252ByteOf(QChar(0x0100)).has_value());
 }
 
+// The editors that edit their own text (combo boxes, input boxes) refuse a character the
+// files cannot hold, typed or pasted.
+TEST(Cp1252, TheValidatorRefusesTextWithACharacterWithoutAByte) {
+  const Cp1252Validator validator;
+  int position = 0;
+  const struct {
+    const char* utf8;
+    QValidator::State state;
+  } cases[] = {{"Caf\xC3\xA9 \xE2\x82\xAC" "5", QValidator::Acceptable},  // é and € have bytes
+               {"", QValidator::Acceptable},
+               {"SP5\xC5\x81", QValidator::Invalid},                   // Ł has none
+               {"K3 \xF0\x9F\x93\xBB", QValidator::Invalid}};          // nor a character beyond 16 bits
+  for (const auto& c : cases) {
+    QString text = QString::fromUtf8(c.utf8);
+    EXPECT_EQ(validator.validate(text, position), c.state) << c.utf8;
+  }
+}
+
 TEST(FileFilter, ToolkitFiltersBecomeQtNameFilters) {
   EXPECT_EQ(NameFiltersOf("Text (*.txt)|*.txt|All Files|*.*"),
             (QStringList{"Text (*.txt)", "All Files (*.*)"}));

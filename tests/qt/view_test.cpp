@@ -1,14 +1,22 @@
 // The Qt view on the offscreen platform: what the operator types and clicks reaches the
 // model's handlers, and the widgets show what the model then holds.
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
 #include <QTest>
 
 #include <array>
@@ -59,6 +67,16 @@ class EntryForm : public forms::Form {
     cmdLog.Click = [this] { ++log_clicks; };
     List1.Click = [this] { ++list_clicks; };
     mnuClear.Click = [this] { txtCall.SetText(""); };
+    Frame1.Move(3000, 2700, 1500, 900);
+    Frame1.SetCaption("Mode");
+    optCW.Move(120, 240, 1200, 255);
+    optCW.SetCaption("CW");
+    optPH.Move(120, 540, 1200, 255);
+    optPH.SetCaption("PH");
+    optCW.SetValue(true);
+    cmdFail.Move(1500, 1680, 1215, 495);
+    cmdFail.SetCaption("Fail");
+    cmdFail.Click = [] { throw std::runtime_error("The log file is locked."); };
   }
   void Form_KeyDown(int& key_code, int) override { form_keys.push_back(key_code); }
   void Form_MouseMove(int button, int, float x, float y) override {
@@ -75,6 +93,12 @@ class EntryForm : public forms::Form {
   forms::ListView lvwLog{*this, "lvwLog"};
   forms::Menu mnuEdit{*this, "mnuEdit", nullptr, "&Edit"};
   forms::Menu mnuClear{*this, "mnuClear", &mnuEdit, "&Clear Call"};
+  forms::Menu mnuBar{*this, "mnuBar", &mnuEdit, "-"};
+  forms::Menu mnuUndo{*this, "mnuUndo", &mnuEdit, "&Undo"};
+  forms::Frame Frame1{*this, "Frame1"};
+  forms::OptionButton optCW{*this, "optCW", &Frame1};
+  forms::OptionButton optPH{*this, "optPH", &Frame1};
+  forms::CommandButton cmdFail{*this, "cmdFail"};
 
   std::vector<int> call_keys;
   std::vector<int> form_keys;
@@ -93,6 +117,7 @@ class QtView : public ::testing::Test {
                 std::make_unique<io::IniSettingsStore>(settings.path())) {
     form().Show();
     runtime.view().Flush();
+    QApplication::processEvents();  // the window becomes the active one
   }
   EntryForm& form() { return runtime.app().Get<EntryForm>(); }
   template <typename W>
@@ -261,6 +286,107 @@ TEST_F(QtView, CloseBoxAsksTheWindowWhichMayRefuse) {
   EXPECT_TRUE(window->close());
   EXPECT_EQ(runtime.app().IfLoaded<EntryForm>(), nullptr);
   EXPECT_EQ(runtime.view().WindowOf(f), nullptr);
+}
+
+// The focus shows on every kind that takes it: a focused button is drawn differently.
+TEST_F(QtView, TheFocusedButtonIsDrawnWithItsFocus) {
+  QWidget* button = runtime.view().WidgetOf(form().cmdLog);
+  form().txtCall.SetFocus();
+  QApplication::processEvents();
+  const QImage unfocused = button->grab().toImage();
+  form().cmdLog.SetFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(button->hasFocus());
+  EXPECT_NE(button->grab().toImage(), unfocused);
+}
+
+TEST_F(QtView, ArrowKeysChooseWithinAnOptionGroupAndTabSelectsABoxsText) {
+  auto* cw = WidgetOf<QRadioButton>(form().optCW);
+  auto* ph = WidgetOf<QRadioButton>(form().optPH);
+  form().optCW.SetFocus();
+  Press(cw, Qt::Key_Down, "");
+  EXPECT_TRUE(form().optPH.Value());
+  EXPECT_TRUE(ph->isChecked());
+  EXPECT_FALSE(cw->isChecked());
+  EXPECT_TRUE(ph->hasFocus());
+
+  auto* call = WidgetOf<QLineEdit>(form().txtCall);
+  auto* serial = WidgetOf<QLineEdit>(form().txtSerial);
+  form().txtSerial.SetText("0");
+  form().txtCall.SetFocus();
+  Press(call, Qt::Key_Tab, "\t");
+  EXPECT_EQ(serial->selectedText(), "0");
+  Press(serial, Qt::Key_5, "5");
+  EXPECT_EQ(form().txtSerial.Text(), "5");
+  EXPECT_EQ(serial->text(), "5");
+}
+
+TEST_F(QtView, MenuSeparatorsAreLinesWithoutACaption) {
+  QAction* bar = runtime.view().WindowOf(form())->ActionOf(form().mnuBar);
+  ASSERT_NE(bar, nullptr);
+  EXPECT_TRUE(bar->isSeparator());
+  EXPECT_TRUE(bar->text().isEmpty());
+}
+
+TEST_F(QtView, AFixedSizeWindowHasNoMaximizeButtonAndKeepsItsSize) {
+  qt::FormWindow* window = runtime.view().WindowOf(form());
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+}
+
+// A window laid over the work area (as the Taskbar mode lays the main window) keeps its
+// frame, title bar included, on the work area.
+TEST_F(QtView, AWindowOverTheWorkAreaKeepsItsFrameOnIt) {
+  const forms::Screen& screen = runtime.app().GetScreen();
+  form().Move(screen.work_left, screen.work_top, screen.work_width, screen.work_height);
+  QApplication::processEvents();
+  qt::FormWindow* window = runtime.view().WindowOf(form());
+  const QRect work = window->screen()->availableGeometry();
+  EXPECT_TRUE(work.contains(window->frameGeometry())) << "frame " << window->frameGeometry().x() << ","
+                                                      << window->frameGeometry().y();
+  EXPECT_EQ(window->frameGeometry().topLeft(), work.topLeft());
+}
+
+// An error that escapes a handler is shown to the operator, titled with the program's name,
+// and the program goes on.
+TEST_F(QtView, AFailingHandlerIsShownInAMessageBoxAndTheProgramGoesOn) {
+  QString title, text;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      title = box->windowTitle();
+      text = box->text();
+      box->accept();
+    }
+  });
+  QTest::mouseClick(runtime.view().WidgetOf(form().cmdFail), Qt::LeftButton);
+  EXPECT_EQ(title, "Keystone");
+  EXPECT_TRUE(text.contains("EntryForm")) << text.toStdString();
+  EXPECT_TRUE(text.contains("The log file is locked.")) << text.toStdString();
+
+  QTest::mouseClick(runtime.view().WidgetOf(form().cmdLog), Qt::LeftButton);
+  EXPECT_EQ(form().log_clicks, 1);
+}
+
+// What the operator sees in a box is what is stored: a character that Windows-1252 cannot
+// hold is refused as it is typed, and a clipboard text holding one is not pasted.
+TEST_F(QtView, CharactersWindows1252CannotHoldAreRefusedTypedOrPasted) {
+  auto* call = WidgetOf<QLineEdit>(form().txtCall);
+  form().txtCall.SetFocus();
+  Press(call, Qt::Key_S, "s");
+  Press(call, 0, QString(QChar(0x0142)));
+  Press(call, 0, QString::fromUtf8("\xF0\x9F\x93\xBB"));
+  EXPECT_EQ(form().txtCall.Text(), "S");
+  EXPECT_EQ(call->text(), "S");
+
+  QGuiApplication::clipboard()->setText(QString::fromUtf8("P5\xC5\x81"));
+  Press(call, Qt::Key_V, QString(QChar(22)), Qt::ControlModifier);
+  EXPECT_EQ(form().txtCall.Text(), "S");
+  EXPECT_EQ(call->text(), "S");
+  QGuiApplication::clipboard()->setText(QString::fromUtf8("P5\xC3\x9C"));
+  Press(call, Qt::Key_V, QString(QChar(22)), Qt::ControlModifier);
+  EXPECT_EQ(form().txtCall.Text(), "SP5\xDC");
+  EXPECT_EQ(call->text(), QString::fromUtf8("SP5\xC3\x9C"));
 }
 
 // A window shown modally whose timer ends the program: the end leaves the nested loop and
