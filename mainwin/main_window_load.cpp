@@ -25,6 +25,9 @@ void MainWindow::WireLoadAndLayout() {
 
 void MainWindow::Form_Load() {
   auto& settings = App().State<StationSettings>();
+  // A hand-edited size outside what the Form Size command allows (0 makes a window of no
+  // size) is taken as the whole screen.
+  if (settings.FormSizePercent < 30 || settings.FormSizePercent > 100) settings.FormSizePercent = 100;
   // A failure of a step without handling of its own ends the load where it stands, with the
   // window as far as it was built; ending the program (a failed log load) is not caught.
   try {

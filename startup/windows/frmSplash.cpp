@@ -38,7 +38,7 @@ void frmSplash::Form_Load() {
   GetUserDataFolder(app, kCompanyFolder, kSharedSubFolder);
   folders.SharedFolder = io::ResolveNoCase(company, kSharedSubFolder);
   folders.DataFolder = io::ResolveNoCase(company, kDataSubFolder);
-  LoadSharedPrefs(app, folders.SharedFolder / kSharedPrefsFileName);
+  LoadSharedPrefs(app, io::ResolveNoCase(folders.SharedFolder, kSharedPrefsFileName));
   // Made silently: when it cannot be made now, the log backup makes it later.
   CreateFolder(app, folders.DataFolder / "BACKUP", 0);
 

@@ -283,4 +283,10 @@ void frmStationID::Command1_Click() {
   Unload();
 }
 
+// The keyer windows that the load left loaded would otherwise keep the program running with
+// no window on screen.
+void frmStationID::Form_QueryUnload(int& /*cancel*/, forms::UnloadMode mode) {
+  if (mode == forms::UnloadMode::CloseBox) App().End();
+}
+
 }  // namespace ks

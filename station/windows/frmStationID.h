@@ -59,6 +59,8 @@ class frmStationID : public forms::Form {
   forms::CommandButton Command1{*this, "Command1"};
 
   void Form_Load() override;
+  // Closed by its close box, the window ends the program: no main window will come.
+  void Form_QueryUnload(int& cancel, forms::UnloadMode mode) override;
 
  private:
   void LayOut();

@@ -130,6 +130,24 @@ TEST(FormSizeLoad, EightyPercentOfAWideScreen) {
   EXPECT_FLOAT_EQ(w.FontSize(), at100.FontSize() * 80 / 100);
 }
 
+// A hand-edited size that the Form Size command would never store is taken as 100 at load:
+// the window covers the screen instead of having no size.
+TEST(FormSizeLoad, ASizeOutsideThirtyToAHundredIsTakenAsAHundred) {
+  const struct {
+    int stored;
+    int taken;
+  } cases[] = {{0, 100}, {29, 100}, {101, 100}, {255, 100}, {30, 30}, {100, 100}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    MainWindowBench bench;
+    bench.settings().FormSizePercent = static_cast<std::uint8_t>(c.stored);
+    MainWindow& w = bench.Open();
+    EXPECT_EQ(bench.settings().FormSizePercent, c.taken);
+    EXPECT_EQ(w.Width(), 28800 * c.taken / 100);
+    EXPECT_TRUE(w.Visible());
+  }
+}
+
 TEST(MainWindowEvents, MouseOverTheBackgroundBlanksTheDuplicateLabel) {
   MainWindowBench bench;
   MainWindow& w = bench.Open();

@@ -111,6 +111,40 @@ TEST_F(StartUp, ClickOnTheLogoGoesOnAtOnceWithTheStoredSharedPreferences) {
             std::string(kSharedPrefsDeclaration) + "\r\n<OWN_CALL>K3ABC</OWN_CALL>");
 }
 
+// The shared preferences are found whatever the letter case of their file name, and kept
+// there: no second file appears beside them.
+TEST_F(StartUp, TheSharedPreferencesAreFoundInAnyLetterCase) {
+  const fs::path shared = Company() / kSharedSubFolder;
+  fs::create_directories(shared);
+  std::ofstream(shared / "sharedUSERpreferences.XML", std::ios::binary)
+      << kSharedPrefsDeclaration << "\r\n<OWN_CALL>K3ABC</OWN_CALL>\r\n";
+
+  h.app().Get<frmSplash>();
+
+  EXPECT_EQ(h.app().State<SharedPrefs>().SharedPrefsText,
+            std::string(kSharedPrefsDeclaration) + "\r\n<OWN_CALL>K3ABC</OWN_CALL>");
+  std::string key = "OWN_SPC";
+  SetSharedPref(h.app(), key, "PA", 1);
+  std::vector<std::string> files;
+  for (const auto& entry : fs::directory_iterator(shared)) files.push_back(entry.path().filename().string());
+  EXPECT_EQ(files, std::vector<std::string>{"sharedUSERpreferences.XML"});
+}
+
+// The setup window closed by its close box ends the program, as no main window will open;
+// the keyer windows its load left loaded do not keep it running.
+TEST_F(StartUp, ClosingTheSetupWindowByItsCloseBoxEndsTheProgram) {
+  h.app().Get<frmSplash>();
+  frmStationID* setup = h.app().IfLoaded<frmStationID>();
+  ASSERT_NE(setup, nullptr);
+  ASSERT_GT(h.app().LoadedForms().size(), 1u) << "the keyer windows are loaded, hidden";
+
+  setup->CloseBy();
+
+  EXPECT_TRUE(h.app().Ended());
+  EXPECT_TRUE(h.loop().Quitting());
+  EXPECT_TRUE(h.app().LoadedForms().empty());
+}
+
 // A profile where no folder can be made: the messages are shown and the start-up still
 // reaches the setup window with its version.
 TEST_F(StartUp, FoldersThatCannotBeMadeStillLeadToTheSetupWindow) {
