@@ -79,8 +79,10 @@ void Infrm::DesignLists() {
 
 // Log "Time On", operating time, band, mode, own call, next serial, own county, clocks.
 void Infrm::DesignBottomRow() {
-  // Wide enough for its longer caption, Log "Time Off".
-  cmdLogOn.Move(0, 5360, 1455, 435);
+  // Up to the continent caption, and in the regular face, so that its longer caption,
+  // Log "Time Off", fits.
+  cmdLogOn.Move(0, 5360, 1185, 435);
+  SetDesignFont(cmdLogOn, kLabelFontSize, false);
   SetCaptionAt(lblOperatingTime, "Operating Time", 0, 6000, 1335, 225);
   lblttrack.Move(120, 6195, 1095, 285);
   SetCaptionAt(lblBandCaption, "Band", 1440, 6000, 615, 225);

@@ -6,8 +6,10 @@
 namespace ks {
 
 void Infrm::DesignSectionGrid() {
-  SetCaptionAt(Label15, "States and Provinces Worked All Bands:", 6240, 2295, 3240, 225);
-  SetDesignFont(Label15, kLabelFontSize, true);
+  // Right of the recent-contacts list, which would cover its start; in the regular face, so
+  // that the whole heading fits the room left.
+  SetCaptionAt(Label15, "States and Provinces Worked All Bands:", 6420, 2295, 3060, 225);
+  SetDesignFont(Label15, kLabelFontSize, false);
   forms::Label* headings[] = {&lblSecOne, &lblSecTwo, &lblSecThre, &lblSecFour, &lblSecFive, &Label14,
                               &lblSecSix, &lblSecEight, &lblSecNine, &lblSecZero, &lblSecCA};
   int h = 0;
