@@ -88,6 +88,17 @@ class PosixSerialPort final : public SerialPort {
 
   void Close() override {
     if (!IsOpen()) return;
+    // What was written goes out if the line takes it within a moment; then the rest is
+    // dropped, so that closing never waits on a line held up by its handshaking.
+    for (int waited = 0; waited < 250; waited += 5) {
+      int queued = 0;
+      if (!Flush() || !IsOpen()) break;
+      if (outgoing_.empty() && (::ioctl(fd_, TIOCOUTQ, &queued) != 0 || queued == 0)) break;
+      ::usleep(5000);
+    }
+    if (!IsOpen()) return;
+    int queued = 0;
+    if (::ioctl(fd_, TIOCOUTQ, &queued) == 0 && queued > 0) ::ioctl(fd_, TCFLSH, TCOFLUSH);
     int lines = TIOCM_DTR | TIOCM_RTS;
     ::ioctl(fd_, TIOCMBIC, &lines);  // no line stays raised, whatever the driver does on close
     CloseDevice();

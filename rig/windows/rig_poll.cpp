@@ -1,0 +1,191 @@
+// The poll cycle of the rig window: "Test" opens the port and starts the timer; each tick
+// either writes the family's requests or reads the reply, parses it and hands frequency and
+// mode to the main window. A tick never waits: the radio has until the next tick to answer.
+#include "mainwin/windows/Form1.h"
+#include "platform/forms/application.h"
+#include "platform/io/serial_port.h"
+#include "platform/vb/constants.h"
+#include "platform/vb/format.h"
+#include "rig/control/rig_cntrl_file.h"
+#include "platform/vb/text.h"
+#include "rig/protocol/hex.h"
+#include "rig/protocol/parsers.h"
+#include "rig/windows/RigControlfrm.h"
+
+namespace ks {
+namespace {
+
+constexpr const char* kInvalidComm =
+    "The comm port that you selected for rig interface is either in use, invalid or the settings that you have "
+    "selected are invalid.  Please select another combination or choose None for your rig selection.";
+
+template <typename Choice>
+void TakeChecked(std::initializer_list<std::pair<forms::OptionButton*, Choice>> options, Choice& value) {
+  for (auto& [option, choice] : options) {
+    if (option->Value()) {
+      value = choice;
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+const rig::RigFamily& RigControlfrm::Family() const { return rig::FindRigFamily(RigName()); }
+rig::RigRequests RigControlfrm::Requests() const { return {txtFreq.Text(), txtMode.Text()}; }
+
+void RigControlfrm::Command1_Click() {
+  const bool rig = RigName() != "None";
+  if (rig) {
+    lblMode.SetCaption("No Response");
+    lblFreq.SetCaption("No Response");
+    Command2.SetEnabled(true);
+    Label2.SetVisible(true);
+    RigMode.clear();
+  }
+  for (int i = 0; i < 10; ++i) {
+    if (optComm(i).Value()) {
+      RigPortNumber = static_cast<std::uint8_t>(i + 1);
+      break;
+    }
+  }
+  std::string baud = vb::RTrim(RigBaud);
+  TakeChecked<std::string>({{&optBaud12, "1200"}, {&optBaud24, "2400"}, {&optBaud48, "4800"}, {&optBaud96, "9600"},
+                            {&optBaud144, "14400"}, {&optBaud192, "19200"}, {&optBaud288, "28800"},
+                            {&optBaud384, "38400"}, {&optBaud560, "56000"}}, baud);
+  RigBaud = rig::FixedWidth(baud, 5);
+  TakeChecked<std::string>({{&optParityOdd, "O"}, {&optParityNone, "N"}, {&optParityEven, "E"}}, RigParity);
+  TakeChecked<std::string>({{&optData7, "7"}, {&optData8, "8"}}, RigDataBits);
+  TakeChecked<std::string>({{&optStop1, "1"}, {&optStop2, "2"}}, RigStopBits);
+  RigCommSettings = vb::RTrim(RigBaud) + "," + RigParity + "," + RigDataBits + "," + RigStopBits;
+  TakeChecked<std::string>({{&optPowerNone, "N"}, {&optPowerRTS, "R"}, {&optPowerDTR, "D"}}, RigPowerLine);
+  TakeChecked<std::string>({{&optPollFast, "F"}, {&optPollMed, "M"}, {&optPollSlow, "S"}, {&optReallySlow, "R"}},
+                           RigPollRate);
+  if (!rig) return;
+  if (RigName() == "Ten Tec Pegasus" || OpenRigPort()) {
+    tmrGetData_Timer();
+    StartPollTimer();
+  } else {
+    // Polling stops with the port: no timer runs on a closed port.
+    tmrGetData.SetEnabled(false);
+    Command2.SetEnabled(false);
+    Label2.SetVisible(false);
+  }
+}
+
+void RigControlfrm::Command2_Click() {
+  lblMode.SetCaption("");
+  lblFreq.SetCaption("");
+  lblUnProcess.SetCaption("");
+  tmrGetData.SetEnabled(false);
+  Label2.SetVisible(false);
+  Command2.SetEnabled(false);
+  if (port_->IsOpen()) port_->Close();
+}
+
+bool RigControlfrm::OpenRigPort() {
+  if (port_->IsOpen()) port_->Close();
+  // The handshaking is set on every open, so the Orion's RTS/CTS does not carry over.
+  const bool rts_cts = RigName() == "Ten Tec Fnt Pnl" || RigName() == "Ten Tec Orion";
+  bool ok = port_->SetPortNumber(RigPortNumber).ok() &&
+            port_->SetHandshake(rts_cts ? io::Handshake::kRtsCts : io::Handshake::kNone).ok() &&
+            port_->SetSettings(RigCommSettings).ok() && port_->SetDtr(false).ok() && port_->SetRts(false).ok() &&
+            port_->Open().ok();
+  if (ok && RigPowerLine == "R") ok = port_->SetRts(true).ok();
+  if (ok && RigPowerLine == "D") ok = port_->SetDtr(true).ok();
+  if (ok && RigName().substr(0, 5) == "Yaesu" && RigName() != "Yaesu FTdx9000") {
+    ok = port_->Write(std::string(5, '\0')).ok();
+  }
+  if (ok && RigName() == "Ten Tec Orion") ok = port_->Write("X\r").ok();
+  if (!ok) ShowPortFailure();
+  return ok;
+}
+
+void RigControlfrm::ShowPortFailure() {
+  if (port_->IsOpen()) port_->Close();
+  App().Beep();
+  App().MsgBox(kInvalidComm, vb::vbInformation, "Invalid Comm Settings.");
+  if (IsLoaded() && !Visible()) ShowModal();
+}
+
+void RigControlfrm::StartPollTimer() {
+  if (RigPollRate == "F") tmrGetData.SetInterval(50);
+  if (RigPollRate == "M") tmrGetData.SetInterval(250);
+  if (RigPollRate == "S") tmrGetData.SetInterval(1000);
+  if (RigPollRate == "R") tmrGetData.SetInterval(5000);
+  tmrGetData.SetEnabled(true);
+}
+
+void RigControlfrm::tmrGetData_Timer() {
+  if (PollPhase == 0) {
+    SendTick();
+  } else {
+    ReadTick();
+  }
+}
+
+// A port that fails under a running poll has gone away (unplugged): polling stops and the
+// operator is told once, instead of every tick failing in silence.
+void RigControlfrm::PortLost(const std::string& why) {
+  Command2_Click();
+  App().MsgBox("The rig's serial port stopped working (" + why + ").  Polling has stopped.", vb::vbExclamation,
+               "Rig Interface");
+}
+
+void RigControlfrm::SendTick() {
+  if (RigName() != "Ten Tec Pegasus") {
+    if (!port_->IsOpen()) return;
+    int pending = 0;
+    if (auto r = port_->OutputPending(pending); !r) return PortLost(r.error);
+    if (pending == 0) {
+      auto bytes = rig::PollRequestBytes(Family(), Requests(), PollAlternate, chkConvToHex.Value() == 1);
+      if (!bytes) return;  // a request that is not hex: the cycle stays here
+      if (!bytes->empty()) {
+        if (auto r = port_->Write(*bytes); !r) return PortLost(r.error);
+      }
+    }
+  }
+  PollPhase = 1;
+  RigReply.clear();
+}
+
+void RigControlfrm::ReadTick() {
+  const bool pegasus = RigName() == "Ten Tec Pegasus";
+  if (!pegasus) {
+    if (!port_->IsOpen()) return;
+    if (auto r = port_->Read(RigReply); !r) return PortLost(r.error);
+  }
+  if (pegasus || !RigReply.empty()) {
+    if (pegasus) {
+      ReadPegasusFile();
+    } else {
+      rig::RigReading reading{RigFrequency, RigMode, KenwoodVFO};
+      rig::ParseReply(Family(), RigReply, Requests(), PollAlternate, reading);
+      RigFrequency = reading.frequency;
+      RigMode = reading.mode;
+      KenwoodVFO = reading.kenwood_vfo;
+    }
+    if (OptFreq.Value()) rig::ModeFromFrequency(RigFrequency, RigMode);
+    if (Visible()) {
+      if (RigFrequency > 0) lblFreq.SetCaption(vb::Format(RigFrequency, "###.####0"));
+      lblMode.SetCaption(RigMode);
+      if (ChkConvHex.Value() == 1) RigReply = rig::HexDump(RigReply);
+      lblUnProcess.SetCaption(RigReply);
+    }
+    if (chkFrequency.Value() == 1) App().Get<Form1>().BandFreqConversion(RigFrequency);
+    if (!OptDont.Value()) App().Get<Form1>().ModeSelection(RigMode);
+  }
+  RigReply.clear();
+  PollPhase = 0;
+}
+
+void RigControlfrm::Form_Unload(int& Cancel) {
+  if (RigName().substr(0, 5) == "Yaesu" && tmrGetData.Enabled() && RigName() != "Yaesu FTdx9000" &&
+      port_->IsOpen()) {
+    port_->Write(rig::SpacedHexToBytes("00 00 00 00 80"));
+  }
+  tmrGetData.SetEnabled(false);
+  port_->Close();
+}
+
+}  // namespace ks

@@ -1,0 +1,109 @@
+// Moving the radio: the set-frequency and set-mode commands with the pauses each radio
+// needs, the band plan that chooses the mode, and the Pegasus control program's files.
+// The waits run on the program's clock and let other events run where the radios allow.
+#include "platform/forms/application.h"
+#include "platform/io/clock.h"
+#include "platform/io/files.h"
+#include "platform/io/serial_port.h"
+#include "platform/vb/constants.h"
+#include "rig/control/pegasus_files.h"
+#include "rig/windows/RigControlfrm.h"
+#include "startup/user_folders.h"
+
+namespace ks {
+
+void RigControlfrm::LoadBandPlan() {
+  BandPlan.clear();
+  std::string bytes;
+  if (!io::ReadFile(WorkingFile(App(), "BandPlan.txt"), bytes).ok()) return;
+  BandPlan = rig::ExtraClassRows(std::move(bytes));
+}
+
+bool RigControlfrm::SendBytes(const std::string& bytes) {
+  if (bytes.empty()) return true;
+  auto result = port_->Write(bytes);
+  if (!result) throw std::runtime_error(result.error);
+  return true;
+}
+
+void RigControlfrm::ChangeFrequency(float& frequency) {
+  if (!tmrGetData.Enabled()) return;
+  tmrGetData.SetEnabled(false);
+  const float mhz = frequency;
+  try {
+    const auto& family = Family();
+    if (RigName() != "Ten Tec Pegasus") {
+      std::string discarded;
+      if (auto r = port_->Read(discarded); !r) throw std::runtime_error(r.error);
+    }
+    RigReply.clear();
+    float lookup = mhz;
+    std::string mode;
+    ChangeMode(lookup, mode);
+    WaitForOutputBuffer();
+    if (family.wait_before_ms > 0) PauseMilliseconds(static_cast<float>(family.wait_before_ms));
+    if (family.events_between_waits) App().DoEvents();
+    if (family.second_wait_ms > 0) PauseMilliseconds(static_cast<float>(family.second_wait_ms));
+    if (family.set_frequency == rig::FrequencyCommand::kPegasus) {
+      WritePegasusFile(mhz);
+    } else {
+      SendBytes(rig::SetFrequencyCommand(family, mhz, Requests(), KenwoodVFO));
+    }
+    WaitForOutputBuffer();
+    tmrGetData.SetEnabled(true);
+  } catch (const std::exception& error) {
+    App().MsgBox(error.what(), vb::vbOKOnly, "Error Changing Frequency");
+    // Polling goes on, so the window's "Polling Rig" stays true.
+    if (port_->IsOpen() || RigName() == "Ten Tec Pegasus") {
+      tmrGetData.SetEnabled(true);
+    } else {
+      Command2_Click();
+    }
+  }
+}
+
+void RigControlfrm::ChangeMode(float& frequency, std::string& mode) {
+  if (RigName() == "None") return;
+  if (mode.empty()) rig::LookupBandPlan(BandPlan, frequency, mode);
+  if (mode.empty()) return;
+  try {
+    App().DoEvents();
+    WaitForOutputBuffer();
+    PauseMilliseconds(99);
+    SendBytes(rig::SetModeCommand(Family(), mode, Requests()));
+    WaitForOutputBuffer();
+  } catch (const std::exception& error) {
+    App().MsgBox(std::string(error.what()) + " " + mode, vb::vbOKOnly, "Error Changing Mode");
+  }
+}
+
+void RigControlfrm::WaitForOutputBuffer() {
+  auto& clock = App().Clock();
+  const auto deadline = clock.TickMs() + 2000;
+  while (clock.TickMs() < deadline) {
+    int pending = 0;
+    if (!port_->IsOpen() || !port_->OutputPending(pending).ok() || pending == 0) return;
+    App().DoEvents();
+    clock.Sleep(1);
+  }
+}
+
+void RigControlfrm::PauseMilliseconds(float ms) {
+  App().DoEvents();
+  if (ms > 0) App().Clock().Sleep(static_cast<int>(ms));  // holds the program, as the radios need
+  App().DoEvents();
+}
+
+void RigControlfrm::ReadPegasusFile() {
+  std::string bytes;
+  const auto folder = rig::PegasusFolder(App().Settings(), App().Environment());
+  if (!io::ReadFile(io::ResolveNoCase(folder, "PEGASUS.OUT"), bytes).ok()) return;
+  rig::ParsePegasusOut(std::move(bytes), RigFrequency, RigMode);
+}
+
+void RigControlfrm::WritePegasusFile(float frequency) {
+  const auto folder = rig::PegasusFolder(App().Settings(), App().Environment());
+  io::WriteFileAtomic(io::ResolveNoCase(folder, "PEGASUS.IN"), rig::FormatPegasusIn(frequency, RigMode));
+}
+
+}  // namespace ks

@@ -1,0 +1,101 @@
+// Moving the radio: the mode from the band plan first, then the frequency, with the pauses
+// the radios need, on virtual time.
+#include <gtest/gtest.h>
+
+#include "platform/vb/constants.h"
+#include "rig/protocol/hex.h"
+#include "tests/rig/rig_fixture.h"
+
+namespace ks::testing {
+namespace {
+
+using Kind = SimulatedRadio::Kind;
+
+class SetFrequency : public ::testing::Test {
+ protected:
+  void StartPolling(const std::string& family, const std::string& freq, const std::string& mode) {
+    bench.WriteRigSettings(family, freq, mode);
+    bench.rig().Command1_Click();
+    bench.radio.line().ReadAtLeast(1);  // the first requests and any wake-up command
+  }
+  RigBench bench;
+};
+
+TEST_F(SetFrequency, KenwoodGetsTheBandPlansModeThenTheFrequency) {
+  StartPolling("Kenwood", "FA;", "MD;");
+  const auto start = bench.headless().clock().TickMs();
+  float spot = 7.2f;
+  bench.rig().ChangeFrequency(spot);
+  EXPECT_EQ(bench.radio.line().ReadAtLeast(18), "MD1;FA00007200000;");
+  EXPECT_GE(bench.headless().clock().TickMs() - start, 99 + 205);
+  EXPECT_FLOAT_EQ(spot, 7.2f);
+  EXPECT_TRUE(bench.rig().tmrGetData.Enabled());
+}
+
+TEST_F(SetFrequency, NoModeOn160MetresAndOutsideEveryRow) {
+  StartPolling("Kenwood", "FA;", "MD;");
+  for (float spot : {1.83f, 10.5f}) bench.rig().ChangeFrequency(spot);
+  EXPECT_EQ(bench.radio.line().ReadAtLeast(28), "FA00001830000;FA00010500000;");
+}
+
+TEST_F(SetFrequency, NothingIsSentWhilePollingIsOff) {
+  StartPolling("Kenwood", "FA;", "MD;");
+  bench.rig().Command2_Click();
+  float spot = 14.25f;
+  bench.rig().ChangeFrequency(spot);
+  EXPECT_EQ(bench.radio.line().ReadAtLeast(1, 50), "");
+}
+
+TEST_F(SetFrequency, IcomFramesCarryTheRadiosAddress) {
+  StartPolling("Icom", "FE FE 5C E0 03 FD", "FE FE 5C E0 04 FD");
+  float spot = 14.025f;
+  bench.rig().ChangeFrequency(spot);
+  EXPECT_EQ(rig::HexDump(bench.radio.line().ReadAtLeast(18)),
+            "FE FE 5C E0 06 03 FD FE FE 5C E0 05 00 50 02 14 00 FD ");
+}
+
+TEST_F(SetFrequency, Kenwood2AddressesTheVfoTheRadioReported) {
+  StartPolling("Kenwood 2", "IF;", "");
+  bench.rig().KenwoodVFO = 1;
+  float spot = 14.25f;
+  bench.rig().ChangeFrequency(spot);
+  EXPECT_EQ(bench.radio.line().ReadAtLeast(18), "MD2;FB00014250000;");
+}
+
+TEST_F(SetFrequency, PegasusIsToldThroughItsFile) {
+  const auto folder = bench.dir() / "pegasus";
+  std::filesystem::create_directories(folder);
+  bench.app().Settings().SaveSetting("Keystone", "Pegasus", "Folder", folder.string());
+  bench.WriteRigSettings("Ten Tec Pegasus", "", "");
+  bench.rig().Command1_Click();
+  bench.rig().RigMode = "CW";
+  float spot = 14.025f;
+  bench.rig().ChangeFrequency(spot);
+  EXPECT_EQ(ReadBytes(folder / "PEGASUS.IN"), "14.025\r\nCW\r\n");
+}
+
+TEST_F(SetFrequency, AnErrorIsShownAndPollingResumesWhileThePortIsOpen) {
+  StartPolling("Kenwood", "FA;", "MD;");
+  bench.radio.line().Hangup();
+  float spot = 14.25f;
+  bench.rig().ChangeFrequency(spot);
+  EXPECT_EQ(bench.CountMessages("Error Changing Frequency"), 1);
+  // The port went with the radio: polling is stopped, and the window says so.
+  EXPECT_FALSE(bench.rig().tmrGetData.Enabled());
+  EXPECT_FALSE(bench.rig().Label2.Visible());
+}
+
+TEST_F(SetFrequency, ChangeModeAloneDoesNotPauseThePoll) {
+  StartPolling("Yaesu 890", "00 00 00 02 10", "");
+  float frequency = 14.2f;
+  std::string mode = "CW";
+  bench.rig().ChangeMode(frequency, mode);
+  EXPECT_EQ(rig::HexDump(bench.radio.line().ReadAtLeast(5)), "00 00 00 02 0C ");
+  std::string dig = "DIG";
+  bench.rig().ChangeMode(frequency, dig);
+  EXPECT_EQ(bench.radio.line().ReadAtLeast(1, 50), "");
+  EXPECT_TRUE(bench.rig().tmrGetData.Enabled());
+}
+
+}  // namespace
+}  // namespace ks::testing

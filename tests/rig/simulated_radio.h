@@ -1,0 +1,88 @@
+#pragma once
+// A radio at the far end of a real pseudo-terminal, answering the requests of its family
+// as the real one does: Kenwood and Elecraft text commands (FA, MD, IF), Icom CI-V frames
+// and the Yaesu five-byte commands. The test calls Serve() when the radio has time to
+// answer (between a poll's send tick and its read tick); Serve waits for bytes with a
+// deadline, never by sleeping.
+#include <cstdio>
+#include <string>
+
+#include "rig/protocol/hex.h"
+#include "tests/support/pty_peer.h"
+
+namespace ks::testing {
+
+class SimulatedRadio {
+ public:
+  enum class Kind { kKenwood, kIcom, kYaesu };
+  explicit SimulatedRadio(Kind kind) : kind_(kind) {}
+
+  PtyPeer& line() { return line_; }
+  long long hertz = 14025000;
+  int kenwood_mode = 3;  // 1 LSB, 2 USB, 3 CW
+  bool silent = false;
+  std::string received;  // every byte the radio was sent
+
+  // Takes what has arrived (waiting up to `timeout_ms` for the first byte) and answers it.
+  void Serve(int timeout_ms = 500) {
+    std::string bytes = line_.ReadAtLeast(1, timeout_ms);
+    received += bytes;
+    pending_ += bytes;
+    if (!silent) Answer();
+  }
+
+ private:
+  void Answer() {
+    if (kind_ == Kind::kKenwood) return AnswerKenwood();
+    if (kind_ == Kind::kIcom) return AnswerIcom();
+    AnswerYaesu();
+  }
+
+  void AnswerKenwood() {
+    for (size_t end; (end = pending_.find(';')) != std::string::npos;) {
+      const std::string command = pending_.substr(0, end);
+      pending_.erase(0, end + 1);
+      char digits[16];
+      std::snprintf(digits, sizeof digits, "%011lld", hertz);
+      if (command == "FA") line_.Write("FA" + std::string(digits) + ";");
+      if (command == "MD") line_.Write("MD" + std::to_string(kenwood_mode) + ";");
+      if (command.size() == 13 && command.rfind("FA", 0) == 0) hertz = std::stoll(command.substr(2));
+      if (command.size() == 3 && command.rfind("MD", 0) == 0) kenwood_mode = command[2] - '0';
+    }
+  }
+
+  // Echoes each frame, as a CI-V bus does, and answers a frequency request with five BCD bytes.
+  void AnswerIcom() {
+    for (size_t end; (end = pending_.find('\xFD')) != std::string::npos;) {
+      const std::string frame = pending_.substr(0, end + 1);
+      pending_.erase(0, end + 1);
+      line_.Write(frame);
+      if (frame.size() == 6 && frame[4] == '\x03') {
+        char digits[16];
+        std::snprintf(digits, sizeof digits, "%010lld", hertz);
+        std::string bcd;
+        for (int i = 8; i >= 0; i -= 2) bcd += std::string(digits + i, 2);
+        line_.Write(rig::HexToBytes("FEFEE0" + rig::BytesToHexDigits(frame.substr(2, 1)) + "03" + bcd + "FD"));
+      }
+    }
+  }
+
+  // The five-byte status answer to 00 00 00 00 03: frequency in tens of hertz, BCD, then mode.
+  void AnswerYaesu() {
+    while (pending_.size() >= 5) {
+      const std::string command = pending_.substr(0, 5);
+      pending_.erase(0, 5);
+      if (command[4] == '\x03') {
+        char digits[16];
+        std::snprintf(digits, sizeof digits, "%08lld", hertz / 10);
+        line_.Write(rig::HexToBytes(std::string(digits) + "02"));
+      }
+    }
+  }
+
+  Kind kind_;
+  PtyPeer line_;
+  std::string pending_;
+};
+
+}  // namespace ks::testing
