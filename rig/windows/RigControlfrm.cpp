@@ -118,6 +118,7 @@ void RigControlfrm::Design() {
   Label10.SetCaption(kLabel10);
   Label10.Move(5610, 6240, 3750, 660);
   Label10.SetVisible(false);
+  for (auto* paragraph : {&Label8, &Label11, &Label12, &Label10}) paragraph->WordWrap = true;
 }
 
 void RigControlfrm::DesignOptions() {

@@ -2,6 +2,7 @@
 // handlers of its options, check boxes and buttons.
 #include <algorithm>
 
+#include "logstore/form_resize.h"
 #include "mainwin/windows/Form1.h"
 #include "platform/forms/application.h"
 #include "platform/io/files.h"
@@ -81,6 +82,13 @@ void RigControlfrm::WireHandlers() {
 }
 
 void RigControlfrm::Form_Load() {
+  const auto& screen = App().GetScreen();
+  FitRule rule;
+  rule.form_font = FitRule::FontRatio::NewWidth;
+  rule.control_font = FitRule::FontRatio::WidthCapped;
+  rule.target_width = screen.work_width;
+  rule.target_height = screen.work_height;
+  FitFormToScreen(*this, rule);
   for (const auto& family : rig::RigFamilies()) List1.AddItem(std::string(family.name));
   RigSettingsLoading = 1;
   LoadRigSettings();

@@ -42,7 +42,7 @@ class SimulatedRadio {
     for (size_t end; (end = pending_.find(';')) != std::string::npos;) {
       const std::string command = pending_.substr(0, end);
       pending_.erase(0, end + 1);
-      char digits[16];
+      char digits[24];
       std::snprintf(digits, sizeof digits, "%011lld", hertz);
       if (command == "FA") line_.Write("FA" + std::string(digits) + ";");
       if (command == "MD") line_.Write("MD" + std::to_string(kenwood_mode) + ";");
@@ -58,7 +58,7 @@ class SimulatedRadio {
       pending_.erase(0, end + 1);
       line_.Write(frame);
       if (frame.size() == 6 && frame[4] == '\x03') {
-        char digits[16];
+        char digits[24];
         std::snprintf(digits, sizeof digits, "%010lld", hertz);
         std::string bcd;
         for (int i = 8; i >= 0; i -= 2) bcd += std::string(digits + i, 2);
@@ -73,7 +73,7 @@ class SimulatedRadio {
       const std::string command = pending_.substr(0, 5);
       pending_.erase(0, 5);
       if (command[4] == '\x03') {
-        char digits[16];
+        char digits[24];
         std::snprintf(digits, sizeof digits, "%08lld", hertz / 10);
         line_.Write(rig::HexToBytes(std::string(digits) + "02"));
       }

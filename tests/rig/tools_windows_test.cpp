@@ -1,0 +1,184 @@
+// The tune-and-scan window, the frequency-command test window and the privileges chart.
+#include <gtest/gtest.h>
+
+#include "platform/vb/constants.h"
+#include "rig/control/privilege_chart.h"
+#include "rig/protocol/hex.h"
+#include "rig/windows/frmBandPlan.h"
+#include "rig/windows/frmRigTune.h"
+#include "tests/rig/rig_fixture.h"
+
+namespace ks::testing {
+namespace {
+
+class Tune : public ::testing::Test {
+ protected:
+  Tune() {
+    bench.WriteRigSettings("Kenwood", "FA;", "MD;");
+    bench.rig().Command1_Click();
+    bench.radio.line().ReadAtLeast(6);
+  }
+  frmRigTune& tune() { return bench.app().Get<frmRigTune>(); }
+  std::string Sent(size_t count) { return bench.radio.line().ReadAtLeast(count); }
+  RigBench bench;
+};
+
+TEST_F(Tune, OpensWithItsDefaults) {
+  auto& w = tune();
+  EXPECT_EQ(w.txtFreq.Text(), "");
+  for (int i = 0; i < 10; ++i) EXPECT_FALSE(w.cmdTune(i).Enabled());
+  EXPECT_EQ(w.txtFrom.Text(), "1.8");
+  EXPECT_EQ(w.txtTo.Text(), "54");
+  EXPECT_TRUE(w.Option4.Value());
+  EXPECT_EQ(w.chkScan.Value(), 0);
+}
+
+TEST_F(Tune, TypedFrequencyEnablesStepsAndEnterSendsIt) {
+  auto& w = tune();
+  w.txtFreq.SetFocus();
+  w.TypeText("14.2");
+  EXPECT_TRUE(w.cmdTune(0).Enabled());
+  w.TypeText(".x");
+  EXPECT_EQ(w.txtFreq.Text(), "14.2.");  // the letter is dropped, the point is not
+  EXPECT_FALSE(w.cmdTune(0).Enabled());
+  w.txtFreq.SetText("1" + std::string(40, '9'));  // past a Single's range: not a number
+  EXPECT_FALSE(w.cmdTune(0).Enabled());
+  w.txtFreq.SetText("14.2");
+  w.PressKey(vb::vbKeyReturn);
+  EXPECT_EQ(Sent(18), "MD2;FA00014200000;");
+  EXPECT_EQ(w.txtFreq.SelStart(), 4);
+}
+
+TEST_F(Tune, BandAndStepButtons) {
+  auto& w = tune();
+  w.cmdBand(12).Press();
+  EXPECT_EQ(w.txtFreq.Text(), "223.5");
+  EXPECT_EQ(Sent(14), "FA00223500000;");
+  w.txtFreq.SetText("14.2");
+  w.cmdTune(2).Press();  // 1 MHz up
+  EXPECT_EQ(w.txtFreq.Text(), "15.2");
+  EXPECT_EQ(Sent(14), "FA00015200000;");
+  w.txtFreq.SetText("7");
+  w.cmdTune(1).Press();  // 10 Hz down
+  EXPECT_EQ(w.txtFreq.Text(), "6.99999");
+}
+
+TEST_F(Tune, NoRigMeansTheBoxChangesButNothingIsSent) {
+  bench.settings().RigName = "None";
+  tune().cmdBand(10).Press();
+  EXPECT_EQ(tune().txtFreq.Text(), "52");
+  EXPECT_EQ(Sent(1), "");
+}
+
+TEST_F(Tune, ScanStepsUpWrapsAtTheTopAndAnyKeyStopsIt) {
+  auto& w = tune();
+  w.txtFrom.SetText("7");
+  w.txtTo.SetText("7.0012");
+  w.Option1.SetValue(true);  // 500 Hz
+  w.chkScan.SetValue(1);
+  EXPECT_EQ(w.txtFreq.Text(), "7");
+  // Each tick sends the next frequency (after the band plan's mode); the poll goes on between.
+  std::vector<std::string> sets;
+  for (int i = 0; i < 20 && sets.size() < 3; ++i) {
+    bench.headless().Advance(299);
+    const std::string bytes = bench.radio.line().ReadAvailable();
+    for (size_t at = 0; (at = bytes.find("FA0", at)) != std::string::npos; at += 14) sets.push_back(bytes.substr(at, 14));
+  }
+  EXPECT_EQ(sets, (std::vector<std::string>{"FA00007000500;", "FA00007001000;", "FA00007000000;"}));
+  EXPECT_EQ(w.txtFreq.Text(), "7.");
+  w.TypeKey(0, 'a');
+  EXPECT_EQ(w.chkScan.Value(), 0);
+  bench.headless().Advance(299 * 3);
+  EXPECT_EQ(w.txtFreq.Text(), "7.");
+}
+
+TEST_F(Tune, ModeButtonsSendTheMode) {
+  tune().cmdLSB.Press();
+  EXPECT_EQ(Sent(4), "MD1;");
+}
+
+TEST(FrequencyTest, SendsTextAndHexCommandsByteForByte) {
+  RigBench bench;
+  bench.WriteRigSettings("Kenwood", "FA;", "MD;");
+  bench.rig().Command1_Click();
+  bench.radio.line().ReadAtLeast(6);
+  auto& w = bench.app().Get<frmFrequencyTest>();
+  EXPECT_EQ(w.Text2.Text(), "28.475");
+  w.Command1.Press();
+  EXPECT_EQ(bench.radio.line().ReadAtLeast(14), "FA00028475000;");
+  w.Text1.SetText("  FE FE 64 E0 03 FD ");
+  w.Check1.SetValue(1);
+  w.Command1.Press();
+  EXPECT_EQ(rig::HexDump(bench.radio.line().ReadAtLeast(6)), "FE FE 64 E0 03 FD ");
+  w.Text1.SetText("FE GG 64");
+  w.Command1.Press();
+  w.Text2.SetText("x");
+  w.Command2.Press();
+  EXPECT_EQ(bench.radio.line().ReadAtLeast(1, 50), "");
+  w.Text2.SetText("28.475");
+  w.Command2.Press();
+  EXPECT_EQ(bench.radio.line().ReadAtLeast(18), "MD2;FA00028475000;");
+}
+
+const std::vector<rig::BandPlanRow> k20m = {
+    {"20", "O", "PH", 14.0f, 14.35f}, {"20", "E", "CW", 14.0f, 14.15f}, {"20", "E", "PH", 14.15f, 14.35f},
+    {"20", "G", "USB", 14.225f, 14.35f}};
+
+TEST(PrivilegeChart, BarsAndSegmentsInProportion) {
+  auto chart = rig::BuildPrivilegeChart(k20m, "E");
+  ASSERT_EQ(chart.bars.size(), 1u);
+  ASSERT_EQ(chart.segments.size(), 2u);
+  EXPECT_TRUE(chart.segments[0].cw);
+  EXPECT_NEAR(chart.segments[0].width_fraction, 150.0 / 350, 1e-5);
+  EXPECT_NEAR(chart.segments[1].left_fraction, 150.0 / 350, 1e-5);
+  EXPECT_FALSE(rig::BuildPrivilegeChart(k20m, "G").segments[0].cw);
+  EXPECT_TRUE(rig::BuildPrivilegeChart(k20m, "N").bars.empty());
+  // A class row before its band's whole-band row does not count.
+  EXPECT_TRUE(rig::BuildPrivilegeChart({{"20", "T", "CW", 14, 14.1f}, {"20", "O", "PH", 14, 14.35f}}, "T").bars.empty());
+}
+
+TEST(PrivilegeChart, AtMostTwentyBarsAndNoneForABandWithoutWidth) {
+  std::vector<rig::BandPlanRow> rows;
+  for (int b = 0; b < 25; ++b) {
+    const float low = static_cast<float>(b + 1);
+    rows.push_back({std::to_string(b), "O", "PH", low, b == 3 ? low : low + 0.5f});
+    rows.push_back({std::to_string(b), "E", "CW", low, low + 0.1f});
+  }
+  auto chart = rig::BuildPrivilegeChart(rows, "E");
+  EXPECT_EQ(chart.bars.size(), 20u);
+  for (const auto& bar : chart.bars) EXPECT_NE(bar.band, "3");
+  EXPECT_EQ(chart.segments.size(), 20u);
+}
+
+TEST(BandPlanWindow, DrawsTheSuppliedPlanAndSwitchesClass) {
+  MainWindowBench bench;
+  CopySupplied("BandPlan.txt", bench.dir().path());
+  auto& w = bench.app().Get<frmBandPlan>();
+  EXPECT_EQ(w.Label2.Caption(), "Extra Frequency Privileges");
+  EXPECT_EQ(w.Label1.Caption().rfind("Frequencies Effective: ", 0), 0u);
+  auto* bar = dynamic_cast<forms::Label*>(w.FindControl("blbl1"));
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->Caption(), "160");
+  EXPECT_NE(w.FindControl("blbl12"), nullptr);
+  auto* segment = dynamic_cast<forms::Label*>(w.FindControl("priv1"));
+  ASSERT_NE(segment, nullptr);
+  EXPECT_EQ(segment->Caption(), "1.800 - 2.000");
+  EXPECT_EQ(segment->ToolTipText(), "PH  1.800 - 2.000");
+  EXPECT_EQ(segment->BackColor(), forms::colors::kGreen);
+  w.Command1.Press();  // Novice: 80, 40, 15 and 10 m
+  EXPECT_EQ(w.Label2.Caption(), "Novice Frequency Privileges");
+  EXPECT_NE(w.FindControl("blbl4"), nullptr);
+  EXPECT_EQ(w.FindControl("blbl5"), nullptr);
+  EXPECT_EQ(bench.CountMessages("Band Data Not Available."), 0);
+}
+
+TEST(BandPlanWindow, AMissingFileIsReported) {
+  MainWindowBench bench;
+  auto& w = bench.app().Get<frmBandPlan>();
+  EXPECT_EQ(bench.CountMessages("Band Data Not Available."), 1);
+  EXPECT_EQ(w.Label2.Caption(), "Privelages");
+  EXPECT_EQ(w.FindControl("blbl1"), nullptr);
+}
+
+}  // namespace
+}  // namespace ks::testing
