@@ -44,6 +44,7 @@ frmBandPlan::frmBandPlan(forms::Application& app) : forms::Form(app, "frmBandPla
     };
   }
   Command7.Click = [this] { Command7_Click(); };
+  MakeChartLabels();
 }
 
 frmBandPlan::~frmBandPlan() = default;
@@ -105,14 +106,38 @@ void frmBandPlan::Form_Load() {
   DrawPrivilegeChart("E");
 }
 
-void frmBandPlan::ClearChart() { chart_labels_.clear(); }
+// The chart's labels are made with the window, hidden: a control made after the window has
+// loaded would reach the view before it is whole. Clearing hides them and empties them.
+void frmBandPlan::MakeChartLabels() {
+  auto make = [this](const char* prefix, size_t count) {
+    for (size_t n = 1; n <= count; ++n) {
+      chart_labels_.push_back(std::make_unique<forms::Label>(*this, prefix + std::to_string(n)));
+      auto& label = *chart_labels_.back();
+      label.Border = true;
+      label.TextAlign = forms::Alignment::Center;
+      label.SetVisible(false);
+    }
+  };
+  make("blbl", rig::kChartBars);
+  make("bnlb", rig::kChartBars);
+  make("priv", rig::kBandPlanRows);
+}
 
-forms::Label& frmBandPlan::AddChartLabel(const std::string& name) {
-  chart_labels_.push_back(std::make_unique<forms::Label>(*this, name));
-  auto& label = *chart_labels_.back();
-  label.Border = true;
-  label.TextAlign = forms::Alignment::Center;
-  return label;
+void frmBandPlan::ClearChart() {
+  for (auto& label : chart_labels_) {
+    label->SetVisible(false);
+    label->SetCaption("");
+    label->SetToolTipText("");
+  }
+}
+
+forms::Label* frmBandPlan::ChartLabel(const std::string& name) {
+  for (auto& label : chart_labels_)
+    if (label->Name() == name) {
+      label->SetVisible(true);
+      return label.get();
+    }
+  return nullptr;
 }
 
 void frmBandPlan::DrawPrivilegeChart(const std::string& license_class) {
@@ -127,14 +152,17 @@ void frmBandPlan::DrawPrivilegeChart(const std::string& license_class) {
   for (size_t k = 0; k < chart.bars.size(); ++k) {
     const auto& bar = chart.bars[k];
     const float top = y + static_cast<float>(k + 1) * pitch;
-    auto& label = AddChartLabel("blbl" + std::to_string(k + 1));
+    forms::Label* bar_label = ChartLabel("blbl" + std::to_string(k + 1));
+    forms::Label* tag_label = ChartLabel("bnlb" + std::to_string(k + 1));
+    if (bar_label == nullptr || tag_label == nullptr) break;
+    auto& label = *bar_label;
     label.Move(0.1f * w, top, 0.85f * w, 0.04f * h);
     label.SetCaption(bar.band);
     label.SetBackColor(forms::colors::kBlack);
     label.SetForeColor(forms::colors::kBlack);
     label.SetToolTipText(bar.band + "  " + Edges(bar.range_low, bar.range_high));
     bars.push_back(&label);
-    auto& tag = AddChartLabel("bnlb" + std::to_string(k + 1));
+    auto& tag = *tag_label;
     tag.Move(0.04f * w, top, 0.05f * w, 0.04f * h);
     tag.SetCaption(bar.band);
     tag.SetToolTipText(bar.band);
@@ -144,8 +172,11 @@ void frmBandPlan::DrawPrivilegeChart(const std::string& license_class) {
   }
   int s = 0;
   for (const auto& segment : chart.segments) {
+    if (segment.bar >= bars.size()) continue;
     const forms::Label& bar = *bars[segment.bar];
-    auto& label = AddChartLabel("priv" + std::to_string(++s));
+    forms::Label* segment_label = ChartLabel("priv" + std::to_string(++s));
+    if (segment_label == nullptr) break;  // no more segments than the file has rows
+    auto& label = *segment_label;
     label.Move(bar.Left() + bar.Width() * segment.left_fraction, bar.Top(), bar.Width() * segment.width_fraction,
                bar.Height());
     // A segment too narrow for its edges shows them in its tooltip only.

@@ -39,8 +39,10 @@ class frmBandPlan : public forms::Form {
 
  private:
   void Design();
+  void MakeChartLabels();
   void ClearChart();
-  forms::Label& AddChartLabel(const std::string& name);
+  // The chart label of that name, shown; null past the chart's limits.
+  forms::Label* ChartLabel(const std::string& name);
 
   float font_factor_ = 1;
   std::vector<std::unique_ptr<forms::Label>> chart_labels_;

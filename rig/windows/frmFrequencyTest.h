@@ -24,7 +24,7 @@ class frmFrequencyTest : public forms::Form {
   forms::Label Label2{*this, "Label2"};
   forms::Label Label3{*this, "Label3"};
   forms::Label Label4{*this, "Label4"};
-  forms::Line Line1{*this, "Line1", 0, 2400, 5535, 2400};
+  forms::Line Line1{*this, "Line1", 0, 2340, 5535, 2340};
 
  private:
   void Design();

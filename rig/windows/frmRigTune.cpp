@@ -94,7 +94,7 @@ void frmRigTune::Design() {
   for (auto [option, caption] : {std::pair{&Option5, "2.5 KHz"}, {&Option1, "500 Hz"}, {&Option2, "100 Hz"},
                                  {&Option3, "30 Hz"}, {&Option4, "10 Hz"}}) {
     option->SetCaption(caption);
-    option->Move(120 + static_cast<float>(place++) * 900, 330, 870, 255);
+    option->Move(120 + static_cast<float>(place++) * 900, 330, 900, 255);
   }
   Option4.SetValue(true);
   cmdDone.SetCaption("&Done");

@@ -13,6 +13,10 @@
 #include "reports/windows/GraphQSO.h"
 #include "spots/windows/PacketSpotfrm.h"
 #include "spots/windows/SpectrumMap.h"
+#include "rig/windows/RigControlfrm.h"
+#include "rig/windows/frmBandPlan.h"
+#include "rig/windows/frmFrequencyTest.h"
+#include "rig/windows/frmRigTune.h"
 #include "startup/windows/frmCorvaneLogo.h"
 #include "station/station_settings.h"
 #include "station/windows/Form5.h"
@@ -71,6 +75,10 @@ const FitWindow kWindows[] = {
     {"CountyMapPA", Shown<CountyMapPA>},
     {"PacketSpotfrm", Shown<PacketSpotfrm>},
     {"SpectrumMap", Shown<SpectrumMap>},
+    {"RigControlfrm", Shown<RigControlfrm>},
+    {"frmRigTune", Shown<frmRigTune>},
+    {"frmFrequencyTest", Shown<frmFrequencyTest>},
+    {"frmBandPlan", Shown<frmBandPlan>},
 };
 
 struct ScreenSize {
