@@ -1,8 +1,155 @@
-// Logging a contact in the out-of-state window.
+// Logging a contact in the out-of-state window: the checks in order, the store, the
+// tallies, the append, the list, the county lists, the score and the rates; and the
+// post-contest mode, in which the operator types the date and time of earlier contacts.
+#include "entry/contact_clock.h"
+#include "entry/entry_line_rules.h"
+#include "entry/entry_state.h"
+#include "entry/store_contact.h"
+#include "logstore/county_table.h"
+#include "logstore/log_store.h"
+#include "mainwin/main_window_state.h"
+#include "mainwin/message_colors.h"
 #include "mainwin/windows/Outfrm.h"
+#include "platform/forms/application.h"
+#include "platform/io/clock.h"
+#include "platform/vb/format.h"
+#include "platform/vb/parse.h"
+#include "platform/vb/text.h"
+#include "station/station_settings.h"
 
 namespace ks {
+void Outfrm::Mains() {
+  forms::Application& app = App();
+  if (txtPostConTime.Visible() && !CheckPostContestEntry()) return;
+  if (!app.State<RunState>().LoggedOn) cmdLogOn_Click();
+  if (!vb::IsNumeric(txtPts.Text())) txtPts.SetText("0");
+  CheckRequiredFields();
+  std::string typed = txtSec.Text();
+  if (const std::string name = ExpandCountyAbbrev(app.State<CountyTable>(), typed); !name.empty()) txtSec.SetText(name);
+  CheckCountyValid();
+  DupCheckOnLog();
+  TakeSerialOfSameStation();
+  const EntryState& entry = app.State<EntryState>();
+  const bool line_checked =
+      entry.MissingFieldFlag == 0 && entry.InvalidSectionFlag == 0 && app.State<RunState>().InvalidCountyFlag == 0;
+  if (line_checked && entry.DupeFlag == 0) StoreEntry();
+  if (line_checked) ClearEntryLine();
+  app.DoEvents();
+  lblDupe.SetBackColor(forms::colors::kButtonFace);
+  lblDupe.SetCaption("");
+  UpdateQSORates();
+  app.State<MainWindowState>().NextQSOFrequency.clear();
+}
 
-void Outfrm::Mains() {}
+// Each failing test beeps, shows its message and takes the focus; the last one's remain.
+void Outfrm::CheckRequiredFields() {
+  EntryState& entry = App().State<EntryState>();
+  entry.MissingFieldFlag = 0;
+  auto fail = [&](const char* message, forms::TextBox& box) {
+    App().Beep();
+    lblDialog.SetCaption(message);
+    entry.MissingFieldFlag = 1;
+    box.SetFocus();
+  };
+  if (txtSec.Text().empty()) fail("Need County!", txtSec);
+  if (txtRSTR.Text().empty()) fail("Need Serial!", txtRSTR);
+  if (txtCall.Text().size() < 3) fail("Need Call Sign!", txtCall);
+}
+
+void Outfrm::CheckCountyValid() {
+  int& flag = App().State<RunState>().InvalidCountyFlag;
+  flag = IsCountyName(App().State<CountyTable>(), txtSec.Text()) ? 0 : 1;
+  if (flag == 0) return;
+  App().Beep();
+  lblDialog.SetCaption(txtSec.Text() + " is not a valid county!");
+  txtSec.SetFocus();
+}
+
+// A county-line station logged again with the same serial gets the same sent serial.
+void Outfrm::TakeSerialOfSameStation() {
+  const LogStore& store = App().State<LogStore>();
+  if (store.QSOCount < 1 || static_cast<std::size_t>(store.QSOCount) >= store.Records.size()) return;
+  const LogRecord& last = store.Records[static_cast<std::size_t>(store.QSOCount)];
+  if (vb::EqualsNoCase(last.LogSerialReceived, txtRSTR.Text()) && vb::EqualsNoCase(last.LogCall, txtCall.Text()))
+    Label1.SetCaption(last.LogSerialSent);
+}
+
+// The date and the time come from one read of the clock.
+void Outfrm::StoreEntry() {
+  forms::Application& app = App();
+  const StationSettings& settings = app.State<StationSettings>();
+  const long n = app.State<LogStore>().QSOCount + 1;
+  const ContactStamp stamp = StampOf(StationUtcNow(app));
+  const bool post_contest = txtPostConDate.Visible();
+  LogRecord r;
+  r.LogSerialSent = vb::IsNumeric(Label1.Caption()) ? Label1.Caption() : std::to_string(n);
+  r.LogCall = txtCall.Text();
+  r.LogSerialReceived = txtRSTR.Text();
+  r.LogCounty = txtSec.Text();
+  r.LogDate = post_contest ? txtPostConDate.Text() : stamp.date;
+  r.LogTime = post_contest ? txtPostConTime.Text() : stamp.time;
+  r.LogMode = settings.CurrentMode;
+  r.LogBand = settings.CurrentBand;
+  r.LogPoints = vb::CDbl(txtPts.Text()).value_or(0);
+  r.LogFrequency = app.State<MainWindowState>().NextQSOFrequency;
+  lblDialog.SetBackColor(kDialogNormalColor);
+  lblDialog.SetCaption("");
+  lblDupe.SetBackColor(forms::colors::kButtonFace);
+  lblDupe.SetCaption("");
+  StoreContact(app, r);
+  ListRecentContacts();
+  AddCountyWorked();
+  app.DoEvents();
+  ShowScore();
+}
+
+void Outfrm::ClearEntryLine() {
+  for (forms::TextBox* box : {&txtRSTS, &txtCntry, &txtCall, &txtRSTR, &txtSec, &txtPts}) box->SetText("");
+  for (forms::Label* label : {&Label19, &Label22, &Label23}) label->SetCaption("");
+  txtCall.SetFocus();
+}
+
+bool Outfrm::CheckPostContestEntry() {
+  const std::optional<std::string> date = PostContestDate(txtPostConDate.Text());
+  if (!date) {
+    lblDialog.SetCaption("Invalid date format!");
+    App().Beep();
+    return false;
+  }
+  txtPostConDate.SetText(*date);
+  const std::optional<std::string> time = PostContestTime(txtPostConTime.Text());
+  if (!time) {
+    lblDialog.SetCaption("Invalid time format!");
+    App().Beep();
+    return false;
+  }
+  txtPostConTime.SetText(*time);
+  return true;
+}
+
+void Outfrm::mnuPostContest_Click() {
+  const bool shown = !mnuPostContest.Checked();
+  mnuPostContest.SetChecked(shown);
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&lblPostConTime, &txtPostConTime, &lblPostConDate,
+                                                                   &txtPostConDate})
+    c->SetVisible(shown);
+}
+
+void Outfrm::txtPostConDate_GotFocus() {
+  if (txtPostConDate.Text().empty()) {
+    const io::CivilTime now = App().Clock().LocalNow();
+    txtPostConDate.SetText(vb::Format(vb::DateTime{now.year, now.month, now.day, 0, 0, 0}, "yyyy/mm/dd"));
+    SelectAllText(txtPostConDate);
+  }
+}
+
+void Outfrm::txtPostConTime_GotFocus() { SelectAllText(txtPostConTime); }
+
+// Space moves on, Enter logs; otherwise only digits, Backspace and the box's separator.
+void Outfrm::PostContestKeyPress(int& KeyAscii, char separator) {
+  TabOnSpaceLogOnEnter(KeyAscii);
+  const bool allowed = KeyAscii == 8 || (KeyAscii >= '0' && KeyAscii <= '9') || KeyAscii == separator;
+  if (!allowed) KeyAscii = 0;
+}
 
 }  // namespace ks

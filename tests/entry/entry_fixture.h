@@ -45,6 +45,15 @@ class OutfrmTest : public MainWindowTest {
     WriteBytes(work() / "log.txt", LogOf(records));
     return Open<Outfrm>();
   }
+  // Opened, logged on, the focus in the call box, no beep and no keyer call counted yet.
+  Outfrm& LoggedOnWith(const std::vector<LogRecord>& records) {
+    Outfrm& w = OpenWith(records);
+    w.cmdLogOn.ClickBy();
+    w.txtCall.SetFocus();
+    h.dialogs().beeps = 0;
+    keyer->calls.clear();
+    return w;
+  }
   std::vector<std::string> Items(const forms::ListBox& list) const { return list.Items(); }
   int CountMessagesTitled(const std::string& title) {
     int n = 0;
