@@ -132,6 +132,7 @@ void PacketSpotfrm::Wire() {
   Winsock1->DataArrival = [this](const std::string& data) { Winsock1_DataArrival(data); };
   Winsock1->Error = [this](int number, const std::string&) { Winsock1_Error(number); };
   txtSent.KeyPress = [this](int& key_ascii) { txtSent_KeyPress(key_ascii); };
+  txtSent.Change = [this] { txtSent_Change(); };
   std::vector<forms::OptionButton*> serial;
   for (const OptionValues& group : {BaudOptions(), ParityOptions(), DataOptions(), StopOptions(), PowerOptions()}) {
     for (const auto& [button, value] : group) serial.push_back(button);

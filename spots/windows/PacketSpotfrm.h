@@ -22,6 +22,7 @@
 #include "platform/forms/form.h"
 #include "platform/io/serial_port.h"
 #include "platform/io/tcp_client.h"
+#include "spots/agw_engine.h"
 #include "spots/line_intake.h"
 
 namespace ks {
@@ -82,6 +83,7 @@ class PacketSpotfrm : public forms::Form {
   void OpenAGW();
   void PollAGW();
   void SendAGWLine();
+  void txtSent_Change();
   // Close Port's part: goodbye to the connected station, then the engine connection ends.
   void CloseAGW();
 
@@ -160,6 +162,9 @@ class PacketSpotfrm : public forms::Form {
   // The cluster connection and the text after its last complete line.
   std::unique_ptr<io::TcpClient> Winsock1;
   LineAssembler TelnetLines;
+  // The packet engine, made when it is opened.
+  std::unique_ptr<AgwEngine> AGW;
+  bool SendingLongLine = false;  // the send box's own change while a long line goes out
 
   // Each serial option group: the buttons with the values they stand for.
   using OptionValues = std::vector<std::pair<forms::OptionButton*, const char*>>;
@@ -183,6 +188,9 @@ class PacketSpotfrm : public forms::Form {
   void TNCOpenFailed();
   // At unload: the connected station is told goodbye and the engine connection ends.
   void CloseAGWOnUnload();
+  // What one frame from the engine does to the received text and the connection.
+  void TakeAGWFrame(const AgwReceived& frame);
+  void AGWFailed(const std::string& why);
 };
 
 }  // namespace ks
