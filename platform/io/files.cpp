@@ -47,7 +47,50 @@ void SyncFolder(const fs::path& folder) {
   }
 }
 
+// The file that a write of `path` lands in: a symbolic link is followed to its target (a
+// dangling link to the file it names), so the link stays and the file it points at changes.
+FileResult FollowLinks(const fs::path& path, fs::path& target) {
+  constexpr int kMaxLinks = 40;
+  target = path;
+  for (int hops = 0; hops < kMaxLinks; ++hops) {
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return {};
+    std::error_code ec;
+    const fs::path next = fs::read_symlink(target, ec);
+    if (ec) return FileResult::Failure(ec.message());
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  return FileResult::Failure(ErrorText(ELOOP));
+}
+
+// A replacement keeps the owner and the permissions of the file it replaces. Where the owner
+// cannot be kept (only the superuser may give a file away), the new file stays the writer's.
+void KeepOwnerAndMode(int fd, const fs::path& replaced) {
+  struct stat st {};
+  if (::stat(replaced.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+  if (::fchown(fd, st.st_uid, st.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0) {
+    // Neither owner nor group could be kept; the permissions below still are.
+  }
+  ::fchmod(fd, st.st_mode & 07777);
+}
+
 }  // namespace
+
+FileResult OpenRegularFile(const fs::path& path, int flags, int& fd) {
+  // Without O_NONBLOCK the open of a named pipe waits for its other end, and that of a
+  // device may wait for the device.
+  fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0644);
+  if (fd < 0) return FileResult::Failure(ErrorText(errno));
+  struct stat st {};
+  const int err = ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
+  if (err != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    fd = -1;
+    return FileResult::Failure(err != 0 ? ErrorText(err) : std::string(kNotARegularFile));
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return {};
+}
 
 std::string ErrorText(int errnum) { return std::strerror(errnum); }
 
@@ -93,14 +136,10 @@ bool IsFolder(const fs::path& path) {
 
 FileResult ReadFile(const fs::path& path, std::string& bytes) {
   bytes.clear();
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return FileResult::Failure(ErrorText(errno));
+  int fd = -1;
+  if (auto opened = OpenRegularFile(path, O_RDONLY, fd); !opened) return opened;
   struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    return FileResult::Failure(ErrorText(EISDIR));
-  }
-  if (st.st_size > 0) bytes.reserve(static_cast<std::size_t>(st.st_size));
+  if (::fstat(fd, &st) == 0 && st.st_size > 0) bytes.reserve(static_cast<std::size_t>(st.st_size));
   char buffer[1 << 16];
   for (;;) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -118,17 +157,20 @@ FileResult ReadFile(const fs::path& path, std::string& bytes) {
 }
 
 FileResult WriteFileAtomic(const fs::path& path, const std::string& bytes) {
-  const fs::path folder = path.parent_path();
-  const fs::path temp = folder / TempNameBeside(path);
+  fs::path target;
+  if (auto followed = FollowLinks(path, target); !followed) return followed;
+  const fs::path folder = target.parent_path();
+  const fs::path temp = folder / TempNameBeside(target);
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd < 0) return FileResult::Failure(ErrorText(errno));
+  KeepOwnerAndMode(fd, target);
   if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
     const int err = errno;
     ::close(fd);
     ::unlink(temp.c_str());
     return FileResult::Failure(ErrorText(err));
   }
-  if (::close(fd) != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
+  if (::close(fd) != 0 || ::rename(temp.c_str(), target.c_str()) != 0) {
     const int err = errno;
     ::unlink(temp.c_str());
     return FileResult::Failure(ErrorText(err));
@@ -138,8 +180,8 @@ FileResult WriteFileAtomic(const fs::path& path, const std::string& bytes) {
 }
 
 FileResult AppendFileDurable(const fs::path& path, const std::string& bytes) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-  if (fd < 0) return FileResult::Failure(ErrorText(errno));
+  int fd = -1;
+  if (auto opened = OpenRegularFile(path, O_WRONLY | O_CREAT | O_APPEND, fd); !opened) return opened;
   struct stat st {};
   const bool sized = ::fstat(fd, &st) == 0;
   if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {

@@ -35,16 +35,27 @@ fs::path ResolvePathNoCase(const fs::path& folder, const fs::path& relative);
 bool IsFile(const fs::path& path);
 bool IsFolder(const fs::path& path);
 
-// Reads a whole file as bytes.
+// The reason given when a data file is a pipe, a device or anything else but a regular file.
+inline constexpr const char* kNotARegularFile = "Not a regular file";
+
+// Opens a data file with open(2) `flags` (O_CLOEXEC and O_NOCTTY added) without ever
+// waiting in the open, and only when it is a regular file: a named pipe, a device or a folder
+// in its place fails at once. On success `fd` is an open descriptor in blocking mode, which
+// the caller closes; on failure it is -1. Every read and append of a data file opens it here.
+FileResult OpenRegularFile(const fs::path& path, int flags, int& fd);
+
+// Reads a whole file as bytes; only a regular file can be read.
 FileResult ReadFile(const fs::path& path, std::string& bytes);
 
 // Replaces `path` with `bytes` atomically: the bytes go to a temporary file in the same
 // folder, are flushed to the disk, and the temporary file then takes the place of `path`.
-// On failure `path` is left as it was and the temporary file is removed.
+// On failure `path` is left as it was and the temporary file is removed. The new file keeps
+// the permissions (and, where allowed, the owner) of the file it replaces; when `path` is a
+// symbolic link, the file it points at is replaced and the link stays.
 FileResult WriteFileAtomic(const fs::path& path, const std::string& bytes);
 
 // Appends `bytes` and flushes them to the disk before returning. A failed append leaves the
-// file at its former length.
+// file at its former length. Only a regular file (made when missing) takes an append.
 FileResult AppendFileDurable(const fs::path& path, const std::string& bytes);
 
 // Copies a file byte for byte, replacing the target (through a temporary file).

@@ -1,6 +1,9 @@
 // Files found without regard to case, whole replacement through a temporary file, appends
 // on the disk before they return, and the per-user settings store.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 
@@ -72,6 +75,81 @@ TEST(Files, CopyAndFolders) {
   EXPECT_TRUE(MakeFolder(dir / "f").ok()) << "an existing folder is fine";
   EXPECT_FALSE(MakeFolder(dir / "x" / "y").ok()) << "the parent must exist";
   EXPECT_FALSE(ReadFile(dir / "f", *std::make_unique<std::string>()).ok());
+}
+
+// A named pipe or a device in place of a data file fails at once, as an unreadable file does,
+// instead of waiting in the open for a writer that never comes.
+TEST(Files, OnlyARegularFileIsReadOrAppendedTo) {
+  TempDir dir;
+  const auto pipe = dir / "log.txt";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  const struct {
+    const char* what;
+    fs::path path;
+    const char* reason;
+  } cases[] = {
+      {"named pipe", pipe, kNotARegularFile},
+      {"device", "/dev/null", kNotARegularFile},
+      {"folder", dir.path(), "Is a directory"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string bytes = "left over";
+    const FileResult read = ReadFile(c.path, bytes);
+    EXPECT_EQ(read.error, c.reason);
+    EXPECT_EQ(bytes, "");
+    EXPECT_FALSE(AppendFileDurable(c.path, "one\r\n").ok());
+  }
+  // A pipe with a reader at its far end still takes no append.
+  const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  EXPECT_EQ(AppendFileDurable(pipe, "one\r\n").error, kNotARegularFile);
+  char byte = 0;
+  EXPECT_LE(::read(reader, &byte, 1), 0) << "nothing reached the pipe";
+  ::close(reader);
+}
+
+TEST(Files, AReplacedFileKeepsItsOwnerAndPermissions) {
+  TempDir dir;
+  const auto file = dir / "QSOpref.txt";
+  Put(file, "old");
+  ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
+  const bool superuser = ::geteuid() == 0;
+  if (superuser) {
+    ASSERT_EQ(::chown(file.c_str(), 1234, 5678), 0);
+  }
+  ASSERT_TRUE(WriteFileAtomic(file, "new").ok());
+  struct stat st {};
+  ASSERT_EQ(::stat(file.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
+  if (superuser) {
+    EXPECT_EQ(st.st_uid, 1234u);
+    EXPECT_EQ(st.st_gid, 5678u);
+  }
+  EXPECT_EQ(Get(file), "new");
+}
+
+TEST(Files, AWriteThroughASymbolicLinkReplacesItsTarget) {
+  TempDir dir;
+  fs::create_directories(dir / "real");
+  Put(dir / "real" / "log.txt", "old");
+  fs::create_symlink("real/log.txt", dir / "log.txt");         // relative
+  fs::create_symlink(dir / "log.txt", dir / "chain.txt");      // a link to a link
+  fs::create_symlink(dir / "real" / "new.txt", dir / "dangling.txt");
+  ASSERT_TRUE(WriteFileAtomic(dir / "chain.txt", "new").ok());
+  EXPECT_TRUE(fs::is_symlink(dir / "log.txt"));
+  EXPECT_TRUE(fs::is_symlink(dir / "chain.txt"));
+  EXPECT_EQ(Get(dir / "real" / "log.txt"), "new");
+  ASSERT_TRUE(WriteFileAtomic(dir / "dangling.txt", "made").ok());
+  EXPECT_TRUE(fs::is_symlink(dir / "dangling.txt"));
+  EXPECT_EQ(Get(dir / "real" / "new.txt"), "made");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), fs::directory_iterator()), 2)
+      << "no temporary file left beside the target";
+
+  fs::create_symlink(dir / "loop2", dir / "loop1");
+  fs::create_symlink(dir / "loop1", dir / "loop2");
+  EXPECT_EQ(WriteFileAtomic(dir / "loop1", "x").error, ErrorText(ELOOP));
+  EXPECT_TRUE(fs::is_symlink(dir / "loop1"));
 }
 
 TEST(SettingsStore, KeepsValuesByApplicationSectionAndKey) {
