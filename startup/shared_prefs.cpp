@@ -2,6 +2,7 @@
 
 #include "platform/forms/application.h"
 #include "platform/io/files.h"
+#include "startup/file_reports.h"
 
 namespace ks {
 namespace {
@@ -9,6 +10,16 @@ std::string Upper(std::string s) {
   for (char& c : s)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   return s;
+}
+
+// A value stands between its two tags unescaped, so a "<" or ">" in it could close its own
+// tag or open another key's; they are dropped, as double quotes are from the settings files.
+std::string WithoutTagMarks(const std::string& value) {
+  std::string kept;
+  kept.reserve(value.size());
+  for (char c : value)
+    if (c != '<' && c != '>') kept += c;
+  return kept;
 }
 }  // namespace
 
@@ -28,11 +39,13 @@ void LoadSharedPrefs(forms::Application& app, const std::filesystem::path& path)
 void SaveSharedPrefs(forms::Application& app, const std::filesystem::path& path) {
   auto& prefs = app.State<SharedPrefs>();
   prefs.SharedPrefsPath = path;
-  // Nothing depends on this file; a failure to write it leaves the program running.
-  io::WriteFileAtomic(path, prefs.SharedPrefsText + "\r\n");
+  // Nothing of this program depends on the file; a failure to write it is told and the
+  // program goes on.
+  WriteSettingsFile(app, path, prefs.SharedPrefsText + "\r\n");
 }
 
-void SetSharedPref(forms::Application& app, std::string& key, const std::string& value, int save) {
+void SetSharedPref(forms::Application& app, std::string& key, const std::string& typed, int save) {
+  const std::string value = WithoutTagMarks(typed);
   auto& prefs = app.State<SharedPrefs>();
   std::string& text = prefs.SharedPrefsText;
   key = Upper(key);

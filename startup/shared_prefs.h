@@ -22,7 +22,8 @@ inline constexpr const char* kSharedPrefsFileName = "SharedUserPreferences.xml";
 
 void LoadSharedPrefs(forms::Application& app, const std::filesystem::path& path);
 void SaveSharedPrefs(forms::Application& app, const std::filesystem::path& path);
-// Sets one key (upper-cased, in the caller's variable too); saves when `save` is 1.
+// Sets one key (upper-cased, in the caller's variable too) to `value` without its "<" and
+// ">"; saves when `save` is 1.
 void SetSharedPref(forms::Application& app, std::string& key, const std::string& value, int save);
 
 }  // namespace ks

@@ -1,6 +1,7 @@
 #include "startup/user_folders.h"
 
 #include <cerrno>
+#include <set>
 
 #include "platform/forms/application.h"
 #include "platform/io/environment.h"
@@ -55,18 +56,32 @@ fs::path DataHome(const io::Environment& env, const fs::path& profile) {
   return profile / ".local" / "share";
 }
 
-// Makes the folder when missing; a failure is shown with the access-error title.
-void MakeReported(forms::Application& app, const fs::path& path) {
-  if (FolderPresent(path)) return;
-  if (auto made = io::MakeFolder(path); !made) app.MsgBox(made.error, 0, kAccessErrorTitle);
+// The folders whose failure has been shown in this run: the start-up asks for the same
+// folders several times, and one message for each is enough.
+struct ReportedFolders {
+  std::set<fs::path> paths;
+};
+
+// Makes the folder when missing; false when it is not there afterwards. The first failure
+// for a folder is shown with the access-error title: the system's reason, then the folder.
+bool MakeReported(forms::Application& app, const fs::path& path) {
+  if (FolderPresent(path)) return true;
+  const io::FileResult made = io::MakeFolder(path);
+  if (made) return true;
+  if (!app.State<ReportedFolders>().paths.insert(path).second) return false;
+  std::string text = made.error + "\r\n\r\n" + path.string();
+  if (io::IsFile(path)) text += "\r\nA file of this name stands where the folder belongs.";
+  app.MsgBox(text, 0, kAccessErrorTitle);
+  return false;
 }
 
 // The company folder and its sub-folder beneath `base`; returns base/company as it exists.
+// Without the company folder its sub-folder cannot be made, so it is not tried.
 fs::path MakeCompanyFolders(forms::Application& app, const fs::path& base, const std::string& company,
                             const std::string& sub) {
-  MakeReported(app, io::ResolveNoCase(base, company));
+  const bool made = MakeReported(app, io::ResolveNoCase(base, company));
   const fs::path company_path = io::ResolveNoCase(base, company);
-  MakeReported(app, io::ResolveNoCase(company_path, sub));
+  if (made) MakeReported(app, io::ResolveNoCase(company_path, sub));
   return company_path;
 }
 

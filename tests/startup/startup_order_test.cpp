@@ -156,7 +156,7 @@ TEST_F(StartUp, FoldersThatCannotBeMadeStillLeadToTheSetupWindow) {
 
   int folder_errors = 0;
   for (const auto& box : h.dialogs().message_boxes) folder_errors += box.title == "User Access Directory Error";
-  EXPECT_GT(folder_errors, 0);
+  EXPECT_EQ(folder_errors, 1) << "one message for the one folder that cannot be made";
   EXPECT_EQ(h.app().State<RunState>().ProgramVersion, "2.3");
   ASSERT_NE(h.app().IfLoaded<frmStationID>(), nullptr);
   EXPECT_TRUE(h.app().IfLoaded<frmStationID>()->Visible());

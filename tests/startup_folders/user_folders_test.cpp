@@ -58,6 +58,28 @@ TEST(UserFolders, FallsBackToTheDataFolderWhenNoDocumentsFolderCanBeMade) {
   EXPECT_TRUE(std::filesystem::is_directory(home / ".local" / "share" / "Corvane Software" / "Pennsylvania"));
 }
 
+// The start-up asks for the company folder with each of its sub-folders, three times in all;
+// a folder that cannot be made is told once, with its path.
+TEST(UserFolders, AFolderThatCannotBeMadeIsToldOnceWithItsPath) {
+  TempDir home;
+  std::filesystem::create_directories(home / "Documents");
+  const auto company = home / "Documents" / "Corvane Software";
+  std::ofstream(company) << "a file in the way";
+  Headless h;
+  h.env().Set("HOME", home.path());
+  for (const char* sub : {kSharedSubFolder, kDataSubFolder, kSharedSubFolder})
+    EXPECT_EQ(GetUserDataFolder(h.app(), kCompanyFolder, sub), company);
+  ASSERT_EQ(h.dialogs().message_boxes.size(), 1u);
+  EXPECT_EQ(h.dialogs().message_boxes[0].title, "User Access Directory Error");
+  EXPECT_EQ(h.dialogs().message_boxes[0].text, io::ErrorText(EEXIST) + "\r\n\r\n" + company.string() +
+                                                   "\r\nA file of this name stands where the folder belongs.");
+
+  std::filesystem::remove(company);  // mended: the folders are made, and nothing more is said
+  EXPECT_EQ(GetUserDataFolder(h.app(), kCompanyFolder, kDataSubFolder), company);
+  EXPECT_TRUE(std::filesystem::is_directory(company / "Pennsylvania"));
+  EXPECT_EQ(h.dialogs().message_boxes.size(), 1u);
+}
+
 TEST(UserFolders, AnExistingFolderInOtherLetterCaseIsUsed) {
   TempDir home;
   std::filesystem::create_directories(home / "Documents" / "corvane software" / "shared");
@@ -116,6 +138,25 @@ TEST(SharedPrefs, AnOpeningTagWithoutItsCloseIsMendedOnItsLine) {
   std::string key = "OWN_CALL";
   SetSharedPref(h.app(), key, "W3AA", 0);
   EXPECT_EQ(text, std::string(kSharedPrefsDeclaration) + "\r\n<OWN_CALL>W3AA</OWN_CALL>\r\n<OWN_SPC>PA</OWN_SPC>");
+}
+
+// A value that would close its own tag and open another key's cannot break the other keys.
+TEST(SharedPrefs, TagMarksInAValueAreDroppedSoOtherKeysStayIntact) {
+  TempDir dir;
+  Headless h;
+  const auto path = dir / kSharedPrefsFileName;
+  LoadSharedPrefs(h.app(), path);
+  std::string call = "OWN_CALL";
+  std::string spc = "OWN_SPC";
+  SetSharedPref(h.app(), call, "</OWN_CALL><OWN_SPC>X", 0);
+  SetSharedPref(h.app(), spc, "PA", 0);
+  SetSharedPref(h.app(), call, "W3A>B<", 0);
+  SetSharedPref(h.app(), spc, "NJ", 1);
+  EXPECT_EQ(h.app().State<SharedPrefs>().SharedPrefsText,
+            std::string(kSharedPrefsDeclaration) + "\r\n<OWN_CALL>W3AB</OWN_CALL>\r\n<OWN_SPC>NJ</OWN_SPC>");
+  std::string on_disk;
+  ASSERT_TRUE(io::ReadFile(path, on_disk).ok());
+  EXPECT_NE(on_disk.find("<OWN_SPC>NJ</OWN_SPC>\r\n"), std::string::npos);
 }
 
 TEST(MakeCallFileStem, LeadingCapitalsAndDigits) {

@@ -1,0 +1,50 @@
+#include "startup/file_reports.h"
+
+#include "platform/forms/application.h"
+#include "platform/io/files.h"
+#include "platform/vb/constants.h"
+
+namespace ks {
+
+bool FileReport::Unreadable() const {
+  for (const FileProblem& problem : problems)
+    if (problem.line == 0) return true;
+  return false;
+}
+
+std::string ShownValue(std::string_view value) {
+  constexpr std::size_t kShown = 40;
+  return "\"" + std::string(value.substr(0, kShown)) + (value.size() > kShown ? "..." : "") + "\"";
+}
+
+FileReport ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
+  FileReport report{path, {}};
+  if (const io::FileResult read = io::ReadFile(path, bytes); !read) report.Add(0, read.error);
+  return report;
+}
+
+std::string DescribeFileReport(std::string_view message, const FileReport& report) {
+  std::string text(message);
+  text += "\r\n\r\n" + report.path.string();
+  for (const FileProblem& problem : report.problems) {
+    text += "\r\n";
+    if (problem.line > 0) text += "Line " + std::to_string(problem.line) + ": ";
+    text += problem.reason;
+  }
+  return text;
+}
+
+std::string SettingsWriteFailureText(const std::filesystem::path& path, const std::string& reason) {
+  return "The settings could not be saved to the file\r\n" + path.string() + "\r\n" + reason +
+         "\r\n\r\nThe file is as it was before; the settings in use stay in effect until the program ends.";
+}
+
+bool WriteSettingsFile(forms::Application& app, const std::filesystem::path& path, const std::string& bytes) {
+  const io::FileResult written = io::WriteFileAtomic(path, bytes);
+  if (written) return true;
+  app.MsgBox(SettingsWriteFailureText(path, written.error), vb::vbOKOnly + vb::vbExclamation,
+             kSettingsWriteErrorTitle);
+  return false;
+}
+
+}  // namespace ks
