@@ -93,18 +93,38 @@ std::optional<vb::LineReader> OpenWorkingFile(forms::Application& app, const cha
 
 }  // namespace
 
-bool LoadWaveSettings(forms::Application& app) {
-  std::optional<vb::LineReader> in = OpenWorkingFile(app, kWaveFileName);
-  if (!in) return false;
+namespace {
+
+// Notes in `report` where the reading of `in` stopped: the file ended, or the last value
+// read could not be used.
+FileReport& NoteStop(FileReport& report, const vb::LineReader& in, int values) {
+  if (in.AtEnd()) {
+    report.Add(in.LineNumber(), "the file ends before its " + std::to_string(values) + " values are read.");
+  } else {
+    report.Add(in.LastValueLine(), "this value cannot be used.");
+  }
+  return report;
+}
+
+}  // namespace
+
+FileReport LoadWaveSettings(forms::Application& app) {
+  constexpr int kWaveValues = 13;
+  std::string bytes;
+  FileReport report = ReadWholeFile(WorkingFile(app, kWaveFileName), bytes);
+  if (!report) return report;
+  vb::LineReader in(std::move(bytes));
   PhoneFrm& phone = app.Get<PhoneFrm>();
-  if (!ReadTexts(*in, {&phone.Text1, &phone.Text2, &phone.Text3, &phone.Text4, &phone.Text5, &phone.Text6,
-                       &phone.Text7, &phone.Text8, &phone.Text9, &phone.Text10}))
-    return false;
-  const std::optional<vb::AnyValue> line = in->ReadAny();
-  if (!line) return false;
+  if (!ReadTexts(in, {&phone.Text1, &phone.Text2, &phone.Text3, &phone.Text4, &phone.Text5, &phone.Text6,
+                      &phone.Text7, &phone.Text8, &phone.Text9, &phone.Text10}))
+    return NoteStop(report, in, kWaveValues);
+  const std::optional<vb::AnyValue> line = in.ReadAny();
+  if (!line) return NoteStop(report, in, kWaveValues);
   for (forms::OptionButton* button : {&phone.Option1, &phone.Option2, &phone.Option3}) button->SetValue(false);
   ChooseByValue(AsNumber(*line), {{0, &phone.Option1}, {1, &phone.Option2}, {2, &phone.Option3}});
-  return ReadRepeat(*in, phone.txtPHLoop, phone.tmrRepeat) && ReadTexts(*in, {&phone.Text11});
+  if (!ReadRepeat(in, phone.txtPHLoop, phone.tmrRepeat) || !ReadTexts(in, {&phone.Text11}))
+    return NoteStop(report, in, kWaveValues);
+  return report;
 }
 
 namespace {

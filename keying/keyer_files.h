@@ -10,6 +10,8 @@
 //              seconds.
 // Reading fills the windows' controls, loading each window hidden when it is not loaded.
 
+#include "startup/file_reports.h"
+
 namespace ks::forms {
 class Application;
 class Form;
@@ -20,9 +22,10 @@ namespace ks {
 inline constexpr const char* kWaveFileName = "wave2.txt";
 inline constexpr const char* kCWFileName = "cw.txt";
 
-// Reads wave2.txt into PhoneFrm. False when the file is missing, ends early or holds a
-// repeat time the timer cannot take; the controls filled before that keep their new values.
-bool LoadWaveSettings(forms::Application& app);
+// Reads wave2.txt into PhoneFrm. The report names the file when it is missing or unreadable,
+// and the line where it ends early or holds a repeat time the timer cannot take; the
+// controls filled before that keep their new values.
+FileReport LoadWaveSettings(forms::Application& app);
 
 // Reads cw.txt into CWFrm and CWKeying. It stops quietly at the first value it cannot read
 // or use; the controls after it keep what they held.

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "logstore/key_filters.h"
+#include "logstore/table_values.h"
 #include "platform/forms/application.h"
 #include "platform/forms/controls.h"
 #include "platform/io/files.h"
@@ -16,20 +17,29 @@ namespace {
 
 constexpr int kSpace = 32;
 
-// Reads the state's records into `table`; false on any failure.
-bool ReadCountyFile(vb::LineReader& reader, const std::string& state, CountyTable& table) {
+// Reads the state's records into `table`; false (with the failure in the report) on any.
+bool ReadCountyFile(vb::LineReader& reader, const std::string& state, CountyTable& table, FileReport& report) {
+  TableValues values(reader, report);
   for (;;) {
     reader.SkipBlankLines();
-    if (reader.AtEnd()) return true;
-    auto coded_name = reader.ReadText();
-    auto abbrev = coded_name ? reader.ReadText() : std::nullopt;
-    if (!abbrev) return false;
+    if (reader.AtEnd()) break;
+    const std::size_t line = reader.LineNumber();
+    values.StartRecord();
+    auto coded_name = values.Text();
+    auto abbrev = values.Text();
+    if (values.Failed()) return false;
     if (vb::Left(*coded_name, 2) != state) continue;
-    if (table.CountyCount >= kMaxCounties) return false;
+    if (table.CountyCount >= kMaxCounties) {
+      values.Fail(line, "more than " + std::to_string(kMaxCounties) + " counties of " + state + ".");
+      return false;
+    }
     table.CountyName.push_back(vb::Mid(*coded_name, 3));
     table.CountyAbbrev.push_back(std::move(*abbrev));
     ++table.CountyCount;
   }
+  // A table without a county is no table: every county would be refused.
+  if (table.CountyCount == 0) report.Add(0, "it holds no county of " + state + ".");
+  return table.CountyCount > 0;
 }
 
 // Whether the first characters of `name` equal `typed` without regard to case.
@@ -39,16 +49,16 @@ bool BeginsWithNoCase(const std::string& name, const std::string& typed) {
 
 }  // namespace
 
-bool LoadCountyTable(forms::Application& app) {
+FileReport LoadCountyTable(forms::Application& app) {
   CountyTable& table = app.State<CountyTable>();
   table = CountyTable{};
   std::string bytes;
-  if (!io::ReadFile(WorkingFile(app, kCountyFileName), bytes)) return false;
+  FileReport report = ReadWholeFile(WorkingFile(app, kCountyFileName), bytes);
+  if (!report) return report;
   vb::LineReader reader(std::move(bytes));
   CountyTable loaded;
-  if (!ReadCountyFile(reader, app.State<StationSettings>().PartyState, loaded)) return false;
-  table = std::move(loaded);
-  return true;
+  if (ReadCountyFile(reader, app.State<StationSettings>().PartyState, loaded, report)) table = std::move(loaded);
+  return report;
 }
 
 std::string ExpandCountyAbbrev(const CountyTable& table, std::string& typed) {

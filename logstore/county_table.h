@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "startup/file_reports.h"
+
 namespace ks::forms {
 class Application;
 class TextBox;
@@ -23,9 +25,10 @@ inline constexpr int kMaxCounties = 1000;
 
 // Fills the table with the records of county2.txt (working directory) whose first value
 // begins with PartyState exactly: the rest of that value is the name, the second value the
-// abbreviation. Blank lines are passed over. False, with the table left empty, when the file
-// is missing or unreadable, a record is incomplete, or the state has more than kMaxCounties.
-bool LoadCountyTable(forms::Application& app);
+// abbreviation. Blank lines are passed over. The table is left empty, and the report names
+// the file (and the line, for a record) when the file is missing or unreadable, a record is
+// incomplete, the state has more than kMaxCounties, or it has no county at all.
+FileReport LoadCountyTable(forms::Application& app);
 
 // The full name for an abbreviation, or "" when none matches. `typed` is upper-cased in the
 // caller's variable first; the match is then exact.

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "platform/vb/line_scanner.h"
 #include "platform/vb/line_format.h"
 #include "platform/vb/parse.h"
+#include "startup/file_reports.h"
 
 namespace ks {
 namespace {
@@ -25,20 +27,49 @@ constexpr std::array<TextField, 20> kFields = {
 // Reserving the file size over this never falls short for a well-formed log.
 constexpr std::size_t kShortestLineBytes = 19 * 2 + 1 + 19 + 2;
 
-// Reads one record into `record`, assigning each text into the string already there.
-bool ReadRecord(vb::LineScanner& scanner, LogRecord& record) {
+constexpr std::size_t kFieldCount = kFields.size();
+
+// Reads the values of one line into `record`, assigning each text into the string already
+// there; the reason the line is no record, or nothing when it is one.
+std::optional<std::string> ReadRecord(vb::LineScanner& scanner, LogRecord& record) {
   std::string_view value;
-  for (TextField field : kFields) {
-    if (!scanner.Next(value)) return false;
-    if (field != nullptr) {
-      (record.*field).assign(value.data(), value.size());
-      continue;
+  std::size_t fields = 0;
+  std::optional<std::string> fault;
+  bool quoted = false;
+  while (scanner.Next(value, quoted)) {
+    if (fields < kFieldCount) {
+      const TextField field = kFields[fields];
+      if (field != nullptr) {
+        (record.*field).assign(value.data(), value.size());
+      } else if (const auto points = vb::CDbl(value)) {
+        record.LogPoints = *points;
+      } else if (!fault) {
+        fault = "the points value " + ShownValue(value) + " is not a number.";
+      }
     }
-    const auto points = vb::CDbl(value);
-    if (!points) return false;
-    record.LogPoints = *points;
+    ++fields;
+    if (scanner.LastUnclosed() && !fault) fault = "the line ends inside a text, before its closing quote.";
+    if (scanner.LastEndedLine()) break;
+    if (scanner.AtEnd()) {
+      // A comma at the very end: the program ends every line with CR LF, so the file was cut.
+      ++fields;
+      if (!fault) fault = "the file ends in the middle of this line.";
+    }
   }
-  return true;
+  if (fields != kFieldCount) {
+    return "the line holds " + std::to_string(fields) + " values; a record is one line of " +
+           std::to_string(kFieldCount) + ".";
+  }
+  return fault;
+}
+
+// The 1-based line on which byte `position` stands.
+std::size_t LineAt(std::string_view bytes, std::size_t position) {
+  std::size_t line = 1;
+  for (std::size_t i = 0; i < position && i < bytes.size(); ++i) {
+    if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) ++line;
+  }
+  return line;
 }
 
 }  // namespace
@@ -65,8 +96,11 @@ LogParseResult ParseLogText(std::string_view bytes, std::vector<LogRecord>& reco
     if (scanner.AtEnd()) return result;
     const std::size_t slot = static_cast<std::size_t>(result.count) + 1;
     if (slot >= records.size()) records.emplace_back();
-    if (!ReadRecord(scanner, records[slot])) {
+    const std::size_t start = scanner.Position();
+    if (std::optional<std::string> fault = ReadRecord(scanner, records[slot])) {
       result.ok = false;
+      result.line = LineAt(bytes, start);
+      result.reason = std::move(*fault);
       return result;
     }
     ++result.count;

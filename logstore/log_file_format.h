@@ -13,12 +13,15 @@ namespace ks {
 struct LogParseResult {
   long count = 0;  // records read into slots 1 .. count
   bool ok = true;
+  std::size_t line = 0;  // when not ok: the line of the bad record (from 1) ...
+  std::string reason;    // ... and what is wrong with it
 };
 
 // Reads every record of `bytes` into records[1], records[2] ..., reusing the slots already
-// there and growing the vector as needed (slot 0 is left alone). Lines that hold only blanks
-// are passed over. A record that cannot be read (a points value that is not a number, a
-// file that ends inside a record) stops the reading with ok false.
+// there and growing the vector as needed (slot 0 is left alone). Each record is one line of
+// exactly 20 values; lines that hold only blanks are passed over. A line that is no record
+// (another number of values, a points value that is not a number, a text cut off before its
+// closing quote) stops the reading with ok false, its line and the reason.
 LogParseResult ParseLogText(std::string_view bytes, std::vector<LogRecord>& records);
 
 // Records 1 to `count` as the bytes of log.txt.

@@ -7,6 +7,7 @@
 #include "platform/forms/application.h"
 #include "platform/io/files.h"
 #include "platform/vb/constants.h"
+#include "startup/file_reports.h"
 #include "startup/user_folders.h"
 
 namespace ks {
@@ -31,8 +32,9 @@ struct LogReadBuffer {
   std::string bytes;
 };
 
-[[noreturn]] void FailLoad(forms::Application& app) {
-  app.MsgBox(kLoadErrorText, vb::vbOKOnly, kLoadErrorTitle);
+// Tells what is wrong with the file, and where, so the operator can mend it; then ends.
+[[noreturn]] void FailLoad(forms::Application& app, const FileReport& report) {
+  app.MsgBox(DescribeFileReport(kLoadErrorText, report), vb::vbOKOnly, kLoadErrorTitle);
   app.End();
 }
 
@@ -65,9 +67,13 @@ void LoadLogFile(forms::Application& app) {
   }
   ResetTallies(app);
   std::string& bytes = app.State<LogReadBuffer>().bytes;
-  if (!io::ReadFile(WorkingFile(app, kLogFileName), bytes)) FailLoad(app);
+  FileReport report = ReadWholeFile(WorkingFile(app, kLogFileName), bytes);
+  if (!report) FailLoad(app, report);
   const LogParseResult parsed = ParseLogText(bytes, store.Records);
-  if (!parsed.ok) FailLoad(app);
+  if (!parsed.ok) {
+    report.Add(parsed.line, parsed.reason);
+    FailLoad(app, report);
+  }
   store.QSOCount = parsed.count;
   store.Records.resize(static_cast<std::size_t>(parsed.count) + 1);
   if (store.QSOCountAtLoad == 0) store.QSOCountAtLoad = static_cast<float>(store.QSOCount);

@@ -6,6 +6,7 @@
 #include "platform/forms/application.h"
 #include "platform/io/files.h"
 #include "platform/vb/line_format.h"
+#include "logstore/table_values.h"
 #include "platform/vb/text.h"
 #include "startup/user_folders.h"
 
@@ -13,30 +14,31 @@ namespace ks {
 namespace {
 
 // The first of the shared folder, the data folder and the working directory that holds
-// the prefix file.
+// the prefix file. A folder of that name does not count; a pipe or a device does, and then
+// fails to be read, as an unreadable file does.
 std::optional<fs::path> FindPrefixFile(forms::Application& app) {
   const Folders& folders = app.State<Folders>();
   for (const fs::path& folder : {folders.SharedFolder, folders.DataFolder}) {
     if (folder.empty()) continue;
-    if (auto found = io::FindNoCase(folder, kPrefixFileName); found && io::IsFile(*found)) return found;
+    if (auto found = io::FindNoCase(folder, kPrefixFileName); found && !io::IsFolder(*found)) return found;
   }
   const fs::path working = WorkingFile(app, kPrefixFileName);
-  if (io::IsFile(working)) return working;
+  if (auto found = io::FindNoCase(working.parent_path(), kPrefixFileName); found && !io::IsFolder(*found))
+    return found;
   return std::nullopt;
 }
 
 // One record: five kept values and three that are read and passed over.
-std::optional<PrefixEntry> ReadPrefixRecord(vb::LineReader& in) {
+std::optional<PrefixEntry> ReadPrefixRecord(TableValues& values) {
   PrefixEntry entry;
-  auto code = in.ReadText();
-  auto country = code ? in.ReadText() : std::nullopt;
-  auto continent = country ? in.ReadText() : std::nullopt;
-  auto longitude = continent ? in.ReadSingle() : std::nullopt;
-  auto latitude = longitude ? in.ReadSingle() : std::nullopt;
-  if (!latitude) return std::nullopt;
-  for (int unused = 0; unused < 3; ++unused) {
-    if (!in.ReadText()) return std::nullopt;
-  }
+  values.StartRecord();
+  auto code = values.Text();
+  auto country = values.Text();
+  auto continent = values.Text();
+  auto longitude = values.Single();
+  auto latitude = values.Single();
+  for (int unused = 0; unused < 3; ++unused) values.Text();
+  if (values.Failed()) return std::nullopt;
   entry.PrefixCode = std::move(*code);
   entry.PrefixCountry = std::move(*country);
   entry.PrefixContinent = std::move(*continent);
@@ -57,20 +59,26 @@ const PrefixEntry* PrefixTable::LastCountryStartingWith(std::string_view typed) 
   return nullptr;
 }
 
-bool LoadPrefixTable(forms::Application& app) {
+FileReport LoadPrefixTable(forms::Application& app) {
   PrefixTable& table = app.State<PrefixTable>();
   table = PrefixTable{};
   const std::optional<fs::path> path = FindPrefixFile(app);
-  if (!path) return true;
+  if (!path) return {WorkingFile(app, kPrefixFileName), {}};
   std::string bytes;
-  if (!io::ReadFile(*path, bytes)) return false;
+  FileReport report = ReadWholeFile(*path, bytes);
+  if (!report) return report;
   vb::LineReader in(std::move(bytes));
+  TableValues values(in, report);
   for (;;) {
     in.SkipBlankLines();
-    if (in.AtEnd()) return true;
-    if (table.PrefixCount >= kMaxPrefixEntries) return false;
-    std::optional<PrefixEntry> entry = ReadPrefixRecord(in);
-    if (!entry) return false;
+    if (in.AtEnd()) return report;
+    if (table.PrefixCount >= kMaxPrefixEntries) {
+      report.Add(in.LineNumber(), "the table holds more than " + std::to_string(kMaxPrefixEntries) +
+                                      " prefixes; the ones from here on are not read.");
+      return report;
+    }
+    std::optional<PrefixEntry> entry = ReadPrefixRecord(values);
+    if (!entry) return report;
     table.Entries.push_back(std::move(*entry));
     ++table.PrefixCount;
   }

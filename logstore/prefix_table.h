@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "startup/file_reports.h"
+
 namespace ks::forms {
 class Application;
 }
@@ -38,8 +40,8 @@ inline constexpr std::int32_t kMaxPrefixEntries = 10000;
 // Finds arrlpre2.txt in the shared folder, else the data folder, else the working directory,
 // and reads it whole into the table: per record the prefix, country, continent, longitude and
 // latitude, then three values that are not kept. A missing file leaves the table empty and
-// is no failure. False when a record cannot be read or there are more than 10000; the
-// records read whole before that stay in the table.
-bool LoadPrefixTable(forms::Application& app);
+// is no failure. The report names the file and, for a record that cannot be read or the one
+// past the 10000th, its line; the records read whole before that stay in the table.
+FileReport LoadPrefixTable(forms::Application& app);
 
 }  // namespace ks

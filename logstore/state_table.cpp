@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "logstore/table_values.h"
 #include "platform/forms/application.h"
 #include "platform/io/files.h"
 #include "platform/vb/line_format.h"
@@ -10,28 +11,37 @@
 namespace ks {
 namespace {
 
-std::optional<StateEntry> ReadStateRecord(vb::LineReader& in) {
-  auto code = in.ReadText();
-  auto latitude = code ? in.ReadSingle() : std::nullopt;
-  auto longitude = latitude ? in.ReadSingle() : std::nullopt;
-  if (!longitude) return std::nullopt;
+std::optional<StateEntry> ReadStateRecord(TableValues& values) {
+  values.StartRecord();
+  auto code = values.Text();
+  auto latitude = values.Single();
+  auto longitude = values.Single();
+  if (values.Failed()) return std::nullopt;
   return StateEntry{std::move(*code), *latitude, *longitude};
 }
 
 }  // namespace
 
-bool LoadStateTable(forms::Application& app) {
+FileReport LoadStateTable(forms::Application& app) {
   StateTable& table = app.State<StateTable>();
   table = StateTable{};
   std::string bytes;
-  if (!io::ReadFile(WorkingFile(app, kStateFileName), bytes)) return false;
+  FileReport report = ReadWholeFile(WorkingFile(app, kStateFileName), bytes);
+  if (!report) return report;
   vb::LineReader in(std::move(bytes));
+  TableValues values(in, report);
   for (int state = 1; state <= kStateCount; ++state) {
-    std::optional<StateEntry> entry = ReadStateRecord(in);
-    if (!entry) return false;
+    in.SkipBlankLines();
+    if (in.AtEnd()) {
+      report.Add(in.LineNumber(), "the file ends after " + std::to_string(state - 1) + " of the " +
+                                      std::to_string(kStateCount) + " states.");
+      return report;
+    }
+    std::optional<StateEntry> entry = ReadStateRecord(values);
+    if (!entry) return report;
     table.Entries.push_back(std::move(*entry));
   }
-  return true;
+  return report;
 }
 
 }  // namespace ks

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "startup/file_reports.h"
+
 namespace ks::forms {
 class Application;
 }
@@ -25,8 +27,9 @@ struct StateTable {
   std::vector<StateEntry> Entries = std::vector<StateEntry>(1);
 };
 
-// Reads the 50 records of states.txt. False when the file is missing or holds fewer than 50
-// readable records; the records read whole before that stay in the table.
-bool LoadStateTable(forms::Application& app);
+// Reads the 50 records of states.txt. The report names the file when it is missing or
+// unreadable, and the line where it ends early or holds a record that cannot be read; the
+// records read whole before that stay in the table.
+FileReport LoadStateTable(forms::Application& app);
 
 }  // namespace ks

@@ -73,15 +73,16 @@ void MainWindow::ShowStoredBand() {
   Label24.SetCaption(kBandCodes[static_cast<std::size_t>(band)]);
 }
 
-// Without a county table the operator is told which file failed, and the load goes on so
-// that the log is still loaded and counted.
+// Without a county table the operator is told which file failed, where and why, and the load
+// goes on so that the log is still loaded and counted.
 void MainWindow::LoadCountyTableOrTell() {
-  if (LoadCountyTable(App())) return;
-  App().MsgBox(
-      "The county table could not be read from county2.txt in the program's folder.  County names cannot be "
-      "checked and the county lists stay empty until the file is restored and the program restarted.  Your log is "
-      "loaded as usual.",
-      vb::vbOKOnly + vb::vbExclamation, "County Table Error");
+  const FileReport report = LoadCountyTable(App());
+  if (report) return;
+  App().MsgBox(DescribeFileReport("The county table could not be read from county2.txt in the program's folder.  "
+                                  "County names cannot be checked and the county lists stay empty until the file "
+                                  "is restored and the program restarted.  Your log is loaded as usual.",
+                                  report),
+               vb::vbOKOnly + vb::vbExclamation, "County Table Error");
 }
 
 // Continue the existing log, or start a new one (which asks for a typed "YES" itself).

@@ -11,6 +11,7 @@
 #include "platform/vb/number_text.h"
 #include "platform/vb/parse.h"
 #include "platform/vb/rounding.h"
+#include "startup/file_reports.h"
 #include "startup/user_folders.h"
 
 namespace ks {
@@ -47,37 +48,109 @@ bool WritePrefFile(forms::Application& app) {
   integer(s.TaskbarMode);
   integer(s.ListPrevious);
   // The file is replaced whole or not at all, so a failed write never leaves it short.
-  return io::WriteFileAtomic(WorkingFile(app, kPrefFileName), out).ok();
+  return WriteSettingsFile(app, WorkingFile(app, kPrefFileName), out);
 }
 
 namespace {
 
-// Stores a value read by `read` into `target`; false when it could not be read.
-template <typename T, typename Read>
-bool ReadInto(T& target, Read read) {
-  auto value = read();
-  if (value) target = static_cast<T>(*value);
-  return value.has_value();
-}
+// Reads QSOpref.txt line by line, each line's first value into its setting. A value that
+// cannot be read, or a line the file lacks, gives the setting its start-up value and is noted
+// in the report; the lines after it are read as usual, so one bad line costs one value.
+class PrefLines {
+ public:
+  PrefLines(vb::LineReader& in, FileReport& report) : in_(in), report_(report) {}
+
+  void Text(std::string& target, const std::string& fallback) {
+    const std::optional<std::string> raw = Next();
+    target = raw ? *raw : fallback;
+  }
+  void Single(float& target, float fallback) {
+    Take(target, fallback, [](const std::string& raw) { return vb::CSng(raw); }, "a number", vb::CStr(fallback));
+  }
+  void Byte(std::uint8_t& target, std::uint8_t fallback) {
+    Take(target, fallback, [](const std::string& raw) { return Whole<std::uint8_t>(raw, vb::CByte); },
+         "a whole number from 0 to 255", std::to_string(fallback));
+  }
+  void Long(std::int32_t& target, std::int32_t fallback) {
+    Take(target, fallback, [](const std::string& raw) { return Whole<std::int32_t>(raw, vb::CLng); },
+         "a whole number", std::to_string(fallback));
+  }
+
+ private:
+  template <typename T, typename Convert>
+  static std::optional<T> Whole(const std::string& raw, Convert convert) {
+    const std::optional<double> number = vb::CDbl(raw);
+    return number ? convert(*number) : std::nullopt;
+  }
+
+  template <typename T, typename Convert>
+  void Take(T& target, T fallback, Convert convert, const char* kind, const std::string& shown) {
+    const std::size_t line = line_ + 1;
+    const std::optional<std::string> raw = Next();
+    target = fallback;
+    if (!raw) return;
+    if (const auto value = convert(*raw)) {
+      target = *value;
+      return;
+    }
+    report_.Add(line, ShownValue(*raw) + " is not " + kind + "; " + shown + " is used instead.");
+  }
+
+  // The first value of the next line; nothing (noted once) when the file has ended.
+  std::optional<std::string> Next() {
+    ++line_;
+    if (in_.AtEnd()) {
+      if (!ended_) report_.Add(line_, "the file ends here; this line and the ones after it take their start-up values.");
+      ended_ = true;
+      return std::nullopt;
+    }
+    std::optional<std::string> raw = in_.ReadText();
+    in_.SkipRestOfLine();
+    return raw;
+  }
+
+  vb::LineReader& in_;
+  FileReport& report_;
+  std::size_t line_ = 0;
+  bool ended_ = false;
+};
 
 }  // namespace
 
-bool ReadPrefFile(forms::Application& app) {
+FileReport ReadPrefFile(forms::Application& app) {
   std::string bytes;
-  if (!io::ReadFile(WorkingFile(app, kPrefFileName), bytes)) return false;
+  FileReport report = ReadWholeFile(WorkingFile(app, kPrefFileName), bytes);
+  if (!report) return report;
   vb::LineReader in(std::move(bytes));
+  PrefLines lines(in, report);
   StationSettings& s = app.State<StationSettings>();
-  auto text = [&](std::string& v) { return ReadInto(v, [&] { return in.ReadText(); }); };
-  auto single = [&](float& v) { return ReadInto(v, [&] { return in.ReadSingle(); }); };
-  auto byte = [&](std::uint8_t& v) { return ReadInto(v, [&] { return in.ReadByte(); }); };
-  auto color = [&](std::int32_t& v) { return ReadInto(v, [&] { return in.ReadLong(); }); };
-  // Values are taken in file order; the first that cannot be read stops the reading.
-  return text(s.OwnCall) && text(s.OwnSPC) && text(s.OwnCountry) && text(s.OwnARRLSection) && text(s.OwnName) &&
-         text(s.OwnCategory) && text(s.OwnCounty) && text(s.OwnCity) && text(s.CurrentMode) &&
-         text(s.CurrentBand) && single(s.UTCOffset) && single(s.OwnLongitude) && single(s.OwnLatitude) &&
-         text(s.OwnContinent) && byte(s.FormSizePercent) && color(s.MultWorkedColor) &&
-         color(s.MultRemainingColor) && single(s.TimeOnTotal) && text(s.PartyState) && byte(s.OutOfState) &&
-         byte(s.Rover) && byte(s.VoiceNavLevel) && text(s.RigName) && byte(s.TaskbarMode) && byte(s.ListPrevious);
+  const StationSettings d;  // the start-up values
+  lines.Text(s.OwnCall, d.OwnCall);
+  lines.Text(s.OwnSPC, d.OwnSPC);
+  lines.Text(s.OwnCountry, d.OwnCountry);
+  lines.Text(s.OwnARRLSection, d.OwnARRLSection);
+  lines.Text(s.OwnName, d.OwnName);
+  lines.Text(s.OwnCategory, d.OwnCategory);
+  lines.Text(s.OwnCounty, d.OwnCounty);
+  lines.Text(s.OwnCity, d.OwnCity);
+  lines.Text(s.CurrentMode, d.CurrentMode);
+  lines.Text(s.CurrentBand, d.CurrentBand);
+  lines.Single(s.UTCOffset, d.UTCOffset);
+  lines.Single(s.OwnLongitude, d.OwnLongitude);
+  lines.Single(s.OwnLatitude, d.OwnLatitude);
+  lines.Text(s.OwnContinent, d.OwnContinent);
+  lines.Byte(s.FormSizePercent, d.FormSizePercent);
+  lines.Long(s.MultWorkedColor, d.MultWorkedColor);
+  lines.Long(s.MultRemainingColor, d.MultRemainingColor);
+  lines.Single(s.TimeOnTotal, d.TimeOnTotal);
+  lines.Text(s.PartyState, d.PartyState);
+  lines.Byte(s.OutOfState, d.OutOfState);
+  lines.Byte(s.Rover, d.Rover);
+  lines.Byte(s.VoiceNavLevel, d.VoiceNavLevel);
+  lines.Text(s.RigName, d.RigName);
+  lines.Byte(s.TaskbarMode, d.TaskbarMode);
+  lines.Byte(s.ListPrevious, d.ListPrevious);
+  return report;
 }
 
 namespace {

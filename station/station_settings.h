@@ -4,13 +4,17 @@
 #include <cstdint>
 #include <string>
 
+#include "startup/file_reports.h"
+
 namespace ks::forms {
 class Application;
 }
 
 namespace ks {
 
-// app.State<StationSettings>()
+// app.State<StationSettings>(). The values a default-constructed one holds are the start-up
+// values, those of the QSOpref.txt supplied with the program; a value that cannot be read
+// from the file takes its start-up value.
 struct StationSettings {
   std::string OwnCall;
   std::string OwnSPC;
@@ -20,21 +24,21 @@ struct StationSettings {
   std::string OwnCategory;
   std::string OwnCounty;
   std::string OwnCity;
-  std::string CurrentMode;   // "CW", "PH", "RY", "PK"
-  std::string CurrentBand;   // "160" ... "2"
+  std::string CurrentMode = "CW";  // "CW", "PH", "RY", "PK"
+  std::string CurrentBand = "20";  // "160" ... "2"
   float UTCOffset = 0;       // hours added to local time to give UTC
   float OwnLongitude = 0;    // degrees, positive to the west
   float OwnLatitude = 0;
   std::string OwnContinent;
   std::uint8_t FormSizePercent = 100;
-  std::int32_t MultWorkedColor = 0;
-  std::int32_t MultRemainingColor = 0;
+  std::int32_t MultWorkedColor = 40960;   // green
+  std::int32_t MultRemainingColor = 255;  // red
   float TimeOnTotal = 0;     // seconds
-  std::string PartyState;
+  std::string PartyState = "PA";
   std::uint8_t OutOfState = 1;  // as Done leaves it when nothing was chosen
   std::uint8_t Rover = 0;
   std::uint8_t VoiceNavLevel = 0;
-  std::string RigName;
+  std::string RigName = "None";
   std::uint8_t TaskbarMode = 0;
   std::uint8_t ListPrevious = 0;
 
@@ -52,12 +56,14 @@ struct RunState {
 };
 
 // Writes the 25 values to QSOpref.txt in the working directory, one per line. Returns false
-// (and leaves the old file as it was) when the file cannot be written; nothing is shown.
+// (and leaves the old file as it was) when the file cannot be written, after telling the
+// operator the file and the reason.
 bool WritePrefFile(forms::Application& app);
 
-// Reads QSOpref.txt into StationSettings; false (with the values read so far kept) when the
-// file is missing or a value cannot be read.
-bool ReadPrefFile(forms::Application& app);
+// Reads QSOpref.txt into StationSettings, one value per line. A value that cannot be read,
+// and every line a short file lacks, takes its start-up value; the report names each such
+// line. A file that cannot be read at all changes nothing (Unreadable() in the report).
+FileReport ReadPrefFile(forms::Application& app);
 
 // Compares UTCOffset with the offset the system clock gives (local time to UTC, in hours to
 // the hundredth) and, when they differ, offers the clock's offset in an input box. A number

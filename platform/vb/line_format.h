@@ -10,9 +10,9 @@
 //
 // Reading: values in order; a comma or a line end (CR LF, LF or CR) ends a
 // value, and the next value may start on the next line. Blanks before a value
-// are skipped. A quoted value runs to the next double quote; the quotes are
-// dropped and anything after the closing quote up to the next comma or line
-// end is skipped. Any other value runs to the next comma or line end, with
+// are skipped. A quoted value runs to the next double quote on its line (to
+// the line end when there is none); the quotes are dropped and anything after
+// the closing quote up to the next comma or line end is skipped. Any other value runs to the next comma or line end, with
 // trailing blanks trimmed. Reading when no bytes remain is a failure.
 
 #include <cstdint>
@@ -86,6 +86,12 @@ class LineReader {
 
   // The 1-based line on which the next value starts, for messages.
   std::size_t LineNumber() const;
+  // The 1-based line of the last value read (1 before any).
+  std::size_t LastValueLine() const { return LineAt(last_start_); }
+
+  // For files of one value per line: passes over whatever follows the last value on its
+  // line, so that the next read takes the first value of the next line.
+  void SkipRestOfLine() { scanner_.SkipRestOfLine(); }
 
  private:
   struct RawValue {
@@ -93,8 +99,10 @@ class LineReader {
     bool quoted = false;
   };
   std::optional<RawValue> ReadRaw();
+  std::size_t LineAt(std::size_t position) const;
 
   std::string data_;
+  std::size_t last_start_ = 0;
   LineScanner scanner_{data_};
 };
 

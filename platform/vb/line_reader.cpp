@@ -13,9 +13,11 @@ bool LineReader::AtEnd() const { return scanner_.AtEnd(); }
 
 void LineReader::SkipBlankLines() { scanner_.SkipBlankLines(); }
 
-std::size_t LineReader::LineNumber() const {
+std::size_t LineReader::LineNumber() const { return LineAt(scanner_.Position()); }
+
+std::size_t LineReader::LineAt(std::size_t position) const {
   std::size_t line = 1;
-  const std::size_t end = std::min(scanner_.Position(), data_.size());
+  const std::size_t end = std::min(position, data_.size());
   for (std::size_t i = 0; i < end; ++i) {
     if (data_[i] == '\n' || (data_[i] == '\r' && (i + 1 >= data_.size() || data_[i + 1] != '\n'))) ++line;
   }
@@ -25,6 +27,7 @@ std::size_t LineReader::LineNumber() const {
 std::optional<LineReader::RawValue> LineReader::ReadRaw() {
   std::string_view text;
   bool quoted = false;
+  last_start_ = scanner_.Position();
   if (!scanner_.Next(text, quoted)) return std::nullopt;
   return RawValue{std::string(text), quoted};
 }

@@ -41,17 +41,13 @@ bool LineScanner::Next(std::string_view& value, bool& quoted) {
   while (pos_ < bytes_.size() && IsBlank(bytes_[pos_])) ++pos_;
   if (AtEnd()) return false;
   quoted = bytes_[pos_] == '"';
+  unclosed_ = false;
   if (quoted) {
-    const std::size_t close = bytes_.find('"', pos_ + 1);
-    std::size_t stop = close;
-    if (close == std::string_view::npos) {
-      // Without a closing quote the value ends with its line, so that one broken text
-      // cannot swallow every line after it.
-      stop = pos_ + 1;
-      while (stop < bytes_.size() && !IsLineEnd(bytes_[stop])) ++stop;
-    }
+    std::size_t stop = pos_ + 1;
+    while (stop < bytes_.size() && bytes_[stop] != '"' && !IsLineEnd(bytes_[stop])) ++stop;
+    unclosed_ = stop >= bytes_.size() || bytes_[stop] != '"';
     value = bytes_.substr(pos_ + 1, stop - pos_ - 1);
-    pos_ = ValueEnd(close == std::string_view::npos ? stop : close + 1);
+    pos_ = ValueEnd(unclosed_ ? stop : stop + 1);
   } else {
     const std::size_t end = ValueEnd(pos_);
     std::size_t last = end;
@@ -59,8 +55,16 @@ bool LineScanner::Next(std::string_view& value, bool& quoted) {
     value = bytes_.substr(pos_, last - pos_);
     pos_ = end;
   }
+  ended_line_ = AtEnd() || IsLineEnd(bytes_[pos_]);
   SkipSeparator();
   return true;
+}
+
+void LineScanner::SkipRestOfLine() {
+  if (ended_line_) return;
+  while (pos_ < bytes_.size() && !IsLineEnd(bytes_[pos_])) ++pos_;
+  SkipSeparator();
+  ended_line_ = true;
 }
 
 }  // namespace ks::vb

@@ -4,9 +4,10 @@
 // straight into the string it replaces, so that a reload of a long log allocates nothing it
 // already had. The reading rules: a comma or a line end (CR LF, LF or CR) ends a value and the next value
 // may start on the next line; blanks before a value are skipped; a quoted value runs to the
-// next double quote (to its line end when there is none) and anything after the closing
-// quote up to the separator is skipped; any other value runs to the separator, trailing
-// blanks trimmed.
+// next double quote on its line (to its line end when there is none: the writer never puts
+// a line end inside a text, so one broken text cannot swallow the lines after it) and
+// anything after the closing quote up to the separator is skipped; any other value runs to
+// the separator, trailing blanks trimmed.
 #include <cstddef>
 #include <string_view>
 
@@ -28,12 +29,22 @@ class LineScanner {
   }
   std::size_t Position() const { return pos_; }
 
+  // About the last value read: whether it was the last of its line (a line end or the end of
+  // the bytes followed it), and whether it was a quoted text whose line ended before its
+  // closing quote (what a line cut short leaves).
+  bool LastEndedLine() const { return ended_line_; }
+  bool LastUnclosed() const { return unclosed_; }
+  // Passes over the rest of the line of the last value, when that value did not end it.
+  void SkipRestOfLine();
+
  private:
   std::size_t ValueEnd(std::size_t from) const;
   void SkipSeparator();
 
   std::string_view bytes_;
   std::size_t pos_ = 0;
+  bool ended_line_ = true;
+  bool unclosed_ = false;
 };
 
 }  // namespace ks::vb

@@ -123,20 +123,28 @@ void frmStationID::Form_Load() {
   ResizeForm(*this);
   const fs::path picture = WorkingFile(App(), kSetupPicture);
   if (io::IsFile(picture)) Image1.SetPicture(picture.string());
-  if (!LoadStationFiles()) App().MsgBox("Error opening file", vb::vbOKOnly, "Error opeining file");
+  LoadStationFiles();
   // Shown even after a failed load, so that Done stores what was read rather than blanks.
   ShowStationSettings();
 }
 
-bool frmStationID::LoadStationFiles() {
+void frmStationID::LoadStationFiles() {
   forms::Application& app = App();
-  if (!ReadPrefFile(app)) return false;
-  CheckUTCOffset(app);
-  if (!LoadPrefixTable(app)) return false;
-  if (!LoadStateTable(app)) return false;
-  if (!LoadWaveSettings(app)) return false;
+  const FileReport settings = ReadPrefFile(app);
+  TellIfFailed(settings);
+  // The offer compares the stored offset with the clock's; without the file there is none.
+  if (!settings.Unreadable()) CheckUTCOffset(app);
+  // The tables and the keyer files do not depend on one another: a failed one is told and
+  // the others are still read.
+  TellIfFailed(LoadPrefixTable(app));
+  TellIfFailed(LoadStateTable(app));
+  TellIfFailed(LoadWaveSettings(app));
   LoadCWSettings(app);
-  return true;
+}
+
+void frmStationID::TellIfFailed(const FileReport& report) {
+  if (report) return;
+  App().MsgBox(DescribeFileReport("Error opening file", report), vb::vbOKOnly, "Error opeining file");
 }
 
 void frmStationID::ShowStationSettings() {

@@ -6,6 +6,7 @@
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "startup/file_reports.h"
 
 namespace ks {
 
@@ -68,8 +69,10 @@ class frmStationID : public forms::Form {
   void LayOutStateButtons();
   void WireHandlers();
 
-  // The load's reading of the files; false at the first failure, which ends the reading.
-  bool LoadStationFiles();
+  // The load's reading of the files; each one that fails is told, naming the file, the line
+  // and the reason.
+  void LoadStationFiles();
+  void TellIfFailed(const FileReport& report);
   // Shows StationSettings in the option groups and the boxes.
   void ShowStationSettings();
 

@@ -1,7 +1,9 @@
 // The county table from county2.txt, the abbreviation and CW look-ups, and the county
 // type-ahead as an operator types into a county box.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <optional>
 #include <set>
 
 #include "logstore/county_table.h"
@@ -20,7 +22,7 @@ class CountyTableTest : public LogFixture {
   CountyTableTest() { app().State<StationSettings>().PartyState = "PA"; }
   bool Load(const std::string& bytes) {
     WriteFile(work() / kCountyFileName, bytes);
-    return LoadCountyTable(app());
+    return LoadCountyTable(app()).ok();
   }
   const CountyTable& table() { return app().State<CountyTable>(); }
   std::vector<std::string> Names() { return {table().CountyName.begin() + 1, table().CountyName.end()}; }
@@ -50,24 +52,46 @@ TEST_F(CountyTableTest, TheSuppliedFileHoldsThe67CountiesWithUniqueAbbreviations
   EXPECT_EQ(abbreviations.size(), 67u);
 }
 
-TEST_F(CountyTableTest, AFileThatCannotBeReadLeavesTheTableEmpty) {
+// A table that cannot be used is left empty, and the report says where and why, so that the
+// main window can tell the operator.
+TEST_F(CountyTableTest, ADamagedFileLeavesTheTableEmptyAndSaysWhereAndWhy) {
   const struct {
     const char* what;
-    std::string bytes;
+    std::optional<std::string> bytes;  // nothing: a named pipe in place of the file
+    std::size_t line;
+    std::string reason;
   } cases[] = {
-      {"a record without its abbreviation", "\"PAYork\",\"YORK\"\r\n\"PAAdams\""},
-      {"more counties than the table holds", [] {
+      {"a record without its abbreviation", "\"PAYork\",\"YORK\"\r\n\"PAAdams\"", 2,
+       "the file ends in the middle of this record."},
+      {"more counties than the table holds",
+       [] {
          std::string many;
          for (int i = 0; i <= kMaxCounties; ++i) many += "\"PAC" + std::to_string(i) + "\",\"C\"\r\n";
          return many;
-       }()},
+       }(),
+       1001, "more than 1000 counties of PA."},
+      {"no county of the party state", "\"NYAlbany\",\"ALB\"\r\n\"paErie\",\"ERIE\"\r\n", 0,
+       "it holds no county of PA."},
+      {"an empty file", "", 0, "it holds no county of PA."},
+      {"a named pipe", std::nullopt, 0, io::kNotARegularFile},
   };
   for (const auto& c : cases) {
-    EXPECT_FALSE(Load(c.bytes)) << c.what;
-    EXPECT_EQ(table().CountyCount, 0) << c.what;
+    SCOPED_TRACE(c.what);
+    fs::remove(work() / kCountyFileName);
+    if (c.bytes) {
+      WriteFile(work() / kCountyFileName, *c.bytes);
+    } else {
+      ASSERT_EQ(::mkfifo((work() / kCountyFileName).c_str(), 0644), 0);
+    }
+    const FileReport report = LoadCountyTable(app());
+    EXPECT_EQ(report.path, work() / kCountyFileName);
+    ASSERT_EQ(report.problems.size(), 1u);
+    EXPECT_EQ(report.problems[0].line, c.line);
+    EXPECT_EQ(report.problems[0].reason, c.reason);
+    EXPECT_EQ(table().CountyCount, 0);
   }
   fs::remove(work() / kCountyFileName);
-  EXPECT_FALSE(LoadCountyTable(app()));
+  EXPECT_EQ(LoadCountyTable(app()).problems.at(0).reason, "No such file or directory");
 }
 
 TEST_F(CountyTableTest, AnAbbreviationIsUpperCasedThenMatchedExactly) {

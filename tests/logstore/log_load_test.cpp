@@ -1,6 +1,7 @@
 // Loading log.txt: the record layout, blank lines, bad files, no limit on the log's size,
 // the tallies a load resets and QSOCountAtLoad.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cctype>
 #include <filesystem>
@@ -111,36 +112,85 @@ TEST_F(LogLoad, AnEmptyLogLoadsWithoutContacts) {
   EXPECT_TRUE(dialogs().message_boxes.empty());
 }
 
+// A good record of the out-of-state window, and the same cut at byte `keep`.
+std::string GoodLine() {
+  LogRecord r = Contact("K3AAA", "Adams");
+  r.LogFrequency = "14.250";
+  return FormatLogLine(r);
+}
+std::string Cut(std::size_t keep) { return GoodLine().substr(0, keep); }
+// The good record with `extra` more values, or with the last `missing` values taken off.
+std::string WithExtraValues(int extra) {
+  std::string line = GoodLine().substr(0, GoodLine().size() - 2);
+  for (int i = 0; i < extra; ++i) line += ",\"x\"";
+  return line + "\r\n";
+}
+std::string WithoutValues(int missing) {
+  std::string line = GoodLine().substr(0, GoodLine().size() - 2);
+  for (int i = 0; i < missing; ++i) line.erase(line.rfind(','));
+  return line + "\r\n";
+}
+
 struct BadLog {
   const char* what;
-  const char* bytes;  // null: no log.txt at all
+  std::string bytes;  // the file's content; empty with `pipe` or `missing`
+  const char* detail;  // after the path: where and why
+  bool missing = false;
+  bool pipe = false;
 };
 
 class LogLoadFailure : public LogFixture, public ::testing::WithParamInterface<BadLog> {};
 
-TEST_P(LogLoadFailure, TellsTheOperatorAndEndsTheProgramLeavingTheFileAlone) {
+// The message keeps its text and title and adds the file's full path, the line of the bad
+// record and the reason; the program ends and the file is left as it was.
+TEST_P(LogLoadFailure, TellsTheFileTheLineAndTheReasonAndEndsLeavingTheFileAlone) {
   const BadLog& bad = GetParam();
-  if (bad.bytes != nullptr) WriteLog(bad.bytes);
-  EXPECT_TRUE(LoadEndsProgram());
+  if (bad.pipe) {
+    ASSERT_EQ(::mkfifo(LogPath().c_str(), 0644), 0);
+  }
+  if (!bad.missing && !bad.pipe) WriteLog(bad.bytes);
+  EXPECT_TRUE(LoadEndsProgram());  // a named pipe fails at once rather than hanging
   ASSERT_EQ(dialogs().message_boxes.size(), 1u);
-  EXPECT_EQ(dialogs().message_boxes[0].text, "Error opening file.");
+  EXPECT_EQ(dialogs().message_boxes[0].text, "Error opening file.\r\n\r\n" + LogPath().string() + "\r\n" + bad.detail);
   EXPECT_EQ(dialogs().message_boxes[0].title, "File Error");
-  if (bad.bytes != nullptr) EXPECT_EQ(ReadLog(), bad.bytes);
-  else EXPECT_FALSE(fs::exists(LogPath()));
+  if (bad.missing) {
+    EXPECT_FALSE(fs::exists(LogPath()));
+  } else if (bad.pipe) {
+    EXPECT_TRUE(fs::is_fifo(LogPath()));
+  } else {
+    EXPECT_EQ(ReadLog(), bad.bytes);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     BadLogs, LogLoadFailure,
     ::testing::Values(
-        BadLog{"missing", nullptr},
+        BadLog{"missing", "", "No such file or directory", true},
+        BadLog{"named pipe", "", "Not a regular file", false, true},
         BadLog{"points not a number",
                "\"K3A\",\"\",\"\",\"\",\"Erie\",\"\",\"\",\"\",\"\",\"\",\"1\",\"2026/10/10\",\"16:05\",\"PH\",\"40\",x,"
-               "\"\",\"\",\"1\",\"\"\r\n"},
+               "\"\",\"\",\"1\",\"\"\r\n",
+               "Line 1: the points value \"x\" is not a number."},
         BadLog{"points empty",
                "\"K3A\",\"\",\"\",\"\",\"Erie\",\"\",\"\",\"\",\"\",\"\",\"1\",\"2026/10/10\",\"16:05\",\"PH\",\"40\",,"
-               "\"\",\"\",\"1\",\"\"\r\n"},
-        BadLog{"record cut short at the end",
-               "\"K3A\",\"\",\"\",\"\",\"Erie\",\"\",\"\",\"\",\"\",\"\",\"1\",\"2026/10/10\",\"16:05\",\"PH\",\"40\",1\r\n"}),
+               "\"\",\"\",\"1\",\"\"\r\n",
+               "Line 1: the points value \"\" is not a number."},
+        BadLog{"record cut short at the end", WithoutValues(4),
+               "Line 1: the line holds 16 values; a record is one line of 20."},
+        BadLog{"twenty-one values then nineteen", GoodLine() + WithExtraValues(1) + WithoutValues(1),
+               "Line 2: the line holds 21 values; a record is one line of 20."},
+        BadLog{"nineteen values then twenty-one", GoodLine() + WithoutValues(1) + WithExtraValues(1),
+               "Line 2: the line holds 19 values; a record is one line of 20."},
+        BadLog{"a comma after the last value", GoodLine() + WithExtraValues(0).insert(GoodLine().size() - 2, ","),
+               "Line 2: the line holds 21 values; a record is one line of 20."},
+        BadLog{"last line cut by a power failure", GoodLine() + Cut(30),
+               "Line 2: the line holds 7 values; a record is one line of 20."},
+        BadLog{"last line cut inside its last text", GoodLine() + Cut(GoodLine().size() - 4),
+               "Line 2: the line ends inside a text, before its closing quote."},
+        BadLog{"last line cut after a comma", GoodLine() + Cut(GoodLine().size() - 10),
+               "Line 2: the file ends in the middle of this line."},
+        BadLog{"bad line after blank lines", GoodLine() + "\r\n  \r\n" + WithoutValues(2),
+               "Line 4: the line holds 18 values; a record is one line of 20."}),
     [](const ::testing::TestParamInfo<BadLog>& info) {
       std::string name = info.param.what;
       for (char& c : name)

@@ -2,37 +2,16 @@
 // the operator is told the file and the reason, the file keeps what it had, and the next
 // write puts the whole log on the disk.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "tests/logstore/log_fixture.h"
+#include "tests/support/file_size_limit.h"
 
 namespace ks::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A disk that fills up `bytes` into any file: writes beyond it fail with "File too large".
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &old_);
-    rlimit limited = old_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, old_handler_);
-  }
-
- private:
-  rlimit old_{};
-  void (*old_handler_)(int) = nullptr;
-};
 
 class LogWrite : public LogFixture {
  protected:

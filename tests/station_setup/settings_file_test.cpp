@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "station/station_settings.h"
 #include "tests/station_setup/setup_run.h"
+#include "tests/support/file_size_limit.h"
 
 namespace ks::setup_test {
 namespace {
@@ -58,32 +64,115 @@ TEST(SettingsFile, AQuoteInsideAStoredTextEndsThatValueOnly) {
   EXPECT_EQ(s.ListPrevious, 1);
 }
 
-TEST(SettingsFile, AShortFileFailsAtItsFirstMissingLineKeepingWhatWasRead) {
-  SetupRun run;
-  const std::string file = kExpectedFile;
-  std::size_t end = 0;
-  for (int line = 0; line < 12; ++line) end = file.find("\r\n", end) + 2;
-  run.WriteWorking("QSOpref.txt", file.substr(0, end));
-  EXPECT_FALSE(ReadPrefFile(run.app()));
-  const StationSettings& s = run.app().State<StationSettings>();
-  EXPECT_EQ(s.OwnLongitude, 0.5f);
-  EXPECT_EQ(s.OwnLatitude, 0.0f);
+// The lines of a file, and the file made of them again.
+std::vector<std::string> SplitLines(const std::string& file) {
+  std::vector<std::string> lines;
+  for (std::size_t at = 0; at < file.size();) {
+    const std::size_t end = file.find("\r\n", at);
+    lines.push_back(file.substr(at, end - at));
+    at = end + 2;
+  }
+  return lines;
+}
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string file;
+  for (const std::string& line : lines) file += line + "\r\n";
+  return file;
 }
 
-TEST(SettingsFile, AValueOfTheWrongKindFailsTheRead) {
-  SetupRun run;
-  std::string file = kExpectedFile;
-  file.replace(file.find("90\r\n"), 2, "900");  // FormSizePercent is a byte
-  run.WriteWorking("QSOpref.txt", file);
-  EXPECT_FALSE(ReadPrefFile(run.app()));
+// Every value that can be read is kept; one that cannot, and every line a short file lacks,
+// takes its start-up value, and the report names the line and the reason.
+TEST(SettingsFile, ADamagedLineCostsOnlyItsOwnValue) {
+  struct Case {
+    const char* what;
+    std::function<void(std::vector<std::string>&)> damage;
+    std::function<void(StationSettings&)> expect;  // applied to the settings written
+    std::vector<FileProblem> problems;
+  };
+  const StationSettings d;  // the start-up values
+  const Case cases[] = {
+      {"a word for the UTC offset", [](auto& l) { l[10] = "soon"; }, [&](auto& s) { s.UTCOffset = d.UTCOffset; },
+       {{11, "\"soon\" is not a number; 0 is used instead."}}},
+      {"a form size a byte cannot hold", [](auto& l) { l[14] = "900"; },
+       [&](auto& s) { s.FormSizePercent = d.FormSizePercent; },
+       {{15, "\"900\" is not a whole number from 0 to 255; 100 is used instead."}}},
+      {"two bad colours", [](auto& l) { l[15] = "green"; l[16] = "99999999999"; },
+       [&](auto& s) {
+         s.MultWorkedColor = 40960;
+         s.MultRemainingColor = 255;
+       },
+       {{16, "\"green\" is not a whole number; 40960 is used instead."},
+        {17, "\"99999999999\" is not a whole number; 255 is used instead."}}},
+      {"a second value on a line", [](auto& l) { l[0] += ",\"K3XX\""; }, [](auto&) {}, {}},
+      {"a text without its closing quote", [](auto& l) { l[4] = "\"JOE"; }, [](auto&) {}, {}},
+      {"a file cut after line 12", [](auto& l) { l.resize(12); },
+       [&](auto& s) {
+         const StationSettings kept = s;
+         s = d;
+         s.OwnCall = kept.OwnCall, s.OwnSPC = kept.OwnSPC, s.OwnCountry = kept.OwnCountry;
+         s.OwnARRLSection = kept.OwnARRLSection, s.OwnName = kept.OwnName, s.OwnCategory = kept.OwnCategory;
+         s.OwnCounty = kept.OwnCounty, s.OwnCity = kept.OwnCity, s.CurrentMode = kept.CurrentMode;
+         s.CurrentBand = kept.CurrentBand, s.UTCOffset = kept.UTCOffset, s.OwnLongitude = kept.OwnLongitude;
+       },
+       {{13, "the file ends here; this line and the ones after it take their start-up values."}}},
+      {"an empty file", [](auto& l) { l.clear(); }, [&](auto& s) { s = d; },
+       {{1, "the file ends here; this line and the ones after it take their start-up values."}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetupRun run;
+    run.WritePrefs(SampleSettings());
+    std::vector<std::string> lines = SplitLines(run.ReadWorking("QSOpref.txt"));
+    ASSERT_EQ(lines.size(), 25u);
+    c.damage(lines);
+    run.WriteWorking("QSOpref.txt", JoinLines(lines));
+    run.app().State<StationSettings>().OwnCall = "memory";  // what the file holds replaces it
+
+    const FileReport report = ReadPrefFile(run.app());
+    StationSettings expected = SampleSettings();
+    c.expect(expected);
+    EXPECT_EQ(run.app().State<StationSettings>(), expected);
+    EXPECT_EQ(report.path, run.work / "QSOpref.txt");
+    ASSERT_EQ(report.problems.size(), c.problems.size());
+    for (std::size_t i = 0; i < c.problems.size(); ++i) {
+      EXPECT_EQ(report.problems[i].line, c.problems[i].line);
+      EXPECT_EQ(report.problems[i].reason, c.problems[i].reason);
+    }
+  }
 }
 
-TEST(SettingsFile, AFailedWriteReturnsFalseSilently) {
+TEST(SettingsFile, AFileThatCannotBeReadChangesNothing) {
   SetupRun run;
-  run.app().State<Folders>().WorkingDir = run.work / "missing";
   run.app().State<StationSettings>() = SampleSettings();
+  ASSERT_EQ(::mkfifo((run.work / "QSOpref.txt").c_str(), 0644), 0);
+  const FileReport report = ReadPrefFile(run.app());
+  EXPECT_TRUE(report.Unreadable());
+  EXPECT_EQ(report.problems.at(0).reason, io::kNotARegularFile);
+  EXPECT_EQ(run.app().State<StationSettings>(), SampleSettings());
+}
+
+// The write failures a read-only or a full working folder gives: the operator is told the
+// file and the reason, and the file keeps what it held.
+TEST(SettingsFile, AFailedWriteIsToldWithTheFileAndTheReason) {
+  SetupRun run;
+  run.WritePrefs(SampleSettings());
+  const std::string stored = run.ReadWorking("QSOpref.txt");
+  run.app().State<StationSettings>() = SampleSettings();
+  run.app().State<StationSettings>().OwnCall = "K3NEW";
+  {
+    testing::FileSizeLimit disk_full(10);
+    EXPECT_FALSE(WritePrefFile(run.app()));
+  }
+  EXPECT_EQ(run.ReadWorking("QSOpref.txt"), stored);
+  run.app().State<Folders>().WorkingDir = run.work / "gone";
   EXPECT_FALSE(WritePrefFile(run.app()));
-  EXPECT_TRUE(run.dialogs().message_boxes.empty());
+
+  const auto& messages = run.dialogs().message_boxes;
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].title, "Settings Not Saved");
+  EXPECT_EQ(messages[0].text, SettingsWriteFailureText(run.work / "QSOpref.txt", "File too large"));
+  EXPECT_EQ(messages[1].text, SettingsWriteFailureText(run.work / "gone" / "QSOpref.txt", "No such file or directory"));
+  EXPECT_EQ(run.app().State<StationSettings>().OwnCall, "K3NEW") << "the settings in use stay";
 }
 
 }  // namespace

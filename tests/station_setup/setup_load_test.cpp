@@ -1,5 +1,6 @@
 // What the setup window's load does with the clock and with missing or broken files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <optional>
 #include <string>
@@ -7,6 +8,7 @@
 #include "keying/windows/CWFrm.h"
 #include "keying/windows/PhoneFrm.h"
 #include "logstore/prefix_table.h"
+#include "logstore/state_table.h"
 #include "mainwin/windows/Infrm.h"
 #include "mainwin/windows/Outfrm.h"
 #include "tests/station_setup/setup_run.h"
@@ -90,22 +92,25 @@ TEST(SetupLoad, TheOperatorsAnswerToTheOffsetQuestion) {
   }
 }
 
-// Each failure keeps the settings on screen, so Done writes back what the file held.
-TEST(SetupLoad, AFailingFileAfterTheSettingsStillShowsThemAndDoneKeepsThem) {
+// Each failure names its file, the line and the reason; the files after it that do not
+// depend on it are still read; the settings stay on screen, so Done writes back what the
+// file held.
+TEST(SetupLoad, AFailingFileIsNamedAndTheOthersAreStillRead) {
   struct Case {
     const char* what;
     const char* file;
-    const char* bytes;  // nullptr: the file is removed
-    bool message;
+    std::optional<std::string> bytes;  // nothing: the file is removed
+    const char* detail;                // after the path; nullptr: no message
   };
   const Case cases[] = {
-      {"states.txt missing", "states.txt", nullptr, true},
-      {"states.txt short", "states.txt", "\"AK\",61.385,152.2683\r\n", true},
-      {"wave2.txt missing", "wave2.txt", nullptr, true},
-      {"wave2.txt short", "wave2.txt", "\"\"\r\n\"\"\r\n\"\"\r\n", true},
-      {"arrlpre2.txt broken", "arrlpre2.txt", "\"K\",\"USA\",\"NA\",west,38,5,8,5\r\n", true},
-      {"arrlpre2.txt missing", "arrlpre2.txt", nullptr, false},
-      {"cw.txt missing", "cw.txt", nullptr, false},
+      {"states.txt missing", "states.txt", std::nullopt, "No such file or directory"},
+      {"states.txt short", "states.txt", "\"AK\",61.385,152.2683\r\n", "Line 2: the file ends after 1 of the 50 states."},
+      {"wave2.txt missing", "wave2.txt", std::nullopt, "No such file or directory"},
+      {"wave2.txt short", "wave2.txt", "\"\"\r\n\"\"\r\n\"\"\r\n", "Line 4: the file ends before its 13 values are read."},
+      {"arrlpre2.txt broken", "arrlpre2.txt", "\"K\",\"USA\",\"NA\",west,38,5,8,5\r\n",
+       "Line 1: \"west\" is not a number."},
+      {"arrlpre2.txt missing", "arrlpre2.txt", std::nullopt, nullptr},
+      {"cw.txt missing", "cw.txt", std::nullopt, nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -113,19 +118,27 @@ TEST(SetupLoad, AFailingFileAfterTheSettingsStillShowsThemAndDoneKeepsThem) {
     run.CopyStartingFiles();
     run.WritePrefs(SampleSettings());
     const std::string stored = run.ReadWorking("QSOpref.txt");
-    if (c.bytes == nullptr) {
-      run.RemoveWorking(c.file);
+    std::string wave = "\"f1.wav\"\r\n";
+    for (int i = 2; i <= 10; ++i) wave += "\"\"\r\n";
+    run.WriteWorking("wave2.txt", wave + "0\r\n\"0\"\r\n\"&H378\"\r\n");
+    if (c.bytes) {
+      run.WriteWorking(c.file, *c.bytes);
     } else {
-      run.WriteWorking(c.file, c.bytes);
+      run.RemoveWorking(c.file);
     }
     frmStationID& setup = run.OpenSetup();
     const auto& messages = run.dialogs().message_boxes;
-    ASSERT_EQ(messages.size(), c.message ? 1u : 0u);
-    if (c.message) {
-      EXPECT_EQ(messages[0].text, "Error opening file");
+    ASSERT_EQ(messages.size(), c.detail ? 1u : 0u);
+    if (c.detail) {
+      EXPECT_EQ(messages[0].text, "Error opening file\r\n\r\n" + (run.work / c.file).string() + "\r\n" + c.detail);
       EXPECT_EQ(messages[0].title, "Error opeining file");
       EXPECT_EQ(messages[0].buttons, 0);
     }
+    const std::string failed = c.file;
+    // The supplied files hold 50 states and "QRL?" for F9.
+    EXPECT_EQ(run.app().State<StateTable>().Entries.size() == 51u, failed != "states.txt");
+    EXPECT_EQ(run.app().Get<PhoneFrm>().Text1.Text() == "f1.wav", failed != "wave2.txt");
+    EXPECT_EQ(run.app().Get<CWFrm>().Text9.Text() == "QRL?", failed != "cw.txt");
     EXPECT_EQ(setup.Text1.Text(), "W3ABC");
     EXPECT_EQ(setup.Text8.Text(), "Lehigh");
     EXPECT_EQ(setup.Text3.Text(), "75.5");
@@ -139,15 +152,69 @@ TEST(SetupLoad, AFailingFileAfterTheSettingsStillShowsThemAndDoneKeepsThem) {
   }
 }
 
+// A named pipe in place of a data file fails at once, as an unreadable file does, instead of
+// holding the program before any window.
+TEST(SetupLoad, ANamedPipeInPlaceOfAFileIsToldAsUnreadable) {
+  for (const char* file : {"QSOpref.txt", "arrlpre2.txt", "states.txt", "wave2.txt", "cw.txt"}) {
+    SCOPED_TRACE(file);
+    SetupRun run;
+    run.CopyStartingFiles();
+    run.WritePrefs(SampleSettings());
+    run.RemoveWorking(file);
+    ASSERT_EQ(::mkfifo((run.work / file).c_str(), 0644), 0);
+    run.OpenSetup();
+    const auto& messages = run.dialogs().message_boxes;
+    if (std::string(file) == "cw.txt") {
+      EXPECT_TRUE(messages.empty()) << "a cw.txt that cannot be read is passed over";
+      continue;
+    }
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text,
+              "Error opening file\r\n\r\n" + (run.work / file).string() + "\r\n" + io::kNotARegularFile);
+    EXPECT_TRUE(fs::is_fifo(run.work / file));
+  }
+}
+
+// A word where the UTC offset belongs costs that one value: the operating time, colours and
+// rig stored after it survive Done, and the message names the file and the line.
+TEST(SetupLoad, ABadValueInTheSettingsFileCostsOnlyThatValue) {
+  SetupRun run;
+  run.CopyStartingFiles();
+  StationSettings stored = SampleSettings();
+  stored.TimeOnTotal = 7200;
+  stored.MultWorkedColor = 65280;
+  stored.MultRemainingColor = 16711680;
+  stored.RigName = "Elecraft K3";
+  run.WritePrefs(stored);
+  std::string file = run.ReadWorking("QSOpref.txt");
+  file.replace(file.find("\r\n5\r\n"), 5, "\r\nfive\r\n");
+  run.WriteWorking("QSOpref.txt", file);
+  run.dialogs().AnswerInputBox(std::nullopt);  // the clock's offset is offered: Cancel
+
+  frmStationID& setup = run.OpenSetup();
+  ASSERT_EQ(run.dialogs().message_boxes.size(), 1u);
+  EXPECT_EQ(run.dialogs().message_boxes[0].text, "Error opening file\r\n\r\n" + (run.work / "QSOpref.txt").string() +
+                                                     "\r\nLine 11: \"five\" is not a number; 0 is used instead.");
+  EXPECT_EQ(run.dialogs().input_boxes.size(), 1u);
+  setup.Command1.ClickBy();
+
+  StationSettings expected = stored;
+  expected.UTCOffset = 0;
+  SetupRun written;
+  written.WritePrefs(expected);
+  EXPECT_EQ(run.ReadWorking("QSOpref.txt"), written.ReadWorking("QSOpref.txt"));
+}
+
 TEST(SetupLoad, AMissingSettingsFileIsReportedAndTheWindowStillWorks) {
   SetupRun run;
   run.CopyStartingFiles();
   run.RemoveWorking("QSOpref.txt");
   frmStationID& setup = run.OpenSetup();
   ASSERT_EQ(run.dialogs().message_boxes.size(), 1u);
-  EXPECT_EQ(run.dialogs().message_boxes[0].text, "Error opening file");
-  EXPECT_TRUE(run.dialogs().input_boxes.empty());
-  EXPECT_FALSE(run.app().IsLoaded<PhoneFrm>());
+  EXPECT_EQ(run.dialogs().message_boxes[0].text,
+            "Error opening file\r\n\r\n" + (run.work / "QSOpref.txt").string() + "\r\nNo such file or directory");
+  EXPECT_TRUE(run.dialogs().input_boxes.empty()) << "no stored offset to check";
+  EXPECT_TRUE(run.app().IsLoaded<PhoneFrm>()) << "the keyer files are still read";
   EXPECT_EQ(setup.Text1.Text(), "");
   setup.Text1.SetFocus();
   setup.TypeText("k3xyz\r");

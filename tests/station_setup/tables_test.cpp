@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "logstore/prefix_table.h"
@@ -61,20 +62,35 @@ TEST(PrefixTable, HoldsAtMostTenThousandEntries) {
     std::string file;
     for (int i = 0; i < records; ++i) file += PrefixRecord("P" + std::to_string(i), "Somewhere");
     run.WriteWorking("arrlpre2.txt", file);
-    EXPECT_EQ(LoadPrefixTable(run.app()), records <= kMaxPrefixEntries) << records;
+    const FileReport report = LoadPrefixTable(run.app());
+    EXPECT_EQ(report.ok(), records <= kMaxPrefixEntries) << records;
+    if (!report) {
+      EXPECT_EQ(report.problems.at(0).line, 10001u);
+      EXPECT_EQ(report.problems.at(0).reason, "the table holds more than 10000 prefixes; the ones from here on are not read.");
+    }
     EXPECT_EQ(run.app().State<PrefixTable>().PrefixCount, 10000);
   }
 }
 
 TEST(PrefixTable, ABrokenRecordFailsTheLoadAndKeepsTheWholeRecordsBeforeIt) {
-  const std::string broken[] = {
-      "\"XE\",\"Mexico\",\"NA\",west,23,6,10,6\r\n",  // a position that is no number
-      "\"XE\",\"Mexico\",\"NA\",102,23\r\n",          // a record cut short at the end
+  const struct {
+    std::string record;
+    std::size_t line;
+    const char* reason;
+  } cases[] = {
+      {"\"XE\",\"Mexico\",\"NA\",west,23,6,10,6\r\n", 2, "\"west\" is not a number."},
+      {"\"XE\",\"Mexico\",\"NA\"\r\n102,up,6,10,6\r\n", 3, "\"up\" is not a number."},
+      {"\"XE\",\"Mexico\",\"NA\",102,23\r\n", 2, "the file ends in the middle of this record."},
   };
-  for (const std::string& record : broken) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.record);
     SetupRun run;
-    run.WriteWorking("arrlpre2.txt", PrefixRecord("K", "USA") + record);
-    EXPECT_FALSE(LoadPrefixTable(run.app())) << record;
+    run.WriteWorking("arrlpre2.txt", PrefixRecord("K", "USA") + c.record);
+    const FileReport report = LoadPrefixTable(run.app());
+    EXPECT_EQ(report.path, run.work / "arrlpre2.txt");
+    ASSERT_EQ(report.problems.size(), 1u);
+    EXPECT_EQ(report.problems[0].line, c.line);
+    EXPECT_EQ(report.problems[0].reason, c.reason);
     const PrefixTable& table = run.app().State<PrefixTable>();
     EXPECT_EQ(table.PrefixCount, 1);
     EXPECT_EQ(table.Entries.size(), 2u);
@@ -121,12 +137,30 @@ TEST(StateTable, ReadsExactlyFiftyRecords) {
   EXPECT_EQ(table.Entries[50].StateLongitude, 77.25f);
 }
 
-TEST(StateTable, FailsWhenMissingOrShort) {
-  SetupRun run;
-  EXPECT_FALSE(LoadStateTable(run.app()));
-  run.WriteWorking("states.txt", StateRecords(49));
-  EXPECT_FALSE(LoadStateTable(run.app()));
-  EXPECT_EQ(run.app().State<StateTable>().Entries.size(), 50u);
+TEST(StateTable, AMissingShortOrBrokenFileSaysWhereAndWhy) {
+  const struct {
+    const char* what;
+    std::optional<std::string> bytes;  // nothing: no file
+    std::size_t line;
+    std::string reason;
+    std::size_t kept;  // states read whole before the failure
+  } cases[] = {
+      {"missing", std::nullopt, 0, "No such file or directory", 0},
+      {"short", StateRecords(49), 50, "the file ends after 49 of the 50 states.", 49},
+      {"a position that is no number", StateRecords(3) + "\"S3\",north,77\r\n" + StateRecords(46), 4,
+       "\"north\" is not a number.", 3},
+      {"a record cut short", StateRecords(49) + "\"S49\",40.5", 50, "the file ends in the middle of this record.", 49},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetupRun run;
+    if (c.bytes) run.WriteWorking("states.txt", *c.bytes);
+    const FileReport report = LoadStateTable(run.app());
+    ASSERT_EQ(report.problems.size(), 1u);
+    EXPECT_EQ(report.problems[0].line, c.line);
+    EXPECT_EQ(report.problems[0].reason, c.reason);
+    EXPECT_EQ(run.app().State<StateTable>().Entries.size(), c.kept + 1);
+  }
 }
 
 }  // namespace
