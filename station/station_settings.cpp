@@ -16,6 +16,20 @@
 
 namespace ks {
 
+StationSettings StartupSettings() {
+  StationSettings s;
+  s.CurrentMode = "CW";
+  s.CurrentBand = "20";
+  s.UTCOffset = 5;
+  s.FormSizePercent = 100;
+  s.MultWorkedColor = 40960;  // green
+  s.MultRemainingColor = 255;  // red
+  s.PartyState = "PA";
+  s.OutOfState = 1;
+  s.RigName = "None";
+  return s;
+}
+
 bool WritePrefFile(forms::Application& app) {
   const StationSettings& s = app.State<StationSettings>();
   std::string out;
@@ -124,7 +138,7 @@ FileReport ReadPrefFile(forms::Application& app) {
   vb::LineReader in(std::move(bytes));
   PrefLines lines(in, report);
   StationSettings& s = app.State<StationSettings>();
-  const StationSettings d;  // the start-up values
+  const StationSettings d = StartupSettings();
   lines.Text(s.OwnCall, d.OwnCall);
   lines.Text(s.OwnSPC, d.OwnSPC);
   lines.Text(s.OwnCountry, d.OwnCountry);

@@ -12,9 +12,7 @@ class Application;
 
 namespace ks {
 
-// app.State<StationSettings>(). The values a default-constructed one holds are the start-up
-// values, those of the QSOpref.txt supplied with the program; a value that cannot be read
-// from the file takes its start-up value.
+// app.State<StationSettings>()
 struct StationSettings {
   std::string OwnCall;
   std::string OwnSPC;
@@ -24,21 +22,21 @@ struct StationSettings {
   std::string OwnCategory;
   std::string OwnCounty;
   std::string OwnCity;
-  std::string CurrentMode = "CW";  // "CW", "PH", "RY", "PK"
-  std::string CurrentBand = "20";  // "160" ... "2"
+  std::string CurrentMode;   // "CW", "PH", "RY", "PK"
+  std::string CurrentBand;   // "160" ... "2"
   float UTCOffset = 0;       // hours added to local time to give UTC
   float OwnLongitude = 0;    // degrees, positive to the west
   float OwnLatitude = 0;
   std::string OwnContinent;
   std::uint8_t FormSizePercent = 100;
-  std::int32_t MultWorkedColor = 40960;   // green
-  std::int32_t MultRemainingColor = 255;  // red
+  std::int32_t MultWorkedColor = 0;
+  std::int32_t MultRemainingColor = 0;
   float TimeOnTotal = 0;     // seconds
-  std::string PartyState = "PA";
+  std::string PartyState;
   std::uint8_t OutOfState = 1;  // as Done leaves it when nothing was chosen
   std::uint8_t Rover = 0;
   std::uint8_t VoiceNavLevel = 0;
-  std::string RigName = "None";
+  std::string RigName;
   std::uint8_t TaskbarMode = 0;
   std::uint8_t ListPrevious = 0;
 
@@ -46,6 +44,11 @@ struct StationSettings {
 };
 
 inline constexpr const char* kPrefFileName = "QSOpref.txt";
+
+// The start-up values: those of the QSOpref.txt supplied with the program (mode "CW", band
+// "20", colours green and red, party state "PA", rig "None" ...). A value of the file that
+// cannot be read takes its start-up value.
+StationSettings StartupSettings();
 
 // app.State<RunState>(): what the windows of one run share besides the settings.
 struct RunState {

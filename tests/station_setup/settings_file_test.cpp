@@ -89,10 +89,10 @@ TEST(SettingsFile, ADamagedLineCostsOnlyItsOwnValue) {
     std::function<void(StationSettings&)> expect;  // applied to the settings written
     std::vector<FileProblem> problems;
   };
-  const StationSettings d;  // the start-up values
+  const StationSettings d = StartupSettings();
   const Case cases[] = {
-      {"a word for the UTC offset", [](auto& l) { l[10] = "soon"; }, [&](auto& s) { s.UTCOffset = d.UTCOffset; },
-       {{11, "\"soon\" is not a number; 0 is used instead."}}},
+      {"a word for the latitude", [](auto& l) { l[12] = "north"; }, [&](auto& s) { s.OwnLatitude = d.OwnLatitude; },
+       {{13, "\"north\" is not a number; 0 is used instead."}}},
       {"a form size a byte cannot hold", [](auto& l) { l[14] = "900"; },
        [&](auto& s) { s.FormSizePercent = d.FormSizePercent; },
        {{15, "\"900\" is not a whole number from 0 to 255; 100 is used instead."}}},

@@ -189,17 +189,17 @@ TEST(SetupLoad, ABadValueInTheSettingsFileCostsOnlyThatValue) {
   std::string file = run.ReadWorking("QSOpref.txt");
   file.replace(file.find("\r\n5\r\n"), 5, "\r\nfive\r\n");
   run.WriteWorking("QSOpref.txt", file);
-  run.dialogs().AnswerInputBox(std::nullopt);  // the clock's offset is offered: Cancel
 
   frmStationID& setup = run.OpenSetup();
   ASSERT_EQ(run.dialogs().message_boxes.size(), 1u);
   EXPECT_EQ(run.dialogs().message_boxes[0].text, "Error opening file\r\n\r\n" + (run.work / "QSOpref.txt").string() +
-                                                     "\r\nLine 11: \"five\" is not a number; 0 is used instead.");
-  EXPECT_EQ(run.dialogs().input_boxes.size(), 1u);
+                                                     "\r\nLine 11: \"five\" is not a number; 5 is used instead.");
+  EXPECT_TRUE(run.dialogs().input_boxes.empty()) << "the start-up offset, 5, is the clock's";
+  EXPECT_EQ(setup.Text6.Text(), "5");
   setup.Command1.ClickBy();
 
   StationSettings expected = stored;
-  expected.UTCOffset = 0;
+  expected.UTCOffset = 5;
   SetupRun written;
   written.WritePrefs(expected);
   EXPECT_EQ(run.ReadWorking("QSOpref.txt"), written.ReadWorking("QSOpref.txt"));
