@@ -62,7 +62,7 @@ std::string DuplicateMessage(std::string_view lead, const LogRecord& record, lon
     if (const auto moment = vb::CDate(record.LogDate)) date = vb::Format(*moment, "mm/dd");
   }
   std::string text(lead);
-  text.append(record.LogCall).append("  ").append(date).append("  ").append(record.LogTime);
+  text.append(record.LogCall).append(style.gap).append(date).append(style.gap).append(record.LogTime);
   return text.append(style.rec_label).append(" ").append(std::to_string(number));
 }
 

@@ -36,12 +36,13 @@ DuplicateScan ScanForDuplicate(const LogStore& store, std::string_view call, std
 // The records with `call`, in log order (those that also pass `filter`).
 std::vector<long> RecordsWithCall(const LogStore& store, std::string_view call, const DupeRecordFilter& filter = {});
 
-// The message naming record `number`: `lead`, the call as logged, two blanks, the date, two
-// blanks, the time, `rec_label` and the number after one blank. With `short_date` the date
+// The message naming record `number`: `lead`, the call as logged, the gap, the date, the gap,
+// the time, `rec_label` and the number after one blank. With `short_date` the date
 // shows as "mm/dd", else as stored.
 struct DupeMessageStyle {
   bool short_date = false;
   const char* rec_label = "   Rec# ";
+  const char* gap = "  ";  // between the call, the date and the time
 };
 std::string DuplicateMessage(std::string_view lead, const LogRecord& record, long number,
                              const DupeMessageStyle& style = {});

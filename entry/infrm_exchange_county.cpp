@@ -29,10 +29,6 @@ bool Infrm::ExchangeIsPartyState() const {
          vb::EqualsNoCase(exchange, "EPA");
 }
 
-void Infrm::SpeakPrompt(const char* name, int level) {
-  if (App().State<StationSettings>().VoiceNavLevel >= level) Keyers(App()).BlindKeyPhone(name);
-}
-
 // The "County" caption follows the exchange; "New" marks a DX country not worked yet.
 void Infrm::txtCntry_Change() {
   lblStation(4).SetEnabled(ExchangeIsPartyState());
@@ -42,7 +38,7 @@ void Infrm::txtCntry_Change() {
 
 // An empty box proposes the party state, selected so that typing replaces it.
 void Infrm::txtCntry_GotFocus() {
-  SpeakPrompt("SPC", 2);
+  PlayFieldPrompt("SPC", 2);
   if (!txtCntry.Text().empty()) return;
   txtCntry.SetText(App().State<StationSettings>().PartyState);
   txtCntry.SetSelStart(0);
@@ -99,7 +95,7 @@ void Infrm::txtSec_GotFocus() {
   } else {
     lblStation(4).SetEnabled(true);
   }
-  SpeakPrompt("County", 2);
+  PlayFieldPrompt("County", 2);
 }
 
 void Infrm::txtSec_KeyPress(int& KeyAscii) {

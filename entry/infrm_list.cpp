@@ -27,17 +27,6 @@ void Infrm::ShowContactEditor() {
   if (auto* editor = App().IfLoaded<DEEditInfrm>()) editor->Unload();
 }
 
-// The last contact's call and received serial back in the entry line, for a second county.
-void Infrm::mnuRecall_Click() {
-  const LogStore& store = App().State<LogStore>();
-  if (store.QSOCount < 1 || static_cast<std::size_t>(store.QSOCount) >= store.Records.size()) return;
-  const LogRecord& last = store.Records[static_cast<std::size_t>(store.QSOCount)];
-  txtCall.SetText(last.LogCall);
-  txtSec.SetFocus();
-  txtSec.SetSelLength(static_cast<int>(txtSec.Text().size()));
-  if (vb::IsNumeric(last.LogSerialReceived)) txtRSTR.SetText(last.LogSerialReceived);
-}
-
 void Infrm::List1_Click() {
   txtCntry.SetText(List1.Text());
   txtCntry.SetFocus();

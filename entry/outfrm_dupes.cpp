@@ -21,12 +21,6 @@ constexpr const char* kDupeWarningLead = "Duplicate Unless Rover!  ";
 
 }  // namespace
 
-void Outfrm::ShowDupeMessage(const std::string& text) {
-  lblDialog.SetCaption(text);
-  lblDialog.SetBackColor(kDialogAlertColor);
-  lblDupe.SetBackColor(forms::colors::kButtonFace);
-}
-
 void Outfrm::DupCheckOnLog() {
   forms::Application& app = App();
   EntryState& entry = app.State<EntryState>();

@@ -35,10 +35,6 @@ int CarriedKeyCode(const EntryState& entry) { return static_cast<int>(vb::Val(en
 
 }  // namespace
 
-void Outfrm::PlayFieldPrompt(const char* name, int from_level) {
-  if (App().State<StationSettings>().VoiceNavLevel >= from_level) Keyers(App()).BlindKeyPhone(name);
-}
-
 void Outfrm::txtCall_KeyPress(int& KeyAscii) {
   forms::Application& app = App();
   EntryState& entry = app.State<EntryState>();
@@ -171,37 +167,6 @@ void Outfrm::CountyKey(int& KeyAscii) {
   if (KeyAscii == 0) return;
   if (CountyTypeAhead(txtSec, App().State<CountyTable>(), KeyAscii, {.space_keeps_text_at_start = true}))
     App().State<EntryState>().FieldHandoff = kHandoffNone;
-}
-
-void Outfrm::txtPts_GotFocus() {
-  SelectAllText(txtPts);
-  PlayFieldPrompt("Points", 2);
-}
-
-// Space moves to the next box as Tab does; Enter logs the contact.
-void Outfrm::TabOnSpaceLogOnEnter(int& KeyAscii) {
-  if (KeyAscii == kSpace) {
-    KeyAscii = 0;
-    App().SendTab();
-  } else if (KeyAscii == kEnter) {
-    KeyAscii = 0;
-    Mains();
-  }
-}
-
-void Outfrm::txtPts_KeyPress(int& KeyAscii) {
-  TabOnSpaceLogOnEnter(KeyAscii);
-  if (KeyAscii != vb::vbKeyBack && (KeyAscii < '.' || KeyAscii > '9')) KeyAscii = 0;
-}
-
-void Outfrm::mnuRecall_Click() {
-  const LogStore& store = App().State<LogStore>();
-  if (store.QSOCount < 1 || static_cast<std::size_t>(store.QSOCount) >= store.Records.size()) return;
-  const LogRecord& last = store.Records[static_cast<std::size_t>(store.QSOCount)];
-  txtCall.SetText(last.LogCall);
-  txtSec.SetFocus();
-  SelectAllText(txtSec);
-  if (vb::IsNumeric(last.LogSerialReceived)) txtRSTR.SetText(last.LogSerialReceived);
 }
 
 }  // namespace ks

@@ -56,24 +56,6 @@ void Outfrm::CheckRequiredFields() {
   if (txtCall.Text().size() < 3) fail("Need Call Sign!", txtCall);
 }
 
-void Outfrm::CheckCountyValid() {
-  int& flag = App().State<RunState>().InvalidCountyFlag;
-  flag = IsCountyName(App().State<CountyTable>(), txtSec.Text()) ? 0 : 1;
-  if (flag == 0) return;
-  App().Beep();
-  lblDialog.SetCaption(txtSec.Text() + " is not a valid county!");
-  txtSec.SetFocus();
-}
-
-// A county-line station logged again with the same serial gets the same sent serial.
-void Outfrm::TakeSerialOfSameStation() {
-  const LogStore& store = App().State<LogStore>();
-  if (store.QSOCount < 1 || static_cast<std::size_t>(store.QSOCount) >= store.Records.size()) return;
-  const LogRecord& last = store.Records[static_cast<std::size_t>(store.QSOCount)];
-  if (vb::EqualsNoCase(last.LogSerialReceived, txtRSTR.Text()) && vb::EqualsNoCase(last.LogCall, txtCall.Text()))
-    Label1.SetCaption(last.LogSerialSent);
-}
-
 // The date and the time come from one read of the clock.
 void Outfrm::StoreEntry() {
   forms::Application& app = App();
@@ -107,49 +89,6 @@ void Outfrm::ClearEntryLine() {
   for (forms::TextBox* box : {&txtRSTS, &txtCntry, &txtCall, &txtRSTR, &txtSec, &txtPts}) box->SetText("");
   for (forms::Label* label : {&Label19, &Label22, &Label23}) label->SetCaption("");
   txtCall.SetFocus();
-}
-
-bool Outfrm::CheckPostContestEntry() {
-  const std::optional<std::string> date = PostContestDate(txtPostConDate.Text());
-  if (!date) {
-    lblDialog.SetCaption("Invalid date format!");
-    App().Beep();
-    return false;
-  }
-  txtPostConDate.SetText(*date);
-  const std::optional<std::string> time = PostContestTime(txtPostConTime.Text());
-  if (!time) {
-    lblDialog.SetCaption("Invalid time format!");
-    App().Beep();
-    return false;
-  }
-  txtPostConTime.SetText(*time);
-  return true;
-}
-
-void Outfrm::mnuPostContest_Click() {
-  const bool shown = !mnuPostContest.Checked();
-  mnuPostContest.SetChecked(shown);
-  for (forms::Control* c : std::initializer_list<forms::Control*>{&lblPostConTime, &txtPostConTime, &lblPostConDate,
-                                                                   &txtPostConDate})
-    c->SetVisible(shown);
-}
-
-void Outfrm::txtPostConDate_GotFocus() {
-  if (txtPostConDate.Text().empty()) {
-    const io::CivilTime now = App().Clock().LocalNow();
-    txtPostConDate.SetText(vb::Format(vb::DateTime{now.year, now.month, now.day, 0, 0, 0}, "yyyy/mm/dd"));
-    SelectAllText(txtPostConDate);
-  }
-}
-
-void Outfrm::txtPostConTime_GotFocus() { SelectAllText(txtPostConTime); }
-
-// Space moves on, Enter logs; otherwise only digits, Backspace and the box's separator.
-void Outfrm::PostContestKeyPress(int& KeyAscii, char separator) {
-  TabOnSpaceLogOnEnter(KeyAscii);
-  const bool allowed = KeyAscii == 8 || (KeyAscii >= '0' && KeyAscii <= '9') || KeyAscii == separator;
-  if (!allowed) KeyAscii = 0;
 }
 
 }  // namespace ks

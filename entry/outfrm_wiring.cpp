@@ -15,14 +15,6 @@ void Outfrm::WireEntry() {
   txtRSTR.LostFocus = [this] { txtRSTR_LostFocus(); };
   txtSec.KeyPress = [this](int& key) { txtSec_KeyPress(key); };
   txtSec.GotFocus = [this] { PlayFieldPrompt("County", 2); };
-  txtPts.KeyPress = [this](int& key) { txtPts_KeyPress(key); };
-  txtPts.GotFocus = [this] { txtPts_GotFocus(); };
-  txtPostConTime.KeyPress = [this](int& key) { PostContestKeyPress(key, ':'); };
-  txtPostConTime.GotFocus = [this] { txtPostConTime_GotFocus(); };
-  txtPostConDate.KeyPress = [this](int& key) { PostContestKeyPress(key, '/'); };
-  txtPostConDate.GotFocus = [this] { txtPostConDate_GotFocus(); };
-  mnuPostContest.Click = [this] { mnuPostContest_Click(); };
-  mnuRecall.Click = [this] { mnuRecall_Click(); };
 }
 
 }  // namespace ks

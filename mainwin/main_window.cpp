@@ -23,6 +23,7 @@ MainWindow::MainWindow(forms::Application& app, std::string name, MainWindowKind
   WireMenuCommands();
   WireDXArea();
   WireRecentContacts();
+  WireSharedEntry();
 }
 
 }  // namespace ks

@@ -186,6 +186,26 @@ class MainWindow : public MainWindowControls {
   // Shows or hides "Edit Contact" and "Delete Contact".
   void ShowEditButtons(bool visible);
 
+  // ---- Entry line, both windows alike (entry/main_window_entry.cpp) ----
+  void txtPts_GotFocus();
+  void txtPts_KeyPress(int& KeyAscii);
+  // Space moves to the next box as Tab does; Enter logs the contact.
+  void TabOnSpaceLogOnEnter(int& KeyAscii);
+  // Plays a field's spoken prompt at voice navigation level `from_level` and above.
+  void PlayFieldPrompt(const char* name, int from_level);
+  void mnuRecall_Click();
+  // Checks and rewrites the post-contest date and time boxes; false (told) when one is unreadable.
+  bool CheckPostContestEntry();
+  void mnuPostContest_Click();
+  void txtPostConDate_GotFocus();
+  void txtPostConTime_GotFocus();
+  void PostContestKeyPress(int& KeyAscii, char separator);
+  void CheckCountyValid();
+  // A county-line station logged again with the same call and serial keeps its sent serial.
+  void TakeSerialOfSameStation();
+  // The duplicate messages: red message label, partial list emptied.
+  void ShowDupeMessage(const std::string& text);
+
   // Each area connects its own controls' events; called once by the constructor.
   void WireLoadAndLayout();
   void WireClocks();
@@ -195,6 +215,7 @@ class MainWindow : public MainWindowControls {
   void WireMenuCommands();
   void WireDXArea();
   void WireRecentContacts();
+  void WireSharedEntry();
 
   // ---- Keyboard dispatch (key_dispatch.cpp) ----
   // Opens the tool window of a Ctrl hot key; false for a key that has none.

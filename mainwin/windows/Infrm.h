@@ -3,15 +3,19 @@
 // section / country and county; the section grid; three lists (DX countries worked, counties
 // worked, counties still to work); for a rover the "County Sent" column and "Cha&nge County".
 // Everything it shares with the out-of-state window is in MainWindow.
+#include <cstdint>
+
 #include "mainwin/main_window.h"
 
 namespace ks {
+
+struct LogRecord;
 
 class Infrm : public MainWindow {
  public:
   explicit Infrm(forms::Application& app);
 
-  // ---- Contact entry (least form in mainwin/entry_services.cpp) ----
+  // ---- Contact entry (entry/infrm_mains.cpp) ----
   void Mains() override;
 
   // ---- Multipliers, score and rates (entry/infrm_score.cpp) ----
@@ -24,7 +28,6 @@ class Infrm : public MainWindow {
 
   // ---- Recent-contacts list and the commands that recall earlier data (entry/infrm_list.cpp) ----
   void ListRecentContacts() override;
-  void mnuRecall_Click();
   void List1_Click();
   void List2_Click();
   void List3_Click();
@@ -32,6 +35,19 @@ class Infrm : public MainWindow {
 
   // ---- Call, serial, points and sent-report boxes (entry/infrm_call_box.cpp) ----
   void txtCall_Change();
+  void txtCall_GotFocus();
+  void txtCall_KeyPress(int& KeyAscii);
+  void txtCall_LostFocus();
+  void txtRSTR_GotFocus();
+  void txtRSTR_KeyPress(int& KeyAscii);
+  void txtRSTR_LostFocus();
+  void txtRSTS_Change();
+
+  // ---- Duplicate checks (entry/infrm_dupes.cpp) ----
+  void DupCheckOnLog();
+  void DupCheck2();
+  void ShowPartialDupes(int KeyAscii);
+  void ClearDupeFlag();
 
   // ---- Call-prefix look-up (entry/infrm_lookup.cpp) ----
   void LookupCallPrefix();
@@ -90,6 +106,22 @@ class Infrm : public MainWindow {
   void DesignBottomRow();
   void DesignSectionGrid();
 
+  // ---- Checks and store of Mains (entry/infrm_mains.cpp) ----
+  void CheckRequiredFields();
+  void CheckSection();
+  void StoreEntry();
+  // Empties the entry line and puts the focus in the call box.
+  void ClearEntryLine();
+
+  // ---- Duplicate checks (entry/infrm_dupes.cpp) ----
+  // Empty county and exchange boxes take the record's values.
+  void FillEmptyBoxes(const LogRecord& record);
+
+  // ---- Rover county lines (entry/infrm_rover.cpp) ----
+  void LogRoverCounties();
+  // The position in the rover's county list being re-logged; 0 while none is.
+  std::uint8_t RoverRelogIndex = 0;
+
   // ---- Steps of the recount (entry/infrm_score.cpp) ----
   void RebuildMultiplierFlags();
   void RebuildCountyLists();
@@ -103,8 +135,6 @@ class Infrm : public MainWindow {
   void ClearPlaceReadouts();
   // Whether the exchange box names the party state or one of its two sections.
   bool ExchangeIsPartyState() const;
-  // Speaks a field's prompt when voice navigation is at `level` or above.
-  void SpeakPrompt(const char* name, int level);
 };
 
 }  // namespace ks

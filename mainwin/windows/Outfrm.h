@@ -44,23 +44,14 @@ class Outfrm : public MainWindow {
   // Connects the entry line, the county lists and the menu items of contact entry.
   void WireEntry();
 
-  // ---- Logging a contact and post-contest mode (entry/outfrm_mains.cpp) ----
+  // ---- Logging a contact (entry/outfrm_mains.cpp) ----
   void CheckRequiredFields();
-  void CheckCountyValid();
-  void TakeSerialOfSameStation();
   void StoreEntry();
   void ClearEntryLine();
-  bool CheckPostContestEntry();
-  void mnuPostContest_Click();
-  void txtPostConDate_GotFocus();
-  void txtPostConTime_GotFocus();
-  void PostContestKeyPress(int& KeyAscii, char separator);
-  void TabOnSpaceLogOnEnter(int& KeyAscii);
 
   // ---- Duplicate checks (entry/outfrm_dupes.cpp) ----
   void DupCheckOnLog();
   void ShowPartialDupes(int key);
-  void ShowDupeMessage(const std::string& text);
 
   // ---- Entry-line fields (entry/outfrm_fields.cpp) ----
   void txtCall_KeyPress(int& KeyAscii);
@@ -71,11 +62,6 @@ class Outfrm : public MainWindow {
   void txtRSTR_LostFocus();
   void txtSec_KeyPress(int& KeyAscii);
   void CountyKey(int& KeyAscii);
-  void txtPts_GotFocus();
-  void txtPts_KeyPress(int& KeyAscii);
-  void mnuRecall_Click();
-  // Plays a field's spoken prompt at voice navigation level `from_level` and above.
-  void PlayFieldPrompt(const char* name, int from_level);
 };
 
 }  // namespace ks

@@ -40,7 +40,9 @@ TEST_F(InStateListTest, RecallPutsTheLastCallAndSerialBack) {
   EXPECT_EQ(w.txtCall.Text(), "K3XYZ");
   EXPECT_EQ(w.txtRSTR.Text(), "17");
   EXPECT_EQ(app().State<KeyingState>().MacroCall, "K3XYZ");
-  EXPECT_EQ(w.txtCntry.Text(), "") << "the exchange is not recalled";
+  // Leaving the call box filled the exchange and county from the earlier contact.
+  EXPECT_EQ(w.txtCntry.Text(), "PA");
+  EXPECT_EQ(w.txtSec.Text(), "York");
 }
 
 TEST_F(InStateListTest, RecallWithAnEmptyLogDoesNothing) {

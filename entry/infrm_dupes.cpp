@@ -1,0 +1,148 @@
+// The in-state window's duplicate checks: on entry, on leaving the call box, and the
+// partial-duplicate list while a call is typed. Besides call, band and mode, the own county
+// at the time of the contact takes part (a rover's contacts from another county are no
+// duplicates), and the final check also the other station's county (a county-line station).
+#include "entry/duplicate_checks.h"
+#include "entry/entry_line_rules.h"
+#include "entry/entry_state.h"
+#include "entry/recent_contacts.h"
+#include "logstore/log_store.h"
+#include "mainwin/main_window_state.h"
+#include "mainwin/message_colors.h"
+#include "mainwin/windows/Infrm.h"
+#include "platform/forms/application.h"
+#include "platform/io/clock.h"
+#include "platform/vb/text.h"
+#include "station/station_settings.h"
+
+namespace ks {
+namespace {
+
+constexpr const char* kDupeWarningLead = "Dupe if not rover!  ";
+
+bool SameBandAndMode(const LogRecord& r, const StationSettings& s) {
+  return vb::EqualsNoCase(r.LogBand, s.CurrentBand) && vb::EqualsNoCase(r.LogMode, s.CurrentMode);
+}
+
+bool FromOwnCounty(const LogRecord& r, const StationSettings& s) { return vb::EqualsNoCase(r.LogCountySent, s.OwnCounty); }
+
+vb::DateTime LocalSeconds(forms::Application& app) {
+  const io::CivilTime now = app.Clock().LocalNow();
+  return {now.year, now.month, now.day, now.hour, now.minute, now.second};
+}
+
+}  // namespace
+
+// Fills an empty box from the record, wholly selected.
+void Infrm::FillEmptyBoxes(const LogRecord& r) {
+  if (txtSec.Text().empty()) {
+    txtSec.SetText(r.LogCounty);
+    SelectAllText(txtSec);
+  }
+  if (txtCntry.Text().empty()) {
+    txtCntry.SetText(r.LogSPC);
+    SelectAllText(txtCntry);
+  }
+}
+
+void Infrm::DupCheckOnLog() {
+  forms::Application& app = App();
+  EntryState& entry = app.State<EntryState>();
+  const StationSettings& settings = app.State<StationSettings>();
+  const LogStore& store = app.State<LogStore>();
+  entry.DupeFlag = 0;
+  long duplicate = 0;
+  for (long i : RecordsWithCall(store, txtCall.Text())) {
+    const LogRecord& r = store.Records[static_cast<std::size_t>(i)];
+    FillEmptyBoxes(r);
+    if (SameBandAndMode(r, settings) && vb::EqualsNoCase(r.LogCounty, txtSec.Text()) && FromOwnCounty(r, settings)) {
+      duplicate = i;
+      break;
+    }
+  }
+  if (duplicate == 0) return;
+  const DupeMessageStyle style{.short_date = true, .rec_label = "  Rec# ", .gap = " "};
+  ShowDupeMessage(DuplicateMessage(kDuplicateLead, store.Records[static_cast<std::size_t>(duplicate)], duplicate, style));
+  lblDupe.SetCaption("");
+  app.Beep();
+  PlayDupePrompt(app, settings.VoiceNavLevel);
+  entry.DupeFlag = 1;
+  entry.DupeTime = LocalSeconds(app);
+  ClearEntryLine();
+}
+
+void Infrm::DupCheck2() {
+  forms::Application& app = App();
+  EntryState& entry = app.State<EntryState>();
+  const StationSettings& settings = app.State<StationSettings>();
+  const LogStore& store = app.State<LogStore>();
+  const bool list_previous = mnuListPrevious.Checked();
+  entry.DupeFlag = 0;
+  if (list_previous) ListView1.Clear();
+  std::vector<forms::ListItem> rows;
+  auto show_rows = [&] {
+    if (list_previous) ListView1.SetItems(std::move(rows));
+  };
+  for (long i : RecordsWithCall(store, txtCall.Text())) {
+    const LogRecord& r = store.Records[static_cast<std::size_t>(i)];
+    if (list_previous) rows.push_back(InStateRow(i, r, settings.Rover == 1));
+    FillEmptyBoxes(r);
+    const bool same_contact = SameBandAndMode(r, settings) && FromOwnCounty(r, settings);
+    // Only a station of the party state may be worked again from the same county (in another).
+    if (same_contact && !vb::EqualsNoCase(r.LogSPC, settings.PartyState)) DupCheckOnLog();
+    if (entry.DupeFlag == 1) return show_rows();
+    if (same_contact) {
+      ShowDupeMessage(DuplicateMessage(kDupeWarningLead, r, i, {.short_date = true, .rec_label = "   Rec# "}));
+      lblDupe.SetCaption("");
+      app.Beep();
+      if (!list_previous) return show_rows();
+    }
+  }
+  show_rows();
+}
+
+void Infrm::ShowPartialDupes(int key) {
+  forms::Application& app = App();
+  const StationSettings& settings = app.State<StationSettings>();
+  lblDialog.SetBackColor(kDialogNormalColor);
+  lblDupe.SetBackColor(forms::colors::kButtonFace);
+  lblDupe.SetCaption("");
+  const std::string& text = txtCall.Text();
+  std::string typed = text;
+  if (key != 0) typed.push_back(static_cast<char>(key));
+  const bool listed_key = key >= '.' && key <= 'Z';
+  std::string list;
+  if (app.State<MainWindowState>().PartialDupeDisplay == 1 && listed_key) {
+    const std::string own_county = settings.OwnCounty;
+    list = PartialDupeList(app.State<LogStore>(), typed, settings.CurrentBand, settings.CurrentMode,
+                           [&own_county](const LogRecord& r) { return vb::EqualsNoCase(r.LogCountySent, own_county); });
+    lblDupe.SetBackColor(list.empty() ? forms::colors::kButtonFace : kDialogNormalColor);
+    lblDupe.SetCaption(list);
+  }
+  if (text.size() > 2 && !list.empty()) {
+    lblDialog.SetCaption("Possible Duplicate!");
+  } else if (app.State<RunState>().LoggedOn) {
+    lblDialog.SetCaption(" ");
+  }
+  if (typed.size() == 3 && listed_key) {
+    if (CallStartHasDigit(typed)) {
+      lblDialog.SetCaption(" ");
+    } else {
+      app.Beep();
+      lblDialog.SetCaption("The second or third character is not numeric!");
+    }
+  }
+}
+
+// Holds the program, handling no events, until 3 seconds (in whole seconds of the clock)
+// after the duplicate was found.
+void Infrm::ClearDupeFlag() {
+  forms::Application& app = App();
+  EntryState& entry = app.State<EntryState>();
+  if (const std::optional<vb::DateTime> limit = vb::AddSeconds(entry.DupeTime, 3)) {
+    while (LocalSeconds(app) < *limit) app.Clock().Sleep(50);
+  }
+  entry.DupeFlag = 0;
+}
+
+}  // namespace ks

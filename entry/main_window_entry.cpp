@@ -1,0 +1,143 @@
+// What the entry lines of both main windows do alike: the points box, the field prompts,
+// Recall, the post-contest date and time boxes, the county check, the sent serial of a
+// county-line station logged again, and the duplicate message's colours.
+#include <initializer_list>
+#include <string>
+
+#include "entry/entry_line_rules.h"
+#include "entry/entry_state.h"
+#include "keying/keyer_services.h"
+#include "logstore/county_table.h"
+#include "logstore/log_store.h"
+#include "mainwin/main_window.h"
+#include "mainwin/message_colors.h"
+#include "platform/forms/application.h"
+#include "platform/io/clock.h"
+#include "platform/vb/constants.h"
+#include "platform/vb/format.h"
+#include "platform/vb/parse.h"
+#include "platform/vb/text.h"
+#include "station/station_settings.h"
+
+namespace ks {
+namespace {
+
+constexpr int kEnter = 13;
+constexpr int kSpace = 32;
+
+}  // namespace
+
+void MainWindow::WireSharedEntry() {
+  txtPts.KeyPress = [this](int& key) { txtPts_KeyPress(key); };
+  txtPts.GotFocus = [this] { txtPts_GotFocus(); };
+  txtPostConTime.KeyPress = [this](int& key) { PostContestKeyPress(key, ':'); };
+  txtPostConTime.GotFocus = [this] { txtPostConTime_GotFocus(); };
+  txtPostConDate.KeyPress = [this](int& key) { PostContestKeyPress(key, '/'); };
+  txtPostConDate.GotFocus = [this] { txtPostConDate_GotFocus(); };
+  mnuPostContest.Click = [this] { mnuPostContest_Click(); };
+  mnuRecall.Click = [this] { mnuRecall_Click(); };
+}
+
+void MainWindow::PlayFieldPrompt(const char* name, int from_level) {
+  if (App().State<StationSettings>().VoiceNavLevel >= from_level) Keyers(App()).BlindKeyPhone(name);
+}
+
+void MainWindow::txtPts_GotFocus() {
+  SelectAllText(txtPts);
+  PlayFieldPrompt("Points", 2);
+}
+
+// Space moves to the next box as Tab does; Enter logs the contact.
+void MainWindow::TabOnSpaceLogOnEnter(int& KeyAscii) {
+  if (KeyAscii == kSpace) {
+    KeyAscii = 0;
+    App().SendTab();
+  } else if (KeyAscii == kEnter) {
+    KeyAscii = 0;
+    Mains();
+  }
+}
+
+void MainWindow::txtPts_KeyPress(int& KeyAscii) {
+  TabOnSpaceLogOnEnter(KeyAscii);
+  if (KeyAscii != vb::vbKeyBack && (KeyAscii < '.' || KeyAscii > '9')) KeyAscii = 0;
+}
+
+void MainWindow::mnuRecall_Click() {
+  const LogStore& store = App().State<LogStore>();
+  if (store.QSOCount < 1 || static_cast<std::size_t>(store.QSOCount) >= store.Records.size()) return;
+  const LogRecord& last = store.Records[static_cast<std::size_t>(store.QSOCount)];
+  txtCall.SetText(last.LogCall);
+  txtSec.SetFocus();
+  SelectAllText(txtSec);
+  if (vb::IsNumeric(last.LogSerialReceived)) txtRSTR.SetText(last.LogSerialReceived);
+}
+
+bool MainWindow::CheckPostContestEntry() {
+  const std::optional<std::string> date = PostContestDate(txtPostConDate.Text());
+  if (!date) {
+    lblDialog.SetCaption("Invalid date format!");
+    App().Beep();
+    return false;
+  }
+  txtPostConDate.SetText(*date);
+  const std::optional<std::string> time = PostContestTime(txtPostConTime.Text());
+  if (!time) {
+    lblDialog.SetCaption("Invalid time format!");
+    App().Beep();
+    return false;
+  }
+  txtPostConTime.SetText(*time);
+  return true;
+}
+
+void MainWindow::mnuPostContest_Click() {
+  const bool shown = !mnuPostContest.Checked();
+  mnuPostContest.SetChecked(shown);
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&lblPostConTime, &txtPostConTime, &lblPostConDate,
+                                                                   &txtPostConDate})
+    c->SetVisible(shown);
+}
+
+void MainWindow::txtPostConDate_GotFocus() {
+  if (txtPostConDate.Text().empty()) {
+    const io::CivilTime now = App().Clock().LocalNow();
+    txtPostConDate.SetText(vb::Format(vb::DateTime{now.year, now.month, now.day, 0, 0, 0}, "yyyy/mm/dd"));
+    SelectAllText(txtPostConDate);
+  }
+}
+
+void MainWindow::txtPostConTime_GotFocus() { SelectAllText(txtPostConTime); }
+
+// Space moves on, Enter logs; otherwise only digits, Backspace and the box's separator.
+void MainWindow::PostContestKeyPress(int& KeyAscii, char separator) {
+  TabOnSpaceLogOnEnter(KeyAscii);
+  const bool allowed = KeyAscii == 8 || (KeyAscii >= '0' && KeyAscii <= '9') || KeyAscii == separator;
+  if (!allowed) KeyAscii = 0;
+}
+
+void MainWindow::CheckCountyValid() {
+  int& flag = App().State<RunState>().InvalidCountyFlag;
+  flag = IsCountyName(App().State<CountyTable>(), txtSec.Text()) ? 0 : 1;
+  if (flag == 0) return;
+  App().Beep();
+  lblDialog.SetCaption(txtSec.Text() + " is not a valid county!");
+  txtSec.SetFocus();
+}
+
+// A county-line station logged again with the same serial gets the same sent serial.
+void MainWindow::TakeSerialOfSameStation() {
+  const LogStore& store = App().State<LogStore>();
+  if (store.QSOCount < 1 || static_cast<std::size_t>(store.QSOCount) >= store.Records.size()) return;
+  const LogRecord& last = store.Records[static_cast<std::size_t>(store.QSOCount)];
+  if (vb::EqualsNoCase(last.LogSerialReceived, txtRSTR.Text()) && vb::EqualsNoCase(last.LogCall, txtCall.Text()))
+    Label1.SetCaption(last.LogSerialSent);
+}
+
+void MainWindow::ShowDupeMessage(const std::string& text) {
+  lblDialog.SetCaption(text);
+  lblDialog.SetBackColor(kDialogAlertColor);
+  lblDupe.SetBackColor(forms::colors::kButtonFace);
+}
+
+}  // namespace ks
