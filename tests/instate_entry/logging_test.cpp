@@ -247,3 +247,37 @@ TEST_F(InStateLoggingTest, ARoverOnACountyLineLogsOnceForEachCounty) {
 
 }  // namespace
 }  // namespace ks::testing
+
+namespace ks::testing {
+namespace {
+
+class InStatePostContestTest : public InfrmTest {};
+
+TEST_F(InStatePostContestTest, TheTypedDateAndTimeAreStored) {
+  Infrm& w = OpenLoggedOn();
+  w.mnuPostContest.Click();
+  ASSERT_TRUE(w.txtPostConDate.Visible());
+  w.txtPostConDate.SetFocus();
+  EXPECT_EQ(w.txtPostConDate.Text(), "2013/10/12");
+  EXPECT_EQ(w.txtPostConDate.SelLength(), 10);
+  w.txtPostConTime.SetText("905");
+  w.txtCall.SetText("W1AW");
+  w.txtRSTR.SetText("5");
+  w.txtCntry.SetText("CT");
+  w.txtPostConDate.SetFocus();
+  EXPECT_EQ(w.txtPostConDate.SelLength(), 10) << "selected again on every visit";
+  w.TypeText("\r");
+  ASSERT_EQ(store().QSOCount, 1);
+  EXPECT_EQ(store().Records[1].LogDate, "2013/10/12");
+  EXPECT_EQ(store().Records[1].LogTime, "09:05");
+  w.txtPostConDate.SetText("2013/13/45");
+  w.txtCall.SetText("W2AW");
+  w.txtRSTR.SetText("5");
+  w.txtCntry.SetText("CT");
+  w.Mains();
+  EXPECT_EQ(w.lblDialog.Caption(), "Invalid date format!");
+  EXPECT_EQ(store().QSOCount, 1);
+}
+
+}  // namespace
+}  // namespace ks::testing
