@@ -3,7 +3,7 @@
 set -euo pipefail
 # fonts-liberation2 and fonts-liberation (for its Sans Narrow): faces with the metrics of the
 # Windows faces that the windows were laid out with (see platform/qt/appearance.cpp).
-packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev
+packages=(cmake g++ make libasound2-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev
           fonts-liberation fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
