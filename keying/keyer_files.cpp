@@ -14,6 +14,7 @@
 #include "platform/vb/number_text.h"
 #include "platform/vb/parse.h"
 #include "platform/vb/rounding.h"
+#include "platform/vb/text.h"
 #include "station/station_settings.h"
 #include "startup/user_folders.h"
 
@@ -172,6 +173,52 @@ void LoadCWSettings(forms::Application& app) {
                          {kKeyingParallel, &cw.Option3},
                          {kKeyingNone, &cw.Option4},
                          {kKeyingWinKeyer, &cw.Option5}});
+}
+
+namespace {
+
+void AddText(std::string& out, const std::string& text) { out += vb::LineWriter().Text(text).Line(); }
+void AddNumber(std::string& out, long long number) { out += vb::LineWriter().Int(number).Line(); }
+
+// True when `name` may be written: read at start-up, or not there to lose.
+bool MayWrite(forms::Application& app, const char* name, bool skipped) {
+  if (!skipped || !io::IsFile(WorkingFile(app, name))) return true;
+  app.MsgBox(std::string(name) + " was not read when the program started, so it is left as it is.  "
+                 "Correct the station setup files and start again to change these settings.",
+             0, "Settings not saved");
+  return false;
+}
+
+}  // namespace
+
+bool SaveCWSettings(forms::Application& app) {
+  if (!MayWrite(app, kCWFileName, app.State<KeyingState>().CWFileSkipped)) return false;
+  const CWFrm& cw = app.Get<CWFrm>();
+  std::string out;
+  for (const forms::TextBox* box : {&cw.Text1, &cw.Text2, &cw.Text3, &cw.Text4, &cw.Text5, &cw.Text6, &cw.Text7,
+                                    &cw.Text8, &cw.Text9, &cw.Text10, &cw.Text11, &cw.Text12, &cw.Text13, &cw.txtSpace}) {
+    AddText(out, box->Text());
+  }
+  AddNumber(out, app.State<KeyingState>().CWKeying);
+  AddText(out, cw.Text14.Text());
+  AddNumber(out, cw.Check1.Value());
+  AddText(out, cw.txtCWLoop.Text());
+  return static_cast<bool>(io::WriteFileAtomic(WorkingFile(app, kCWFileName), out));
+}
+
+bool SaveWaveSettings(forms::Application& app) {
+  if (!MayWrite(app, kWaveFileName, app.State<KeyingState>().WaveFileSkipped)) return false;
+  const PhoneFrm& phone = app.Get<PhoneFrm>();
+  std::string out;
+  for (const forms::TextBox* box : {&phone.Text1, &phone.Text2, &phone.Text3, &phone.Text4, &phone.Text5, &phone.Text6,
+                                    &phone.Text7, &phone.Text8, &phone.Text9}) {
+    AddText(out, vb::Trim(box->Text()));
+  }
+  AddText(out, phone.Text10.Text());
+  AddNumber(out, phone.Option2.Value() ? 1 : phone.Option3.Value() ? 2 : 0);
+  AddText(out, phone.txtPHLoop.Text());
+  AddText(out, phone.Text11.Text());
+  return static_cast<bool>(io::WriteFileAtomic(WorkingFile(app, kWaveFileName), out));
 }
 
 void DropQuotesTypedIntoBoxes(forms::Form& window) {

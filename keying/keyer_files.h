@@ -31,6 +31,13 @@ FileReport LoadWaveSettings(forms::Application& app);
 // or use; the controls after it keep what they held.
 void LoadCWSettings(forms::Application& app);
 
+// Writes CWFrm's settings to cw.txt and PhoneFrm's to wave2.txt, in the order the readers
+// take them. A file that the station setup skipped reading (its load failed earlier) and
+// that exists is left as it is, so Done cannot overwrite stored settings with the design
+// values; the operator is told. False when nothing was written.
+bool SaveCWSettings(forms::Application& app);
+bool SaveWaveSettings(forms::Application& app);
+
 // Every text box of a keyer window goes into its settings file, so each drops a typed
 // double quote, which the file could not hold.
 void DropQuotesTypedIntoBoxes(forms::Form& window);

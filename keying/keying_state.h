@@ -26,6 +26,11 @@ struct KeyingState {
   std::string MacroSerial;
   std::string MacroRST;
   std::string MacroCounty;
+  // Set when the station setup's load failed before it reached cw.txt or wave2.txt: the
+  // keyer windows then hold their design values, and their Done leaves the file alone
+  // rather than overwrite the stored settings with them.
+  bool CWFileSkipped = false;
+  bool WaveFileSkipped = false;
 };
 
 // Values of CWKeying.

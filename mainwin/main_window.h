@@ -22,11 +22,12 @@
 #include <array>
 #include <string>
 
+#include "keying/entry_window_link.h"
 #include "mainwin/main_window_controls.h"
 
 namespace ks {
 
-class MainWindow : public MainWindowControls {
+class MainWindow : public MainWindowControls, public EntryWindowLink {
  public:
   MainWindow(forms::Application& app, std::string name, MainWindowKind kind);
 
@@ -84,7 +85,10 @@ class MainWindow : public MainWindowControls {
   void lblDXSpot_MouseMove(int Index);
 
   // ---- Contact entry and scoring: each window has its own ----
-  virtual void Mains() = 0;
+  void Mains() override = 0;
+  // What the keyers use of the window.
+  forms::TextBox& CallBox() override { return txtCall; }
+  forms::Label& DialogLabel() override { return lblDialog; }
   virtual void ReloadLog() = 0;
   // The QSO rates of the last 60 and 20 minutes; the same in both windows
   // (entry/main_window_rates.cpp).

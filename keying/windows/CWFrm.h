@@ -1,6 +1,20 @@
 #pragma once
-// The CW window: the Morse messages of F1 to F11 and the keying settings. It is loaded
-// hidden at start-up, filled from cw.txt, and stays loaded for the function keys.
+// The CW window: the Morse messages of F1 to F11 and the keying settings, the Morse engine
+// that keys the line and the sender that drains CWBuffer. It is loaded hidden at start-up,
+// filled from cw.txt, and stays loaded for the function keys.
+//
+// Where its members are defined:
+//   windows/CWFrm.cpp           construction, layout and the wiring of the events
+//   windows/CWFrm_settings.cpp  load, Done and cw.txt, the boxes and buttons of the window
+//   windows/CWFrm_engine.cpp    Transmit, CWSetup, the keying lines and the timing options
+//   windows/CWFrm_keys.cpp      FKeyCW, LoopThroughCWBuffer, the speed steps and the repeat
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "keying/key_line.h"
+#include "keying/morse_engine.h"
+#include "keying/static_labels.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 
@@ -9,15 +23,51 @@ namespace ks {
 class CWFrm : public forms::Form {
  public:
   explicit CWFrm(forms::Application& app);
+  ~CWFrm() override;
 
-  // ---- What the main window's keys start (windows/CWFrm_keys.cpp) ----
+  // ---- The sender (CWFrm_keys.cpp) ----
   // Empties CWBuffer and sends the message of a function key (124 is the F10 message).
   void FKeyCW(int& KeyCode);
-  // Sends what CWBuffer holds.
+  // Sends what CWBuffer holds, a character at a time, letting events run between them.
   void LoopThroughCWBuffer();
   // One word per minute more or less in the speed box Text11.
   void UpDown1_UpClick();
   void UpDown1_DownClick();
+  void tmrRepeat_Timer();
+  void Text11_Change();
+
+  // ---- The Morse engine (CWFrm_engine.cpp) ----
+  // Sends one character on the keying line; "!" logs the entry line instead.
+  void Transmit(char CodeCharacter);
+  // Opens the serial keying port of Text10 with DTR and RTS low (closes it for 0).
+  void CWSetup();
+  // Steps of the counting loop that take 60 ms (the Loop timing method).
+  double LoopsPer60ms = 0;
+
+  // ---- Window events (CWFrm_settings.cpp) ----
+  void Form_Load() override;
+  void Command1_Click();  // Done
+  void Command4_Click();  // Test
+  void Command5_Click();  // Less word space
+  void Command6_Click();  // More word space
+  void Command7_Click();  // Send Code Practice
+  void cmdConfWinkey_Click();
+  void Option1_Click();
+  void Option2_Click();
+  void Option3_Click();
+  void Option4_Click();
+  void Option5_Click();
+  void optTimer_Click();
+  void OptSleep_Click();
+  void optLoop_Click();
+  void txtLoop_Change();
+  void cmdLoopFaster_Click();
+  void cmdLoopSlower_Click();
+  void Text10_LostFocus();
+  void Text11_LostFocus();
+  void txtSpace_Change();
+  void txtSpace_LostFocus();
+  void txtCWLoop_LostFocus();
 
   // The messages of F1 to F9, F10 and F11.
   forms::TextBox Text1{*this, "Text1"};
@@ -40,16 +90,55 @@ class CWFrm : public forms::Form {
   forms::TextBox txtCWLoop{*this, "txtCWLoop"};
   forms::CheckBox Check1{*this, "Check1"};
   // The keying choice.
-  forms::OptionButton Option1{*this, "Option1"};
-  forms::OptionButton Option2{*this, "Option2"};
-  forms::OptionButton Option3{*this, "Option3"};
-  forms::OptionButton Option4{*this, "Option4"};
-  forms::OptionButton Option5{*this, "Option5"};
+  forms::Frame Frame1{*this, "Frame1"};
+  forms::OptionButton Option1{*this, "Option1", &Frame1};
+  forms::OptionButton Option2{*this, "Option2", &Frame1};
+  forms::OptionButton Option3{*this, "Option3", &Frame1};
+  forms::OptionButton Option4{*this, "Option4", &Frame1};
+  forms::OptionButton Option5{*this, "Option5", &Frame1};
+  // The timing method and the loop count of the Loop method.
+  forms::Frame Frame2{*this, "Frame2"};
+  forms::OptionButton optTimer{*this, "optTimer", &Frame2};
+  forms::OptionButton OptSleep{*this, "OptSleep", &Frame2};
+  forms::OptionButton optLoop{*this, "optLoop", &Frame2};
+  forms::Label lblLoop{*this, "lblLoop", &Frame2};
+  forms::TextBox txtLoop{*this, "txtLoop", &Frame2};
+  forms::CommandButton cmdLoopFaster{*this, "cmdLoopFaster", &Frame2};
+  forms::CommandButton cmdLoopSlower{*this, "cmdLoopSlower", &Frame2};
+  forms::Label lblTimerNote{*this, "lblTimerNote", &Frame2};
+  // Buttons.
+  forms::CommandButton Command1{*this, "Command1"};
+  forms::CommandButton Command2{*this, "Command2"};
+  forms::CommandButton Command3{*this, "Command3"};
+  forms::CommandButton Command4{*this, "Command4"};
+  forms::CommandButton Command5{*this, "Command5"};
+  forms::CommandButton Command6{*this, "Command6"};
+  forms::CommandButton Command7{*this, "Command7"};
+  forms::CommandButton cmdConfWinkey{*this, "cmdConfWinkey"};
+  forms::Label Label23{*this, "Label23"};
   // Repeats the F1 message.
   forms::Timer tmrRepeat{*this, "tmrRepeat", 0, false};
 
  private:
+  StaticLabels captions_{*this};
   void LayOut();
+  void LayOutLabels(float top);
+  void WireHandlers();
+  void ChooseKeying(std::uint8_t keying);
+  void EnableLoopControls(bool enabled);
+  // The timing of the next element from the boxes; nothing when a box holds no number.
+  std::optional<MorseTiming> CurrentTiming() const;
+  // The line of the chosen keying option; null when none is chosen or it cannot be keyed.
+  KeyLine* ChosenLine();
+  KeyLine* SerialLine(bool dtr);
+  KeyLine* ParallelLine();
+  void EchoRemaining(const std::string& text);
+
+  std::unique_ptr<KeyLine> dtr_line_;
+  std::unique_ptr<KeyLine> rts_line_;
+  std::unique_ptr<KeyLine> parallel_line_;
+  int parallel_address_ = -1;
+  int refused_parallel_address_ = -1;
 };
 
 }  // namespace ks

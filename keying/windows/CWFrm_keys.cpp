@@ -1,11 +1,20 @@
-// The CW window's operations that the main window's keys start. The message sending is a
-// stand-in until the Morse sender is built; the speed steps are complete.
+// The CW sender: the function-key messages with their macros, the drain of CWBuffer, the
+// speed steps and the F1 repeat.
+#include "keying/cw_macros.h"
+#include "keying/entry_window_link.h"
+#include "keying/keying_state.h"
 #include "keying/windows/CWFrm.h"
+#include "keying/windows/frmWinKey.h"
+#include "logstore/county_table.h"
+#include "platform/forms/application.h"
 #include "platform/vb/number_text.h"
 #include "platform/vb/parse.h"
+#include "platform/vb/rounding.h"
 
 namespace ks {
 namespace {
+
+constexpr const char* kKeyboardCWNotice = "Keyboard CW Mode is on.  Press F12 to exit.";
 
 // Adds `step` to the number in the speed box; a box that holds no number stays as it is.
 void StepSpeed(forms::TextBox& speed, double step) {
@@ -14,12 +23,82 @@ void StepSpeed(forms::TextBox& speed, double step) {
 
 }  // namespace
 
-void CWFrm::FKeyCW(int& /*KeyCode*/) {}
+void CWFrm::FKeyCW(int& KeyCode) {
+  forms::Application& app = App();
+  KeyingState& keying = app.State<KeyingState>();
+  keying.CWBuffer.clear();
+  forms::TextBox* message = nullptr;
+  if (keying.CWKeying != kKeyingNone) {
+    forms::TextBox* const fkeys[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9};
+    if (KeyCode >= 112 && KeyCode <= 120) message = fkeys[KeyCode - 112];
+    if (KeyCode == 124) message = &Text12;
+    if (KeyCode == 122) message = &Text13;
+  }
+  if (KeyCode == 112 && message != nullptr) {
+    const std::optional<double> seconds = vb::CDbl(txtCWLoop.Text());
+    if (!seconds) {
+      app.DoEvents();
+      return;
+    }
+    if (*seconds > 0) keying.CWRepeat = 1;
+  }
+  if (message != nullptr && !message->Text().empty()) {
+    const CountyTable& counties = app.State<CountyTable>();
+    keying.CWBuffer = ExpandMacros(
+        message->Text(), MacroValues{keying.MacroCall, keying.MacroSerial, keying.MacroRST, keying.MacroCounty},
+        [&counties](const std::string& county) { return ShortenCountyForCW(counties, county); });
+    LoopThroughCWBuffer();
+  }
+  app.DoEvents();
+}
 
-void CWFrm::LoopThroughCWBuffer() {}
+void CWFrm::EchoRemaining(const std::string& text) {
+  if (Check1.Value() != 1) return;
+  if (EntryWindowLink* window = ActiveEntryWindow(App())) window->DialogLabel().SetCaption(text);
+}
+
+void CWFrm::LoopThroughCWBuffer() {
+  forms::Application& app = App();
+  KeyingState& keying = app.State<KeyingState>();
+  if (keying.CWKeying == kKeyingWinKeyer) {
+    if (keying.CWBuffer.find('!') != std::string::npos) LogFromMessage(app);
+    app.Get<frmWinKey>().WKTransmit();
+    if (keying.CWRepeat == 1) tmrRepeat.SetEnabled(true);
+    return;
+  }
+  keying.CWSending = 1;
+  // CWSending drops back to 0 however the drain ends, the program's end included.
+  struct SendingFlag {
+    int& flag;
+    ~SendingFlag() { flag = 0; }
+  } sending{keying.CWSending};
+  while (!keying.CWBuffer.empty()) {
+    const char next = keying.CWBuffer.front();
+    keying.CWBuffer.erase(0, 1);
+    Transmit(next);
+    EchoRemaining(keying.CWBuffer);
+    app.DoEvents();
+  }
+  if (keying.CWRepeat == 1) tmrRepeat.SetEnabled(true);
+  keying.CWSending = 0;
+  EchoRemaining(keying.KeyboardCW == 1 ? kKeyboardCWNotice : "");
+}
 
 void CWFrm::UpDown1_UpClick() { StepSpeed(Text11, 1); }
 
 void CWFrm::UpDown1_DownClick() { StepSpeed(Text11, -1); }
+
+void CWFrm::tmrRepeat_Timer() {
+  tmrRepeat.SetEnabled(false);
+  int f1 = 112;
+  FKeyCW(f1);
+}
+
+void CWFrm::Text11_Change() {
+  const KeyingState& keying = App().State<KeyingState>();
+  const std::optional<double> wpm = vb::CDbl(Text11.Text());
+  if (!wpm || *wpm <= 4 || *wpm >= 100 || keying.WinKeyVersion == 0 || keying.CWKeying != kKeyingWinKeyer) return;
+  if (frmWinKey* winkey = App().IfLoaded<frmWinKey>()) winkey->wk_wpm(static_cast<std::uint8_t>(vb::RoundHalfEven(*wpm)));
+}
 
 }  // namespace ks

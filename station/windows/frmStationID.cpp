@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "keying/keyer_files.h"
+#include "keying/keying_state.h"
 #include "logstore/form_resize.h"
 #include "logstore/key_filters.h"
 #include "logstore/prefix_table.h"

@@ -93,9 +93,10 @@ TEST(KeyerFiles, TheCWFileFillsTheCWWindowAndTheKeyingChoice) {
 TEST(KeyerFiles, TheKeyingByteChoosesItsButton) {
   struct Case {
     const char* keying;
-    int chosen;  // 1 to 5, 0 for none
+    int chosen;  // 1 to 5
   };
-  for (const Case c : {Case{"0", 4}, Case{"1", 1}, Case{"2", 2}, Case{"3", 3}, Case{"5", 5}, Case{"4", 0}}) {
+  // A byte without a button chooses none, so "None", chosen when the window loads, stays.
+  for (const Case c : {Case{"0", 4}, Case{"1", 1}, Case{"2", 2}, Case{"3", 3}, Case{"5", 5}, Case{"4", 4}}) {
     SetupRun run;
     run.WriteWorking("cw.txt", Lines(CWValues("\"VVV\"", c.keying, "0")));
     LoadCWSettings(run.app());

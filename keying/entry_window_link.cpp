@@ -1,0 +1,19 @@
+#include "keying/entry_window_link.h"
+
+#include "platform/forms/application.h"
+#include "platform/forms/controls.h"
+#include "station/station_settings.h"
+
+namespace ks {
+
+EntryWindowLink* ActiveEntryWindow(forms::Application& app) {
+  const char* name = app.State<StationSettings>().OutOfState == 0 ? "Infrm" : "Outfrm";
+  return dynamic_cast<EntryWindowLink*>(app.FindForm(name));
+}
+
+void LogFromMessage(forms::Application& app) {
+  EntryWindowLink* window = ActiveEntryWindow(app);
+  if (window != nullptr && !window->CallBox().Text().empty()) window->Mains();
+}
+
+}  // namespace ks

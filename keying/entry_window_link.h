@@ -1,0 +1,27 @@
+#pragma once
+// What the keyers use of the main windows: the call box (is a call entered?), Mains (log
+// the entry line) and the message label. The main windows implement it; the keyers reach
+// the window that OutOfState selects, and only while it is loaded.
+namespace ks::forms {
+class Application;
+class Label;
+class TextBox;
+}  // namespace ks::forms
+
+namespace ks {
+
+class EntryWindowLink {
+ public:
+  virtual ~EntryWindowLink() = default;
+  virtual void Mains() = 0;
+  virtual forms::TextBox& CallBox() = 0;
+  virtual forms::Label& DialogLabel() = 0;
+};
+
+// Infrm when OutOfState is 0, otherwise Outfrm; null when that window is not loaded.
+EntryWindowLink* ActiveEntryWindow(forms::Application& app);
+
+// A "!" in a message: the active main window logs its entry line when its call box holds a call.
+void LogFromMessage(forms::Application& app);
+
+}  // namespace ks

@@ -1,0 +1,77 @@
+#include "keying/keying_devices.h"
+
+#include <stdexcept>
+
+#include "platform/forms/application.h"
+#include "platform/io/parallel_port.h"
+#include "platform/io/serial_port.h"
+#include "platform/io/sound.h"
+
+namespace ks {
+namespace {
+
+// DTR or RTS of a serial port. A failing line raises, which ends the character being sent.
+class SerialModemLine final : public KeyLine {
+ public:
+  SerialModemLine(io::SerialPort& port, ModemSignal signal) : port_(port), signal_(signal) {}
+  void Key(bool down) override {
+    if (!port_.IsOpen()) return;
+    const io::SerialResult result = signal_ == ModemSignal::DTR ? port_.SetDtr(down) : port_.SetRts(down);
+    if (!result) throw std::runtime_error(result.error);
+  }
+
+ private:
+  io::SerialPort& port_;
+  ModemSignal signal_;
+};
+
+class ParallelKeyLine final : public KeyLine {
+ public:
+  explicit ParallelKeyLine(std::unique_ptr<io::ParallelPort> port) : port_(std::move(port)) {}
+  void Key(bool down) override {
+    std::string why;
+    if (!port_->WriteControl(down ? kParallelKeyDown : kParallelKeyUp, why)) throw std::runtime_error(why);
+  }
+
+ private:
+  std::unique_ptr<io::ParallelPort> port_;
+};
+
+class SystemKeyingDevices final : public KeyingDevices {
+ public:
+  explicit SystemKeyingDevices(forms::Application& app) : app_(app) {}
+  std::unique_ptr<io::SerialPort> NewSerialPort() override { return io::MakePosixSerialPort(app_.Settings()); }
+  std::unique_ptr<KeyLine> ModemLine(io::SerialPort& port, ModemSignal signal) override {
+    return std::make_unique<SerialModemLine>(port, signal);
+  }
+  std::unique_ptr<KeyLine> ParallelLine(int address, std::string& why) override {
+    std::unique_ptr<io::ParallelPort> port = io::OpenParallelPort(address, kParallelKeyUp, why);
+    if (!port) return nullptr;
+    return std::make_unique<ParallelKeyLine>(std::move(port));
+  }
+  UnitWaits& Waits() override { return waits_; }
+  std::unique_ptr<io::SoundPlayer> NewSoundPlayer() override { return io::MakeSystemSoundPlayer(); }
+
+ private:
+  forms::Application& app_;
+  SystemUnitWaits waits_;
+};
+
+// app.State<KeyingDevicesSlot>()
+struct KeyingDevicesSlot {
+  std::unique_ptr<KeyingDevices> devices;
+};
+
+}  // namespace
+
+KeyingDevices& Devices(forms::Application& app) {
+  auto& slot = app.State<KeyingDevicesSlot>();
+  if (!slot.devices) slot.devices = std::make_unique<SystemKeyingDevices>(app);
+  return *slot.devices;
+}
+
+void UseKeyingDevices(forms::Application& app, std::unique_ptr<KeyingDevices> devices) {
+  app.State<KeyingDevicesSlot>().devices = std::move(devices);
+}
+
+}  // namespace ks

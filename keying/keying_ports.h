@@ -1,0 +1,22 @@
+#pragma once
+// The serial ports of the keyers: the CW key's port and the voice keyer's push-to-talk
+// port. Only one user holds a serial port at a time: each closes the others (the WinKeyer
+// included) before it opens its own.
+#include <memory>
+
+#include "platform/io/serial_port.h"
+
+namespace ks {
+
+// app.State<KeyingPorts>()
+struct KeyingPorts {
+  std::unique_ptr<io::SerialPort> Comm;       // the CW key (DTR or RTS)
+  std::unique_ptr<io::SerialPort> CommPhone;  // push-to-talk (DTR or RTS)
+  static bool IsOpen(const std::unique_ptr<io::SerialPort>& port) { return port && port->IsOpen(); }
+  // Closing drops DTR and RTS.
+  static void Close(std::unique_ptr<io::SerialPort>& port) {
+    if (port && port->IsOpen()) port->Close();
+  }
+};
+
+}  // namespace ks

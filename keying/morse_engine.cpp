@@ -1,0 +1,79 @@
+#include "keying/morse_engine.h"
+
+#include <cmath>
+
+#include "platform/vb/rounding.h"
+
+namespace ks {
+namespace {
+
+constexpr double kCalibrationSteps = 5000000;
+
+// One unit by the chosen method. The Timer method keeps a running deadline, so the time
+// spent keying the line does not add up over a character; a deadline already a whole unit
+// behind (the machine stalled) starts afresh rather than rushing the elements that follow.
+void WaitOneUnit(const MorseTiming& timing, UnitWaits& waits, double& deadline) {
+  const double unit = UnitMs(timing.wpm);
+  switch (timing.method) {
+    case TimingMethod::Timer: {
+      const double now = waits.NowMs();
+      if (now - deadline > unit) deadline = now;
+      deadline += unit;
+      waits.WaitUntil(deadline);
+      return;
+    }
+    case TimingMethod::Sleep:
+      waits.SleepMs(static_cast<std::int64_t>(vb::RoundHalfEven(unit)));
+      break;
+    case TimingMethod::Loop:
+      waits.CountLoop(timing.loops_per_60ms / EffectiveWpm(timing.wpm) * 20);
+      break;
+  }
+  deadline = waits.NowMs();
+}
+
+}  // namespace
+
+double EffectiveWpm(double wpm) { return (std::isfinite(wpm) && wpm > 0) ? wpm : 1.0; }
+
+double UnitMs(double wpm) { return 1200.0 / EffectiveWpm(wpm); }
+
+void KeyElements(std::string_view elements, KeyLine* line, const std::function<std::optional<MorseTiming>()>& timing,
+                 UnitWaits& waits) {
+  if (elements.empty()) return;
+  // The one place a character keys the line: it is released on every way out while down
+  // (or while a key-down may have half happened).
+  bool down = false;
+  struct Release {
+    KeyLine* line;
+    const bool& down;
+    ~Release() {
+      if (line == nullptr || !down) return;
+      try {
+        line->Key(false);
+      } catch (...) {
+      }
+    }
+  } release{line, down};
+  double deadline = waits.NowMs();
+  bool first = true;
+  for (const char element : elements) {
+    const std::optional<MorseTiming> now = timing();
+    if (!now) return;
+    const bool want = element == '1';
+    if (line != nullptr && (first || want != down)) {
+      down = want;
+      line->Key(want);
+    }
+    first = false;
+    WaitOneUnit(*now, waits, deadline);
+  }
+}
+
+std::optional<double> CalibrateLoop(UnitWaits& waits) {
+  const double elapsed = waits.TimeLoop(kCalibrationSteps);
+  if (!(elapsed > 0)) return std::nullopt;
+  return vb::RoundHalfEven(kCalibrationSteps / elapsed * 60);
+}
+
+}  // namespace ks

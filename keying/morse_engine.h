@@ -1,0 +1,36 @@
+#pragma once
+// Keys Morse elements on a line, one Morse unit (1200 / WPM milliseconds) per element, by
+// the chosen timing method. No event runs while a character is keyed.
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "keying/key_line.h"
+#include "keying/unit_waits.h"
+
+namespace ks {
+
+struct MorseTiming {
+  double wpm = 13;
+  TimingMethod method = TimingMethod::Timer;
+  // Steps of the counting loop that take 60 ms (the Loop method).
+  double loops_per_60ms = 0;
+};
+
+// A speed of 0 or below (or none at all) is taken as 1 WPM, the lowest the speed box takes.
+double EffectiveWpm(double wpm);
+// Milliseconds of one Morse unit.
+double UnitMs(double wpm);
+
+// Keys `elements` ("1" down, "0" up, one unit each) on `line`; with no line the time still
+// passes. `timing` is asked again before each element, so a speed change takes effect at
+// the next one; when it has no answer (a box that holds no number) the character ends
+// there. The line is up when this returns, whichever way it ends, exceptions included.
+void KeyElements(std::string_view elements, KeyLine* line, const std::function<std::optional<MorseTiming>()>& timing,
+                 UnitWaits& waits);
+
+// Steps of the counting loop per 60 ms, from timing 5,000,000 steps (rounded half to even);
+// nothing when the count took no measurable time.
+std::optional<double> CalibrateLoop(UnitWaits& waits);
+
+}  // namespace ks

@@ -1,0 +1,65 @@
+#include "keying/unit_waits.h"
+
+#include <time.h>
+
+#include <cerrno>
+#include <cmath>
+
+namespace ks {
+namespace {
+
+// Sleeping ends within this much of its deadline on a desktop kernel; the rest is spun.
+constexpr double kSpinMarginMs = 1.0;
+
+timespec ToTimespec(double ms) {
+  timespec t{};
+  t.tv_sec = static_cast<time_t>(std::floor(ms / 1000));
+  t.tv_nsec = static_cast<long>((ms - static_cast<double>(t.tv_sec) * 1000) * 1e6);
+  if (t.tv_nsec >= 1000000000L) {
+    ++t.tv_sec;
+    t.tv_nsec -= 1000000000L;
+  }
+  if (t.tv_nsec < 0) t.tv_nsec = 0;
+  return t;
+}
+
+}  // namespace
+
+double SystemUnitWaits::NowMs() {
+  timespec t{};
+  ::clock_gettime(CLOCK_MONOTONIC, &t);
+  return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+void SystemUnitWaits::WaitUntil(double deadline_ms) {
+  if (!std::isfinite(deadline_ms)) return;
+  const double wake = deadline_ms - kSpinMarginMs;
+  if (wake > NowMs()) {
+    const timespec until = ToTimespec(wake);
+    while (::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
+    }
+  }
+  while (NowMs() < deadline_ms) {
+  }
+}
+
+void SystemUnitWaits::SleepMs(std::int64_t ms) {
+  if (ms <= 0) return;
+  timespec left{static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000) * 1000000L};
+  while (::nanosleep(&left, &left) == -1 && errno == EINTR) {
+  }
+}
+
+void SystemUnitWaits::CountLoop(double steps) {
+  // volatile: the count must really be performed, step by step, whatever the optimiser sees.
+  volatile double counter = 0;
+  while (counter < steps) counter = counter + 1;
+}
+
+double SystemUnitWaits::TimeLoop(double steps) {
+  const double start = NowMs();
+  CountLoop(steps);
+  return NowMs() - start;
+}
+
+}  // namespace ks

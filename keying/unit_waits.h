@@ -1,0 +1,37 @@
+#pragma once
+// The waits that time Morse elements: a deadline on a monotonic clock (the "Timer"
+// method), sleeping whole milliseconds ("Sleep") and a counting loop measured against the
+// clock ("Loop"). None of them lets an event run. The system waits use the machine's
+// clock; tests put a double on virtual time in their place.
+#include <cstdint>
+
+namespace ks {
+
+enum class TimingMethod { Timer, Sleep, Loop };
+
+class UnitWaits {
+ public:
+  virtual ~UnitWaits() = default;
+  // Milliseconds on a 64-bit monotonic clock; only differences mean anything.
+  virtual double NowMs() = 0;
+  // Returns once NowMs() has reached `deadline_ms`.
+  virtual void WaitUntil(double deadline_ms) = 0;
+  virtual void SleepMs(std::int64_t ms) = 0;
+  // Counts a floating-point counter from 0 in steps of 1 while it is below `steps`.
+  virtual void CountLoop(double steps) = 0;
+  // Counts `steps` steps and returns the milliseconds they took.
+  virtual double TimeLoop(double steps) = 0;
+};
+
+// The machine's monotonic clock. WaitUntil sleeps until shortly before the deadline and
+// spins on the clock for the rest, which keeps a processor busy only for that last stretch.
+class SystemUnitWaits final : public UnitWaits {
+ public:
+  double NowMs() override;
+  void WaitUntil(double deadline_ms) override;
+  void SleepMs(std::int64_t ms) override;
+  void CountLoop(double steps) override;
+  double TimeLoop(double steps) override;
+};
+
+}  // namespace ks

@@ -1,0 +1,151 @@
+// The Morse engine of the CW window: the keying lines, CWSetup and Transmit, and the
+// timing methods with the loop calibration.
+#include <cmath>
+
+#include "keying/entry_window_link.h"
+#include "keying/keying_devices.h"
+#include "keying/keying_ports.h"
+#include "keying/keying_state.h"
+#include "keying/morse_table.h"
+#include "keying/windows/CWFrm.h"
+#include "platform/forms/application.h"
+#include "platform/vb/constants.h"
+#include "platform/vb/number_text.h"
+#include "platform/vb/parse.h"
+#include "platform/vb/rounding.h"
+
+namespace ks {
+namespace {
+
+constexpr const char* kInvalidPort =
+    "The port you have selected for CW keying is invalid.  Please select another or enter 0 for none.";
+
+}  // namespace
+
+std::optional<MorseTiming> CWFrm::CurrentTiming() const {
+  const std::optional<double> wpm = vb::CDbl(Text11.Text());
+  if (!wpm) return std::nullopt;
+  MorseTiming timing;
+  timing.wpm = *wpm;
+  timing.method = optTimer.Value() ? TimingMethod::Timer : OptSleep.Value() ? TimingMethod::Sleep : TimingMethod::Loop;
+  timing.loops_per_60ms = LoopsPer60ms;
+  return timing;
+}
+
+KeyLine* CWFrm::SerialLine(bool dtr) {
+  KeyingPorts& ports = App().State<KeyingPorts>();
+  if (!KeyingPorts::IsOpen(ports.Comm)) return nullptr;
+  std::unique_ptr<KeyLine>& line = dtr ? dtr_line_ : rts_line_;
+  if (!line) line = Devices(App()).ModemLine(*ports.Comm, dtr ? ModemSignal::DTR : ModemSignal::RTS);
+  return line.get();
+}
+
+KeyLine* CWFrm::ParallelLine() {
+  const std::optional<double> base = vb::CDbl(Text14.Text());
+  const std::optional<std::int16_t> address = base ? vb::CInt(*base) : std::nullopt;
+  if (!address) return nullptr;
+  if (parallel_line_ && parallel_address_ == *address) return parallel_line_.get();
+  parallel_line_.reset();
+  parallel_address_ = -1;
+  std::string why;
+  parallel_line_ = Devices(App()).ParallelLine(*address, why);
+  if (parallel_line_) {
+    parallel_address_ = *address;
+  } else if (refused_parallel_address_ != *address) {
+    // Told once for each address, not at every character of every message.
+    refused_parallel_address_ = *address;
+    App().MsgBox("The parallel port for CW keying cannot be used: " + why + ".", vb::vbOKOnly, "Parallel port");
+  }
+  return parallel_line_.get();
+}
+
+KeyLine* CWFrm::ChosenLine() {
+  if (Option2.Value()) return SerialLine(true);
+  if (Option1.Value()) return SerialLine(false);
+  if (Option3.Value()) return ParallelLine();
+  return nullptr;
+}
+
+void CWFrm::Transmit(char CodeCharacter) {
+  forms::Application& app = App();
+  const std::uint8_t keying = app.State<KeyingState>().CWKeying;
+  if (keying == kKeyingNone) return;
+  if (!KeyingPorts::IsOpen(app.State<KeyingPorts>().Comm) && keying < kKeyingParallel) CWSetup();
+  if (CodeCharacter == '!') {
+    LogFromMessage(app);
+    return;
+  }
+  const std::optional<double> space = vb::CDbl(txtSpace.Text());
+  if (!space) return;
+  const std::string elements = CharacterElements(CodeCharacter, *space);
+  if (elements.empty()) return;
+  try {
+    KeyElements(elements, ChosenLine(), [this] { return CurrentTiming(); }, Devices(app).Waits());
+  } catch (const std::exception&) {
+    // A line that fails ends this character; KeyElements has released it. The next starts afresh.
+  }
+}
+
+void CWFrm::CWSetup() {
+  forms::Application& app = App();
+  KeyingPorts& ports = app.State<KeyingPorts>();
+  KeyingPorts::Close(ports.Comm);
+  dtr_line_.reset();
+  rts_line_.reset();
+  const std::optional<double> number = vb::CDbl(Text10.Text());
+  const std::optional<std::int16_t> port = number ? vb::CInt(*number) : std::nullopt;
+  if (!number || *number <= 0) return;
+  KeyingPorts::Close(ports.CommPhone);
+  if (!ports.Comm) ports.Comm = Devices(app).NewSerialPort();
+  io::SerialPort& comm = *ports.Comm;
+  const bool opened = port && comm.SetPortNumber(*port) && comm.SetDtr(false) && comm.SetRts(false) && comm.Open();
+  if (opened) return;
+  app.Beep();
+  app.MsgBox(kInvalidPort, vb::vbOKOnly, "Invalid port.");
+  if (!Visible()) ShowModal();
+}
+
+void CWFrm::EnableLoopControls(bool enabled) {
+  for (forms::Control* control : std::initializer_list<forms::Control*>{&txtLoop, &lblLoop, &cmdLoopFaster, &cmdLoopSlower}) {
+    control->SetEnabled(enabled);
+  }
+}
+
+void CWFrm::optTimer_Click() { EnableLoopControls(false); }
+
+void CWFrm::OptSleep_Click() { EnableLoopControls(false); }
+
+void CWFrm::optLoop_Click() {
+  EnableLoopControls(true);
+  App().DoEvents();
+  if (LoopsPer60ms == 0) {
+    const std::optional<double> steps = CalibrateLoop(Devices(App()).Waits());
+    // A count that took no measurable time keeps the count it reached.
+    LoopsPer60ms = steps ? *steps : 5000000;
+  }
+  txtLoop.SetText(vb::CStr(LoopsPer60ms));
+}
+
+void CWFrm::txtLoop_Change() {
+  if (const std::optional<double> steps = vb::CDbl(txtLoop.Text())) LoopsPer60ms = *steps;
+}
+
+namespace {
+
+void ScaleLoopCount(forms::TextBox& box, double factor) {
+  if (const std::optional<double> steps = vb::CDbl(box.Text())) box.SetText(vb::CStr(vb::RoundHalfEven(*steps * factor)));
+}
+
+}  // namespace
+
+void CWFrm::cmdLoopFaster_Click() {
+  ScaleLoopCount(txtLoop, 0.9);
+  Command1.SetFocus();
+}
+
+void CWFrm::cmdLoopSlower_Click() {
+  ScaleLoopCount(txtLoop, 1.111111111111);
+  Command1.SetFocus();
+}
+
+}  // namespace ks

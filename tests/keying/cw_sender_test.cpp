@@ -1,0 +1,162 @@
+// The function-key messages: macros, the drain with its echo and notice, a new key or Esc
+// in the middle of a message, the F1 repeat and the speed steps.
+#include <gtest/gtest.h>
+
+#include "keying/cw_macros.h"
+#include "keying/morse_table.h"
+#include "keying/windows/CWFrm.h"
+#include "tests/keying/keying_fixture.h"
+
+namespace ks::testing {
+namespace {
+
+TEST(CWMacros, PassesInOrderWithTrimmedValues) {
+  std::string rst = "599";
+  const auto shorten = [](const std::string& county) { return county == "MONTGOMERY" ? "MONT" : county; };
+  EXPECT_EQ(ExpandMacros("TU $ *", {" W3ABC ", "", rst, ""}, shorten), "TU W3ABC 5NN");
+  EXPECT_EQ(rst, "5NN");
+  EXPECT_EQ(ExpandMacros("$$", {"K3X", "", rst, ""}, shorten), "K3XK3X");
+  EXPECT_EQ(ExpandMacros("NR # ^", {"", "007", rst, "MONTGOMERY"}, shorten), "NR 007 MONT");
+  EXPECT_EQ(ExpandMacros("^ DE", {"", "", rst, ""}, shorten), " DE");
+  // A call holding a macro character is searched by the later passes only.
+  EXPECT_EQ(ExpandMacros("$", {"A#", "1", rst, ""}, shorten), "A1");
+  std::string report = "579";
+  EXPECT_EQ(ExpandMacros("*", {"", "", report, ""}, shorten), "579");
+  std::string empty;
+  EXPECT_EQ(ExpandMacros("#", {"", "", empty, ""}, shorten), "");
+  EXPECT_EQ(empty, "");
+}
+
+class SenderTest : public KeyingTest {
+ protected:
+  SenderTest() {
+    cw().Option3.SetValue(true);
+    cw().Text11.SetText("12");  // 100 ms units
+    entry();
+  }
+  CWFrm& cw() { return app().Get<CWFrm>(); }
+  void Press(int code) { cw().FKeyCW(code); }
+  // What the line sent, as text: the characters found again from the element strings.
+  std::string Sent() { return Elements(100, devices->waits.now); }
+  static std::string Morse(const std::string& text) {
+    std::string elements;
+    for (const char c : text) elements += CharacterElements(c, 0);
+    return elements;
+  }
+};
+
+TEST_F(SenderTest, FunctionKeyFillsMacrosAndSends) {
+  cw().Text5.SetText("TU $ *");
+  keying().MacroCall = "K3X";
+  keying().MacroRST = "599";
+  Press(116);
+  EXPECT_EQ(Sent(), Morse("TU K3X 5NN"));
+  EXPECT_EQ(keying().MacroRST, "5NN");
+  EXPECT_EQ(keying().CWSending, 0);
+  EXPECT_TRUE(keying().CWBuffer.empty());
+}
+
+TEST_F(SenderTest, KeysSelectTheirMessages) {
+  cw().Text12.SetText("E");
+  cw().Text13.SetText("T");
+  Press(124);
+  EXPECT_EQ(Sent(), "1000");
+  Press(122);
+  EXPECT_EQ(Sent(), "1000" "111000");
+  Press(121);  // F10 itself is not a message key
+  Press(123);
+  EXPECT_EQ(devices->transitions.size(), 4u);
+}
+
+TEST_F(SenderTest, EmptyMessageOrNoKeyingEmptiesTheBufferAndSendsNothing) {
+  keying().CWBuffer = "WAITING";
+  Press(113);
+  EXPECT_TRUE(keying().CWBuffer.empty());
+  cw().Text2.SetText("E");
+  keying().CWKeying = kKeyingNone;
+  Press(113);
+  EXPECT_TRUE(devices->transitions.empty());
+}
+
+TEST_F(SenderTest, EchoShrinksThenShowsTheNotice) {
+  std::vector<std::string> captions;
+  entry().lblDialog.Change = [&] { captions.push_back(entry().lblDialog.Caption()); };
+  cw().Text1.SetText("ABC");
+  Press(112);
+  EXPECT_EQ(captions, (std::vector<std::string>{"BC", "C", ""}));
+  keying().KeyboardCW = 1;
+  Press(112);
+  EXPECT_EQ(entry().lblDialog.Caption(), "Keyboard CW Mode is on.  Press F12 to exit.");
+  cw().Check1.SetValue(0);
+  entry().lblDialog.SetCaption("kept");
+  Press(112);
+  EXPECT_EQ(entry().lblDialog.Caption(), "kept");
+}
+
+TEST_F(SenderTest, EmptiedBufferStopsAfterTheCharacterInHandWithTheLineUp) {
+  cw().Text1.SetText("EEEE");
+  // What Esc does while Morse is being sent: the buffer is emptied between characters.
+  h.loop().Post([this] { keying().CWBuffer.clear(); });
+  Press(112);
+  EXPECT_EQ(Sent(), "1000");
+  EXPECT_FALSE(LineDownAtEnd());
+  EXPECT_EQ(keying().CWSending, 0);
+}
+
+TEST_F(SenderTest, NewKeyReplacesTheRestOfAMessage) {
+  cw().Text2.SetText("TTT");
+  cw().Text3.SetText("E");
+  h.loop().Post([this] { Press(114); });
+  Press(113);
+  EXPECT_EQ(Sent(), "111000" "1000");
+}
+
+TEST_F(SenderTest, ExclamationInAMessageLogsBetweenCharacters) {
+  entry().txtCall.SetText("W3ABC");
+  cw().Text4.SetText("E!T");
+  Press(115);
+  EXPECT_EQ(entry().mains, 1);
+  EXPECT_EQ(Sent(), "1000" "111000");
+}
+
+TEST_F(SenderTest, FirstKeyRepeatsAfterItsIntervalUntilStopped) {
+  cw().Text1.SetText("E");
+  cw().txtCWLoop.SetText("5");
+  cw().txtCWLoop.LostFocus();
+  EXPECT_EQ(cw().tmrRepeat.Interval(), 5000);
+  Press(112);
+  EXPECT_EQ(keying().CWRepeat, 1);
+  EXPECT_TRUE(cw().tmrRepeat.Enabled());
+  h.Advance(4999);
+  EXPECT_EQ(devices->transitions.size(), 2u);
+  h.Advance(1);
+  EXPECT_EQ(devices->transitions.size(), 4u);
+  // Any key on the main window stops it.
+  keying().CWRepeat = 0;
+  cw().tmrRepeat.SetEnabled(false);
+  h.Advance(20000);
+  EXPECT_EQ(devices->transitions.size(), 4u);
+}
+
+TEST_F(SenderTest, NoRepeatAtZeroSeconds) {
+  cw().Text1.SetText("E");
+  Press(112);
+  EXPECT_EQ(keying().CWRepeat, 0);
+  EXPECT_FALSE(cw().tmrRepeat.Enabled());
+}
+
+TEST_F(SenderTest, SpeedStepsHaveNoBound) {
+  const struct {
+    const char* start;
+    int up;
+    const char* result;
+  } cases[] = {{"13", 1, "14"}, {"12.5", 1, "13.5"}, {"1", -1, "0"}, {"0", -1, "-1"}, {"abc", 1, "abc"}};
+  for (const auto& c : cases) {
+    cw().Text11.SetText(c.start);
+    c.up > 0 ? cw().UpDown1_UpClick() : cw().UpDown1_DownClick();
+    EXPECT_EQ(cw().Text11.Text(), c.result) << c.start;
+  }
+}
+
+}  // namespace
+}  // namespace ks::testing

@@ -1,0 +1,184 @@
+#pragma once
+// The keyer windows over a fresh working folder on virtual time, with doubles of their
+// devices: Morse waits that move a virtual millisecond clock, keying lines that record each
+// transition with its time, and a sound player that plays for a WAV's real duration on the
+// application's virtual clock. Serial ports are real ports on pseudo-terminals.
+//
+// A pseudo-terminal has no modem-control lines, so DTR and RTS cannot be watched at the
+// far end: the recording line stands in for the line itself.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "keying/entry_window_link.h"
+#include "keying/keying_devices.h"
+#include "keying/keying_state.h"
+#include "logstore/county_table.h"
+#include "platform/forms/application.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/headless.h"
+#include "platform/io/serial_port.h"
+#include "platform/io/settings_store.h"
+#include "platform/io/sound.h"
+#include "startup/user_folders.h"
+#include "station/station_settings.h"
+#include "tests/support/files.h"
+#include "tests/support/temp_dir.h"
+
+namespace ks::testing {
+
+struct Transition {
+  std::string line;  // "DTR", "RTS" or "LPT"
+  bool down;
+  double at_ms;
+};
+
+// Virtual Morse time, in milliseconds with fractions. `fail_at_wait` makes the n-th wait
+// (1-based) throw, as a failure in the middle of an element would.
+class VirtualWaits final : public UnitWaits {
+ public:
+  double now = 0;
+  int waits = 0;
+  int fail_at_wait = 0;
+  double loop_steps_per_ms = 100000;  // the speed of the counting loop
+  double NowMs() override { return now; }
+  void WaitUntil(double deadline) override {
+    Count();
+    if (deadline > now) now = deadline;
+  }
+  void SleepMs(std::int64_t ms) override {
+    Count();
+    now += static_cast<double>(ms);
+  }
+  void CountLoop(double steps) override {
+    Count();
+    now += steps / loop_steps_per_ms;
+  }
+  double TimeLoop(double steps) override {
+    const double start = now;
+    now += steps / loop_steps_per_ms;
+    return now - start;
+  }
+
+ private:
+  void Count() {
+    if (++waits == fail_at_wait) throw std::runtime_error("failed mid-element");
+  }
+};
+
+class RecordingLine final : public KeyLine {
+ public:
+  RecordingLine(std::string name, std::vector<Transition>& log, VirtualWaits& waits, io::SerialPort* port = nullptr)
+      : name_(std::move(name)), log_(log), waits_(waits), port_(port) {}
+  void Key(bool down) override {
+    log_.push_back({name_, down, waits_.now});
+    if (port_ != nullptr) (name_ == "DTR" ? port_->SetDtr(down) : port_->SetRts(down));
+  }
+
+ private:
+  std::string name_;
+  std::vector<Transition>& log_;
+  VirtualWaits& waits_;
+  io::SerialPort* port_;
+};
+
+class RecordingDevices final : public KeyingDevices {
+ public:
+  RecordingDevices(forms::Application& app, const io::Clock& clock) : app_(app), clock_(clock) {}
+  std::unique_ptr<io::SerialPort> NewSerialPort() override { return io::MakePosixSerialPort(app_.Settings()); }
+  std::unique_ptr<KeyLine> ModemLine(io::SerialPort& port, ModemSignal signal) override {
+    return std::make_unique<RecordingLine>(signal == ModemSignal::DTR ? "DTR" : "RTS", transitions, waits, &port);
+  }
+  std::unique_ptr<KeyLine> ParallelLine(int address, std::string& why) override {
+    if (address != parallel_address) {
+      why = "no port there";
+      return nullptr;
+    }
+    return std::make_unique<RecordingLine>("LPT", transitions, waits);
+  }
+  UnitWaits& Waits() override { return waits; }
+  std::unique_ptr<io::SoundPlayer> NewSoundPlayer() override {
+    auto player = std::make_unique<io::VirtualSoundPlayer>(clock_);
+    players.push_back(player.get());
+    return player;
+  }
+
+  VirtualWaits waits;
+  std::vector<Transition> transitions;
+  int parallel_address = 0x378;
+  std::vector<io::VirtualSoundPlayer*> players;
+
+ private:
+  forms::Application& app_;
+  const io::Clock& clock_;
+};
+
+// Stands in for the active main window: a call box, a message label, and Mains counted.
+class FakeEntryWindow final : public forms::Form, public EntryWindowLink {
+ public:
+  explicit FakeEntryWindow(forms::Application& app) : forms::Form(app, "Outfrm") {}
+  void Mains() override { ++mains; }
+  forms::TextBox& CallBox() override { return txtCall; }
+  forms::Label& DialogLabel() override { return lblDialog; }
+  forms::TextBox txtCall{*this, "txtCall"};
+  forms::Label lblDialog{*this, "lblDialog"};
+  int mains = 0;
+};
+
+class KeyingTest : public ::testing::Test {
+ protected:
+  KeyingTest() {
+    std::filesystem::create_directories(work());
+    CopySupplied("county2.txt", work());
+    app().State<Folders>().WorkingDir = work();
+    app().State<StationSettings>().OutOfState = 1;
+    LoadCountyTable(app());
+    auto owned = std::make_unique<RecordingDevices>(app(), h.clock());
+    devices = owned.get();
+    UseKeyingDevices(app(), std::move(owned));
+  }
+
+  forms::Application& app() { return h.app(); }
+  KeyingState& keying() { return app().State<KeyingState>(); }
+  std::filesystem::path work() const { return dir / "work"; }
+  FakeEntryWindow& entry() { return app().Get<FakeEntryWindow>(); }
+  // Names serial port `number` as the device at `path`.
+  void MapPort(int number, const std::string& path) {
+    app().Settings().SaveSetting("Keystone", "SerialPorts", "Port" + std::to_string(number), path);
+  }
+
+  // The transitions as "LPT+ 0" (down at 0 ms) and "LPT- 92.3", times rounded to 0.1 ms.
+  std::vector<std::string> Timeline() const {
+    std::vector<std::string> out;
+    for (const Transition& t : devices->transitions) {
+      char at[32];
+      std::snprintf(at, sizeof at, "%.1f", t.at_ms);
+      out.push_back(t.line + (t.down ? "+ " : "- ") + at);
+    }
+    return out;
+  }
+  // The key-down and key-up runs of one line in whole units of `unit_ms`, as an element
+  // string ("1" down, "0" up), from its first transition to `end_ms`.
+  std::string Elements(double unit_ms, double end_ms) const {
+    std::string out;
+    const auto& t = devices->transitions;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+      const double until = i + 1 < t.size() ? t[i + 1].at_ms : end_ms;
+      const long units = std::lround((until - t[i].at_ms) / unit_ms);
+      out.append(static_cast<std::size_t>(std::max(0L, units)), t[i].down ? '1' : '0');
+    }
+    return out;
+  }
+  bool LineDownAtEnd() const { return !devices->transitions.empty() && devices->transitions.back().down; }
+
+  forms::Headless h{forms::Screen::FromPixels(1920, 1080)};
+  TempDir dir;
+  RecordingDevices* devices = nullptr;
+};
+
+}  // namespace ks::testing
