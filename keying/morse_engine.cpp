@@ -55,6 +55,11 @@ void KeyElements(std::string_view elements, KeyLine* line, const std::function<s
       }
     }
   } release{line, down};
+  struct SharpTiming {
+    UnitWaits& waits;
+    explicit SharpTiming(UnitWaits& w) : waits(w) { waits.BeginCharacter(); }
+    ~SharpTiming() { waits.EndCharacter(); }
+  } sharp(waits);
   double deadline = waits.NowMs();
   bool first = true;
   for (const char element : elements) {

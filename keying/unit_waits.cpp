@@ -1,5 +1,7 @@
 #include "keying/unit_waits.h"
 
+#include <pthread.h>
+#include <sched.h>
 #include <time.h>
 
 #include <cerrno>
@@ -9,7 +11,7 @@ namespace ks {
 namespace {
 
 // Sleeping ends within this much of its deadline on a desktop kernel; the rest is spun.
-constexpr double kSpinMarginMs = 1.0;
+constexpr double kSpinMarginMs = 5.0;
 
 timespec ToTimespec(double ms) {
   timespec t{};
@@ -57,9 +59,29 @@ void SystemUnitWaits::CountLoop(double steps) {
 }
 
 double SystemUnitWaits::TimeLoop(double steps) {
+  BeginCharacter();
   const double start = NowMs();
   CountLoop(steps);
-  return NowMs() - start;
+  const double elapsed = NowMs() - start;
+  EndCharacter();
+  return elapsed;
+}
+
+void SystemUnitWaits::BeginCharacter() {
+  sched_param old{};
+  if (raised_ || ::pthread_getschedparam(::pthread_self(), &old_policy_, &old) != 0) return;
+  old_priority_ = old.sched_priority;
+  sched_param high{};
+  high.sched_priority = ::sched_get_priority_min(SCHED_FIFO) + 10;
+  raised_ = ::pthread_setschedparam(::pthread_self(), SCHED_FIFO, &high) == 0;
+}
+
+void SystemUnitWaits::EndCharacter() {
+  if (!raised_) return;
+  sched_param old{};
+  old.sched_priority = old_priority_;
+  ::pthread_setschedparam(::pthread_self(), old_policy_, &old);
+  raised_ = false;
 }
 
 }  // namespace ks

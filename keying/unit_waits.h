@@ -21,17 +21,31 @@ class UnitWaits {
   virtual void CountLoop(double steps) = 0;
   // Counts `steps` steps and returns the milliseconds they took.
   virtual double TimeLoop(double steps) = 0;
+  // Around each character (and the loop calibration): the waits may ask for sharper
+  // timing while it is keyed and give it back after.
+  virtual void BeginCharacter() {}
+  virtual void EndCharacter() {}
 };
 
 // The machine's monotonic clock. WaitUntil sleeps until shortly before the deadline and
 // spins on the clock for the rest, which keeps a processor busy only for that last stretch.
+// While a character is keyed the thread asks for real-time scheduling (SCHED_FIFO), so a
+// busy machine does not make it late; where the system refuses (no privilege), timing is
+// as good as ordinary scheduling allows.
 class SystemUnitWaits final : public UnitWaits {
  public:
+  void BeginCharacter() override;
+  void EndCharacter() override;
   double NowMs() override;
   void WaitUntil(double deadline_ms) override;
   void SleepMs(std::int64_t ms) override;
   void CountLoop(double steps) override;
   double TimeLoop(double steps) override;
+
+ private:
+  bool raised_ = false;
+  int old_policy_ = 0;
+  int old_priority_ = 0;
 };
 
 }  // namespace ks
