@@ -1,7 +1,9 @@
 #include "keying/keyer_services.h"
 
+#include "keying/windows/BlindFrm.h"
 #include "keying/windows/CWFrm.h"
 #include "keying/windows/PhoneFrm.h"
+#include "keying/windows/frmWinKey.h"
 #include "platform/forms/application.h"
 
 namespace ks {
@@ -14,15 +16,31 @@ class WindowKeyerServices final : public KeyerServices {
   void FKeyCW(int& KeyCode) override { app_.Get<CWFrm>().FKeyCW(KeyCode); }
   void FKeyPhone(int& KeyCode) override { app_.Get<PhoneFrm>().FKeyPhone(KeyCode); }
   void LoopThroughCWBuffer() override { app_.Get<CWFrm>().LoopThroughCWBuffer(); }
-  // No sound device and no keyer library are driven yet: nothing plays, no keyer is open.
-  bool VoicePlaying() override { return false; }
-  void StopVoice() override {}
-  int wk_getstatus() override { return 0; }
-  void wk_clearbuf() override {}
-  void wk_backspace() override {}
-  void BlindKeyPhone(const std::string&) override {}
-  bool PromptPlaying() override { return false; }
-  int PromptLengthMs() override { return 0; }
+  // Questions about a player or the keyer load no window: one not loaded plays nothing.
+  bool VoicePlaying() override {
+    PhoneFrm* phone = app_.IfLoaded<PhoneFrm>();
+    return phone != nullptr && phone->Playing();
+  }
+  void StopVoice() override {
+    if (PhoneFrm* phone = app_.IfLoaded<PhoneFrm>()) phone->StopPlaying();
+  }
+  int wk_getstatus() override {
+    frmWinKey* winkey = app_.IfLoaded<frmWinKey>();
+    return winkey != nullptr ? winkey->wk_getstatus() : 0;
+  }
+  void wk_clearbuf() override {
+    if (frmWinKey* winkey = app_.IfLoaded<frmWinKey>()) winkey->wk_clearbuf();
+  }
+  void wk_backspace() override {
+    if (frmWinKey* winkey = app_.IfLoaded<frmWinKey>()) winkey->wk_backspace();
+  }
+  // The first prompt loads the window, which announces the level first.
+  void BlindKeyPhone(const std::string& name) override { app_.Get<BlindFrm>().BlindKeyPhone(name); }
+  bool PromptPlaying() override {
+    BlindFrm* blind = app_.IfLoaded<BlindFrm>();
+    return blind != nullptr && blind->Playing();
+  }
+  int PromptLengthMs() override { return PromptPlaying() ? app_.IfLoaded<BlindFrm>()->PromptLengthMs() : 0; }
 
  private:
   forms::Application& app_;

@@ -1,5 +1,9 @@
 #include "keying/static_labels.h"
 
+#include "logstore/form_resize.h"
+#include "platform/vb/parse.h"
+#include "platform/vb/rounding.h"
+
 namespace ks {
 
 forms::Label& StaticLabels::Add(const std::string& caption, float left, float top, float width, float height,
@@ -10,6 +14,23 @@ forms::Label& StaticLabels::Add(const std::string& caption, float left, float to
   label->SetCaption(caption);
   labels_.push_back(std::move(label));
   return *labels_.back();
+}
+
+void RepeatBoxLeft(forms::TextBox& seconds, forms::Timer& timer) {
+  const std::optional<double> value = vb::CDbl(seconds.Text());
+  if (value && *value >= 0 && *value < 60) {
+    timer.SetInterval(static_cast<int>(vb::RoundHalfEven(*value * 1000)));
+    return;
+  }
+  seconds.SetText("0");
+  timer.SetInterval(0);
+}
+
+void FitKeyerWindow(forms::Form& window) {
+  FitRule rule;
+  rule.form_font = FitRule::FontRatio::NewWidth;
+  rule.control_font = FitRule::FontRatio::WidthCapped;
+  FitFormToScreen(window, rule);
 }
 
 void UpperCaseKey(int& key) {

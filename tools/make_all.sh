@@ -17,6 +17,7 @@ python3 "$here/make_starting_files.py" "$data"
 python3 "$here/make_help_text.py" "$data"
 python3 "$here/make_band_plan.py" "$data"
 "$here/make_pictures.sh" "$data"
+"$here/make_prompts.sh" "$data"  # needs espeak-ng
 # The county map and its labels (needs node and npm; writes into reports/ and tests/ too).
 (cd "$here/county_map" && npm ci --silent && node make_county_map.mjs)
 python3 "$here/check_data.py" "$data"

@@ -47,7 +47,7 @@ void CWFrm::LayOut() {
   cmdConfWinkey.SetCaption("Configure Winkey");
   cmdConfWinkey.SetVisible(false);
   // The timing method.
-  Frame2.Move(right + 2220, 60, 1500, 2640);
+  Frame2.Move(right + 2220, 60, 1500, 2820);
   Frame2.SetCaption("Timing");
   forms::OptionButton* const methods[] = {&optTimer, &OptSleep, &optLoop};
   const char* const method_captions[] = {"Timer", "Sleep", "Loop"};
@@ -69,7 +69,7 @@ void CWFrm::LayOut() {
   cmdLoopSlower.Move(780, 1920, 600, 330);
   cmdLoopSlower.SetCaption("S");
   cmdLoopSlower.SetToolTipText("Slow Down CW");
-  lblTimerNote.Move(60, 2280, 1380, 330);
+  lblTimerNote.Move(60, 2220, 1380, 520);
   lblTimerNote.WordWrap = true;
   lblTimerNote.SetFontSize(6.75f);
   lblTimerNote.SetCaption("Timer is the preferred option on most systems. ");

@@ -29,10 +29,7 @@ void ZeroUnlessNumber(forms::TextBox& box) {
 }  // namespace
 
 void CWFrm::Form_Load() {
-  FitRule rule;
-  rule.form_font = FitRule::FontRatio::NewWidth;
-  rule.control_font = FitRule::FontRatio::WidthCapped;
-  FitFormToScreen(*this, rule);
+  FitKeyerWindow(*this);
   io::SettingsStore& store = App().Settings();
   LoopsPer60ms = vb::CDbl(store.GetSetting(kUserApp, kUserSection, "UserCWLoopOffset", "0")).value_or(0);
   txtLoop.SetText(vb::CStr(LoopsPer60ms));
@@ -131,14 +128,6 @@ void CWFrm::txtSpace_Change() {
 
 void CWFrm::txtSpace_LostFocus() { ZeroUnlessNumber(txtSpace); }
 
-void CWFrm::txtCWLoop_LostFocus() {
-  const std::optional<double> seconds = vb::CDbl(txtCWLoop.Text());
-  if (seconds && *seconds >= 0 && *seconds < 60) {
-    tmrRepeat.SetInterval(static_cast<int>(vb::RoundHalfEven(*seconds * 1000)));
-    return;
-  }
-  txtCWLoop.SetText("0");
-  tmrRepeat.SetInterval(0);
-}
+void CWFrm::txtCWLoop_LostFocus() { RepeatBoxLeft(txtCWLoop, tmrRepeat); }
 
 }  // namespace ks

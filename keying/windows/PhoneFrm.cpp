@@ -1,6 +1,10 @@
 #include "keying/windows/PhoneFrm.h"
 
 #include "keying/keyer_files.h"
+#include "logstore/form_resize.h"
+#include "platform/forms/application.h"
+#include "platform/vb/parse.h"
+#include "platform/vb/rounding.h"
 
 namespace ks {
 
@@ -8,30 +12,134 @@ PhoneFrm::PhoneFrm(forms::Application& app) : forms::Form(app, "PhoneFrm") {
   SetCaption("Phone Wave Selections");
   LayOut();
   DropQuotesTypedIntoBoxes(*this);
+  WireHandlers();
+}
+
+PhoneFrm::~PhoneFrm() {
+  ptt_.Drop();
+  if (player_) player_->Stop();
 }
 
 void PhoneFrm::LayOut() {
-  constexpr float kLeft = 600, kRow = 360, kBoxHeight = 315;
+  constexpr float kRow = 420, kBoxHeight = 300;
   forms::TextBox* const files[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9};
-  float top = 120;
-  for (forms::TextBox* box : files) {
-    box->Move(kLeft, top, 6360, kBoxHeight);
-    top += kRow;
+  forms::CommandButton* const browse[] = {&Command2, &Command3, &Command4, &Command5, &Command6,
+                                          &Command7, &Command8, &Command9, &Command10};
+  captions_.Add("Setup:", 120, 60, 1200, 255).SetFontBold(true);
+  for (int i = 0; i < 9; ++i) {
+    const float left = 120 + static_cast<float>(i / 3) * 2640;
+    const float top = 420 + static_cast<float>(i % 3) * kRow;
+    captions_.Add("F" + std::to_string(i + 1), left, top + 30, 300, 255);
+    files[i]->Move(left + 330, top, 1500, kBoxHeight);
+    browse[i]->Move(left + 1890, top, 660, kBoxHeight);
+    browse[i]->SetCaption("Browse");
   }
-  top += 120;
-  Text10.Move(kLeft, top, 600, kBoxHeight);
+  // The repeat box stands between the F1 box and its Browse button.
+  Text1.SetWidth(1020);
+  txtPHLoop.Move(1470, 420, 480, kBoxHeight);
+  txtPHLoop.SetText("0");
+  txtPHLoop.SetToolTipText("Seconds between repeats of F1 (0 for none)");
+  const float right = 8100;
+  captions_.Add("Port", right, 450, 480, 255);
+  Text10.Move(right + 540, 420, 600, kBoxHeight);
   Text10.SetText("0");
+  captions_.Add("Address", right, 870, 720, 255);
+  Text11.Move(right + 720, 840, 780, kBoxHeight);
+  Text11.SetText("&H378");
+  Frame1.Move(right, 1200, 1380, 1080);
   forms::OptionButton* const lines[] = {&Option1, &Option2, &Option3};
   const char* const captions[] = {"RTS", "DTR", "Parallel"};
   for (int i = 0; i < 3; ++i) {
-    lines[i]->Move(1440 + static_cast<float>(i) * 960, top + 30, 900, 255);
+    lines[i]->Move(120, 120 + static_cast<float>(i) * 300, 1140, 270);
     lines[i]->SetCaption(captions[i]);
   }
-  txtPHLoop.Move(4560, top, 600, kBoxHeight);
-  txtPHLoop.SetText("0");
-  Text11.Move(5400, top, 900, kBoxHeight);
-  Text11.SetText("&H378");
-  SetClientSize(7080, top + kBoxHeight + 120);
+  Option1.SetValue(true);
+  LayOutHelp(1800);
 }
+
+void PhoneFrm::LayOutHelp(float top) {
+  captions_.Add("To Use:", 120, top, 900, 255).SetFontBold(true);
+  captions_.Add("(You  must be in Phone mode)", 1080, top, 3000, 255);
+  top += 300;
+  const char* const help[] = {
+      "Record each message first with the desktop's sound recorder, as a WAV file.",
+      "Record from the microphone input at 16-bit mono; 11 to 22 kHz is plenty for speech.",
+      "Connect the sound card's line output to the transceiver's audio input.  Start at the lowest level "
+      "and raise it carefully: overdriving spoils the signal and can damage the radio.",
+      "Each WAV file belongs to a function key; press the key on the main logging window to play it.",
+      "Key the transmitter by hand, by VOX or through a serial-port interface: enter its port number "
+      "(0 for none) and choose RTS or DTR.",
+  };
+  for (const char* text : help) {
+    captions_.Add(text, 120, top, 7800, 420, true);
+    top += 450;
+  }
+  forms::Label& caution = captions_.Add("Caution, RF feedback can damage your PC!", 120, top, 5000, 255);
+  caution.SetForeColor(forms::colors::kRed);
+  top += 390;
+  Command11.Move(120, top, 1200, 390);
+  Command11.SetCaption("Test");
+  captions_.Add("Plays F1 Command", 1440, top + 60, 1800, 255);
+  Command1.Move(8280, top, 1200, 390);
+  Command1.SetCaption("Done");
+  SetClientSize(9600, top + 390 + 120);
+}
+
+void PhoneFrm::WireHandlers() {
+  forms::TextBox* const files[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9};
+  forms::CommandButton* const browse[] = {&Command2, &Command3, &Command4, &Command5, &Command6,
+                                          &Command7, &Command8, &Command9, &Command10};
+  for (int i = 0; i < 9; ++i) browse[i]->Click = [this, box = files[i]] { Browse_Click(*box); };
+  Command1.Click = [this] { Command1_Click(); };
+  Command11.Click = [this] { Command11_Click(); };
+  Text10.GotFocus = [this] { Text10.SetSelLength(static_cast<int>(Text10.Text().size())); };
+  Text10.LostFocus = [this] { Text10_LostFocus(); };
+  Text11.KeyPress = [drop_quote = Text11.KeyPress](int& key) {
+    if (drop_quote) drop_quote(key);
+    UpperCaseKey(key);
+  };
+  txtPHLoop.KeyPress = [](int& key) {
+    if (key != '.') KeepKeys(key, '0', '9');
+  };
+  txtPHLoop.LostFocus = [this] { txtPHLoop_LostFocus(); };
+  Timer1.Tick = [this] { Timer1_Timer(); };
+  tmrRepeat.Tick = [this] { tmrRepeat_Timer(); };
+}
+
+void PhoneFrm::Form_Load() {
+  FitKeyerWindow(*this);
+}
+
+void PhoneFrm::Form_Unload(int& /*Cancel*/) { EndMessage(); }
+
+void PhoneFrm::Command1_Click() {
+  Hide();
+  SaveWaveSettings(App());
+}
+
+void PhoneFrm::Browse_Click(forms::TextBox& box) {
+  cdbFile.Filter = "(*.wav)|*.wav";
+  cdbFile.FilterIndex = 1;
+  cdbFile.FileName.clear();
+  if (!cdbFile.ShowOpen()) {
+    App().Beep();
+    return;
+  }
+  box.SetText(cdbFile.FileName);
+  Command1.SetFocus();
+}
+
+void PhoneFrm::Command11_Click() {
+  int f1 = 112;
+  FKeyPhone(f1);
+  if (Visible()) Command1.SetFocus();
+}
+
+void PhoneFrm::Text10_LostFocus() {
+  if (!vb::IsNumeric(Text10.Text())) Text10.SetText("0");
+  OpenPhonePort();
+}
+
+void PhoneFrm::txtPHLoop_LostFocus() { RepeatBoxLeft(txtPHLoop, tmrRepeat); }
 
 }  // namespace ks

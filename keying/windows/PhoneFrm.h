@@ -1,17 +1,44 @@
 #pragma once
-// The voice-keyer window: the sound files of F1 to F9 and the push-to-talk settings. It is
-// loaded hidden at start-up, filled from wave2.txt, and stays loaded for the function keys.
+// The voice-keyer window: the sound files of F1 to F9, played with push-to-talk on a serial
+// line (DTR or RTS) or the parallel port, and the F1 repeat. It is loaded hidden at
+// start-up, filled from wave2.txt, and stays loaded for the function keys.
+//
+//   windows/PhoneFrm.cpp       construction, layout, wiring, load, unload, Done, Browse, boxes
+//   windows/PhoneFrm_keys.cpp  FKeyPhone, the end-of-play watch, the repeat and the port
+#include <memory>
+
+#include "keying/key_line.h"
+#include "keying/push_to_talk.h"
+#include "keying/static_labels.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/io/sound.h"
 
 namespace ks {
 
 class PhoneFrm : public forms::Form {
  public:
   explicit PhoneFrm(forms::Application& app);
+  ~PhoneFrm() override;
 
-  // Plays the voice message of F1 to F9 (windows/PhoneFrm_keys.cpp).
+  // ---- Playing (PhoneFrm_keys.cpp) ----
+  // Plays the voice message of F1 to F9 (codes 112 to 120) with push-to-talk.
   void FKeyPhone(int& KeyCode);
+  void OpenPhonePort();
+  void Timer1_Timer();
+  void tmrRepeat_Timer();
+  // The player (MMControl1): playing or not, and "Stop".
+  bool Playing();
+  void StopPlaying();
+
+  // ---- Window events (PhoneFrm.cpp) ----
+  void Form_Load() override;
+  void Form_Unload(int& Cancel) override;
+  void Command1_Click();  // Done
+  void Browse_Click(forms::TextBox& box);
+  void Command11_Click();  // Test
+  void Text10_LostFocus();
+  void txtPHLoop_LostFocus();
 
   // The sound files of F1 to F9.
   forms::TextBox Text1{*this, "Text1"};
@@ -25,17 +52,48 @@ class PhoneFrm : public forms::Form {
   forms::TextBox Text9{*this, "Text9"};
   // The push-to-talk serial port ("0" for none) and line.
   forms::TextBox Text10{*this, "Text10"};
-  forms::OptionButton Option1{*this, "Option1"};
-  forms::OptionButton Option2{*this, "Option2"};
-  forms::OptionButton Option3{*this, "Option3"};
+  forms::Frame Frame1{*this, "Frame1"};
+  forms::OptionButton Option1{*this, "Option1", &Frame1};
+  forms::OptionButton Option2{*this, "Option2", &Frame1};
+  forms::OptionButton Option3{*this, "Option3", &Frame1};
   // The F1 repeat interval in seconds and the parallel-port address.
   forms::TextBox txtPHLoop{*this, "txtPHLoop"};
   forms::TextBox Text11{*this, "Text11"};
-  // Repeats the F1 message.
+  // Browse buttons of F1 to F9, Done and Test.
+  forms::CommandButton Command2{*this, "Command2"};
+  forms::CommandButton Command3{*this, "Command3"};
+  forms::CommandButton Command4{*this, "Command4"};
+  forms::CommandButton Command5{*this, "Command5"};
+  forms::CommandButton Command6{*this, "Command6"};
+  forms::CommandButton Command7{*this, "Command7"};
+  forms::CommandButton Command8{*this, "Command8"};
+  forms::CommandButton Command9{*this, "Command9"};
+  forms::CommandButton Command10{*this, "Command10"};
+  forms::CommandButton Command1{*this, "Command1"};
+  forms::CommandButton Command11{*this, "Command11"};
+  forms::CommonDialog cdbFile{*this, "cdbFile"};
+  // The end-of-play watch and the repeat delay.
+  forms::Timer Timer1{*this, "Timer1", 40, false};
   forms::Timer tmrRepeat{*this, "tmrRepeat", 0, false};
 
  private:
   void LayOut();
+  void LayOutHelp(float top);
+  void WireHandlers();
+  io::SoundPlayer& Player();
+  KeyLine* SerialLine();
+  KeyLine* ParallelLine();
+  // Push-to-talk off and the watch stopped: every failure of a message ends here.
+  void EndMessage();
+
+  StaticLabels captions_{*this};
+  std::unique_ptr<io::SoundPlayer> player_;
+  std::unique_ptr<KeyLine> serial_line_;
+  bool serial_line_dtr_ = false;
+  std::unique_ptr<KeyLine> parallel_line_;
+  int parallel_address_ = -1;
+  // Declared last so that it drops the lines above before they go.
+  PushToTalk ptt_;
 };
 
 }  // namespace ks

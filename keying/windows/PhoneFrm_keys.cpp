@@ -1,9 +1,134 @@
-// The voice-keyer window's operation that the main window's function keys start (a
-// stand-in until the voice keyer is built).
+// Playing a voice message with push-to-talk: FKeyPhone, the 40 ms watch that drops the line
+// when the player stops, the F1 repeat and the push-to-talk serial port.
+#include <stdexcept>
+
+#include "keying/keying_devices.h"
+#include "keying/keying_ports.h"
+#include "keying/keying_state.h"
 #include "keying/windows/PhoneFrm.h"
+#include "keying/windows/frmWinKey.h"
+#include "platform/forms/application.h"
+#include "platform/vb/constants.h"
+#include "platform/vb/parse.h"
+#include "platform/vb/rounding.h"
+#include "platform/vb/text.h"
+#include "startup/user_folders.h"
 
 namespace ks {
+namespace {
 
-void PhoneFrm::FKeyPhone(int& /*KeyCode*/) {}
+constexpr const char* kInvalidPort =
+    "The port you have selected for Phone keying is invalid.  Please select another or enter 0 for none.";
+
+double NumberOf(const forms::TextBox& box) {
+  const std::optional<double> number = vb::CDbl(box.Text());
+  if (!number) throw std::runtime_error("\"" + box.Text() + "\" is not a number");
+  return *number;
+}
+
+}  // namespace
+
+io::SoundPlayer& PhoneFrm::Player() {
+  if (!player_) player_ = Devices(App()).NewSoundPlayer();
+  return *player_;
+}
+
+bool PhoneFrm::Playing() { return player_ && player_->Playing(); }
+
+void PhoneFrm::StopPlaying() {
+  if (player_) player_->Stop();
+}
+
+KeyLine* PhoneFrm::SerialLine() {
+  KeyingPorts& ports = App().State<KeyingPorts>();
+  if (!ports.CommPhone) return nullptr;
+  const bool dtr = Option2.Value();
+  if (!serial_line_ || serial_line_dtr_ != dtr) {
+    ptt_.Forget(serial_line_.get());
+    serial_line_ = Devices(App()).ModemLine(*ports.CommPhone, dtr ? ModemSignal::DTR : ModemSignal::RTS);
+    serial_line_dtr_ = dtr;
+  }
+  return serial_line_.get();
+}
+
+KeyLine* PhoneFrm::ParallelLine() {
+  const std::optional<std::int16_t> address = vb::CInt(NumberOf(Text11));
+  if (!address) throw std::runtime_error("the parallel-port address is out of range");
+  if (!parallel_line_ || parallel_address_ != *address) {
+    ptt_.Forget(parallel_line_.get());
+    parallel_line_.reset();
+    std::string why;
+    parallel_line_ = Devices(App()).ParallelLine(*address, why);
+    if (!parallel_line_) throw std::runtime_error("the parallel port cannot be used: " + why);
+    parallel_address_ = *address;
+  }
+  return parallel_line_.get();
+}
+
+void PhoneFrm::EndMessage() {
+  Timer1.SetEnabled(false);
+  ptt_.Drop();
+}
+
+void PhoneFrm::FKeyPhone(int& KeyCode) {
+  if (KeyCode < 112 || KeyCode > 120) return;
+  forms::Application& app = App();
+  KeyingState& keying = app.State<KeyingState>();
+  Player().Stop();
+  forms::TextBox* const files[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9};
+  const std::string key = "F" + std::to_string(KeyCode - 111);
+  try {
+    if (KeyCode == 112 && NumberOf(txtPHLoop) > 0) keying.PhoneRepeat = 1;
+    const std::string path = vb::Trim(files[KeyCode - 112]->Text());
+    if (path.empty()) return;
+    if (NumberOf(Text10) > 0) {
+      if (!KeyingPorts::IsOpen(app.State<KeyingPorts>().CommPhone)) OpenPhonePort();
+      if (KeyingPorts::IsOpen(app.State<KeyingPorts>().CommPhone)) ptt_.Raise(SerialLine());
+    }
+    if (Option3.Value()) ptt_.Raise(ParallelLine());
+    std::filesystem::path file(path);
+    if (file.is_relative()) file = app.State<Folders>().WorkingDir / file;
+    std::string why;
+    if (!Player().Play(file.string(), why)) throw std::runtime_error(why);
+  } catch (const std::exception& failure) {
+    // Nothing to send: the transmitter is not left keyed.
+    EndMessage();
+    app.MsgBox("The voice message of " + key + " cannot be sent: " + failure.what(), vb::vbOKOnly, "Voice keyer");
+    return;
+  }
+  Timer1.SetEnabled(true);
+}
+
+void PhoneFrm::Timer1_Timer() {
+  if (Playing()) return;
+  EndMessage();
+  if (App().State<KeyingState>().PhoneRepeat == 1) tmrRepeat.SetEnabled(true);
+}
+
+void PhoneFrm::tmrRepeat_Timer() {
+  tmrRepeat.SetEnabled(false);
+  int f1 = 112;
+  FKeyPhone(f1);
+}
+
+void PhoneFrm::OpenPhonePort() {
+  forms::Application& app = App();
+  const std::optional<double> number = vb::CDbl(Text10.Text());
+  if (!number || *number <= 0) return;
+  if (app.State<KeyingState>().WinKeyVersion != 0) app.Get<frmWinKey>().cmdCloseWinkey_Click();
+  KeyingPorts& ports = app.State<KeyingPorts>();
+  KeyingPorts::Close(ports.Comm);
+  ptt_.Forget(serial_line_.get());
+  KeyingPorts::Close(ports.CommPhone);
+  if (!ports.CommPhone) ports.CommPhone = Devices(app).NewSerialPort();
+  io::SerialPort& port = *ports.CommPhone;
+  const std::optional<std::int16_t> port_number = vb::CInt(*number);
+  const bool opened =
+      port_number && port.SetPortNumber(*port_number) && port.SetDtr(false) && port.SetRts(false) && port.Open();
+  if (opened) return;
+  app.Beep();
+  app.MsgBox(kInvalidPort, vb::vbOKOnly, "Invalid port.");
+  if (!Visible()) ShowModal();
+}
 
 }  // namespace ks

@@ -90,10 +90,7 @@ void frmCodePractice::WireHandlers() {
 }
 
 void frmCodePractice::Form_Load() {
-  FitRule rule;
-  rule.form_font = FitRule::FontRatio::NewWidth;
-  rule.control_font = FitRule::FontRatio::WidthCapped;
-  FitFormToScreen(*this, rule);
+  FitKeyerWindow(*this);
   Label8.SetCaption(App().Get<CWFrm>().Text11.Text());
   const std::string table = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.,?/-";
   for (std::size_t i = 0; i < table.size(); ++i) PracticeCharacters[i + 1] = std::string(1, table[i]);

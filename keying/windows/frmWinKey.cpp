@@ -12,3 +12,9 @@ void frmWinKey::WKTransmit() { App().State<KeyingState>().CWBuffer.clear(); }
 void frmWinKey::wk_wpm(std::uint8_t) {}
 
 }  // namespace ks
+
+namespace ks {
+
+void frmWinKey::cmdCloseWinkey_Click() { App().State<KeyingState>().WinKeyVersion = 0; }
+
+}  // namespace ks

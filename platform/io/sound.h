@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/io/wav.h"
+
 namespace ks::io {
 
 class Clock;
@@ -41,7 +43,6 @@ class VirtualSoundPlayer final : public SoundPlayer {
   std::int64_t end_ms_ = 0;
 };
 
-struct WavInfo;
 // Reads a whole WAV file (refusing one above kMaxWavBytes) and its header; nothing, with
 // the reason in `why`, when it cannot be read or is not a playable WAV.
 std::optional<WavInfo> LoadWavFile(const std::string& path, std::string& bytes, std::string& why);

@@ -174,6 +174,31 @@ class KeyingTest : public ::testing::Test {
     }
     return out;
   }
+  // A WAV file of `ms` milliseconds of silence (8 kHz, 16-bit mono).
+  static std::string Wav(int ms) {
+    const std::uint32_t data = static_cast<std::uint32_t>(ms) * 16;
+    std::string bytes = "RIFF";
+    auto le = [&bytes](std::uint32_t v, int n) {
+      for (int i = 0; i < n; ++i) bytes += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    le(36 + data, 4);
+    bytes += "WAVEfmt ";
+    le(16, 4);
+    le(1, 2);
+    le(1, 2);
+    le(8000, 4);
+    le(16000, 4);
+    le(2, 2);
+    le(16, 2);
+    bytes += "data";
+    le(data, 4);
+    bytes.append(data, '\0');
+    return bytes;
+  }
+  std::string WriteWav(const std::string& name, int ms) {
+    WriteBytes(work() / name, Wav(ms));
+    return (work() / name).string();
+  }
   bool LineDownAtEnd() const { return !devices->transitions.empty() && devices->transitions.back().down; }
 
   forms::Headless h{forms::Screen::FromPixels(1920, 1080)};

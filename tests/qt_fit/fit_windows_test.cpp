@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include "keying/windows/BlindFrm.h"
+#include "keying/windows/CWFrm.h"
+#include "keying/windows/PhoneFrm.h"
+#include "keying/windows/frmCodePractice.h"
 #include "mainwin/windows/Infrm.h"
 #include "mainwin/windows/Outfrm.h"
 #include "reports/windows/CountyMapPA.h"
@@ -79,6 +83,10 @@ const FitWindow kWindows[] = {
     {"frmRigTune", Shown<frmRigTune>},
     {"frmFrequencyTest", Shown<frmFrequencyTest>},
     {"frmBandPlan", Shown<frmBandPlan>},
+    {"CWFrm", Shown<CWFrm>},
+    {"PhoneFrm", Shown<PhoneFrm>},
+    {"BlindFrm", Shown<BlindFrm>},
+    {"frmCodePractice", Shown<frmCodePractice>},
 };
 
 struct ScreenSize {

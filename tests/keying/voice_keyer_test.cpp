@@ -1,0 +1,165 @@
+// The voice keyer: a message played with push-to-talk up during the play and down after,
+// the repeat, Stop, a new key during a message, files that cannot be played, and
+// wave2.txt written by Done and read back.
+#include <gtest/gtest.h>
+
+#include "keying/keyer_files.h"
+#include "keying/keyer_services.h"
+#include "keying/windows/PhoneFrm.h"
+#include "tests/keying/keying_fixture.h"
+#include "tests/support/pty_peer.h"
+
+namespace ks::testing {
+namespace {
+
+class VoiceKeyerTest : public KeyingTest {
+ protected:
+  VoiceKeyerTest() {
+    phone().Option3.SetValue(true);  // push-to-talk on the parallel port
+    phone().Text1.SetText(WriteWav("cq.wav", 1000));
+  }
+  PhoneFrm& phone() { return app().Get<PhoneFrm>(); }
+  void Press(int code) { phone().FKeyPhone(code); }
+  bool Keyed() const { return LineDownAtEnd(); }
+};
+
+TEST_F(VoiceKeyerTest, PushToTalkIsUpWhileTheMessagePlays) {
+  Press(112);
+  EXPECT_TRUE(Keyed());
+  EXPECT_TRUE(Keyers(app()).VoicePlaying());
+  h.Advance(999);
+  EXPECT_TRUE(Keyed());
+  h.Advance(41);  // the watch sees the end within 40 ms
+  EXPECT_FALSE(Keyed());
+  EXPECT_FALSE(phone().Timer1.Enabled());
+  EXPECT_EQ(devices->players.at(0)->played, (std::vector<std::string>{(work() / "cq.wav").string()}));
+}
+
+TEST_F(VoiceKeyerTest, SerialPortAndParallelBothKey) {
+  PtyPeer peer;
+  MapPort(3, peer.SlavePath());
+  phone().Text10.SetText("3");
+  Press(112);
+  EXPECT_EQ(Timeline().size(), 2u);  // RTS and the parallel line
+  EXPECT_EQ(Timeline()[0].substr(0, 4), "RTS+");
+  h.Advance(1100);
+  EXPECT_EQ(Timeline().size(), 4u);
+  EXPECT_FALSE(devices->transitions[2].down);
+  EXPECT_FALSE(devices->transitions[3].down);
+}
+
+TEST_F(VoiceKeyerTest, FirstKeyRepeatsFromTheEndOfItsMessage) {
+  phone().txtPHLoop.SetText("0.5");
+  phone().txtPHLoop.LostFocus();
+  EXPECT_EQ(phone().tmrRepeat.Interval(), 500);
+  Press(112);
+  EXPECT_EQ(keying().PhoneRepeat, 1);
+  h.Advance(1040 + 500);
+  EXPECT_TRUE(Keyed());
+  EXPECT_EQ(devices->players.at(0)->played.size(), 2u);
+}
+
+TEST_F(VoiceKeyerTest, StopDropsTheLineWithinATick) {
+  Press(112);
+  keying().PhoneRepeat = 0;  // what any key on the main window does
+  Keyers(app()).StopVoice();
+  h.Advance(40);
+  EXPECT_FALSE(Keyed());
+  h.Advance(60000);
+  EXPECT_EQ(devices->players.at(0)->played.size(), 1u);
+}
+
+TEST_F(VoiceKeyerTest, NewKeyDuringAMessageKeepsTheLineUp) {
+  phone().Text3.SetText(WriteWav("f3.wav", 2000));
+  Press(112);
+  h.Advance(500);
+  Press(114);
+  h.Advance(1000);
+  EXPECT_TRUE(Keyed());
+  EXPECT_EQ(devices->transitions.size(), 1u);
+  h.Advance(1040);
+  EXPECT_FALSE(Keyed());
+}
+
+TEST_F(VoiceKeyerTest, MessageThatCannotPlayLeavesTheLineDownAndSaysWhy) {
+  WriteBytes(work() / "broken.wav", "RIFF....WAVEjunk");
+  for (const std::string path : {(work() / "missing.wav").string(), (work() / "broken.wav").string()}) {
+    h.dialogs().message_boxes.clear();
+    phone().Text2.SetText(path);
+    Press(113);
+    EXPECT_FALSE(Keyed()) << path;
+    EXPECT_FALSE(phone().Timer1.Enabled());
+    ASSERT_EQ(h.dialogs().message_boxes.size(), 1u) << path;
+    EXPECT_EQ(h.dialogs().message_boxes[0].title, "Voice keyer");
+    EXPECT_NE(h.dialogs().message_boxes[0].text.find("F2"), std::string::npos);
+  }
+}
+
+TEST_F(VoiceKeyerTest, EmptyPathKeysNothingButMayStillSetTheRepeat) {
+  phone().Text1.SetText("   ");
+  phone().txtPHLoop.SetText("5");
+  Press(112);
+  EXPECT_TRUE(devices->transitions.empty());
+  EXPECT_EQ(keying().PhoneRepeat, 1);
+  EXPECT_TRUE(h.dialogs().message_boxes.empty());
+  Press(121);  // not a message key
+  EXPECT_TRUE(devices->transitions.empty());
+}
+
+TEST_F(VoiceKeyerTest, UnloadDropsTheLine) {
+  Press(112);
+  phone().Unload();
+  EXPECT_FALSE(Keyed());
+}
+
+TEST_F(VoiceKeyerTest, DoneWritesThirteenValuesThatReadBack) {
+  phone().Text2.SetText("  f2.wav ");
+  phone().Option2.SetValue(true);
+  phone().txtPHLoop.SetText("2.5");
+  phone().Text11.SetText("&H278");
+  phone().Command1.Press();
+  const std::string text = ReadBytes(work() / "wave2.txt");
+  EXPECT_NE(text.find("\"f2.wav\"\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\"0\"\r\n1\r\n\"2.5\"\r\n\"&H278\"\r\n"), std::string::npos) << text;
+
+  forms::Headless again;
+  again.app().State<Folders>().WorkingDir = work();
+  ASSERT_TRUE(LoadWaveSettings(again.app()));
+  PhoneFrm& read = again.app().Get<PhoneFrm>();
+  EXPECT_EQ(read.Text2.Text(), "f2.wav");
+  EXPECT_TRUE(read.Option2.Value());
+  EXPECT_EQ(read.tmrRepeat.Interval(), 2500);
+  EXPECT_EQ(read.Text11.Text(), "&H278");
+}
+
+TEST_F(VoiceKeyerTest, DoneWithDesignValues) {
+  forms::Headless fresh;
+  fresh.app().State<Folders>().WorkingDir = work();
+  fresh.app().Get<PhoneFrm>().Command1.Press();
+  std::string expected;
+  for (int i = 0; i < 9; ++i) expected += "\"\"\r\n";
+  expected += "\"0\"\r\n0\r\n\"0\"\r\n\"&H378\"\r\n";
+  EXPECT_EQ(ReadBytes(work() / "wave2.txt"), expected);
+}
+
+TEST_F(VoiceKeyerTest, DoneKeepsAFileTheSetupCouldNotRead) {
+  WriteBytes(work() / "wave2.txt", "\"kept\"\r\n");
+  keying().WaveFileSkipped = true;
+  phone().Command1.Press();
+  EXPECT_EQ(ReadBytes(work() / "wave2.txt"), "\"kept\"\r\n");
+  EXPECT_EQ(h.dialogs().message_boxes.size(), 1u);
+}
+
+TEST_F(VoiceKeyerTest, InvalidPortIsReported) {
+  MapPort(4, (dir / "none").string());
+  phone().Text10.SetText("4");
+  h.loop().ScriptModal("PhoneFrm", [](forms::Form& form) { form.Hide(); });
+  phone().Text10.LostFocus();
+  ASSERT_EQ(h.dialogs().message_boxes.size(), 1u);
+  EXPECT_EQ(h.dialogs().message_boxes[0].text,
+            "The port you have selected for Phone keying is invalid.  Please select another or enter 0 for none.");
+  EXPECT_EQ(h.dialogs().message_boxes[0].title, "Invalid port.");
+}
+
+}  // namespace
+}  // namespace ks::testing
