@@ -28,6 +28,9 @@ void MainWindow::WireDXArea() {
   lblDX.Click = [this] { lblDX_Click(); };
   lblDX.DblClick = [this] { lblDX_DblClick(); };
   for (auto& [index, label] : lblDXSpot) {
+    // The spot captions stand on the dark panel in their age colours.
+    label->Transparent = true;
+    label->TextAlign = forms::Alignment::Center;
     const int i = index;
     label->MouseDown = [this, i](int button, int, float, float) { lblDXSpot_MouseDown(i, button); };
     label->MouseMove = [this, i](int, int, float, float) { lblDXSpot_MouseMove(i); };
