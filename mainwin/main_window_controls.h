@@ -123,6 +123,8 @@ class MainWindowControls : public forms::Form {
   forms::Menu mnuWriteSumm{*this, "mnuWriteSumm", &mnuFile, "&Write Submission File"};
   forms::Menu mnuFileBar4{*this, "mnuFileBar4", &mnuFile, "-"};
   forms::Menu mnuexportADIF{*this, "mnuexportADIF", &mnuFile, "Export &ADIF File"};
+  // Created but never offered (hidden at load); its export is complete all the same.
+  forms::Menu mnuPellhamImport{*this, "mnuPellhamImport", &mnuFile, "E&xport for Pellham Import"};
   forms::Menu mnuFileBar5{*this, "mnuFileBar5", &mnuFile, "-"};
   forms::Menu mnuCopyListtoClipboard{*this, "mnuCopyListtoClipboard", &mnuFile, "&Copy Listed Items to Clipboard"};
   forms::Menu mnuFileBar6{*this, "mnuFileBar6", &mnuFile, "-"};

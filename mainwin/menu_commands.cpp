@@ -8,6 +8,7 @@
 #include "mainwin/tool_windows.h"
 #include "platform/forms/application.h"
 #include "reports/adif_export.h"
+#include "reports/general_logger_export.h"
 #include "reports/windows/CountyMapPA.h"
 #include "reports/windows/DECabrilloIn.h"
 #include "reports/windows/GraphQSO.h"
@@ -24,6 +25,8 @@ namespace ks {
 void MainWindow::WireMenuCommands() {
   mnuWriteSumm.Click = [this] { mnuWriteSumm_Click(); };
   mnuexportADIF.Click = [this] { mnuexportADIF_Click(); };
+  mnuPellhamImport.SetVisible(false);
+  mnuPellhamImport.Click = [this] { WriteLogExpFile(App()); };
   mnuCW.Click = [this] { mnuCW_Click(); };
   mnuVoice.Click = [this] { mnuVoice_Click(); };
   mnuRigInterface.Click = [this] { mnuRigInterface_Click(); };
