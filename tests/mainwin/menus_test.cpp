@@ -31,8 +31,10 @@ TEST(MainWindowMenus, OutOfStateBarOffersNeitherColorsNorSetup) {
   EXPECT_EQ(form.mnuChangeCounty, nullptr);
   EXPECT_EQ(Captions(form, &form.mnuFile),
             (std::vector<std::string>{"&New", "-", "Archive Current &Log", "-", "&Restore from Archive or Backup", "-",
-                                      "&Write Submission File", "-", "Export &ADIF File", "-",
-                                      "&Copy Listed Items to Clipboard", "-", "&Exit"}));
+                                      "&Write Submission File", "-", "Export &ADIF File",
+                                      "E&xport for Pellham Import", "-", "&Copy Listed Items to Clipboard", "-",
+                                      "&Exit"}));
+  EXPECT_FALSE(form.mnuPellhamImport.Visible()) << "made, never offered";
 }
 
 TEST(MainWindowMenus, InStateBarHasColorsAndChangeCountyInPlace) {

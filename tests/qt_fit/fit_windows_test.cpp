@@ -14,6 +14,7 @@
 #include "mainwin/windows/Infrm.h"
 #include "mainwin/windows/Outfrm.h"
 #include "reports/windows/CountyMapPA.h"
+#include "reports/windows/DECabrilloIn.h"
 #include "reports/windows/GraphQSO.h"
 #include "spots/windows/PacketSpotfrm.h"
 #include "spots/windows/SpectrumMap.h"
@@ -87,6 +88,7 @@ const FitWindow kWindows[] = {
     {"PhoneFrm", Shown<PhoneFrm>},
     {"BlindFrm", Shown<BlindFrm>},
     {"frmCodePractice", Shown<frmCodePractice>},
+    {"DECabrilloIn", Shown<DECabrilloIn>},
 };
 
 struct ScreenSize {

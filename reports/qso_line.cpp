@@ -1,0 +1,109 @@
+#include "reports/qso_line.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+#include "platform/vb/datetime.h"
+#include "platform/vb/format.h"
+#include "platform/vb/text.h"
+
+namespace ks {
+
+ColumnText& ColumnText::At(int column, const std::string& item) {
+  const std::size_t want = static_cast<std::size_t>(std::max(1, column) - 1);
+  if (text_.size() - line_start_ > want) {
+    if (!wrap_) {
+      text_ += " " + item;
+      return *this;
+    }
+    text_ += "\r\n";
+    line_start_ = text_.size();
+  }
+  text_.append(want - (text_.size() - line_start_), ' ');
+  text_ += item;
+  return *this;
+}
+
+ColumnText& ColumnText::Add(const std::string& item) {
+  text_ += item;
+  return *this;
+}
+
+ColumnText& ColumnText::Number(double value) { return Add(" " + PlainNumber(value) + " "); }
+
+std::string PlainNumber(double value) {
+  if (!std::isfinite(value)) return "0";
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.15g", value);
+  std::string text = buffer;
+  if (text.find('e') == std::string::npos) return text == "-0" ? "0" : text;
+  std::snprintf(buffer, sizeof buffer, "%.6f", value);  // large or tiny: fixed, zeros dropped
+  text = buffer;
+  while (text.ends_with('0')) text.pop_back();
+  if (text.ends_with('.')) text.pop_back();
+  return text;
+}
+
+std::string BandFrequencyField(const std::string& band) {
+  static constexpr std::array<std::pair<const char*, const char*>, 8> kBands = {{{"160", " 1800"},
+                                                                                 {"80", " 3500"},
+                                                                                 {"40", " 7000"},
+                                                                                 {"20", "14000"},
+                                                                                 {"15", "21000"},
+                                                                                 {"10", "28000"},
+                                                                                 {"6", "   50"},
+                                                                                 {"2", "  144"}}};
+  for (const auto& [name, field] : kBands)
+    if (vb::EqualsNoCase(band, name)) return field;
+  return {};
+}
+
+namespace {
+
+// The abbreviation of the first county named `name` (case ignored), or nothing.
+std::optional<std::string> AbbreviationOf(const CountyTable* table, const std::string& name) {
+  if (table == nullptr) return std::nullopt;
+  for (int i = 1; i <= table->CountyCount && i < static_cast<int>(table->CountyName.size()); ++i)
+    if (vb::EqualsNoCase(table->CountyName[static_cast<std::size_t>(i)], name))
+      return table->CountyAbbrev[static_cast<std::size_t>(i)];
+  return std::nullopt;
+}
+
+std::string SentExchange(const LogRecord& r, const QsoLineOptions& o) {
+  if (o.out_of_state) return o.own_exchange;
+  if (o.county_abbreviations)
+    if (auto abbreviation = AbbreviationOf(o.counties, r.LogCountySent)) return *abbreviation;
+  return r.LogCountySent;
+}
+
+std::string ReceivedExchange(const LogRecord& r, const QsoLineOptions& o) {
+  std::string exchange = r.LogCounty.empty() ? vb::Trim(r.LogSPC) : vb::Trim(r.LogCounty);
+  if (o.county_abbreviations)
+    if (auto abbreviation = AbbreviationOf(o.counties, r.LogCounty)) exchange = vb::Trim(*abbreviation);
+  return exchange;
+}
+
+// A serial whose last character stands in `last_column`.
+void RightAligned(ColumnText& line, int last_column, const std::string& serial) {
+  line.At(last_column + 1 - static_cast<int>(serial.size()), serial);
+}
+
+}  // namespace
+
+std::optional<std::string> QsoLine(const LogRecord& r, const QsoLineOptions& o) {
+  const std::optional<vb::DateTime> date = vb::CDate(r.LogDate);
+  if (!date) return std::nullopt;
+  const std::string time = r.LogTime.substr(0, 2) + (r.LogTime.size() > 3 ? r.LogTime.substr(3, 2) : "");
+  ColumnText line(false);
+  line.At(1, "QSO:").At(6, BandFrequencyField(r.LogBand)).At(12, r.LogMode);
+  line.At(15, vb::Format(*date, "yyyy-mm-dd")).At(26, time).At(31, o.own_call.substr(0, 9));
+  RightAligned(line, 44, r.LogSerialSent);
+  line.At(46, vb::Trim(SentExchange(r, o).substr(0, 9))).At(56, r.LogCall.substr(0, 9));
+  RightAligned(line, 69, r.LogSerialReceived);
+  line.At(71, ReceivedExchange(r, o));
+  return line.Text();
+}
+
+}  // namespace ks

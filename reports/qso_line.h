@@ -1,0 +1,53 @@
+#pragma once
+// The fixed-column text of the files for the sponsor: lines with items placed at columns, and
+// the QSO line that the Cabrillo log and the plain log share.
+#include <optional>
+#include <string>
+
+#include "logstore/county_table.h"
+#include "logstore/log_store.h"
+
+namespace ks {
+
+// A line built item by item. An item placed at a column (counted from 1) starts there, the
+// gap filled with spaces; when the line already reaches that column, the line ends and the
+// item starts at that column of the next line.
+class ColumnText {
+ public:
+  // `wrap` false keeps everything on one line: an item whose column is passed follows what
+  // stands before it after one space.
+  explicit ColumnText(bool wrap = true) : wrap_(wrap) {}
+  ColumnText& At(int column, const std::string& item);
+  ColumnText& Add(const std::string& item);
+  // A number written as an item of its own: a space before it and one after.
+  ColumnText& Number(double value);
+  // The text so far, every line but the last ended by CR LF, the last not yet ended.
+  const std::string& Text() const { return text_; }
+
+ private:
+  bool wrap_;
+  std::string text_;
+  std::size_t line_start_ = 0;
+};
+
+// The plain shortest decimal form of a number: no exponent, no trailing zeros.
+std::string PlainNumber(double value);
+
+struct QsoLineOptions {
+  std::string own_call;
+  bool out_of_state = false;
+  // What an out-of-state station sends: its state for the Cabrillo log, its section for the
+  // plain log. An in-state station sends the county it logged from.
+  std::string own_exchange;
+  bool county_abbreviations = false;
+  const CountyTable* counties = nullptr;
+};
+
+// The five-character frequency of a band ("20" -> "14000"), empty for a band not listed.
+std::string BandFrequencyField(const std::string& band);
+
+// One QSO line (without its line end). A serial too long for its room is kept on the line,
+// one space after what stands before it. Nothing when the date does not read as a date.
+std::optional<std::string> QsoLine(const LogRecord& record, const QsoLineOptions& options);
+
+}  // namespace ks

@@ -1,0 +1,106 @@
+#include "reports/sponsor_files.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "platform/vb/text.h"
+
+namespace ks {
+namespace {
+
+constexpr const char* kEndOfLog = "END-OF-LOG:";
+
+bool IsCallCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
+
+// The QSO lines of records 1 to count, or the error of the first that cannot be written.
+SponsorText QsoLines(const std::vector<LogRecord>& records, long count, const QsoLineOptions& options) {
+  SponsorText out;
+  for (long i = 1; i <= count && i < static_cast<long>(records.size()); ++i) {
+    const LogRecord& r = records[static_cast<std::size_t>(i)];
+    const std::optional<std::string> line = QsoLine(r, options);
+    if (!line) {
+      out.error = "Contact " + std::to_string(i) + " (" + r.LogCall + "): the date \"" + r.LogDate +
+                  "\" is not a date.";
+      return out;
+    }
+    out.text += *line + "\r\n";
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string CabrilloFileName(const std::string& own_call) {
+  const bool plain = !own_call.empty() && own_call.size() <= 10 &&
+                     std::all_of(own_call.begin(), own_call.end(), IsCallCharacter);
+  return plain ? own_call + ".log" : "ASCIICab.txt";
+}
+
+SponsorText CabrilloLog(const std::vector<LogRecord>& records, long count, const CabrilloHeader& h,
+                        const QsoLineOptions& lines) {
+  SponsorText body = QsoLines(records, count, lines);
+  if (!body.error.empty()) return body;
+  std::string text = "START-OF-LOG: 2.0\r\nCREATED-BY: Corvane's Leddon Program " + h.program_version + "\r\n";
+  text += "CALLSIGN: " + h.own_call + "\r\nARRL-SECTION: " + h.own_section + "\r\n";
+  text += "CONTEST: State QSO Party - " + h.party_state + "\r\n";
+  text += "CATEGORY: " + h.category + h.power + "\r\nCLUB-NAME: " + h.club + "\r\n";
+  if (h.claimed_score) text += "CLAIMED-SCORE: " + ColumnText().Number(static_cast<double>(*h.claimed_score)).Text() + "\r\n";
+  text += "OPERATORS: " + (h.operators.empty() ? h.own_call : h.operators) + "\r\n";
+  text += "NAME: " + h.name + "\r\nADDRESS: " + h.address1 + "\r\nADDRESS: " + h.address2 + "\r\n";
+  text += "ADDRESS: (e-mail) " + h.email + "\r\nSOAPBOX: " + h.soapbox + "\r\n";
+  return {text + body.text + kEndOfLog + "\r\n", ""};
+}
+
+SponsorText PlainLog(const std::vector<LogRecord>& records, long count, const std::string& own_call,
+                     const QsoLineOptions& lines) {
+  SponsorText body = QsoLines(records, count, lines);
+  if (!body.error.empty()) return body;
+  return {"PA QSO Party Log for " + own_call + "\r\n\r\n" + body.text + kEndOfLog + "\r\n", ""};
+}
+
+std::string DupeSortKey(const std::string& call) {
+  const auto digit = std::find_if(call.begin(), call.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return (digit == call.end() ? std::string(" ") : std::string(1, *digit)) + call;
+}
+
+std::string DupeSheet(const std::vector<LogRecord>& records, long count, const std::string& own_call,
+                      bool out_of_state) {
+  static constexpr std::array<const char*, 12> kBands = {"160", "80", "40", "20", "15", "10",
+                                                         "6",   "2",  "222", "432", "902", "1.3 G"};
+  static constexpr std::array<const char*, 4> kModes = {"CW", "PH", "RY", "PK"};
+  std::string text = "PA QSO Party Dupe Sheet for " + own_call + "\r\n\r\n";
+  text += out_of_state ? "Call               County Received" : "Call               County Received               County Sent";
+  text += "\r\n\r\n";
+  struct Entry {
+    std::string key, received, sent;
+  };
+  for (const char* band : kBands) {
+    for (const char* mode : kModes) {
+      std::vector<Entry> group;
+      for (long i = 1; i <= count && i < static_cast<long>(records.size()); ++i) {
+        const LogRecord& r = records[static_cast<std::size_t>(i)];
+        if (vb::EqualsNoCase(r.LogBand, band) && vb::EqualsNoCase(r.LogMode, mode))
+          group.push_back({DupeSortKey(r.LogCall), r.LogCounty, r.LogCountySent});
+      }
+      if (group.empty()) continue;
+      // Equal keys (a call worked twice) end up next to each other.
+      std::stable_sort(group.begin(), group.end(),
+                       [](const Entry& a, const Entry& b) { return vb::UCase(a.key) < vb::UCase(b.key); });
+      text += std::string(band) + "  " + mode + "\r\n";
+      for (const Entry& e : group) {
+        ColumnText line;
+        line.At(1, e.key.substr(1)).At(20, e.received);
+        if (!out_of_state) line.At(50, e.sent);
+        text += line.Text() + "\r\n";
+      }
+      text += "\r\n" + ColumnText().Add(std::string(band) + "  " + mode + " Total Contacts ")
+                           .Number(static_cast<double>(group.size()))
+                           .Text() +
+              "\r\n\r\n\r\n";
+    }
+  }
+  return text;
+}
+
+}  // namespace ks

@@ -1,0 +1,295 @@
+// The files for the sponsor, byte for byte against golden files (CR LF, Windows-1252, fixed
+// columns), and the submission-file window that writes them. KEYSTONE_UPDATE_GOLDEN=1 rewrites
+// the golden files from the writers; review every change before committing it.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "logstore/county_table.h"
+#include "reports/bonuses.h"
+#include "reports/qso_line.h"
+#include "reports/sponsor_files.h"
+#include "reports/summary_sheet.h"
+#include "reports/windows/DECabrilloIn.h"
+#include "station/station_settings.h"
+#include "tests/mainwin/main_window_fixture.h"
+#include "tests/support/files.h"
+
+namespace ks::testing {
+namespace {
+
+const std::filesystem::path kGolden = std::filesystem::path(KEYSTONE_SOURCE_DIR) / "tests/reports/golden";
+
+void ExpectGolden(const std::string& name, const std::string& text) {
+  if (std::getenv("KEYSTONE_UPDATE_GOLDEN") != nullptr) WriteBytes(kGolden / name, text);
+  EXPECT_EQ(text, ReadBytes(kGolden / name)) << name;
+}
+
+LogRecord Q(const char* call, const char* band, const char* mode, const char* date, const char* time,
+            const char* sent, const char* received, const char* county, const char* spc, const char* county_sent,
+            double points) {
+  LogRecord r;
+  r.LogCall = call;
+  r.LogBand = band;
+  r.LogMode = mode;
+  r.LogDate = date;
+  r.LogTime = time;
+  r.LogSerialSent = sent;
+  r.LogSerialReceived = received;
+  r.LogCounty = county;
+  r.LogSPC = spc;
+  r.LogCountySent = county_sent;
+  r.LogPoints = points;
+  return r;
+}
+
+// An in-state rover: two own counties, contacts with counties, sections and DX, a duplicate,
+// a repeated county-line entry with no points, a contact outside the band table.
+std::vector<LogRecord> InStateLog() {
+  std::vector<LogRecord> log(1);
+  const char* own[] = {"Northumberland", "Centre"};
+  const char* bands[] = {"160", "80", "40", "20", "15", "10", "6", "2"};
+  const char* modes[] = {"CW", "PH", "RY", "PK"};
+  const char* counties[] = {"Allegheny", "Erie", "", "Mc Kean", "", "Philadelphia"};
+  const char* spcs[] = {"PA", "PA", "EPA", "PA", "Germany", "PA"};
+  for (int i = 1; i <= 30; ++i) {
+    const std::string call = (i % 7 == 0 ? "DL" : "W") + std::to_string(i % 10) + "A" + std::string(1, 'A' + i % 26);
+    const std::string time = (i < 10 ? "1" : "") + std::to_string(i < 10 ? 4 : 15 + i / 20) + ":" +
+                             std::to_string(10 + i) + ":0" + std::to_string(i % 10);
+    log.push_back(Q(call.c_str(), bands[i % 8], modes[i % 4], "2013/10/12", time.c_str(), std::to_string(i).c_str(),
+                    std::to_string(200 + i * 7).c_str(), counties[i % 6], spcs[i % 6], own[i < 12 ? 0 : 1],
+                    modes[i % 4][0] == 'P' && modes[i % 4][1] == 'H' ? 1 : 2));
+  }
+  log.push_back(Q("W3AA", "40", "CW", "2013/10/13", "16:01:00", "31", "12", "Allegheny", "PA", "Centre", 2));
+  log.push_back(Q("W3AA", "40", "CW", "2013/10/13", "16:02:00", "32", "12", "Allegheny", "PA", "Centre", 2));
+  log.push_back(Q("K3ZZ", "20", "PH", "2013/10/13", "16:03:00", "33", "1234567", "Centre", "PA", "Centre", 0));
+  log.push_back(Q("VE3XYZ", "30", "cw", "2013/10/13", "7:05", "34", "9", "", "ON", "Centre", 2));
+  return log;
+}
+
+// An out-of-state station: counties only.
+std::vector<LogRecord> OutOfStateLog() {
+  std::vector<LogRecord> log(1);
+  const char* counties[] = {"Allegheny", "Centre", "Northumberland", "York", "Erie"};
+  for (int i = 1; i <= 24; ++i) {
+    const std::string call = "K3" + std::string(1, 'A' + i % 5) + std::string(1, 'B' + i % 3);
+    const std::string time = "1" + std::to_string(6 + i / 10) + ":" + std::to_string(10 + i) + ":00";
+    log.push_back(Q(call.c_str(), i % 2 ? "40" : "80", i % 3 ? "CW" : "PH", "2013/10/12", time.c_str(),
+                    std::to_string(i).c_str(), std::to_string(i + 40).c_str(), counties[i % 5], "", "",
+                    i % 3 ? 2 : 1));
+  }
+  return log;
+}
+
+CountyTable Counties() {
+  CountyTable t;
+  for (auto [name, abbrev] : {std::pair{"Allegheny", "ALLE"}, {"Centre", "CNTR"}, {"Erie", "ERIE"},
+                              {"Mc Kean", "MCKE"}, {"Northumberland", "NUMB"}, {"Philadelphia", "PHIL"},
+                              {"York", "YORK"}}) {
+    t.CountyName.push_back(name);
+    t.CountyAbbrev.push_back(abbrev);
+  }
+  t.CountyCount = static_cast<int>(t.CountyName.size()) - 1;
+  return t;
+}
+
+QsoLineOptions InState(bool abbreviations) {
+  static const CountyTable counties = Counties();
+  QsoLineOptions o;
+  o.own_call = "N3KEY";
+  o.county_abbreviations = abbreviations;
+  o.counties = &counties;
+  return o;
+}
+
+QsoLineOptions OutOfState(std::string own_exchange) {
+  QsoLineOptions o = InState(true);
+  o.own_call = "W1AW";
+  o.out_of_state = true;
+  o.own_exchange = std::move(own_exchange);
+  return o;
+}
+
+TEST(SponsorFiles, InStatePlainLogWithAndWithoutAbbreviations) {
+  const auto log = InStateLog();
+  const long n = static_cast<long>(log.size()) - 1;
+  ExpectGolden("instate_plain_abbrev.log", PlainLog(log, n, "N3KEY", InState(true)).text);
+  ExpectGolden("instate_plain_names.log", PlainLog(log, n, "N3KEY", InState(false)).text);
+}
+
+TEST(SponsorFiles, CabrilloLogHeaderAndLines) {
+  const auto log = InStateLog();
+  CabrilloHeader h;
+  h.program_version = "2.3";
+  h.own_call = "N3KEY";
+  h.own_section = "WPA";
+  h.party_state = "PA";
+  h.category = "ROVER";
+  h.power = " LOW";
+  h.club = "Keystone Radio Club";
+  h.claimed_score = 12345;
+  h.name = "Pat Operator";
+  h.address1 = "1 Main St";
+  h.address2 = "State College, PA 16801";
+  h.email = "pat@example.org";
+  h.soapbox = "Fun \xE9t\xE9";  // Windows-1252 bytes pass through
+  ExpectGolden("instate_cabrillo.log", CabrilloLog(log, static_cast<long>(log.size()) - 1, h, InState(true)).text);
+  h.claimed_score.reset();
+  const std::string no_score = CabrilloLog({LogRecord{}}, 0, h, InState(true)).text;
+  EXPECT_EQ(no_score.find("CLAIMED-SCORE"), std::string::npos);
+  EXPECT_TRUE(no_score.ends_with("SOAPBOX: Fun \xE9t\xE9\r\nEND-OF-LOG:\r\n"));
+}
+
+TEST(SponsorFiles, OutOfStateLogsSendTheSectionInThePlainLogAndTheStateInCabrillo) {
+  const auto log = OutOfStateLog();
+  const long n = static_cast<long>(log.size()) - 1;
+  ExpectGolden("outstate_plain.log", PlainLog(log, n, "W1AW", OutOfState("CT")).text);
+  const std::string line = *QsoLine(log[1], OutOfState("CT"));
+  EXPECT_EQ(line.substr(45, 2), "CT");
+}
+
+TEST(SponsorFiles, DupeSheetsSortByCallAreaAndKeepDuplicatesTogether) {
+  const auto in = InStateLog();
+  ExpectGolden("instate_dupe.log", DupeSheet(in, static_cast<long>(in.size()) - 1, "N3KEY", false));
+  const auto out = OutOfStateLog();
+  ExpectGolden("outstate_dupe.log", DupeSheet(out, static_cast<long>(out.size()) - 1, "W1AW", true));
+  EXPECT_LT(DupeSortKey("AA"), DupeSortKey("ZZ0A")) << "no digit before every digit";
+  EXPECT_LT(DupeSortKey("ZZ0A"), DupeSortKey("A1A"));
+}
+
+TEST(SponsorFiles, SummarySheets) {
+  const auto in = InStateLog();
+  SummaryEntry e;
+  e.own_call = "N3KEY";
+  e.own_section = "WPA";
+  e.own_county = "Centre";
+  e.operators = "N3KEY K3ABC";
+  e.name = "Pat Operator";
+  e.club = "Keystone Radio Club";
+  e.address1 = "1 Main St";
+  e.address2 = "State College, PA 16801";
+  e.email = "pat@example.org";
+  e.soapbox = "Great fun";
+  e.category = "NOVICE-TECH";
+  e.station = "ROVER";
+  e.power = " QRP";
+  e.novice_tech = true;
+  e.qrp = true;
+  e.counties = 5;
+  e.sections = 1;
+  e.any_dx = true;
+  e.rover_bonus = "1000";
+  e.special_event_bonus = "450";
+  ExpectGolden("instate_summary.log", SummarySheet(in, static_cast<long>(in.size()) - 1, e).text);
+  const auto out = OutOfStateLog();
+  SummaryEntry o;
+  o.own_call = "W1AW";
+  o.own_section = "CT";
+  o.own_county = "";
+  o.category = "SINGLE-OP";
+  o.station = "HOME STATION";
+  o.power = " HIGH";
+  o.out_of_state = true;
+  o.counties = 5;
+  o.sections = 7;  // not counted for a station outside the state
+  o.any_dx = true;
+  ExpectGolden("outstate_summary.log", SummarySheet(out, static_cast<long>(out.size()) - 1, o).text);
+}
+
+TEST(SponsorFiles, ScoreGroupsAndBonuses) {
+  std::vector<LogRecord> log(1);
+  log.push_back(Q("W1A", "160", "cw", "2013/10/12", "10:00:00", "1", "1", "Erie", "", "Erie", 2));
+  log.push_back(Q("W1B", "20", "PH", "2013/10/12", "10:00:00", "2", "1", "Erie", "", "Erie", 3));
+  log.push_back(Q("W1C", "20", "CW", "2013/10/12", "10:00:00", "3", "1", "Erie", "", "erie", 0));
+  log.push_back(Q("W1D", "20", "FM", "2013/10/12", "10:00:00", "4", "1", "Erie", "", "ERIE", 2));
+  const ScoreGroups g = CountScoreGroups(log, 4);
+  EXPECT_EQ(g.low_cw, 1);
+  EXPECT_EQ(g.phone, 1);
+  EXPECT_EQ(g.Qsos(), 2) << "no points, or an unknown mode, count nowhere";
+  EXPECT_DOUBLE_EQ(g.Points(), 3) << "a phone contact is worth 1 point";
+  EXPECT_EQ(BonusMultiplier(false, false), 1);
+  EXPECT_EQ(BonusMultiplier(true, true), 5);
+  // Own counties: 10 from one (letter case ignored), 9 from another.
+  std::vector<LogRecord> rover(1);
+  for (int i = 0; i < 10; ++i) rover.push_back(Q("W1A", "20", "CW", "", "", "", "", "", "", i % 2 ? "Erie" : "ERIE", 2));
+  for (int i = 0; i < 9; ++i) rover.push_back(Q("W1A", "20", "CW", "", "", "", "", "", "", "York", 2));
+  EXPECT_EQ(RoverCountyBonus(rover, 19), 500);
+  rover.push_back(Q("W1A", "20", "CW", "", "", "", "", "", "", "york", 2));
+  EXPECT_EQ(RoverCountyBonus(rover, 20), 1000);
+  std::vector<LogRecord> many(1);
+  for (int c = 0; c < 300; ++c)
+    for (int i = 0; i < 10; ++i) many.push_back(Q("W1A", "20", "CW", "", "", "", "", "", "", std::to_string(c).c_str(), 2));
+  EXPECT_EQ(RoverCountyBonus(many, 3000), 150000) << "more than 260 own counties are all counted";
+  EXPECT_EQ(SpecialEventBonus(rover, 20, "w1a"), 4000);
+  EXPECT_EQ(SpecialEventBonus(rover, 20, ""), 0);
+}
+
+class SubmissionWindow : public ::testing::Test {
+ protected:
+  SubmissionWindow() {
+    bench.settings().OutOfState = 1;
+    bench.Open();
+    LogStore& log = bench.app().State<LogStore>();
+    log.Records = OutOfStateLog();
+    log.QSOCount = static_cast<long>(log.Records.size()) - 1;
+  }
+  DECabrilloIn& Window() { return bench.app().Get<DECabrilloIn>(); }
+  std::filesystem::path Data(const std::string& name) { return bench.dir() / "data" / name; }
+  MainWindowBench bench;
+};
+
+TEST_F(SubmissionWindow, WritesThePlainLogWhereTheDialogPutsIt) {
+  bench.settings().OwnCall = "  W1AW ";
+  bench.settings().OwnARRLSection = "CT";
+  bench.dialogs().AnswerFileDialog({true, Data("mine.log").string(), 1});
+  Window().Command1.ClickBy();
+  EXPECT_EQ(bench.dialogs().file_dialogs.back().file_name, Data("W1AWlog.log").string());
+  EXPECT_EQ(ReadBytes(Data("mine.log")), ReadBytes(kGolden / "outstate_plain.log"));
+  EXPECT_EQ(bench.CountMessages("File Written Successfully."), 1);
+  EXPECT_EQ(bench.settings().OwnCall, "W1AW") << "the call is trimmed in place";
+}
+
+TEST_F(SubmissionWindow, ACancelledDialogWritesNothingAndAFolderThatCannotBeWrittenIsTold) {
+  Window().cmdWriteDupe.ClickBy();
+  EXPECT_TRUE(std::filesystem::is_empty(bench.dir() / "data" / "BACKUP"));
+  EXPECT_EQ(bench.CountMessages("File Written Successfully."), 0);
+  EXPECT_EQ(bench.CountMessages("Unable to write file."), 0);
+  bench.dialogs().AnswerFileDialog({true, (bench.dir() / "missing" / "x.log").string(), 1});
+  Window().cmdWriteSum.ClickBy();
+  EXPECT_EQ(bench.CountMessages("Unable to write file."), 1);
+  EXPECT_EQ(bench.dialogs().beeps, 1);
+  EXPECT_FALSE(std::filesystem::exists(bench.dir() / "missing"));
+}
+
+TEST_F(SubmissionWindow, TheSummaryKeepsTheEntrantsDetailsForTheNextOpening) {
+  Window().Text5.SetText(" Pat Operator ");
+  Window().Text2.SetText("Keystone Radio Club");
+  bench.dialogs().AnswerFileDialog({true, Data("sum.log").string(), 1});
+  Window().cmdWriteSum.ClickBy();
+  ASSERT_TRUE(std::filesystem::exists(Data("sum.log")));
+  const std::string sheet = ReadBytes(Data("sum.log"));
+  const long worked = bench.app().Get<Outfrm>().List2.ListCount();
+  EXPECT_NE(sheet.find("  Counties = " + std::to_string(worked) + "\r\n"), std::string::npos) << "Outfrm's county list";
+  EXPECT_NE(sheet.find("  Sections = 0\r\n"), std::string::npos);
+  Window().Unload();
+  EXPECT_EQ(Window().Text5.Text(), "Pat Operator");
+  EXPECT_EQ(Window().Text2.Text(), "Keystone Radio Club");
+  EXPECT_EQ(Window().Text3.Text(), "0") << "not a rover";
+}
+
+TEST_F(SubmissionWindow, CalculateCountsTheSpecialEventStationAndBoxesKeepNumbers) {
+  bench.dialogs().AnswerInputBox("k3ab");
+  Window().Command8.ClickBy();
+  EXPECT_EQ(Window().Text4.Text(), std::to_string(200 * SpecialEventBonus(OutOfStateLog(), 24, "K3AB") / 200));
+  Window().Text4.SetText("abc");
+  Window().Text4_LostFocus();
+  EXPECT_EQ(Window().Text4.Text(), "0");
+  Window().Text3.SetText("-1.5");
+  Window().Text3_LostFocus();
+  EXPECT_EQ(Window().Text3.Text(), "-1.5");
+}
+
+}  // namespace
+}  // namespace ks::testing
