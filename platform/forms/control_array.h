@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/forms/control.h"
+#include "platform/forms/form.h"
 
 namespace ks::forms {
 
@@ -42,6 +43,7 @@ class ControlArray {
     element->SetVisible(false);
     T& ref = *element;
     elements_[index] = std::move(element);
+    form_.AnnounceAddedControls();
     return ref;
   }
 

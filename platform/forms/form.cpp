@@ -164,15 +164,26 @@ bool Form::CloseBy() {
 void Form::RegisterControl(Control* c) {
   c->SetTabIndex(static_cast<int>(controls_.size()));
   controls_.push_back(c);
-  if (loaded_) {
-    if (View* v = app_.GetView()) v->ControlAdded(*c);
-  }
+  // A control made while the window is loaded is still only its base here: the view hears
+  // of it once it is whole (its first change, or the end of a control array's Load).
+  if (loaded_) added_.push_back(c);
+}
+
+void Form::AnnounceAddedControls() {
+  if (added_.empty()) return;
+  const std::vector<Control*> added = std::move(added_);
+  added_.clear();
+  if (!loaded_) return;
+  if (View* v = app_.GetView())
+    for (Control* c : added) v->ControlAdded(*c);
 }
 
 void Form::UnregisterControl(Control* c) {
   if (active_ == c) active_ = nullptr;
   controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
-  if (loaded_) {
+  const bool announced = std::find(added_.begin(), added_.end(), c) == added_.end();
+  added_.erase(std::remove(added_.begin(), added_.end(), c), added_.end());
+  if (loaded_ && announced) {
     if (View* v = app_.GetView()) v->ControlRemoved(*c);
   }
 }
@@ -250,6 +261,7 @@ CommandButton* Form::CancelButton() const {
 
 void Form::NotifyControl(Control& c, Property p) {
   if (!loaded_) return;
+  AnnounceAddedControls();
   if (View* v = app_.GetView()) v->ControlChanged(c, p);
 }
 
@@ -263,10 +275,12 @@ void Form::MarkUnloaded() {
   if (visible_) Hide();
   loaded_ = false;
   active_ = nullptr;
+  added_.clear();
 }
 
 void Form::MarkLoaded() {
   loaded_ = true;
+  added_.clear();  // the load tells the view of every control
   for (Control* c : controls_) c->FormLoading();
 }
 

@@ -117,6 +117,8 @@ class Form {
   // By Tab (or Shift+Tab), a text box's whole text is selected as the focus arrives.
   void MoveFocusTo(Control* c, bool by_tab = false);
   void NotifyControl(Control& c, Property p);
+  // Tells the view of the controls made since the window loaded.
+  void AnnounceAddedControls();
   void Notify(Property p);
   int NextZOrder() { return ++z_counter_; }
   void MarkLoaded();
@@ -141,6 +143,7 @@ class Form {
   bool loaded_ = false;
   int modal_depth_ = 0;
   std::vector<Control*> controls_;
+  std::vector<Control*> added_;  // made while loaded, not yet shown to the view
   Control* active_ = nullptr;
   Control* arriving_ = nullptr;  // the control whose GotFocus is still to come
   int z_counter_ = 0;

@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/forms/application.h"
+#include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/listview.h"
 #include "platform/io/clock.h"
@@ -99,6 +100,7 @@ class EntryForm : public forms::Form {
   forms::OptionButton optCW{*this, "optCW", &Frame1};
   forms::OptionButton optPH{*this, "optPH", &Frame1};
   forms::CommandButton cmdFail{*this, "cmdFail"};
+  forms::ControlArray<forms::Label> lblSpot{*this, "lblSpot"};
 
   std::vector<int> call_keys;
   std::vector<int> form_keys;
@@ -154,6 +156,25 @@ TEST_F(QtView, TypedKeysGoThroughTheHandlersAndTheBoxShowsWhatTheyLeft) {
 
 // The edit control's own keys: arrows move the caret and select, Delete deletes; what is
 // typed next goes where the operator put the caret.
+// Labels of a control array loaded while the window is shown (the band map's spots) reach
+// the view whole: each gets a label widget with the caption it was given.
+TEST_F(QtView, ControlArrayElementsLoadedAtRunTimeGetTheirOwnWidgets) {
+  form().lblSpot.Design(0).Move(240, 3600, 1200, 255);
+  for (int i = 1; i <= 3; ++i) {
+    forms::Label& spot = form().lblSpot.Load(i);
+    spot.SetCaption("K" + std::to_string(i) + "ABC");
+    spot.SetVisible(true);
+  }
+  runtime.view().Flush();
+  for (int i = 1; i <= 3; ++i) {
+    auto* label = WidgetOf<QLabel>(form().lblSpot(i));
+    ASSERT_NE(label, nullptr) << i;
+    EXPECT_EQ(label->text().toStdString(), "K" + std::to_string(i) + "ABC");
+  }
+  form().lblSpot.Unload(2);
+  EXPECT_EQ(runtime.view().WidgetOf(form().lblSpot(1)) != nullptr, true);
+}
+
 TEST_F(QtView, CaretKeysPlaceWhatIsTypedNext) {
   auto* call = WidgetOf<QLineEdit>(form().txtCall);
   form().txtCall.SetFocus();
