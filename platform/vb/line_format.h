@@ -104,6 +104,9 @@ class LineReader {
   std::string data_;
   std::size_t last_start_ = 0;
   LineScanner scanner_{data_};
+  // Where LineAt last stopped counting, and the line it had reached there.
+  mutable std::size_t counted_to_ = 0;
+  mutable std::size_t counted_lines_ = 1;
 };
 
 }  // namespace ks::vb

@@ -15,13 +15,19 @@ void LineReader::SkipBlankLines() { scanner_.SkipBlankLines(); }
 
 std::size_t LineReader::LineNumber() const { return LineAt(scanner_.Position()); }
 
+// Readers ask for lines in the order they read, so the count goes on from the last answer
+// instead of from the start of the file: a whole file costs one pass, not one per value.
 std::size_t LineReader::LineAt(std::size_t position) const {
-  std::size_t line = 1;
   const std::size_t end = std::min(position, data_.size());
-  for (std::size_t i = 0; i < end; ++i) {
-    if (data_[i] == '\n' || (data_[i] == '\r' && (i + 1 >= data_.size() || data_[i + 1] != '\n'))) ++line;
+  if (end < counted_to_) {
+    counted_to_ = 0;
+    counted_lines_ = 1;
   }
-  return line;
+  for (std::size_t i = counted_to_; i < end; ++i) {
+    if (data_[i] == '\n' || (data_[i] == '\r' && (i + 1 >= data_.size() || data_[i + 1] != '\n'))) ++counted_lines_;
+  }
+  counted_to_ = end;
+  return counted_lines_;
 }
 
 std::optional<LineReader::RawValue> LineReader::ReadRaw() {
