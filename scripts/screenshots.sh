@@ -57,6 +57,9 @@ run() {
   mkdir -p "$home" "$work"
   cp "$root"/data/* "$work"/
   write_settings "$out_of_state" "$work/QSOpref.txt"
+  if [ "${5:-}" = reports ]; then
+    python3 "$root/tools/make_contest_log.py" 300 >"$work/log.txt"
+  fi
   Xvfb "$display" -screen 0 "${width}x${height}x24" -nolisten tcp >/dev/null 2>&1 &
   pids+=($!)
   sleep 1
@@ -90,14 +93,27 @@ run() {
     sleep 1
     import -window root "$root/docs/colours-${width}x${height}.png"
   fi
+  if [ "${5:-}" = reports ]; then
+    # The rate graph and the county map of a 300-contact log, each from its menu.
+    xdotool windowactivate --sync "$main" key alt+g
+    wait_window "Activity Graph" >/dev/null
+    sleep 1
+    import -window root "$root/docs/graph-${width}x${height}.png"
+    xdotool windowactivate --sync "$(wait_window "Activity Graph")" key alt+F4
+    sleep 1
+    xdotool windowactivate --sync "$main" key alt+a
+    wait_window "Pennsylvania County Map" >/dev/null
+    sleep 1
+    import -window root "$root/docs/county-map-${width}x${height}.png"
+  fi
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   pids=()
   sleep 1
 }
 
-rm -f "$root"/docs/*.png
 run 1920 1080 1 outfrm
 run 1920 1080 0 infrm colours
 run 1280 1024 1 outfrm setup
 run 1280 1024 0 infrm
+run 1920 1080 1 outfrm-log reports
 ls "$root"/docs/*.png

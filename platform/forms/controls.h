@@ -58,6 +58,8 @@ class Label : public Control {
   bool WordWrap = false;
   bool AutoSize = false;
   bool Transparent = false;  // the container shows through
+  // Transparent, for a label already shown: the view repaints it.
+  void SetTransparent(bool transparent);
   bool Border = false;
   std::function<void()> Change;
 

@@ -133,6 +133,12 @@ void Label::SetCaption(const std::string& caption) {
   Raise(Change);
 }
 
+void Label::SetTransparent(bool transparent) {
+  if (transparent == Transparent) return;
+  Transparent = transparent;
+  Notify(Property::Colors);
+}
+
 CommandButton::CommandButton(Form& form, std::string name, Control* container, int index)
     : Control(form, ControlKind::CommandButton, std::move(name), container, index) {}
 

@@ -51,7 +51,7 @@ void CountyMapPA::Form_Load() {
   for (auto& [k, label] : lblCounty) {
     label->SetToolTipText(label->Caption());
     label->SetCaption("");
-    label->Transparent = true;
+    label->SetTransparent(true);
   }
   if (App().State<LogStore>().QSOCount > 0) Label1.SetVisible(false);
 }

@@ -60,6 +60,12 @@ void GraphQSO::Design() {
   Command1.Move(8160, 6600, 1215, 220);
   Command1.SetCaption(kBlackBackground);
   Command1.SetFont(forms::Font{"Arial", 6.75f});
+  // Lines and labels are drawn on the window itself, under any windowed control: they stand
+  // inside the drawing surface, which covers the window, so they show above the curve.
+  for (forms::Line* line : AllLines()) line->SetContainer(&picGraph);
+  for (auto* array : {&lblY, &lblTime, &lblDate, &lblBnd})
+    for (auto& [k, label] : *array) label->SetContainer(&picGraph);
+  Label1.SetContainer(&picGraph);
 }
 
 void GraphQSO::DesignLabels() {

@@ -175,6 +175,19 @@ TEST_F(QtView, ControlArrayElementsLoadedAtRunTimeGetTheirOwnWidgets) {
   EXPECT_EQ(runtime.view().WidgetOf(form().lblSpot(1)) != nullptr, true);
 }
 
+// A label made see-through after it is shown stops painting its background at once (a map's
+// hot spots are white name boxes until the window loads).
+TEST_F(QtView, ALabelMadeTransparentWhileShownStopsFillingItsBackground) {
+  form().lblName.SetBackColor(forms::colors::kWhite);
+  runtime.view().Flush();
+  auto* label = WidgetOf<QLabel>(form().lblName);
+  ASSERT_NE(label, nullptr);
+  EXPECT_TRUE(label->autoFillBackground());
+  form().lblName.SetTransparent(true);
+  runtime.view().Flush();
+  EXPECT_FALSE(label->autoFillBackground());
+}
+
 TEST_F(QtView, CaretKeysPlaceWhatIsTypedNext) {
   auto* call = WidgetOf<QLineEdit>(form().txtCall);
   form().txtCall.SetFocus();

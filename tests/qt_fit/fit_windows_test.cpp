@@ -30,6 +30,7 @@
 #include "station/windows/frmCountyChangeRover.h"
 #include "station/windows/frmCountyList.h"
 #include "station/windows/frmStationID.h"
+#include "tests/qt_fit/cover_check.h"
 #include "tests/qt_fit/fit_bench.h"
 #include "tests/qt_fit/fit_measure.h"
 
@@ -109,6 +110,16 @@ TEST_P(FitCheck, EveryCaptionFitsItsControlAtEveryScreenSize) {
     for (const Overflow& overflow : OverflowsOf(window, bench.view()))
       ADD_FAILURE() << GetParam().name << " at " << screen.width << " x " << screen.height << ": " << Describe(overflow);
   }
+}
+
+TEST_P(FitCheck, NoCaptionOrLineIsHiddenUnderAnotherControl) {
+  FitBench bench(1920, 1080);
+  forms::Form& window = GetParam().open(bench);
+  bench.headless().Advance(1000);
+  bench.view().Flush();
+  ASSERT_NE(bench.view().WindowOf(window), nullptr) << GetParam().name << " is not shown";
+  for (const std::string& hidden : HiddenControlsOf(window, bench.view()))
+    ADD_FAILURE() << GetParam().name << ": " << hidden;
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, FitCheck, ::testing::ValuesIn(kWindows),
