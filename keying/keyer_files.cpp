@@ -16,6 +16,7 @@
 #include "platform/vb/rounding.h"
 #include "platform/vb/text.h"
 #include "station/station_settings.h"
+#include "startup/file_reports.h"
 #include "startup/user_folders.h"
 
 namespace ks {
@@ -203,7 +204,7 @@ bool SaveCWSettings(forms::Application& app) {
   AddText(out, cw.Text14.Text());
   AddNumber(out, cw.Check1.Value());
   AddText(out, cw.txtCWLoop.Text());
-  return static_cast<bool>(io::WriteFileAtomic(WorkingFile(app, kCWFileName), out));
+  return WriteSettingsFile(app, WorkingFile(app, kCWFileName), out);
 }
 
 bool SaveWaveSettings(forms::Application& app) {
@@ -218,7 +219,7 @@ bool SaveWaveSettings(forms::Application& app) {
   AddNumber(out, phone.Option2.Value() ? 1 : phone.Option3.Value() ? 2 : 0);
   AddText(out, phone.txtPHLoop.Text());
   AddText(out, phone.Text11.Text());
-  return static_cast<bool>(io::WriteFileAtomic(WorkingFile(app, kWaveFileName), out));
+  return WriteSettingsFile(app, WorkingFile(app, kWaveFileName), out);
 }
 
 void DropQuotesTypedIntoBoxes(forms::Form& window) {

@@ -11,6 +11,7 @@
 #include "platform/vb/text.h"
 #include "rig/control/rig_cntrl_file.h"
 #include "rig/windows/RigControlfrm.h"
+#include "startup/file_reports.h"
 #include "startup/user_folders.h"
 #include "rig/windows/frmFrequencyTest.h"
 
@@ -155,7 +156,7 @@ void RigControlfrm::SaveRigSettings() {
   file.convert_to_hex = chkConvToHex.Value() == 1 ? 1 : 0;
   file.use_frequency = chkFrequency.Value() == 1 ? 1 : 0;
   file.mode_by = OptDont.Value() ? 3 : OptFreq.Value() ? 2 : 1;
-  io::WriteFileAtomic(WorkingFile(App(), "RigCntrl.txt"), rig::FormatRigSettings(file));
+  WriteSettingsFile(App(), WorkingFile(App(), "RigCntrl.txt"), rig::FormatRigSettings(file));
 }
 
 void RigControlfrm::List1_Click() {

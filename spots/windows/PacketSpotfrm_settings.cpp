@@ -2,9 +2,11 @@
 // the help text.
 #include "platform/forms/application.h"
 #include "platform/vb/text.h"
+#include "platform/io/files.h"
 #include "spots/pack_spot_file.h"
 #include "spots/spot_help_text.h"
 #include "spots/windows/PacketSpotfrm.h"
+#include "startup/file_reports.h"
 #include "startup/user_folders.h"
 
 namespace ks {
@@ -75,7 +77,8 @@ void PacketSpotfrm::SaveSpotSettings() {
   s.HexCharacter = txtHex.Text();
   s.TelnetPort = txtTelnetPort.Text();
   s.TelnetHost = txtTelnetHost.Text();
-  WritePackSpotFile(App().State<Folders>().WorkingDir, s);
+  const fs::path& folder = App().State<Folders>().WorkingDir;
+  WriteSettingsFile(App(), io::ResolveNoCase(folder, kPackSpotFileName), FormatPackSpotFile(s));
 }
 
 void PacketSpotfrm::List1_Click() {

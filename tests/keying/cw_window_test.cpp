@@ -5,7 +5,9 @@
 #include "keying/keyer_files.h"
 #include "keying/windows/CWFrm.h"
 #include "keying/windows/frmWinKey.h"
+#include "keying/windows/PhoneFrm.h"
 #include "tests/keying/keying_fixture.h"
+#include "tests/support/file_size_limit.h"
 
 namespace ks::testing {
 namespace {
@@ -76,6 +78,29 @@ TEST_F(CWWindowTest, DoneKeepsAFileTheSetupCouldNotRead) {
   std::filesystem::remove(work() / "cw.txt");
   cw().Command1.Press();
   EXPECT_EQ(FileLines().size(), 18u);
+}
+
+// A keyer's settings file that cannot be written is named to the operator, and the old file
+// stays whole.
+TEST_F(CWWindowTest, DoneOnAFullDiskSaysSoAndKeepsTheOldFile) {
+  struct Case {
+    const char* file;
+    forms::CommandButton& done;
+  };
+  const Case cases[] = {{"cw.txt", cw().Command1}, {"wave2.txt", app().Get<PhoneFrm>().Command1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    WriteBytes(work() / c.file, "\"stored\"\r\n");
+    h.dialogs().message_boxes.clear();
+    {
+      FileSizeLimit disk_full(4);
+      c.done.Press();
+    }
+    EXPECT_EQ(ReadBytes(work() / c.file), "\"stored\"\r\n");
+    ASSERT_EQ(h.dialogs().message_boxes.size(), 1u);
+    EXPECT_EQ(h.dialogs().message_boxes[0].title, "Settings Not Saved");
+    EXPECT_NE(h.dialogs().message_boxes[0].text.find(c.file), std::string::npos);
+  }
 }
 
 TEST_F(CWWindowTest, TimingChoiceIsKeptPerUser) {

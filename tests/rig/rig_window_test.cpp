@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/rig/rig_fixture.h"
+#include "tests/support/file_size_limit.h"
 
 namespace ks::testing {
 namespace {
@@ -70,6 +71,23 @@ TEST(RigWindow, SettingsFileRoundTripThroughDone) {
   EXPECT_EQ(ReadBytes(bench.dir() / "RigCntrl.txt"),
             "\"4800 \"\r\n\"N\"\r\n\"8\"\r\n\"2\"\r\n\"\"\r\n\"IF;\"\r\n\"4800,N,8,2\"\r\n1\r\n\"N\"\r\n\"S\"\r\n"
             "\"Kenwood 2\"\r\n0\r\n1\r\n2\r\n");
+}
+
+TEST(RigWindow, DoneOnAFullDiskSaysSoAndKeepsTheOldFile) {
+  RigBench bench;
+  bench.WriteRigSettings("Kenwood 2", "IF;", "", 2);
+  const std::string stored = ReadBytes(bench.dir() / "RigCntrl.txt");
+  bench.rig().optPollSlow.SetValue(true);
+  {
+    FileSizeLimit disk_full(10);
+    bench.rig().cmdDone_Click();
+  }
+  EXPECT_EQ(ReadBytes(bench.dir() / "RigCntrl.txt"), stored);
+  // Done stores the station's settings file too: each file that fails is named.
+  EXPECT_EQ(bench.CountMessages("Settings Not Saved"), 2);
+  int naming = 0;
+  for (const auto& m : bench.dialogs().message_boxes) naming += m.text.find("RigCntrl.txt") != std::string::npos ? 1 : 0;
+  EXPECT_EQ(naming, 1);
 }
 
 TEST(RigWindow, APortNumberOutsideTheTenIsTakenAsTheNearest) {

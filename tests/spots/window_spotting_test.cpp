@@ -5,6 +5,7 @@
 #include "platform/io/settings_store.h"
 #include "spots/pack_spot_file.h"
 #include "tests/spots/spot_fixture.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/pty_peer.h"
 
 namespace ks {
@@ -75,6 +76,25 @@ TEST_F(SpottingWindowTest, DoneSavesTheSettingsAndTheNextRunRestoresThem) {
   EXPECT_EQ(again.List1.Text(), "None");
   EXPECT_TRUE(again.OptList.Value());
   EXPECT_FALSE(again.Label4.Visible());
+}
+
+TEST_F(SpottingWindowTest, DoneOnAFullDiskSaysSoAndKeepsTheOldFile) {
+  PacketSpotfrm& w = Shown();
+  Choose(w, "None");
+  w.cmdDone.ClickBy();
+  const std::string stored = testing::ReadBytes(dir().path() / "PackSpot.txt");
+  w.Show();
+  w.OptList.SetValue(true);
+  {
+    testing::FileSizeLimit disk_full(10);
+    w.cmdDone.ClickBy();
+  }
+  EXPECT_EQ(testing::ReadBytes(dir().path() / "PackSpot.txt"), stored);
+  // Done stores the station's settings file too: each file that fails is named.
+  EXPECT_EQ(CountMessages("Settings Not Saved"), 2);
+  int naming = 0;
+  for (const auto& m : dialogs().message_boxes) naming += m.text.find("PackSpot.txt") != std::string::npos ? 1 : 0;
+  EXPECT_EQ(naming, 1);
 }
 
 TEST_F(SpottingWindowTest, SpotLastPreparesASpotOfTheLastContact) {
