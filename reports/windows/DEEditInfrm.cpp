@@ -1,9 +1,12 @@
 #include "reports/windows/DEEditInfrm.h"
 
+#include "mainwin/windows/Infrm.h"
+#include "platform/forms/application.h"
+
 namespace ks {
 
-DEEditInfrm::DEEditInfrm(forms::Application& app) : forms::Form(app, "DEEditInfrm") {
-  SetCaption("Edit Contact Entry");
-}
+DEEditInfrm::DEEditInfrm(forms::Application& app) : ContactEditor(app, "DEEditInfrm", true) {}
+
+MainWindow& DEEditInfrm::Opener() { return App().Get<Infrm>(); }
 
 }  // namespace ks

@@ -1,12 +1,16 @@
 #pragma once
-// The contact editor of the in-state main window (a stand-in until it is built).
-#include "platform/forms/form.h"
+// The contact editor of the in-state main window: call, serials, county, exchange (SPC),
+// date, time, mode, band, points and the county sent of record EditIndex.
+#include "reports/windows/contact_editor.h"
 
 namespace ks {
 
-class DEEditInfrm : public forms::Form {
+class DEEditInfrm : public ContactEditor {
  public:
   explicit DEEditInfrm(forms::Application& app);
+
+ protected:
+  MainWindow& Opener() override;
 };
 
 }  // namespace ks

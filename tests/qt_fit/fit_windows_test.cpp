@@ -15,6 +15,8 @@
 #include "mainwin/windows/Outfrm.h"
 #include "reports/windows/CountyMapPA.h"
 #include "reports/windows/DECabrilloIn.h"
+#include "reports/windows/DEEditInfrm.h"
+#include "reports/windows/DEEditOut.h"
 #include "reports/windows/GraphQSO.h"
 #include "spots/windows/PacketSpotfrm.h"
 #include "spots/windows/SpectrumMap.h"
@@ -90,6 +92,8 @@ const FitWindow kWindows[] = {
     {"BlindFrm", Shown<BlindFrm>},
     {"frmCodePractice", Shown<frmCodePractice>},
     {"DECabrilloIn", Shown<DECabrilloIn>},
+    {"DEEditInfrm", Shown<DEEditInfrm>},
+    {"DEEditOut", Shown<DEEditOut>},
 };
 
 struct ScreenSize {
