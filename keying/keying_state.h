@@ -20,6 +20,10 @@ struct KeyingState {
   int WinKeyVersion = 0;
   // The last status the WinKeyer library returned (greater than 0 while it still sends).
   int WinKeyStatus = 0;
+  // The WinKeyer's serial port number, pin-5 configuration and keyer mode.
+  std::uint8_t WinKeyPort = 0;
+  std::uint8_t WinKeyPinConfig = 0;
+  std::uint8_t WinKeyMode = 0;
   // What the CW message macros stand for: the call being entered, the next sent serial, the
   // sent report and the own county.
   std::string MacroCall;

@@ -45,6 +45,8 @@ class VirtualWaits final : public UnitWaits {
   double now = 0;
   int waits = 0;
   int fail_at_wait = 0;
+  // Runs at each SleepMs: a test's way to act while code waits (unplug a device, say).
+  std::function<void()> on_sleep;
   double loop_steps_per_ms = 100000;  // the speed of the counting loop
   double NowMs() override { return now; }
   void WaitUntil(double deadline) override {
@@ -54,6 +56,7 @@ class VirtualWaits final : public UnitWaits {
   void SleepMs(std::int64_t ms) override {
     Count();
     now += static_cast<double>(ms);
+    if (on_sleep) on_sleep();
   }
   void CountLoop(double steps) override {
     Count();

@@ -11,6 +11,7 @@
 #include "keying/windows/CWFrm.h"
 #include "keying/windows/PhoneFrm.h"
 #include "keying/windows/frmCodePractice.h"
+#include "keying/windows/frmWinKey.h"
 #include "mainwin/windows/Infrm.h"
 #include "mainwin/windows/Outfrm.h"
 #include "reports/windows/CountyMapPA.h"
@@ -91,6 +92,7 @@ const FitWindow kWindows[] = {
     {"PhoneFrm", Shown<PhoneFrm>},
     {"BlindFrm", Shown<BlindFrm>},
     {"frmCodePractice", Shown<frmCodePractice>},
+    {"frmWinKey", Shown<frmWinKey>},
     {"DECabrilloIn", Shown<DECabrilloIn>},
     {"DEEditInfrm", Shown<DEEditInfrm>},
     {"DEEditOut", Shown<DEEditOut>},

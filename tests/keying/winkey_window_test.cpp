@@ -1,0 +1,144 @@
+// The WinKeyer window driven as an operator drives it, with a simulated keyer on a
+// pseudo-terminal: F1 through the keyer with the set speed and weight, Stop, a keyer that
+// falls silent or is unplugged in the middle of a message, one that never answers, and WK.txt.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "keying/windows/CWFrm.h"
+#include "keying/windows/frmWinKey.h"
+#include "tests/keying/keying_fixture.h"
+#include "tests/keying/simulated_winkeyer.h"
+
+namespace ks::testing {
+namespace {
+
+std::string Hex(const std::string& bytes) {
+  static const char* digits = "0123456789ABCDEF";
+  std::string out;
+  for (char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (!out.empty()) out += ' ';
+    out += digits[b >> 4];
+    out += digits[b & 15];
+  }
+  return out;
+}
+
+class WinKeyWindowTest : public KeyingTest {
+ protected:
+  WinKeyWindowTest() {
+    app().State<Folders>().DataFolder = work();
+    app().State<StationSettings>().OwnCall = "K3ABC";
+    entry();
+    cw().Text11.SetText("22");
+  }
+  CWFrm& cw() { return app().Get<CWFrm>(); }
+  frmWinKey& wk() { return app().Get<frmWinKey>(); }
+  void PressF1() {
+    int key = 112;
+    cw().FKeyCW(key);
+  }
+  // The WinKey keying option chosen, with the keyer on port 7.
+  void ChooseKeyerOn(const SimulatedWinKeyer& sim) {
+    MapPort(7, sim.SlavePath());
+    cw().Option5.SetValue(true);
+    ASSERT_EQ(keying().CWKeying, kKeyingWinKeyer);
+    wk().txtWKComPort.SetText("7");
+    wk().txtWKComPort_LostFocus();
+  }
+  int MessagesTitled(const std::string& title) {
+    int n = 0;
+    for (const auto& m : h.dialogs().message_boxes) n += m.title == title ? 1 : 0;
+    return n;
+  }
+};
+
+TEST_F(WinKeyWindowTest, F1OpensTheKeyerSendsItsSettingsThenTheMessageAndStopClearsIt) {
+  SimulatedWinKeyer sim;
+  ChooseKeyerOn(sim);
+  EXPECT_EQ(wk().txtWKWPM.Text(), "22") << "the speed comes from the CW window";
+  wk().txtWKWPM.SetText("25");
+  wk().txtWeight.SetText("45");
+  cw().Text1.SetText("CQ TEST");
+  PressF1();
+  const std::string expected =
+      "00 04 55 00 02 "                                     // echo test, host open
+      "02 19 03 2D 04 00 00 17 32 09 06 0E 00 "             // speed 25, weight 45, lead/tail, ratio, pin 5, mode
+      "43 51 20 54 45 53 54";                               // CQ TEST
+  EXPECT_EQ(Hex(sim.Received(25)), expected);
+  EXPECT_EQ(wk().lblOpenStatus.Caption(), "WK Success!");
+  EXPECT_EQ(wk().lblVersion.Caption(), "Version # 31");
+  EXPECT_EQ(keying().WinKeyVersion, 31);
+  EXPECT_TRUE(keying().CWBuffer.empty());
+
+  wk().Show();
+  EXPECT_TRUE(wk().cmdStop.ClickBy());
+  EXPECT_EQ(wk().wk_getstatus(), 0);
+  EXPECT_EQ(Hex(sim.Received(26)), expected + " 0A");
+  EXPECT_TRUE(h.dialogs().message_boxes.empty());
+}
+
+TEST_F(WinKeyWindowTest, AKeyerUnpluggedOrSilentInTheMiddleOfAMessageIsToldWithoutAHang) {
+  for (const bool unplug : {true, false}) {
+    SCOPED_TRACE(unplug ? "unplugged" : "silent");
+    SimulatedWinKeyer sim(SimulatedWinKeyer::Behaviour::FullThenSilent);
+    ChooseKeyerOn(sim);
+    int sleeps = 0;
+    devices->waits.on_sleep = [&] {
+      if (unplug && ++sleeps == 3) sim.Unplug();
+    };
+    const double start = devices->waits.now;
+    cw().Text1.SetText("CQ TEST");
+    PressF1();
+    devices->waits.on_sleep = nullptr;
+    ASSERT_EQ(MessagesTitled("WinKey Not Answering"), 1);
+    EXPECT_NE(h.dialogs().message_boxes.back().text.find(unplug ? "cannot be reached" : "stopped answering"),
+              std::string::npos);
+    EXPECT_LE(devices->waits.now - start, 3100) << "the wait is bounded";
+    EXPECT_TRUE(keying().CWBuffer.empty());
+    EXPECT_EQ(keying().WinKeyVersion, 0);
+    EXPECT_EQ(wk().lblOpenStatus.Caption(), "Closed");
+    h.dialogs().message_boxes.clear();
+    wk().Unload();
+  }
+}
+
+TEST_F(WinKeyWindowTest, AKeyerThatNeverAnswersIsNamedByItsPortAndTheMessageDropped) {
+  SimulatedWinKeyer sim(SimulatedWinKeyer::Behaviour::Mute);
+  ChooseKeyerOn(sim);
+  cw().Text1.SetText("CQ TEST");
+  PressF1();
+  ASSERT_EQ(MessagesTitled("Unable to establish connection with Winkey."), 1);
+  EXPECT_EQ(h.dialogs().message_boxes[0].text,
+            "Unable to establish connection with WinKey on com port 7.  Please check to make sure that you have "
+            "specified the correct port and that the Winkey device is properly connected.");
+  EXPECT_EQ(wk().lblOpenStatus.Caption(), "No Echo Response");
+  EXPECT_EQ(keying().WinKeyVersion, 0);
+  EXPECT_TRUE(keying().CWBuffer.empty());
+}
+
+TEST_F(WinKeyWindowTest, DoneWritesWkTxtAndTheNextLoadReadsIt) {
+  frmWinKey& w = wk();
+  w.Show();
+  w.txtWKComPort.SetText("300");
+  w.txtWKComPort_LostFocus();
+  EXPECT_EQ(w.txtWKComPort.Text(), "300");
+  w.optBug.ClickBy();
+  w.optPTT.ClickBy();
+  w.txtRatio.SetText("40");
+  w.cmdDone.ClickBy();
+  EXPECT_EQ(ReadBytes(work() / "WK.txt"), "0\r\n\"22\"\r\n\"50\"\r\n\"0\"\r\n\"0\"\r\n\"40\"\r\n5\r\n48\r\n");
+
+  w.Unload();
+  WriteBytes(work() / "WK.txt", "4\r\n\"30\"\r\n\"60\"\r\n\"1\"\r\n\"2\"\r\n\"45\"\r\n");
+  frmWinKey& again = wk();
+  EXPECT_EQ(again.txtWKComPort.Text(), "4");
+  EXPECT_EQ(again.txtWeight.Text(), "60");
+  EXPECT_EQ(again.txtWKWPM.Text(), "22") << "the speed comes from the CW window";
+  EXPECT_TRUE(again.optTone.Value()) << "a six-line file keeps pin 5 as tone";
+  EXPECT_TRUE(again.optIambicB.Value());
+}
+
+}  // namespace
+}  // namespace ks::testing
