@@ -78,6 +78,7 @@ class frmWinKey : public forms::Form {
   void Design();
   void Wire();
   void ApplyWinKeySettings();
+  void SendLeadTail(forms::TextBox& left);
   void ReadSettingsFile();
   bool WriteSettingsFile();
   // Says that the keyer stopped answering or its port failed, closes it and drops what waits.

@@ -121,25 +121,18 @@ void frmWinKey::txtRatio_LostFocus() {
 
 // Lead-in and tail go to the keyer together; a value that is no number, or too large for
 // the keyer, is set back to 0 in the box that was left.
-void frmWinKey::txtLeadIn_LostFocus() {
+void frmWinKey::SendLeadTail(forms::TextBox& left) {
   const std::optional<long> lead = WholeNumber(txtLeadIn);
   const std::optional<long> tail = WholeNumber(txtTail);
   if (!lead || !tail || *lead < 0 || *lead > 255 || *tail < 0 || *tail > 255) {
-    txtLeadIn.SetText("0");
+    left.SetText("0");
     return;
   }
   Keyer().LeadTail(static_cast<std::uint8_t>(*lead), static_cast<std::uint8_t>(*tail));
 }
 
-void frmWinKey::txtTail_LostFocus() {
-  const std::optional<long> lead = WholeNumber(txtLeadIn);
-  const std::optional<long> tail = WholeNumber(txtTail);
-  if (!lead || !tail || *lead < 0 || *lead > 255 || *tail < 0 || *tail > 255) {
-    txtTail.SetText("0");
-    return;
-  }
-  Keyer().LeadTail(static_cast<std::uint8_t>(*lead), static_cast<std::uint8_t>(*tail));
-}
+void frmWinKey::txtLeadIn_LostFocus() { SendLeadTail(txtLeadIn); }
+void frmWinKey::txtTail_LostFocus() { SendLeadTail(txtTail); }
 
 void frmWinKey::txtWKComPort_LostFocus() {
   KeyingState& keying = App().State<KeyingState>();

@@ -20,6 +20,19 @@
 
 namespace ks::testing {
 
+// Bytes as "00 04 55": what the tests compare.
+inline std::string Hex(const std::string& bytes) {
+  static const char* digits = "0123456789ABCDEF";
+  std::string out;
+  for (char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (!out.empty()) out += ' ';
+    out += digits[b >> 4];
+    out += digits[b & 15];
+  }
+  return out;
+}
+
 class SimulatedWinKeyer {
  public:
   enum class Behaviour { Normal, FullThenSilent, WrongEcho, Mute };

@@ -13,18 +13,6 @@
 namespace ks::testing {
 namespace {
 
-std::string Hex(const std::string& bytes) {
-  static const char* digits = "0123456789ABCDEF";
-  std::string out;
-  for (char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (!out.empty()) out += ' ';
-    out += digits[b >> 4];
-    out += digits[b & 15];
-  }
-  return out;
-}
-
 class WinKeyWindowTest : public KeyingTest {
  protected:
   WinKeyWindowTest() {

@@ -19,18 +19,6 @@ namespace {
 
 constexpr int kPort = 7;
 
-std::string Hex(const std::string& bytes) {
-  static const char* digits = "0123456789ABCDEF";
-  std::string out;
-  for (char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (!out.empty()) out += ' ';
-    out += digits[b >> 4];
-    out += digits[b & 15];
-  }
-  return out;
-}
-
 class WinKeyerProtocol : public ::testing::Test {
  protected:
   // A keyer object whose port kPort is the simulator's line.
