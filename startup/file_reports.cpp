@@ -2,6 +2,7 @@
 
 #include "platform/forms/application.h"
 #include "platform/io/files.h"
+#include "platform/io/settings_store.h"
 #include "platform/vb/constants.h"
 
 namespace ks {
@@ -45,6 +46,19 @@ bool WriteSettingsFile(forms::Application& app, const std::filesystem::path& pat
   app.MsgBox(SettingsWriteFailureText(path, written.error), vb::vbOKOnly + vb::vbExclamation,
              kSettingsWriteErrorTitle);
   return false;
+}
+
+bool SaveUserSettings(forms::Application& app, const std::string& store_app, const std::string& section,
+                      const std::vector<std::pair<std::string, std::string>>& values) {
+  io::SettingsStore& store = app.Settings();
+  for (const auto& [key, value] : values) {
+    const io::FileResult saved = store.SaveSetting(store_app, section, key, value);
+    if (saved) continue;
+    app.MsgBox(SettingsWriteFailureText(store.Location(store_app), saved.error), vb::vbOKOnly + vb::vbExclamation,
+               kSettingsWriteErrorTitle);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace ks

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ks::forms {
@@ -48,6 +49,12 @@ std::string DescribeFileReport(std::string_view message, const FileReport& repor
 // reason, in a message box titled kSettingsWriteErrorTitle, and the old file stays as it
 // was; false then.
 bool WriteSettingsFile(forms::Application& app, const std::filesystem::path& path, const std::string& bytes);
+
+// Keeps values in the per-user settings store, in order. When the store cannot be written the
+// operator is told once, as for a settings file, and the values after the failed one are not
+// tried; false then.
+bool SaveUserSettings(forms::Application& app, const std::string& store_app, const std::string& section,
+                      const std::vector<std::pair<std::string, std::string>>& values);
 
 inline constexpr const char* kSettingsWriteErrorTitle = "Settings Not Saved";
 

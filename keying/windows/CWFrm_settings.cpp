@@ -12,6 +12,7 @@
 #include "platform/vb/number_text.h"
 #include "platform/vb/parse.h"
 #include "platform/vb/rounding.h"
+#include "startup/file_reports.h"
 #include "startup/user_folders.h"
 
 namespace ks {
@@ -43,8 +44,8 @@ void CWFrm::Command1_Click() {
   forms::Application& app = App();
   if (SaveCWSettings(app)) {
     const char* method = optTimer.Value() ? "Timer" : optLoop.Value() ? "Loop" : OptSleep.Value() ? "Sleep" : "";
-    app.Settings().SaveSetting(kUserApp, kUserSection, "UserCWSelection", method);
-    app.Settings().SaveSetting(kUserApp, kUserSection, "UserCWLoopOffset", vb::CStr(LoopsPer60ms));
+    SaveUserSettings(app, kUserApp, kUserSection,
+                     {{"UserCWSelection", method}, {"UserCWLoopOffset", vb::CStr(LoopsPer60ms)}});
   }
   Hide();
 }

@@ -28,7 +28,7 @@ std::filesystem::path IniSettingsStore::DefaultFolder(const Environment& env) {
   return std::filesystem::path(env.GetOrEmpty("HOME")) / ".config" / "keystone";
 }
 
-std::filesystem::path IniSettingsStore::FileOf(const std::string& app) const {
+std::filesystem::path IniSettingsStore::Location(const std::string& app) const {
   std::string name;
   for (char c : app) name += (c == '/' || c == '\\') ? '_' : c;
   return folder_ / (name + ".ini");
@@ -37,7 +37,7 @@ std::filesystem::path IniSettingsStore::FileOf(const std::string& app) const {
 IniSettingsStore::Sections IniSettingsStore::Load(const std::string& app) const {
   Sections sections;
   std::string bytes;
-  if (!ReadFile(FileOf(app), bytes)) return sections;
+  if (!ReadFile(Location(app), bytes)) return sections;
   std::string section;
   std::size_t start = 0;
   while (start < bytes.size()) {
@@ -66,8 +66,8 @@ std::string IniSettingsStore::GetSetting(const std::string& app, const std::stri
   return k == s->second.end() ? fallback : k->second;
 }
 
-void IniSettingsStore::SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                                   const std::string& value) {
+FileResult IniSettingsStore::SaveSetting(const std::string& app, const std::string& section,
+                                         const std::string& key, const std::string& value) {
   Sections sections = Load(app);
   sections[section][OneLine(key)] = OneLine(value);
   std::string text;
@@ -75,9 +75,10 @@ void IniSettingsStore::SaveSetting(const std::string& app, const std::string& se
     text += "[" + name + "]\n";
     for (const auto& [k, v] : values) text += k + "=" + v + "\n";
   }
+  // A folder that cannot be made shows in the write's own failure.
   std::error_code ec;
   std::filesystem::create_directories(folder_, ec);
-  WriteFileAtomic(FileOf(app), text);
+  return WriteFileAtomic(Location(app), text);
 }
 
 }  // namespace ks::io

@@ -5,6 +5,8 @@
 #include <map>
 #include <string>
 
+#include "platform/io/files.h"
+
 namespace ks::io {
 
 class Environment;
@@ -14,8 +16,11 @@ class SettingsStore {
   virtual ~SettingsStore() = default;
   virtual std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
                                  const std::string& fallback) const = 0;
-  virtual void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                           const std::string& value) = 0;
+  // Keeps one value; the old values stay as they were when it cannot be written.
+  virtual FileResult SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                                 const std::string& value) = 0;
+  // Where the values of `app` are kept, for a message that names it.
+  virtual std::filesystem::path Location(const std::string& app) const = 0;
 };
 
 // Keeps `<folder>/<app>.ini`; the file is read at each look-up and rewritten at each save.
@@ -27,12 +32,12 @@ class IniSettingsStore final : public SettingsStore {
 
   std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
                          const std::string& fallback) const override;
-  void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                   const std::string& value) override;
+  FileResult SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                         const std::string& value) override;
+  std::filesystem::path Location(const std::string& app) const override;
 
  private:
   using Sections = std::map<std::string, std::map<std::string, std::string>>;
-  std::filesystem::path FileOf(const std::string& app) const;
   Sections Load(const std::string& app) const;
   std::filesystem::path folder_;
 };

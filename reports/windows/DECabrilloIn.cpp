@@ -3,6 +3,9 @@
 #include <cmath>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "logstore/county_table.h"
 #include "logstore/form_resize.h"
@@ -14,6 +17,7 @@
 #include "platform/vb/text.h"
 #include "reports/bonuses.h"
 #include "reports/qso_line.h"
+#include "startup/file_reports.h"
 #include "startup/shared_prefs.h"
 #include "station/station_settings.h"
 
@@ -226,8 +230,9 @@ std::string DECabrilloIn::PowerWord() const {
 
 // The per-user settings first, then the shared preferences, written to their file once.
 void DECabrilloIn::KeepEntrantDetails() {
-  for (const Kept& k : kKept)
-    App().Settings().SaveSetting(kSettingsApp, kSettingsSection, k.setting, vb::Trim((this->*k.box).Text()));
+  std::vector<std::pair<std::string, std::string>> values;
+  for (const Kept& k : kKept) values.emplace_back(k.setting, vb::Trim((this->*k.box).Text()));
+  SaveUserSettings(App(), kSettingsApp, kSettingsSection, values);
   for (std::size_t i = 0; i < std::size(kKept); ++i) {
     std::string key = kKept[i].shared_key;
     SetSharedPref(App(), key, vb::Trim((this->*kKept[i].box).Text()), i + 1 == std::size(kKept) ? 1 : 0);

@@ -103,6 +103,18 @@ TEST_F(CWWindowTest, DoneOnAFullDiskSaysSoAndKeepsTheOldFile) {
   }
 }
 
+// The timing choice lives in the per-user store; a store that cannot be written is named, and
+// cw.txt is still written.
+TEST_F(CWWindowTest, DoneSaysSoWhenThePerUserStoreCannotBeWritten) {
+  const std::filesystem::path store = app().Settings().Location("Corvane_Software");
+  std::filesystem::create_directories(store);
+  cw().Command1.Press();
+  EXPECT_EQ(FileLines().size(), 18u);
+  ASSERT_EQ(h.dialogs().message_boxes.size(), 1u);
+  EXPECT_EQ(h.dialogs().message_boxes[0].title, "Settings Not Saved");
+  EXPECT_NE(h.dialogs().message_boxes[0].text.find(store.string()), std::string::npos);
+}
+
 TEST_F(CWWindowTest, TimingChoiceIsKeptPerUser) {
   cw().OptSleep.SetValue(true);
   cw().txtLoop.SetText("1234");

@@ -83,7 +83,7 @@ TEST_F(VoiceKeyerTest, NewKeyDuringAMessageKeepsTheLineUp) {
 
 TEST_F(VoiceKeyerTest, MessageThatCannotPlayLeavesTheLineDownAndSaysWhy) {
   WriteBytes(work() / "broken.wav", "RIFF....WAVEjunk");
-  for (const std::string path : {(work() / "missing.wav").string(), (work() / "broken.wav").string()}) {
+  for (const std::string& path : {(work() / "missing.wav").string(), (work() / "broken.wav").string()}) {
     h.dialogs().message_boxes.clear();
     phone().Text2.SetText(path);
     Press(113);

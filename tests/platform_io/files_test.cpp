@@ -11,6 +11,7 @@
 #include "platform/io/environment.h"
 #include "platform/io/files.h"
 #include "platform/io/settings_store.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/files.h"
 #include "tests/support/temp_dir.h"
 
@@ -163,6 +164,25 @@ TEST(SettingsStore, KeepsValuesByApplicationSectionAndKey) {
   EXPECT_EQ(reopened.GetSetting("Corvane_Software", "Settings", "UserCWSelection", "1"), "3");
   EXPECT_EQ(reopened.GetSetting("Corvane_Software", "Settings", "UserAddressName", ""), "Jane = Doe");
   EXPECT_EQ(reopened.GetSetting("Corvane_Software", "Other", "UserCWSelection", "d"), "d");
+}
+
+// A store that cannot be written says why and keeps what it held: a full disk, and a folder
+// in the place of its file.
+TEST(SettingsStore, AFailedSaveSaysWhyAndKeepsTheOldValues) {
+  TempDir dir;
+  IniSettingsStore store(dir / "config");
+  ASSERT_TRUE(store.SaveSetting("App", "Settings", "Kept", "old"));
+  EXPECT_EQ(store.Location("App"), dir / "config" / "App.ini");
+  {
+    testing::FileSizeLimit disk_full(4);
+    const FileResult saved = store.SaveSetting("App", "Settings", "Kept", "new");
+    EXPECT_FALSE(saved);
+    EXPECT_FALSE(saved.error.empty());
+  }
+  EXPECT_EQ(IniSettingsStore(dir / "config").GetSetting("App", "Settings", "Kept", ""), "old");
+
+  std::filesystem::create_directories(store.Location("Blocked"));
+  EXPECT_FALSE(store.SaveSetting("Blocked", "Settings", "Kept", "new"));
 }
 
 TEST(SettingsStore, DefaultFolderFollowsXdg) {
