@@ -7,6 +7,7 @@
 // KEYSTONE_TRACE_FORMS=<file>: when set, the name of each window shown and the kind and
 // title of each message or input box are appended to <file>, one a line. It changes
 // nothing else; the process tests use it to see how far the start-up came.
+#include <clocale>
 #include <memory>
 
 #include <QApplication>
@@ -21,6 +22,10 @@
 
 int main(int argc, char** argv) {
   QApplication qt_app(argc, argv);
+  // Qt takes the operator's locale for the C library too; numbers in the program's files are
+  // written and read with a decimal point whatever it is. (The score panel reads the
+  // operator's separators from the environment on its own.)
+  std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName("Keystone");
   QApplication::setStyle("Fusion");
 

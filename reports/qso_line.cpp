@@ -1,8 +1,8 @@
 #include "reports/qso_line.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
 #include "platform/vb/datetime.h"
@@ -35,15 +35,17 @@ ColumnText& ColumnText::Number(double value) { return Add(" " + PlainNumber(valu
 
 std::string PlainNumber(double value) {
   if (!std::isfinite(value)) return "0";
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.15g", value);
-  std::string text = buffer;
+  // std::to_chars ignores the process's locale, which the view sets to the operator's: a
+  // decimal comma must never reach the sponsor's files.
+  char buffer[400];  // room for the fixed form of the largest double
+  auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+  std::string text(buffer, written.ptr);
   if (text.find('e') == std::string::npos) return text == "-0" ? "0" : text;
-  std::snprintf(buffer, sizeof buffer, "%.6f", value);  // large or tiny: fixed, zeros dropped
-  text = buffer;
+  written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+  text.assign(buffer, written.ptr);  // large or tiny: fixed, zeros dropped
   while (text.ends_with('0')) text.pop_back();
   if (text.ends_with('.')) text.pop_back();
-  return text;
+  return text == "-0" ? "0" : text;
 }
 
 std::string BandFrequencyField(const std::string& band) {

@@ -4,7 +4,7 @@ set -euo pipefail
 # fonts-liberation2 and fonts-liberation (for its Sans Narrow): faces with the metrics of the
 # Windows faces that the windows were laid out with (see platform/qt/appearance.cpp).
 packages=(cmake g++ make libasound2-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev
-          fonts-liberation fonts-liberation2)
+          fonts-liberation fonts-liberation2 locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -14,6 +14,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
   $SUDO apt-get update -q
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${missing[@]}"
+fi
+# A German locale (decimal comma), so the test that numbers are written with a point whatever
+# the process's locale has one to run under.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8 ||
+    echo "install-deps: the de_DE.UTF-8 locale could not be made; its test will be skipped" >&2
 fi
 # A published ADIF parser that the export's tests read the written file back with. Without
 # node and npm that test is skipped and says why.
