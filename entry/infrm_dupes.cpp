@@ -101,37 +101,11 @@ void Infrm::DupCheck2() {
   show_rows();
 }
 
+// Only the contacts logged from the own county in use count, so a rover may work a station
+// again from the next county.
 void Infrm::ShowPartialDupes(int key) {
-  forms::Application& app = App();
-  const StationSettings& settings = app.State<StationSettings>();
-  lblDialog.SetBackColor(kDialogNormalColor);
-  lblDupe.SetBackColor(forms::colors::kButtonFace);
-  lblDupe.SetCaption("");
-  const std::string& text = txtCall.Text();
-  std::string typed = text;
-  if (key != 0) typed.push_back(static_cast<char>(key));
-  const bool listed_key = key >= '.' && key <= 'Z';
-  std::string list;
-  if (app.State<MainWindowState>().PartialDupeDisplay == 1 && listed_key) {
-    const std::string own_county = settings.OwnCounty;
-    list = PartialDupeList(app.State<LogStore>(), typed, settings.CurrentBand, settings.CurrentMode,
-                           [&own_county](const LogRecord& r) { return vb::EqualsNoCase(r.LogCountySent, own_county); });
-    lblDupe.SetBackColor(list.empty() ? forms::colors::kButtonFace : kDialogNormalColor);
-    lblDupe.SetCaption(list);
-  }
-  if (text.size() > 2 && !list.empty()) {
-    lblDialog.SetCaption("Possible Duplicate!");
-  } else if (app.State<RunState>().LoggedOn) {
-    lblDialog.SetCaption(" ");
-  }
-  if (typed.size() == 3 && listed_key) {
-    if (CallStartHasDigit(typed)) {
-      lblDialog.SetCaption(" ");
-    } else {
-      app.Beep();
-      lblDialog.SetCaption("The second or third character is not numeric!");
-    }
-  }
+  const std::string own_county = App().State<StationSettings>().OwnCounty;
+  ShowPartialDupeList(key, [&own_county](const LogRecord& r) { return vb::EqualsNoCase(r.LogCountySent, own_county); });
 }
 
 // Holds the program, handling no events, until 3 seconds (in whole seconds of the clock)

@@ -2,10 +2,8 @@
 // county, duplicate), the store with the own county at the time, the multipliers, the list,
 // the score and the rates, and for a rover on a county line the re-logging for each further
 // county.
-#include "entry/contact_clock.h"
 #include "entry/entry_state.h"
 #include "entry/instate_multipliers.h"
-#include "entry/store_contact.h"
 #include "logstore/county_table.h"
 #include "logstore/log_store.h"
 #include "mainwin/main_window_state.h"
@@ -85,31 +83,13 @@ void Infrm::CheckSection() {
   txtCntry.SetFocus();
 }
 
-// One read of the clock gives the contact's date and time; the own county is stored with it.
+// The in-state window also keeps the exchange and the own county at the time.
 void Infrm::StoreEntry() {
   forms::Application& app = App();
-  const StationSettings& settings = app.State<StationSettings>();
-  const long n = app.State<LogStore>().QSOCount + 1;
-  const ContactStamp stamp = StampOf(StationUtcNow(app));
-  const bool post_contest = txtPostConDate.Visible();
-  LogRecord r;
-  r.LogSerialSent = vb::IsNumeric(Label1.Caption()) ? Label1.Caption() : std::to_string(n);
+  LogRecord r = EntryLineRecord();
   r.LogSPC = txtCntry.Text();
-  r.LogCall = txtCall.Text();
-  r.LogSerialReceived = txtRSTR.Text();
-  r.LogCounty = txtSec.Text();
-  r.LogDate = post_contest ? txtPostConDate.Text() : stamp.date;
-  r.LogTime = post_contest ? txtPostConTime.Text() : stamp.time;
-  r.LogMode = settings.CurrentMode;
-  r.LogBand = settings.CurrentBand;
-  r.LogCountySent = settings.OwnCounty;
-  r.LogPoints = vb::CDbl(txtPts.Text()).value_or(0);
-  r.LogFrequency = app.State<MainWindowState>().NextQSOFrequency;
-  lblDialog.SetBackColor(kDialogNormalColor);
-  lblDialog.SetCaption("");
-  lblDupe.SetBackColor(forms::colors::kButtonFace);
-  lblDupe.SetCaption("");
-  StoreContact(app, r);
+  r.LogCountySent = app.State<StationSettings>().OwnCounty;
+  StoreEntryLineContact(r);
   if (!r.LogCounty.empty()) AddCountyWorked();
   ListRecentContacts();
   // The same rule of what counts as a DX country as the recount's.

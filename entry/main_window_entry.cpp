@@ -1,14 +1,19 @@
 // What the entry lines of both main windows do alike: the points box, the field prompts,
 // Recall, the post-contest date and time boxes, the county check, the sent serial of a
 // county-line station logged again, and the duplicate message's colours.
+#include <functional>
 #include <initializer_list>
 #include <string>
 
+#include "entry/contact_clock.h"
+#include "entry/duplicate_checks.h"
 #include "entry/entry_line_rules.h"
 #include "entry/entry_state.h"
+#include "entry/store_contact.h"
 #include "keying/keyer_services.h"
 #include "logstore/county_table.h"
 #include "logstore/log_store.h"
+#include "mainwin/main_window_state.h"
 #include "mainwin/main_window.h"
 #include "mainwin/message_colors.h"
 #include "platform/forms/application.h"
@@ -138,6 +143,65 @@ void MainWindow::ShowDupeMessage(const std::string& text) {
   lblDialog.SetCaption(text);
   lblDialog.SetBackColor(kDialogAlertColor);
   lblDupe.SetBackColor(forms::colors::kButtonFace);
+}
+
+LogRecord MainWindow::EntryLineRecord() {
+  forms::Application& app = App();
+  const StationSettings& settings = app.State<StationSettings>();
+  const long n = app.State<LogStore>().QSOCount + 1;
+  const ContactStamp stamp = StampOf(StationUtcNow(app));
+  const bool post_contest = txtPostConDate.Visible();
+  LogRecord r;
+  r.LogSerialSent = vb::IsNumeric(Label1.Caption()) ? Label1.Caption() : std::to_string(n);
+  r.LogCall = txtCall.Text();
+  r.LogSerialReceived = txtRSTR.Text();
+  r.LogCounty = txtSec.Text();
+  r.LogDate = post_contest ? txtPostConDate.Text() : stamp.date;
+  r.LogTime = post_contest ? txtPostConTime.Text() : stamp.time;
+  r.LogMode = settings.CurrentMode;
+  r.LogBand = settings.CurrentBand;
+  r.LogPoints = vb::CDbl(txtPts.Text()).value_or(0);
+  r.LogFrequency = app.State<MainWindowState>().NextQSOFrequency;
+  return r;
+}
+
+bool MainWindow::StoreEntryLineContact(const LogRecord& record) {
+  lblDialog.SetBackColor(kDialogNormalColor);
+  lblDialog.SetCaption("");
+  lblDupe.SetBackColor(forms::colors::kButtonFace);
+  lblDupe.SetCaption("");
+  return StoreContact(App(), record);
+}
+
+void MainWindow::ShowPartialDupeList(int key, const std::function<bool(const LogRecord&)>& listed) {
+  forms::Application& app = App();
+  const StationSettings& settings = app.State<StationSettings>();
+  lblDialog.SetBackColor(kDialogNormalColor);
+  lblDupe.SetBackColor(forms::colors::kButtonFace);
+  lblDupe.SetCaption("");
+  const std::string& text = txtCall.Text();
+  std::string typed = text;
+  if (key != 0) typed.push_back(static_cast<char>(key));
+  const bool listed_key = key >= '.' && key <= 'Z';
+  std::string list;
+  if (app.State<MainWindowState>().PartialDupeDisplay == 1 && listed_key) {
+    list = PartialDupeList(app.State<LogStore>(), typed, settings.CurrentBand, settings.CurrentMode, listed);
+    lblDupe.SetBackColor(list.empty() ? forms::colors::kButtonFace : kDialogNormalColor);
+    lblDupe.SetCaption(list);
+  }
+  if (text.size() > 2 && !list.empty()) {
+    lblDialog.SetCaption("Possible Duplicate!");
+  } else if (app.State<RunState>().LoggedOn) {
+    lblDialog.SetCaption(" ");
+  }
+  if (typed.size() == 3 && listed_key) {
+    if (CallStartHasDigit(typed)) {
+      lblDialog.SetCaption(" ");
+    } else {
+      app.Beep();
+      lblDialog.SetCaption("The second or third character is not numeric!");
+    }
+  }
 }
 
 }  // namespace ks

@@ -69,36 +69,6 @@ void Outfrm::DupCheck2() {
   if (list_previous) ListView1.SetItems(std::move(rows));
 }
 
-void Outfrm::ShowPartialDupes(int key) {
-  forms::Application& app = App();
-  const StationSettings& settings = app.State<StationSettings>();
-  lblDialog.SetBackColor(kDialogNormalColor);
-  lblDupe.SetBackColor(forms::colors::kButtonFace);
-  lblDupe.SetCaption("");
-  const std::string& text = txtCall.Text();
-  std::string typed = text;
-  if (key != 0) typed.push_back(static_cast<char>(key));
-  const bool listed_key = key >= '.' && key <= 'Z';
-  std::string list;
-  if (app.State<MainWindowState>().PartialDupeDisplay == 1 && listed_key) {
-    list = PartialDupeList(app.State<LogStore>(), typed, settings.CurrentBand, settings.CurrentMode);
-    lblDupe.SetBackColor(list.empty() ? forms::colors::kButtonFace : kDialogNormalColor);
-    lblDupe.SetCaption(list);
-  }
-  const bool logged_on = app.State<RunState>().LoggedOn;
-  if (text.size() > 2 && !list.empty()) {
-    lblDialog.SetCaption("Possible Duplicate!");
-  } else if (logged_on) {
-    lblDialog.SetCaption(" ");
-  }
-  if (typed.size() == 3 && listed_key) {
-    if (CallStartHasDigit(typed)) {
-      lblDialog.SetCaption(" ");
-    } else {
-      app.Beep();
-      lblDialog.SetCaption("The second or third character is not numeric!");
-    }
-  }
-}
+void Outfrm::ShowPartialDupes(int key) { ShowPartialDupeList(key); }
 
 }  // namespace ks

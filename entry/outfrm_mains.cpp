@@ -1,17 +1,14 @@
 // Logging a contact in the out-of-state window: the checks in order, the store, the
 // tallies, the append, the list, the county lists, the score and the rates; and the
 // post-contest mode, in which the operator types the date and time of earlier contacts.
-#include "entry/contact_clock.h"
 #include "entry/entry_line_rules.h"
 #include "entry/entry_state.h"
-#include "entry/store_contact.h"
 #include "logstore/county_table.h"
 #include "logstore/log_store.h"
 #include "mainwin/main_window_state.h"
 #include "mainwin/message_colors.h"
 #include "mainwin/windows/Outfrm.h"
 #include "platform/forms/application.h"
-#include "platform/io/clock.h"
 #include "platform/vb/format.h"
 #include "platform/vb/parse.h"
 #include "platform/vb/text.h"
@@ -56,29 +53,9 @@ void Outfrm::CheckRequiredFields() {
   if (txtCall.Text().size() < 3) fail("Need Call Sign!", txtCall);
 }
 
-// The date and the time come from one read of the clock.
 void Outfrm::StoreEntry() {
   forms::Application& app = App();
-  const StationSettings& settings = app.State<StationSettings>();
-  const long n = app.State<LogStore>().QSOCount + 1;
-  const ContactStamp stamp = StampOf(StationUtcNow(app));
-  const bool post_contest = txtPostConDate.Visible();
-  LogRecord r;
-  r.LogSerialSent = vb::IsNumeric(Label1.Caption()) ? Label1.Caption() : std::to_string(n);
-  r.LogCall = txtCall.Text();
-  r.LogSerialReceived = txtRSTR.Text();
-  r.LogCounty = txtSec.Text();
-  r.LogDate = post_contest ? txtPostConDate.Text() : stamp.date;
-  r.LogTime = post_contest ? txtPostConTime.Text() : stamp.time;
-  r.LogMode = settings.CurrentMode;
-  r.LogBand = settings.CurrentBand;
-  r.LogPoints = vb::CDbl(txtPts.Text()).value_or(0);
-  r.LogFrequency = app.State<MainWindowState>().NextQSOFrequency;
-  lblDialog.SetBackColor(kDialogNormalColor);
-  lblDialog.SetCaption("");
-  lblDupe.SetBackColor(forms::colors::kButtonFace);
-  lblDupe.SetCaption("");
-  StoreContact(app, r);
+  StoreEntryLineContact(EntryLineRecord());
   ListRecentContacts();
   AddCountyWorked();
   app.DoEvents();

@@ -20,12 +20,15 @@
 //   entry/outfrm_*.cpp              the out-of-state window's entry, checks and scoring
 //   spots/main_window_dx_area.cpp   the DX area: spot list, band map and its layout
 #include <array>
+#include <functional>
 #include <string>
 
 #include "keying/entry_window_link.h"
 #include "mainwin/main_window_controls.h"
 
 namespace ks {
+
+struct LogRecord;
 
 class MainWindow : public MainWindowControls, public EntryWindowLink {
  public:
@@ -209,6 +212,17 @@ class MainWindow : public MainWindowControls, public EntryWindowLink {
   void TakeSerialOfSameStation();
   // The duplicate messages: red message label, partial list emptied.
   void ShowDupeMessage(const std::string& text);
+  // The contact on the entry line as both windows store it: call, serials, county, points,
+  // the band, mode and polled frequency in use, and the date and time (the post-contest
+  // boxes when they show, else one read of the clock). Each window adds what only it keeps.
+  LogRecord EntryLineRecord();
+  // The partial-duplicate list of the call box's text and `key` in the duplicate label, and
+  // the hints of the dialog label; `listed` narrows the logged contacts that may be listed
+  // (all when empty).
+  void ShowPartialDupeList(int key, const std::function<bool(const LogRecord&)>& listed = {});
+  // Clears the dialog and duplicate messages and stores the contact (StoreContact); false
+  // when log.txt could not be written.
+  bool StoreEntryLineContact(const LogRecord& record);
 
   // Each area connects its own controls' events; called once by the constructor.
   void WireLoadAndLayout();
