@@ -29,13 +29,50 @@ SponsorText QsoLines(const std::vector<LogRecord>& records, long count, const Qs
   return out;
 }
 
-}  // namespace
-
-std::string CabrilloFileName(const std::string& own_call) {
+// The call and `extension` for a call of 1 to 10 letters and digits, `otherwise` else.
+std::string CallFileName(const std::string& own_call, const char* extension, const char* otherwise) {
   const bool plain = !own_call.empty() && own_call.size() <= 10 &&
                      std::all_of(own_call.begin(), own_call.end(), IsCallCharacter);
-  return plain ? own_call + ".log" : "ASCIICab.txt";
+  return plain ? own_call + extension : otherwise;
 }
+
+struct DupeEntry {
+  std::string key, received, sent;
+};
+
+// Each band of `bands` and, within it, each mode of `modes`: the records of that band and
+// mode sorted by their call's key (a call worked twice stands on consecutive lines), handed
+// to `write` when there are any.
+template <std::size_t B, std::size_t M, typename Write>
+void ForEachDupeGroup(const std::vector<LogRecord>& records, long count, const std::array<const char*, B>& bands,
+                      const std::array<const char*, M>& modes, Write write) {
+  for (const char* band : bands) {
+    for (const char* mode : modes) {
+      std::vector<DupeEntry> group;
+      for (long i = 1; i <= count && i < static_cast<long>(records.size()); ++i) {
+        const LogRecord& r = records[static_cast<std::size_t>(i)];
+        if (vb::EqualsNoCase(r.LogBand, band) && vb::EqualsNoCase(r.LogMode, mode))
+          group.push_back({DupeSortKey(r.LogCall), r.LogCounty, r.LogCountySent});
+      }
+      if (group.empty()) continue;
+      std::stable_sort(group.begin(), group.end(),
+                       [](const DupeEntry& a, const DupeEntry& b) { return vb::UCase(a.key) < vb::UCase(b.key); });
+      write(std::string(band) + "  " + mode, group);
+    }
+  }
+}
+
+// A group's total line and the empty lines after it.
+std::string DupeGroupTotal(const std::string& band_and_mode, std::size_t entries) {
+  return "\r\n" + ColumnText().Add(band_and_mode + " Total Contacts ").Number(static_cast<double>(entries)).Text() +
+         "\r\n\r\n\r\n";
+}
+
+}  // namespace
+
+std::string CabrilloFileName(const std::string& own_call) { return CallFileName(own_call, ".log", "ASCIICab.txt"); }
+
+std::string AsciiDupeFileName(const std::string& own_call) { return CallFileName(own_call, ".dup", "ASCIIDup.txt"); }
 
 SponsorText CabrilloLog(const std::vector<LogRecord>& records, long count, const CabrilloHeader& h,
                         const QsoLineOptions& lines) {
@@ -72,34 +109,29 @@ std::string DupeSheet(const std::vector<LogRecord>& records, long count, const s
   std::string text = "PA QSO Party Dupe Sheet for " + own_call + "\r\n\r\n";
   text += out_of_state ? "Call               County Received" : "Call               County Received               County Sent";
   text += "\r\n\r\n";
-  struct Entry {
-    std::string key, received, sent;
-  };
-  for (const char* band : kBands) {
-    for (const char* mode : kModes) {
-      std::vector<Entry> group;
-      for (long i = 1; i <= count && i < static_cast<long>(records.size()); ++i) {
-        const LogRecord& r = records[static_cast<std::size_t>(i)];
-        if (vb::EqualsNoCase(r.LogBand, band) && vb::EqualsNoCase(r.LogMode, mode))
-          group.push_back({DupeSortKey(r.LogCall), r.LogCounty, r.LogCountySent});
-      }
-      if (group.empty()) continue;
-      // Equal keys (a call worked twice) end up next to each other.
-      std::stable_sort(group.begin(), group.end(),
-                       [](const Entry& a, const Entry& b) { return vb::UCase(a.key) < vb::UCase(b.key); });
-      text += std::string(band) + "  " + mode + "\r\n";
-      for (const Entry& e : group) {
-        ColumnText line;
-        line.At(1, e.key.substr(1)).At(20, e.received);
-        if (!out_of_state) line.At(50, e.sent);
-        text += line.Text() + "\r\n";
-      }
-      text += "\r\n" + ColumnText().Add(std::string(band) + "  " + mode + " Total Contacts ")
-                           .Number(static_cast<double>(group.size()))
-                           .Text() +
-              "\r\n\r\n\r\n";
+  ForEachDupeGroup(records, count, kBands, kModes, [&](const std::string& band_and_mode, const auto& group) {
+    text += band_and_mode + "\r\n";
+    for (const DupeEntry& e : group) {
+      ColumnText line;
+      line.At(1, e.key.substr(1)).At(20, e.received);
+      if (!out_of_state) line.At(50, e.sent);
+      text += line.Text() + "\r\n";
     }
-  }
+    text += DupeGroupTotal(band_and_mode, group.size());
+  });
+  return text;
+}
+
+std::string AsciiDupeSheet(const std::vector<LogRecord>& records, long count) {
+  static constexpr std::array<const char*, 12> kBands = {"160", "80", "40", "20", "15", "10",
+                                                         "6",   "2",  "1.25", "70", "33", "23"};
+  static constexpr std::array<const char*, 3> kModes = {"CW", "DIG", "SSB"};
+  std::string text;
+  ForEachDupeGroup(records, count, kBands, kModes, [&](const std::string& band_and_mode, const auto& group) {
+    text += band_and_mode + "\r\n";
+    for (const DupeEntry& e : group) text += e.key.substr(1) + "\r\n";
+    text += DupeGroupTotal(band_and_mode, group.size());
+  });
   return text;
 }
 

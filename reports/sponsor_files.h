@@ -42,6 +42,14 @@ SponsorText PlainLog(const std::vector<LogRecord>& records, long count, const st
 std::string DupeSheet(const std::vector<LogRecord>& records, long count, const std::string& own_call,
                       bool out_of_state);
 
+// The dupe sheet's plain layout: no title or heads, the bands "160" to "2" and "1.25", "70",
+// "33", "23", the modes "CW", "DIG" and "SSB" (so of this log only the CW groups fill), the
+// calls alone.
+std::string AsciiDupeSheet(const std::vector<LogRecord>& records, long count);
+
+// "<call>.dup" for a call of 1 to 10 letters and digits (any case), "ASCIIDup.txt" otherwise.
+std::string AsciiDupeFileName(const std::string& own_call);
+
 // The sort key of a call on the dupe sheet: its first digit, then the whole call; a space
 // before a call without a digit.
 std::string DupeSortKey(const std::string& call);

@@ -98,9 +98,27 @@ void DECabrilloIn::DesignOptions() {
   Option3.SetCaption("Low (150W)");
   Place(Option1, 120, 720, 1215, 195);
   Option1.SetCaption("QRP (5W)");
+  Place(Frame3, 8760, 1800, 1215, 975);
+  Frame3.SetCaption("Mode");
+  Place(Frame4, 8880, 1680, 1455, 975);
+  Frame4.SetCaption("License Class");
+  const struct {
+    forms::OptionButton& option;
+    const char* caption;
+    float top;
+  } hidden[] = {{Option12, "CW", 240},     {Option11, "SSB", 480},  {Option10, "Mixed", 720},
+                {Option15, "Novice", 240}, {Option14, "Tech", 480}, {Option13, "Other", 720}};
+  for (const auto& h : hidden) {
+    Place(h.option, 120, h.top, 1095, 195);
+    h.option.SetCaption(h.caption);
+  }
+  Frame3.SetVisible(false);
+  Frame4.SetVisible(false);
   Option6.SetValue(true);
   Option18.SetValue(true);
   Option3.SetValue(true);
+  Option10.SetValue(true);
+  Option13.SetValue(true);
 }
 
 void DECabrilloIn::DesignBoxes() {

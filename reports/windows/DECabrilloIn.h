@@ -2,6 +2,8 @@
 // The submission-file window "Summary Sheet Information": the entry category, station, power,
 // the entrant's details and the bonuses, and the writers of the plain log, the dupe sheet and
 // the summary sheet (and of the Cabrillo log, whose button is never shown).
+#include <string>
+
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 
@@ -28,6 +30,15 @@ class DECabrilloIn : public forms::Form {
   forms::OptionButton Option4{*this, "Option4", &Frame2};
   forms::OptionButton Option3{*this, "Option3", &Frame2};
   forms::OptionButton Option1{*this, "Option1", &Frame2};
+  // Two groups made hidden, which only the other state's summary reads.
+  forms::Frame Frame3{*this, "Frame3"};
+  forms::OptionButton Option12{*this, "Option12", &Frame3};
+  forms::OptionButton Option11{*this, "Option11", &Frame3};
+  forms::OptionButton Option10{*this, "Option10", &Frame3};
+  forms::Frame Frame4{*this, "Frame4"};
+  forms::OptionButton Option15{*this, "Option15", &Frame4};
+  forms::OptionButton Option14{*this, "Option14", &Frame4};
+  forms::OptionButton Option13{*this, "Option13", &Frame4};
   forms::Label Label6{*this, "Label6"};
   forms::TextBox Text5{*this, "Text5"};
   forms::Label Label9{*this, "Label9"};
@@ -64,6 +75,11 @@ class DECabrilloIn : public forms::Form {
   void Command1_Click();
   void cmdWriteDupe_Click();
   void cmdWriteSum_Click();
+  // Two writers that no control calls: the dupe sheet in its plain layout, written to the
+  // working folder without a dialog, and a summary sheet in the layout of another state's
+  // QSO party, written beside `file_name` with "sum" in place of its last three characters.
+  void WriteASCIIDupeSheet();
+  void WriteOtherStateSummary(const std::string& file_name);
 
  private:
   void Design();

@@ -11,6 +11,8 @@
 #include "platform/forms/application.h"
 #include "platform/vb/parse.h"
 #include "platform/vb/text.h"
+#include "platform/io/files.h"
+#include "reports/other_state_summary.h"
 #include "reports/qso_line.h"
 #include "reports/sponsor_files.h"
 #include "reports/submission_file.h"
@@ -176,6 +178,49 @@ void DECabrilloIn::cmdWriteSum_Click() {
              0, "  Thanks!");
   Command3.SetFocus();
   KeepEntrantDetails();
+}
+
+void DECabrilloIn::WriteASCIIDupeSheet() {
+  forms::Application& app = App();
+  const std::string own_call = TrimOwnCall();
+  const std::string name = AsciiDupeFileName(own_call);
+  const LogStore& log = app.State<LogStore>();
+  if (!WriteWholeFile(app, WorkingFile(app, name), AsciiDupeSheet(log.Records, log.QSOCount))) return;
+  const std::string folder = app.State<Folders>().WorkingDir.string();
+  app.Beep();
+  app.MsgBox(name + " has been successfully written to " + folder, 0, "File Successfully written.");
+}
+
+void DECabrilloIn::WriteOtherStateSummary(const std::string& file_name) {
+  forms::Application& app = App();
+  const StationSettings& s = app.State<StationSettings>();
+  OtherStateEntry e;
+  e.own_call = TrimOwnCall();
+  e.own_state = s.OwnSPC;
+  e.own_county = s.OwnCounty;
+  e.operators = Text1.Text();
+  e.category = CategoryWord();
+  e.power = vb::Trim(PowerWord());
+  e.mode = Option12.Value() ? "CW" : Option11.Value() ? "SSB" : "MIXED";
+  e.license_class = Option15.Value() ? "NOVICE" : Option14.Value() ? "TECH" : "OTHER";
+  // The multipliers of the sponsor's summary: counties, and inside the state also the sections
+  // and one for any DX; QRP doubles the score.
+  if (s.OutOfState != 0) {
+    if (const Outfrm* out = app.IfLoaded<Outfrm>()) e.multipliers = out->List2.ListCount();
+  } else if (const Infrm* in = app.IfLoaded<Infrm>()) {
+    e.multipliers = in->List2.ListCount() + app.State<InStateTallies>().MultWorkedCount + (in->List1.ListCount() > 0 ? 1 : 0);
+  }
+  e.power_multiplier = Option1.Value() ? 2 : 1;
+  e.club = Text2.Text();
+  e.name = Text5.Text();
+  e.address1 = Text6.Text();
+  e.address2 = Text7.Text();
+  const LogStore& log = app.State<LogStore>();
+  const std::filesystem::path path = OtherStateSummaryFileName(file_name);
+  const io::FileResult written = io::WriteFileAtomic(path, OtherStateSummary(log.Records, log.QSOCount, e));
+  if (written) return;
+  app.MsgBox("There was an error writing the summary file.\r\n\r\n" + path.string() + "\r\n" + written.error, 0,
+             "Error writing summary file.");
 }
 
 }  // namespace ks
