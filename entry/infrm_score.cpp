@@ -136,4 +136,23 @@ void Infrm::Command1_Click() {
   ReloadLog();
 }
 
+void Infrm::Label10_Click(int Index) { txtCntry.SetText(Label10(Index).Caption()); }
+
+void Infrm::Label10_MouseMove(int Index, int, int, float, float) {
+  forms::Application& app = App();
+  const LogStore& store = app.State<LogStore>();
+  const std::string& section = Label10(Index).Caption();
+  long n = 0;
+  for (long i = 1; i <= store.QSOCount && i < static_cast<long>(store.Records.size()); ++i)
+    if (store.Records[static_cast<std::size_t>(i)].LogSPC == section) ++n;
+  // 8 points on a screen 9600 twips wide at the full form size.
+  lblDupe.SetFontSize(app.GetScreen().width * 8.0f / 9600.0f *
+                      static_cast<float>(app.State<StationSettings>().FormSizePercent) / 100.0f);
+  const SectionTable& table = app.State<SectionTable>();
+  const std::string name = Index >= 0 && static_cast<std::size_t>(Index) < table.SectionName.size()
+                               ? table.SectionName[static_cast<std::size_t>(Index)]
+                               : std::string();
+  lblDupe.SetCaption("  " + name + "    Total = " + std::to_string(n));
+}
+
 }  // namespace ks

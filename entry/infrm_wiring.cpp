@@ -29,6 +29,10 @@ void Infrm::WireInStateEntry() {
   List3.Click = [this] { List3_Click(); };
   Label25.Change = [this] { Label25_Change(); };
   Command1.Click = [this] { Command1_Click(); };
+  for (int i = Label10.LBound(); i <= Label10.UBound(); ++i) {
+    Label10(i).Click = [this, i] { Label10_Click(i); };
+    Label10(i).MouseMove = [this, i](int button, int shift, float x, float y) { Label10_MouseMove(i, button, shift, x, y); };
+  }
 }
 
 }  // namespace ks

@@ -25,6 +25,10 @@ class Infrm : public MainWindow {
   void AddDXWorked();
   void ShowScore();
   void Command1_Click();
+  // The section grid: a click puts the section into the exchange box; the mouse over a
+  // section shows its name and how many contacts the log holds with it.
+  void Label10_Click(int Index);
+  void Label10_MouseMove(int Index, int Button, int Shift, float X, float Y);
 
   // ---- Recent-contacts list and the commands that recall earlier data (entry/infrm_list.cpp) ----
   void ListRecentContacts() override;

@@ -114,6 +114,7 @@ bool InputFilter::Mouse(QObject* watched, QMouseEvent& mouse) {
     return PassAsOperator(watched);
   }
   if (IsPlainClickKind(kind)) {
+    if (type == QEvent::MouseMove) Run([&] { control->MouseMoveBy(ButtonsOf(mouse.buttons()), shift, x, y); });
     if (type == QEvent::MouseButtonRelease && QRect(QPoint(), static_cast<QWidget*>(watched)->size()).contains(mouse.position().toPoint()))
       Run([&] { control->ClickBy(button, x, y); });
     if (type == QEvent::MouseButtonDblClick) Run([&] { control->DoubleClickBy(x, y); });

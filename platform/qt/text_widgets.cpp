@@ -154,6 +154,8 @@ QWidget* CreateTextWidget(forms::Control& control, QWidget* parent, OperatorInpu
       auto* label = new QLabel(parent);
       label->setTextFormat(Qt::PlainText);
       label->setFocusPolicy(Qt::NoFocus);
+      // A label's MouseMove runs as the mouse passes over it, buttons up or down.
+      label->setMouseTracking(true);
       return label;
     }
     case ControlKind::CommandButton: {

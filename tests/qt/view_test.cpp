@@ -289,8 +289,15 @@ TEST_F(QtView, TheMouseOverTheBackgroundIsTheWindowsOwnMouseMove) {
   ASSERT_FALSE(form().background_moves.empty());
   EXPECT_EQ(form().background_moves.back(), (std::array<int, 3>{0, 2850, 2250})) << "twips of the inner area";
   const std::size_t before = form().background_moves.size();
-  move(runtime.view().WidgetOf(form().lblName), QPoint(5, 5));
+  std::vector<std::array<int, 3>> label_moves;
+  form().lblName.MouseMove = [&](int button, int, float x, float y) {
+    label_moves.push_back({button, static_cast<int>(x), static_cast<int>(y)});
+  };
+  QWidget* label = runtime.view().WidgetOf(form().lblName);
+  EXPECT_TRUE(label->hasMouseTracking()) << "a label hears the mouse pass with no button down";
+  move(label, QPoint(5, 5));
   EXPECT_EQ(form().background_moves.size(), before) << "over a control it is not the window's";
+  EXPECT_EQ(label_moves, (std::vector<std::array<int, 3>>{{0, 75, 75}})) << "the label's own, in its twips";
   move(canvas, QPoint(250, 200));  // over the list view, as the canvas sees it
   EXPECT_EQ(form().background_moves.size(), before);
 }
