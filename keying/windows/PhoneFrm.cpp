@@ -1,5 +1,7 @@
 #include "keying/windows/PhoneFrm.h"
 
+#include <utility>
+
 #include "keying/keyer_files.h"
 #include "logstore/form_resize.h"
 #include "platform/forms/application.h"
@@ -86,24 +88,36 @@ void PhoneFrm::LayOutHelp(float top) {
 }
 
 void PhoneFrm::WireHandlers() {
-  forms::TextBox* const files[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9};
-  forms::CommandButton* const browse[] = {&Command2, &Command3, &Command4, &Command5, &Command6,
-                                          &Command7, &Command8, &Command9, &Command10};
-  for (int i = 0; i < 9; ++i) browse[i]->Click = [this, box = files[i]] { Browse_Click(*box); };
+  const std::pair<forms::CommandButton*, void (PhoneFrm::*)()> browse[] = {
+      {&Command2, &PhoneFrm::Command2_Click}, {&Command3, &PhoneFrm::Command3_Click},
+      {&Command4, &PhoneFrm::Command4_Click}, {&Command5, &PhoneFrm::Command5_Click},
+      {&Command6, &PhoneFrm::Command6_Click}, {&Command7, &PhoneFrm::Command7_Click},
+      {&Command8, &PhoneFrm::Command8_Click}, {&Command9, &PhoneFrm::Command9_Click},
+      {&Command10, &PhoneFrm::Command10_Click}};
+  for (const auto& [button, handler] : browse) button->Click = [this, handler = handler] { (this->*handler)(); };
   Command1.Click = [this] { Command1_Click(); };
   Command11.Click = [this] { Command11_Click(); };
-  Text10.GotFocus = [this] { Text10.SetSelLength(static_cast<int>(Text10.Text().size())); };
+  Text10.GotFocus = [this] { Text10_GotFocus(); };
   Text10.LostFocus = [this] { Text10_LostFocus(); };
-  Text11.KeyPress = [drop_quote = Text11.KeyPress](int& key) {
+  Text11.KeyPress = [this, drop_quote = Text11.KeyPress](int& key) {
     if (drop_quote) drop_quote(key);
-    UpperCaseKey(key);
+    Text11_KeyPress(key);
   };
-  txtPHLoop.KeyPress = [](int& key) {
-    if (key != '.') KeepKeys(key, '0', '9');
-  };
+  txtPHLoop.KeyPress = [this](int& key) { txtPHLoop_KeyPress(key); };
   txtPHLoop.LostFocus = [this] { txtPHLoop_LostFocus(); };
   Timer1.Tick = [this] { Timer1_Timer(); };
   tmrRepeat.Tick = [this] { tmrRepeat_Timer(); };
+}
+
+// The port box's text is selected from where the caret stands to its end.
+void PhoneFrm::Text10_GotFocus() { Text10.SetSelLength(static_cast<int>(Text10.Text().size())); }
+
+// The parallel-port address box: letters become capitals.
+void PhoneFrm::Text11_KeyPress(int& KeyAscii) { UpperCaseKey(KeyAscii); }
+
+// The repeat box: digits, the point and Backspace.
+void PhoneFrm::txtPHLoop_KeyPress(int& KeyAscii) {
+  if (KeyAscii != '.') KeepKeys(KeyAscii, '0', '9');
 }
 
 void PhoneFrm::Form_Load() {

@@ -35,9 +35,22 @@ class PhoneFrm : public forms::Form {
   void Form_Load() override;
   void Form_Unload(int& Cancel) override;
   void Command1_Click();  // Done
+  // Browse: the nine buttons differ only in the message box they fill.
   void Browse_Click(forms::TextBox& box);
+  void Command2_Click() { Browse_Click(Text1); }
+  void Command3_Click() { Browse_Click(Text2); }
+  void Command4_Click() { Browse_Click(Text3); }
+  void Command5_Click() { Browse_Click(Text4); }
+  void Command6_Click() { Browse_Click(Text5); }
+  void Command7_Click() { Browse_Click(Text6); }
+  void Command8_Click() { Browse_Click(Text7); }
+  void Command9_Click() { Browse_Click(Text8); }
+  void Command10_Click() { Browse_Click(Text9); }
   void Command11_Click();  // Test
+  void Text10_GotFocus();
   void Text10_LostFocus();
+  void Text11_KeyPress(int& KeyAscii);
+  void txtPHLoop_KeyPress(int& KeyAscii);
   void txtPHLoop_LostFocus();
 
   // The sound files of F1 to F9.

@@ -46,7 +46,30 @@ class RigControlfrm : public forms::Form {
   void txtFreq_GotFocus();
   void txtMode_GotFocus();
   void optComm_Click(int Index);
-  void SerialOption_Click();  // every option of the baud, parity, data, stop, power and poll groups
+  // Every option of the baud, parity, data, stop, power and poll groups stops polling.
+  void optBaud12_Click() { Command2_Click(); }
+  void optBaud24_Click() { Command2_Click(); }
+  void optBaud48_Click() { Command2_Click(); }
+  void optBaud96_Click() { Command2_Click(); }
+  void optBaud144_Click() { Command2_Click(); }
+  void optBaud192_Click() { Command2_Click(); }
+  void optBaud288_Click() { Command2_Click(); }
+  void optBaud384_Click() { Command2_Click(); }
+  void optBaud560_Click() { Command2_Click(); }
+  void optParityOdd_Click() { Command2_Click(); }
+  void optParityNone_Click() { Command2_Click(); }
+  void optParityEven_Click() { Command2_Click(); }
+  void optData7_Click() { Command2_Click(); }
+  void optData8_Click() { Command2_Click(); }
+  void optStop1_Click() { Command2_Click(); }
+  void optStop2_Click() { Command2_Click(); }
+  void optPowerNone_Click() { Command2_Click(); }
+  void optPowerRTS_Click() { Command2_Click(); }
+  void optPowerDTR_Click() { Command2_Click(); }
+  void optPollFast_Click() { Command2_Click(); }
+  void optPollMed_Click() { Command2_Click(); }
+  void optPollSlow_Click() { Command2_Click(); }
+  void optReallySlow_Click() { Command2_Click(); }
   void OptRig_Click();
   void OptFreq_Click();
   void OptDont_Click();

@@ -105,14 +105,16 @@ void frmRigTune::Wire() {
   Command1.Click = [this] { Command1_Click(); };
   for (int i = 0; i < 16; ++i) cmdBand(i).Click = [this, i] { cmdBand_Click(i); };
   for (int i = 0; i < 10; ++i) cmdTune(i).Click = [this, i] { cmdTune_Click(i); };
-  for (auto [button, mode] : {std::pair{&cmdCW, "CW"}, {&cmdUSB, "USB"}, {&cmdLSB, "LSB"}, {&cmdAM, "AM"},
-                              {&cmdFM, "FM"}, {&cmdRTTY, "RTTY"}}) {
-    button->Click = [this, mode] { ModeButton_Click(mode); };
-  }
+  cmdCW.Click = [this] { cmdCW_Click(); };
+  cmdUSB.Click = [this] { cmdUSB_Click(); };
+  cmdLSB.Click = [this] { cmdLSB_Click(); };
+  cmdAM.Click = [this] { cmdAM_Click(); };
+  cmdFM.Click = [this] { cmdFM_Click(); };
+  cmdRTTY.Click = [this] { cmdRTTY_Click(); };
   txtFreq.Change = [this] { txtFreq_Change(); };
   txtFreq.KeyPress = [this](int& k) { txtFreq_KeyPress(k); };
-  txtFrom.KeyPress = [this](int& k) { NumberKeyPress(k); };
-  txtTo.KeyPress = [this](int& k) { NumberKeyPress(k); };
+  txtFrom.KeyPress = [this](int& k) { txtFrom_KeyPress(k); };
+  txtTo.KeyPress = [this](int& k) { txtTo_KeyPress(k); };
   chkScan.Click = [this] { chkScan_Click(); };
   Timer1.Tick = [this] { Timer1_Timer(); };
   cmdDone.Click = [this] { cmdDone_Click(); };

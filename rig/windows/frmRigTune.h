@@ -19,8 +19,17 @@ class frmRigTune : public forms::Form {
   void cmdTune_Click(int Index);
   void txtFreq_Change();
   void txtFreq_KeyPress(int& KeyAscii);
-  void NumberKeyPress(int& KeyAscii);  // txtFrom_KeyPress and txtTo_KeyPress
+  void NumberKeyPress(int& KeyAscii);
+  void txtFrom_KeyPress(int& KeyAscii) { NumberKeyPress(KeyAscii); }
+  void txtTo_KeyPress(int& KeyAscii) { NumberKeyPress(KeyAscii); }
+  // The mode buttons set the radio's mode by their text.
   void ModeButton_Click(const char* mode);
+  void cmdCW_Click() { ModeButton_Click("CW"); }
+  void cmdUSB_Click() { ModeButton_Click("USB"); }
+  void cmdLSB_Click() { ModeButton_Click("LSB"); }
+  void cmdAM_Click() { ModeButton_Click("AM"); }
+  void cmdFM_Click() { ModeButton_Click("FM"); }
+  void cmdRTTY_Click() { ModeButton_Click("RTTY"); }
   void chkScan_Click();
   void Timer1_Timer();
   void cmdDone_Click();

@@ -1,5 +1,6 @@
 // The rig window's load, its settings file, the presets of the radio families and the
 // handlers of its options, check boxes and buttons.
+#include <utility>
 #include <algorithm>
 
 #include "logstore/form_resize.h"
@@ -70,12 +71,32 @@ void RigControlfrm::WireHandlers() {
   txtFreq.GotFocus = [this] { txtFreq_GotFocus(); };
   txtMode.GotFocus = [this] { txtMode_GotFocus(); };
   for (int i = 0; i < optComm.Count(); ++i) optComm(i).Click = [this, i] { optComm_Click(i); };
-  for (auto* option : {&optBaud12, &optBaud24, &optBaud48, &optBaud96, &optBaud144, &optBaud192, &optBaud288,
-                       &optBaud384, &optBaud560, &optParityOdd, &optParityNone, &optParityEven, &optData7, &optData8,
-                       &optStop1, &optStop2, &optPowerNone, &optPowerRTS, &optPowerDTR, &optPollFast, &optPollMed,
-                       &optPollSlow, &optReallySlow}) {
-    option->Click = [this] { SerialOption_Click(); };
-  }
+  const std::pair<forms::OptionButton*, void (RigControlfrm::*)()> serial_options[] = {
+      {&optBaud12, &RigControlfrm::optBaud12_Click},
+      {&optBaud24, &RigControlfrm::optBaud24_Click},
+      {&optBaud48, &RigControlfrm::optBaud48_Click},
+      {&optBaud96, &RigControlfrm::optBaud96_Click},
+      {&optBaud144, &RigControlfrm::optBaud144_Click},
+      {&optBaud192, &RigControlfrm::optBaud192_Click},
+      {&optBaud288, &RigControlfrm::optBaud288_Click},
+      {&optBaud384, &RigControlfrm::optBaud384_Click},
+      {&optBaud560, &RigControlfrm::optBaud560_Click},
+      {&optParityOdd, &RigControlfrm::optParityOdd_Click},
+      {&optParityNone, &RigControlfrm::optParityNone_Click},
+      {&optParityEven, &RigControlfrm::optParityEven_Click},
+      {&optData7, &RigControlfrm::optData7_Click},
+      {&optData8, &RigControlfrm::optData8_Click},
+      {&optStop1, &RigControlfrm::optStop1_Click},
+      {&optStop2, &RigControlfrm::optStop2_Click},
+      {&optPowerNone, &RigControlfrm::optPowerNone_Click},
+      {&optPowerRTS, &RigControlfrm::optPowerRTS_Click},
+      {&optPowerDTR, &RigControlfrm::optPowerDTR_Click},
+      {&optPollFast, &RigControlfrm::optPollFast_Click},
+      {&optPollMed, &RigControlfrm::optPollMed_Click},
+      {&optPollSlow, &RigControlfrm::optPollSlow_Click},
+      {&optReallySlow, &RigControlfrm::optReallySlow_Click},
+  };
+  for (const auto& [option, handler] : serial_options) option->Click = [this, handler = handler] { (this->*handler)(); };
   OptRig.Click = [this] { OptRig_Click(); };
   OptFreq.Click = [this] { OptFreq_Click(); };
   OptDont.Click = [this] { OptDont_Click(); };
@@ -190,7 +211,6 @@ void RigControlfrm::txtMode_Change() { ModeRequest = txtMode.Text(); }
 void RigControlfrm::txtFreq_GotFocus() { Command2_Click(); }
 void RigControlfrm::txtMode_GotFocus() { Command2_Click(); }
 void RigControlfrm::optComm_Click(int) { Command2_Click(); }
-void RigControlfrm::SerialOption_Click() { Command2_Click(); }
 
 void RigControlfrm::OptRig_Click() {
   lblMode.SetCaption("No Response");
