@@ -50,8 +50,12 @@ std::optional<std::string> PostContestDate(std::string_view typed) {
   return vb::Format(*moment, "yyyy/mm/dd");
 }
 
+float ScreenScaledFontSize(float points, float screen_width_twips, float form_size_percent) {
+  return screen_width_twips * points / 9600.0f * form_size_percent / 100.0f;
+}
+
 float PartialDupeFontSize(float screen_width_twips, float form_size_percent) {
-  return screen_width_twips * 9.0f / 9600.0f * form_size_percent / 100.0f;
+  return ScreenScaledFontSize(9.0f, screen_width_twips, form_size_percent);
 }
 
 }  // namespace ks

@@ -30,6 +30,10 @@ std::optional<std::string> PostContestTime(std::string_view typed);
 // as a date.
 std::optional<std::string> PostContestDate(std::string_view typed);
 
+// A label's font size that is `points` on a screen 9600 twips wide at the full form size and
+// grows with the screen's width and the form size.
+float ScreenScaledFontSize(float points, float screen_width_twips, float form_size_percent);
+
 // The font size of the partial-duplicate list for a screen `screen_width_twips` wide.
 float PartialDupeFontSize(float screen_width_twips, float form_size_percent);
 

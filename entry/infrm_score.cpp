@@ -2,6 +2,7 @@
 // the recount from the log, the updates after each new contact, the section grid's colours,
 // the three multiplier lists and the "All Modes" / "Crnt Mode" choice of counties.
 #include "entry/county_lists.h"
+#include "entry/entry_line_rules.h"
 #include "entry/entry_state.h"
 #include "entry/instate_multipliers.h"
 #include "entry/log_tallies.h"
@@ -145,9 +146,8 @@ void Infrm::Label10_MouseMove(int Index, int, int, float, float) {
   long n = 0;
   for (long i = 1; i <= store.QSOCount && i < static_cast<long>(store.Records.size()); ++i)
     if (store.Records[static_cast<std::size_t>(i)].LogSPC == section) ++n;
-  // 8 points on a screen 9600 twips wide at the full form size.
-  lblDupe.SetFontSize(app.GetScreen().width * 8.0f / 9600.0f *
-                      static_cast<float>(app.State<StationSettings>().FormSizePercent) / 100.0f);
+  lblDupe.SetFontSize(ScreenScaledFontSize(8.0f, app.GetScreen().width,
+                                           static_cast<float>(app.State<StationSettings>().FormSizePercent)));
   const SectionTable& table = app.State<SectionTable>();
   const std::string name = Index >= 0 && static_cast<std::size_t>(Index) < table.SectionName.size()
                                ? table.SectionName[static_cast<std::size_t>(Index)]

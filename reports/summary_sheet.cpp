@@ -48,6 +48,11 @@ std::string ScoreLine(const std::string& left, const std::string& right) {
 
 }  // namespace
 
+long TotalMultipliers(const SummaryEntry& e) {
+  if (e.out_of_state) return e.counties;
+  return e.counties + e.sections + (e.any_dx ? 1 : 0);
+}
+
 SummaryText SummarySheet(const std::vector<LogRecord>& records, long count, const SummaryEntry& e) {
   const std::optional<double> special = vb::CDbl(e.special_event_bonus);
   const std::optional<double> rover = vb::CDbl(e.rover_bonus);
@@ -55,7 +60,7 @@ SummaryText SummarySheet(const std::vector<LogRecord>& records, long count, cons
   const ScoreGroups g = CountScoreGroups(records, count);
   const long dx = e.out_of_state ? 0 : (e.any_dx ? 1 : 0);
   const long sections = e.out_of_state ? 0 : e.sections;
-  const long multipliers = e.counties + sections + dx;
+  const long multipliers = TotalMultipliers(e);
   const double raw = g.Points() * static_cast<double>(multipliers);
   const int bonus = BonusMultiplier(e.novice_tech, e.qrp);
   const double total = bonus * raw;

@@ -32,6 +32,9 @@ struct ScoreGroups {
 // The groups of records 1 to count that carry points (a phone contact counts 1 point).
 ScoreGroups CountScoreGroups(const std::vector<LogRecord>& records, long count);
 
+// Counties, and for a station inside the state also the sections and one for any DX.
+long TotalMultipliers(const SummaryEntry& entry);
+
 // 3 for Novice / Tech, plus 2 for QRP; 1 when neither.
 int BonusMultiplier(bool novice_tech, bool qrp);
 

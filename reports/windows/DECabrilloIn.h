@@ -10,6 +10,7 @@
 namespace ks {
 
 struct QsoLineOptions;
+struct SummaryEntry;
 
 class DECabrilloIn : public forms::Form {
  public:
@@ -93,6 +94,8 @@ class DECabrilloIn : public forms::Form {
   std::string CategoryWord() const;
   std::string PowerWord() const;
   void KeepEntrantDetails();
+  // The station's side and the multiplier counts of the main window in use.
+  void CountMultipliers(SummaryEntry& entry);
 };
 
 }  // namespace ks

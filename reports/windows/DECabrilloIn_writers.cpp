@@ -155,14 +155,7 @@ void DECabrilloIn::cmdWriteSum_Click() {
   e.power = PowerWord();
   e.novice_tech = Option9.Value();
   e.qrp = Option1.Value();
-  e.out_of_state = s.OutOfState != 0;
-  if (e.out_of_state) {
-    if (const Outfrm* out = app.IfLoaded<Outfrm>()) e.counties = out->List2.ListCount();
-  } else if (const Infrm* in = app.IfLoaded<Infrm>()) {
-    e.counties = in->List2.ListCount();
-    e.any_dx = in->List1.ListCount() > 0;
-    e.sections = app.State<InStateTallies>().MultWorkedCount;
-  }
+  CountMultipliers(e);
   e.rover_bonus = Text3.Text();
   e.special_event_bonus = Text4.Text();
   const LogStore& log = app.State<LogStore>();
@@ -178,6 +171,18 @@ void DECabrilloIn::cmdWriteSum_Click() {
              0, "  Thanks!");
   Command3.SetFocus();
   KeepEntrantDetails();
+}
+
+void DECabrilloIn::CountMultipliers(SummaryEntry& e) {
+  forms::Application& app = App();
+  e.out_of_state = app.State<StationSettings>().OutOfState != 0;
+  if (e.out_of_state) {
+    if (const Outfrm* out = app.IfLoaded<Outfrm>()) e.counties = out->List2.ListCount();
+  } else if (const Infrm* in = app.IfLoaded<Infrm>()) {
+    e.counties = in->List2.ListCount();
+    e.any_dx = in->List1.ListCount() > 0;
+    e.sections = app.State<InStateTallies>().MultWorkedCount;
+  }
 }
 
 void DECabrilloIn::WriteASCIIDupeSheet() {
@@ -203,14 +208,11 @@ void DECabrilloIn::WriteOtherStateSummary(const std::string& file_name) {
   e.power = vb::Trim(PowerWord());
   e.mode = Option12.Value() ? "CW" : Option11.Value() ? "SSB" : "MIXED";
   e.license_class = Option15.Value() ? "NOVICE" : Option14.Value() ? "TECH" : "OTHER";
-  // The multipliers of the sponsor's summary: counties, and inside the state also the sections
-  // and one for any DX; QRP doubles the score.
-  if (s.OutOfState != 0) {
-    if (const Outfrm* out = app.IfLoaded<Outfrm>()) e.multipliers = out->List2.ListCount();
-  } else if (const Infrm* in = app.IfLoaded<Infrm>()) {
-    e.multipliers = in->List2.ListCount() + app.State<InStateTallies>().MultWorkedCount + (in->List1.ListCount() > 0 ? 1 : 0);
-  }
-  e.power_multiplier = Option1.Value() ? 2 : 1;
+  // The multipliers of the sponsor's summary, and its QRP bonus as the power multiplier.
+  SummaryEntry counts;
+  CountMultipliers(counts);
+  e.multipliers = TotalMultipliers(counts);
+  e.power_multiplier = BonusMultiplier(false, Option1.Value());
   e.club = Text2.Text();
   e.name = Text5.Text();
   e.address1 = Text6.Text();

@@ -209,6 +209,13 @@ class AdifExport : public ::testing::Test {
     }
     log.QSOCount = count;
   }
+  // 300 contacts exported to Target() through the dialog.
+  void ExportThreeHundred() {
+    Fill(300);
+    ChooseTarget();
+    WriteADIFFile(bench.app());
+    ASSERT_EQ(bench.CountMessages("File Written Successfully."), 1);
+  }
   MainWindowBench bench;
 };
 
@@ -232,10 +239,7 @@ void ExpectEveryContactIntact(const LogStore& log, const std::vector<std::map<st
 }
 
 TEST_F(AdifExport, AFewHundredContactsReadBackIntact) {
-  Fill(300);
-  ChooseTarget();
-  WriteADIFFile(bench.app());
-  ASSERT_EQ(bench.CountMessages("File Written Successfully."), 1);
+  ASSERT_NO_FATAL_FAILURE(ExportThreeHundred());
   const auto& dialog = bench.dialogs().file_dialogs.back();
   EXPECT_EQ(dialog.file_name, Target().string());
   EXPECT_EQ(dialog.filter, "ADIF Files (*.adi) | *.adi");
@@ -251,10 +255,7 @@ TEST_F(AdifExport, AFewHundredContactsReadBackThroughAPublishedParser) {
   if (!std::filesystem::exists(reader.parent_path() / "node_modules" / "adif-parser-ts") ||
       std::system("node --version >/dev/null 2>&1") != 0)
     GTEST_SKIP() << "node or adif-parser-ts is not installed (scripts/install-deps.sh installs them)";
-  Fill(300);
-  ChooseTarget();
-  WriteADIFFile(bench.app());
-  ASSERT_EQ(bench.CountMessages("File Written Successfully."), 1);
+  ASSERT_NO_FATAL_FAILURE(ExportThreeHundred());
   const std::filesystem::path out = bench.dir() / "records.txt";
   const std::string command = "node '" + reader.string() + "' '" + Target().string() + "' > '" + out.string() + "'";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
