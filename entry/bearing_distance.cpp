@@ -11,6 +11,9 @@ namespace {
 constexpr double kDegreesPerRadian = 57.29577951;
 // 69.041 statute miles per degree of arc, times the degrees per radian.
 constexpr double kMilesPerRadian = 3955.75791314991;
+// Nearer than this (in radians of arc, some 6 m) to the own position or to its antipode, or
+// to a pole for the own station, the direction that the formula gives is rounding noise.
+constexpr double kNoDirection = 1e-6;
 
 // The arc cosine as atn(-y / sqrt(1 - y^2)) + 2 atn(1), the form the figures were first
 // computed with; at y = +-1 (where that form divides by zero) the exact 0 and pi. Rounding can
@@ -33,10 +36,9 @@ BearingDistance ComputeBearingDistance(float own_latitude, float own_longitude, 
   const double central = ArcCos(x);
   BearingDistance result;
   result.miles = central * kMilesPerRadian;
-  const double denominator = std::cos(phi1) * std::sin(central);
   // At the own position, its antipode or a pole of the own station the direction is undefined.
-  if (std::abs(denominator) < 1e-12) return result;
-  const double c = (std::sin(phi2) - x * std::sin(phi1)) / denominator;
+  if (std::sin(central) < kNoDirection || std::abs(std::cos(phi1)) < kNoDirection) return result;
+  const double c = (std::sin(phi2) - x * std::sin(phi1)) / (std::cos(phi1) * std::sin(central));
   const double theta = ArcCos(c) * k;
   // Straight north or south (no difference in longitude) is 0 or 180 degrees.
   result.bearing = std::sin(dlambda) > 0 || (std::sin(dlambda) == 0 && theta == 0) ? theta : 360 - theta;

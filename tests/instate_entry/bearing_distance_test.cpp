@@ -84,5 +84,22 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"WestAlongTheParallel", 40.0f, 87.0f, "273 ", "529 "}),
     [](const ::testing::TestParamInfo<TextCase>& info) { return std::string(info.param.name); });
 
+// A target at the own position has neither direction nor distance, however the rounding of
+// its cosine falls: each read-out is a single blank.
+class OwnPositionTest : public ::testing::TestWithParam<Place> {};
+
+TEST_P(OwnPositionTest, LeavesABlankInEachReadOut) {
+  const Place& here = GetParam();
+  const BearingDistance result = ComputeBearingDistance(here.latitude, here.longitude, here.latitude, here.longitude);
+  EXPECT_FALSE(result.bearing.has_value());
+  EXPECT_EQ(BearingText(result), " ");
+  EXPECT_EQ(DistanceText(result), " ");
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, OwnPositionTest,
+                         ::testing::Values(Place{"StateCollege", 40.79f, 77.86f}, Place{"Williamsport", 41.2f, 77.1f},
+                                           Place{"Hilo", 19.8f, 155.5f}, Place{"NearTheSouthPole", -87.187f, -179.993f}),
+                         [](const ::testing::TestParamInfo<Place>& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace ks
