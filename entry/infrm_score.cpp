@@ -145,7 +145,7 @@ void Infrm::Label10_MouseMove(int Index, int, int, float, float) {
   const std::string& section = Label10(Index).Caption();
   long n = 0;
   for (long i = 1; i <= store.QSOCount && i < static_cast<long>(store.Records.size()); ++i)
-    if (store.Records[static_cast<std::size_t>(i)].LogSPC == section) ++n;
+    if (vb::EqualsNoCase(store.Records[static_cast<std::size_t>(i)].LogSPC, section)) ++n;
   lblDupe.SetFontSize(ScreenScaledFontSize(8.0f, app.GetScreen().width,
                                            static_cast<float>(app.State<StationSettings>().FormSizePercent)));
   const SectionTable& table = app.State<SectionTable>();

@@ -115,7 +115,8 @@ namespace ks::testing {
 namespace {
 
 // The section grid: the mouse over a section shows its full name and its contacts on every
-// band and mode; a click puts the section into the exchange box.
+// band and mode, whatever the case the exchange was typed in; a click puts the section into
+// the exchange box.
 TEST_F(InStateScoreTest, TheSectionGridShowsItsCountsAndFillsTheExchangeBox) {
   settings().FormSizePercent = 50;
   Infrm& w = OpenWith({InStateContact("W1A", "CT"), InStateContact("W1B", "CT", "", "40", "PH"),
@@ -125,7 +126,7 @@ TEST_F(InStateScoreTest, TheSectionGridShowsItsCountsAndFillsTheExchangeBox) {
     if (w.Label10(i).Caption() == "CT") ct = i;
   ASSERT_NE(ct, 0);
   EXPECT_TRUE(w.Label10(ct).MouseMoveBy(0));
-  EXPECT_EQ(w.lblDupe.Caption(), "  Connecticut    Total = 2");
+  EXPECT_EQ(w.lblDupe.Caption(), "  Connecticut    Total = 3");
   EXPECT_FLOAT_EQ(w.lblDupe.FontSize(), 28800.0f * 8 / 9600 * 50 / 100) << "8 points a 9600-twip screen";
 
   w.txtCall.SetFocus();
