@@ -20,6 +20,7 @@ void Infrm::DesignOwnControls() {
                     "Total Multipliers ...........", "Total Score..................", "QSOs / Hr (last 60 min)",
                     "QSOs / Hr (last 20 min)"},
                    420, 270);
+  ListView1.SetToolTipText("Click record to edit or delete.");
   DesignEntryLine();
   DesignLists();
   DesignBottomRow();

@@ -84,6 +84,7 @@ TEST(MainWindowLoad, InStateShowsOwnCountyPartyStateAndEmptyCall) {
   const std::string tip = "Enter PA in the St / Prv / Country field to enable the County field";
   EXPECT_EQ(w.lblStation(4).ToolTipText(), tip);
   EXPECT_EQ(w.txtSec.ToolTipText(), tip);
+  EXPECT_EQ(w.ListView1.ToolTipText(), "Click record to edit or delete.");
   EXPECT_TRUE(w.mnuListPrevious.Checked());
   EXPECT_EQ(w.lblDialog.Caption(), "Select a band, mode and Click Log \"Time On\"!");
 }
