@@ -96,12 +96,15 @@ bool MainWindow::CheckPostContestEntry() {
   return true;
 }
 
+// The focus in a box that is being hidden goes to the call box, where the next call is typed.
 void MainWindow::mnuPostContest_Click() {
   const bool shown = !mnuPostContest.Checked();
+  const bool focus_in_boxes = txtPostConTime.HasFocus() || txtPostConDate.HasFocus();
   mnuPostContest.SetChecked(shown);
   for (forms::Control* c : std::initializer_list<forms::Control*>{&lblPostConTime, &txtPostConTime, &lblPostConDate,
                                                                    &txtPostConDate})
     c->SetVisible(shown);
+  if (!shown && focus_in_boxes) txtCall.SetFocus();
 }
 
 void MainWindow::txtPostConDate_GotFocus() {

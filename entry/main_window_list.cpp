@@ -48,7 +48,8 @@ void MainWindow::cmdList_Click() {
 }
 
 // Edit opens the window's editor on the selected row's record, then writes the whole log
-// and reloads it, however the editor was left.
+// and reloads it, however the editor was left. The operator then types the next call: the
+// focus goes to the call box, never to the button that has just been hidden.
 void MainWindow::cmdEdit_Click() {
   const long number = RecordNumberOfRow(ListView1, ListView1.SelectedIndex());
   if (number == 0) return;
@@ -57,17 +58,21 @@ void MainWindow::cmdEdit_Click() {
   ShowEditButtons(false);
   RewriteLogFile(App());
   ReloadLog();
+  txtCall.SetFocus();
 }
 
+// Whatever the answer, the focus goes back to the call box for the next call.
 void MainWindow::cmdDelete_Click() {
   const long number = RecordNumberOfRow(ListView1, ListView1.SelectedIndex());
   if (number == 0) return;
   const int answer = App().MsgBox("Are you sure?", vb::vbYesNo, "Are you sure?");
   ShowEditButtons(false);
-  if (answer != vb::vbYes) return;
-  DeleteLogRecord(App(), number);
-  ReloadLog();
-  ShowEditButtons(false);
+  if (answer == vb::vbYes) {
+    DeleteLogRecord(App(), number);
+    ReloadLog();
+    ShowEditButtons(false);
+  }
+  txtCall.SetFocus();
 }
 
 void MainWindow::ListView1_Click() {

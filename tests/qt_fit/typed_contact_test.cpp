@@ -1,8 +1,6 @@
 // A contact logged through the Qt view's own widgets: each key goes to the widget that has
 // the focus, as the keyboard would send it, and the window's widgets and log.txt show the
 // contact afterwards.
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -14,6 +12,7 @@
 #include "platform/qt/form_window.h"
 #include "station/station_settings.h"
 #include "tests/qt_fit/fit_bench.h"
+#include "tests/qt_fit/typed_keys.h"
 #include "tests/support/files.h"
 
 namespace ks::testing {
@@ -29,33 +28,17 @@ class TypedContact : public ::testing::Test {
     Settle();
   }
   Outfrm& window() { return bench.app().Get<Outfrm>(); }
-  void Settle() {
-    bench.view().Flush();
-    QApplication::processEvents();
-  }
-  QWidget* Focused() { return bench.view().WindowOf(window())->focusWidget(); }
-  // One key as the keyboard sends it, to whichever widget has the focus now.
-  void Key(int key, const QString& text) {
-    QWidget* target = Focused();
-    ASSERT_NE(target, nullptr) << "no widget has the focus";
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &release);
-    Settle();
-  }
-  void Type(const std::string& text) {
-    for (const char c : text) {
-      const int key = c == ' ' ? Qt::Key_Space : (c >= 'a' && c <= 'z') ? Qt::Key_A + (c - 'a') : Qt::Key_0 + (c - '0');
-      Key(key, QString(QChar(c)));
-    }
-  }
+  void Settle() { keys.Settle(); }
+  QWidget* Focused() { return keys.Focused(window()); }
+  void Key(int key, const QString& text) { keys.Key(window(), key, text); }
+  void Type(const std::string& text) { keys.Type(window(), text); }
   template <typename W>
   W* WidgetOf(const forms::Control& control) {
     return dynamic_cast<W*>(bench.view().WidgetOf(control));
   }
 
   FitBench bench;
+  TypedKeys keys{bench};
 };
 
 TEST_F(TypedContact, TheOutOfStateWindowLogsAContactTypedIntoItsWidgets) {

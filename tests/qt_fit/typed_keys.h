@@ -1,0 +1,34 @@
+#pragma once
+// Keys typed into the Qt view's widgets as the keyboard sends them: each goes to the widget
+// that has the focus in its window at that moment, and the view is brought up to date after.
+#include <QString>
+#include <Qt>
+
+#include <string>
+
+#include "platform/forms/form.h"
+#include "tests/qt_fit/fit_bench.h"
+
+class QWidget;
+
+namespace ks::testing {
+
+class TypedKeys {
+ public:
+  explicit TypedKeys(FitBench& bench) : bench_(bench) {}
+
+  // Draws what the program changed and lets Qt deliver what waits.
+  void Settle();
+  // The widget of `window` that has Qt's focus (null when none).
+  QWidget* Focused(const forms::Form& window);
+  // One key pressed and released, sent to the focused widget of `window`.
+  void Key(const forms::Form& window, int key, const QString& text = {},
+           Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  // Letters, digits and blanks, one key each (letters as typed without shift).
+  void Type(const forms::Form& window, const std::string& text);
+
+ private:
+  FitBench& bench_;
+};
+
+}  // namespace ks::testing
