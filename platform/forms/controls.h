@@ -141,6 +141,12 @@ class ListBox : public Control {
   int TopIndex = 0;
   // The operator clicks the item at `position`.
   bool SelectBy(int position);
+  // The operator moves the selection to `position` with the keyboard (the arrow, Home, End
+  // and page keys). Moving to another item raises Click, as the toolkit does, unless
+  // ClickOnKeyboardSelect is off: a list whose click acts on the item clicked turns it off,
+  // so that the keys only choose the item.
+  bool SelectByKey(int position);
+  bool ClickOnKeyboardSelect = true;
   bool CanTakeFocus() const override { return true; }
   const std::vector<std::string>& Items() const { return items_; }
 

@@ -103,6 +103,19 @@ bool ListBox::SelectBy(int position) {
   return true;
 }
 
+bool ListBox::SelectByKey(int position) {
+  if (!Usable() || position < 0 || position >= ListCount() || position == list_index_) return false;
+  ParentForm().App().Dispatch([&] {
+    if (ClickOnKeyboardSelect) {
+      SetListIndex(position);
+      return;
+    }
+    list_index_ = position;
+    Notify(Property::Selection);
+  });
+  return true;
+}
+
 ComboBox::ComboBox(Form& form, std::string name, Control* container, int index)
     : Control(form, ControlKind::ComboBox, std::move(name), container, index) {
   SetBackColor(colors::kWindowBackground);

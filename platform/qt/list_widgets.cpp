@@ -264,7 +264,7 @@ bool NavigateByKey(forms::Control& control, QWidget& widget, int key_code) {
     case ControlKind::ListBox: {
       auto& list = static_cast<forms::ListBox&>(control);
       const int to = MovedIndex(key_code, list.ListIndex(), list.ListCount(), VisibleRows(static_cast<QListWidget&>(widget)));
-      list.SelectBy(std::clamp(to, 0, std::max(0, list.ListCount() - 1)));
+      list.SelectByKey(std::clamp(to, 0, std::max(0, list.ListCount() - 1)));
       return true;
     }
     case ControlKind::ListView: {

@@ -24,11 +24,11 @@ void DesignInvalidMarker(forms::Label& marker) {
 
 void SelectToEnd(forms::TextBox& box) { box.SetSelLength(static_cast<int>(box.Text().size())); }
 
-void CheckCountyBox(forms::TextBox& box, forms::Label& marker) {
+void CheckCountyBox(forms::TextBox& box, forms::Label& marker, const std::function<bool(const std::string&)>& refused) {
   forms::Application& app = box.ParentForm().App();
   marker.SetVisible(false);
   int& invalid = app.State<RunState>().InvalidCountyFlag;
-  invalid = IsCountyName(app.State<CountyTable>(), box.Text()) ? 0 : 1;
+  invalid = IsCountyName(app.State<CountyTable>(), box.Text()) && !(refused && refused(box.Text())) ? 0 : 1;
   if (invalid == 0) return;
   app.Beep();
   marker.SetVisible(true);

@@ -1,6 +1,9 @@
 #pragma once
 // What the own-county window, the rover-county window and the county picker share: how they
 // fit themselves to the screen, the "   Invalid!" marker and the county check of a box.
+#include <functional>
+#include <string>
+
 #include "logstore/form_resize.h"
 
 namespace ks::forms {
@@ -22,9 +25,10 @@ void DesignInvalidMarker(forms::Label& marker);
 void SelectToEnd(forms::TextBox& box);
 
 // The check of a county box: hides the marker, then sets InvalidCountyFlag to 0 when the box
-// names a county of the table (without regard to case) and to 1 otherwise; when it is 1 the
-// system beep sounds, the marker shows and the focus goes back to the box. The box's text is
-// never changed.
-void CheckCountyBox(forms::TextBox& box, forms::Label& marker);
+// names a county of the table (without regard to case) that `refused`, when given, does not
+// refuse, and to 1 otherwise; when it is 1 the system beep sounds, the marker shows and the
+// focus goes back to the box. The box's text is never changed.
+void CheckCountyBox(forms::TextBox& box, forms::Label& marker,
+                    const std::function<bool(const std::string&)>& refused = {});
 
 }  // namespace ks

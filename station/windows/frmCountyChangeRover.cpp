@@ -3,6 +3,7 @@
 #include "logstore/county_table.h"
 #include "platform/forms/application.h"
 #include "platform/vb/constants.h"
+#include "platform/vb/text.h"
 #include "station/station_settings.h"
 #include "station/windows/county_windows_common.h"
 #include "station/windows/frmCountyChange.h"
@@ -14,6 +15,9 @@ frmCountyChangeRover::frmCountyChangeRover(forms::Application& app) : forms::For
   Command1.Click = [this] { Command1_Click(); };
   Check1.Click = [this] { Check1_Click(); };
   List1.Click = [this] { List1_Click(); };
+  List1.GotFocus = [this] { List1_GotFocus(); };
+  List1.KeyDown = [this](int& k, int shift) { List1_KeyDown(k, shift); };
+  List1.KeyPress = [this](int& k) { List1_KeyPress(k); };
   Text1.GotFocus = [this] { Text1_GotFocus(); };
   Text1.KeyPress = [this](int& k) { Text1_KeyPress(k); };
 }
@@ -27,6 +31,8 @@ void frmCountyChangeRover::Design() {
   Label1.WordWrap = true;
   Label1.Move(240, 120, 4200, 450);
   List1.Sorted = true;
+  // A click removes the county clicked; the keys only choose one, for Delete or Enter.
+  List1.ClickOnKeyboardSelect = false;
   List1.Move(240, 660, 4200, 1965);
   Text1.Move(240, 2760, 2775, 375);
   Text1.SetFontSize(9.75f);
@@ -57,14 +63,42 @@ void frmCountyChangeRover::Text1_KeyPress(int& KeyAscii) {
   CountyTypeAhead(Text1, App().State<CountyTable>(), KeyAscii);
 }
 
-void frmCountyChangeRover::ValidateRoverCounty() { CheckCountyBox(Text1, Label2); }
+// A county already in the line would only enter every contact from it twice over.
+void frmCountyChangeRover::ValidateRoverCounty() {
+  CheckCountyBox(Text1, Label2, [this](const std::string& county) { return IsListed(county); });
+}
+
+bool frmCountyChangeRover::IsListed(const std::string& county) const {
+  for (const std::string& listed : List1.Items())
+    if (vb::EqualsNoCase(listed, county)) return true;
+  return false;
+}
 
 void frmCountyChangeRover::AddRoverCounty() {
   List1.AddItem(Text1.Text());
   Text1.SetText("");
 }
 
-void frmCountyChangeRover::List1_Click() {
+void frmCountyChangeRover::List1_Click() { RemoveSelectedCounty(); }
+
+// The focus arriving by the keyboard chooses the first county, where the list shows it.
+void frmCountyChangeRover::List1_GotFocus() {
+  if (List1.ListIndex() < 0) List1.SelectByKey(0);
+}
+
+void frmCountyChangeRover::List1_KeyDown(int& KeyCode, int) {
+  if (KeyCode != vb::vbKeyDelete) return;
+  KeyCode = 0;
+  if (List1.ListIndex() >= 0) RemoveSelectedCounty();
+}
+
+void frmCountyChangeRover::List1_KeyPress(int& KeyAscii) {
+  if (KeyAscii != vb::vbKeyReturn) return;
+  KeyAscii = 0;
+  if (List1.ListIndex() >= 0) RemoveSelectedCounty();
+}
+
+void frmCountyChangeRover::RemoveSelectedCounty() {
   if (List1.ListIndex() >= 0) List1.RemoveItem(List1.ListIndex());
   Command1.SetFocus();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The rover-county window: the counties of the county line a rover operates from. Enter adds
-// a checked county to the sorted list, a click on a listed county removes it, and Done puts
-// the alphabetically first county into the own-county window's box. The window stays loaded
+// a checked county to the sorted list (a county of the table not listed yet), a click on a
+// listed county removes it, as do Delete and Enter on the county chosen with the keys, and
+// Done puts the alphabetically first county into the own-county window's box. The window stays loaded
 // for the run once opened: the in-state main window reads List1 and Check1 after every
 // contact to enter the contact again for each further county.
 #include "platform/forms/controls.h"
@@ -26,6 +27,9 @@ class frmCountyChangeRover : public forms::Form {
   void Command1_Click();
   void Check1_Click();
   void List1_Click();
+  void List1_GotFocus();
+  void List1_KeyDown(int& KeyCode, int Shift);
+  void List1_KeyPress(int& KeyAscii);
   void Text1_GotFocus();
   void Text1_KeyPress(int& KeyAscii);
   void ValidateRoverCounty();
@@ -33,6 +37,9 @@ class frmCountyChangeRover : public forms::Form {
 
  private:
   void Design();
+  // Removes the selected county and sends the focus to Done.
+  void RemoveSelectedCounty();
+  bool IsListed(const std::string& county) const;
 };
 
 }  // namespace ks

@@ -2,6 +2,7 @@
 // counties with a click, the tick box, Done, and a list that lasts for the run.
 #include <gtest/gtest.h>
 
+#include "platform/vb/constants.h"
 #include "station/windows/frmCountyChange.h"
 #include "station/windows/frmCountyChangeRover.h"
 #include "tests/county_windows/window_fixture.h"
@@ -33,19 +34,34 @@ TEST_F(RoverCountyWindow, EnterAddsACheckedCountyInItsAlphabeticalPlace) {
     Add(r, "york");
     EXPECT_EQ(r.Text1.Text(), "");
     Add(r, "adams");
-    Add(r, "adams");  // nothing stops the same county twice
-    EXPECT_EQ(r.List1.Items(), (List{"Adams", "Adams", "York"}));
+    EXPECT_EQ(r.List1.Items(), (List{"Adams", "York"}));
   });
 }
 
-TEST_F(RoverCountyWindow, AnInvalidCountyIsNotAdded) {
+// A county outside the table, and one already in the line in any case, are marked and kept
+// in the box; the list stays as it was.
+TEST_F(RoverCountyWindow, ACountyOutsideTheTableOrAlreadyListedIsNotAdded) {
+  for (const std::string typed : {"qq", "York", "YORK", "york"}) {
+    SCOPED_TRACE(typed);
+    const int beeps = dialogs().beeps;
+    Show([&](frmCountyChangeRover& r) {
+      if (r.List1.ListCount() == 0) Add(r, "york");
+      r.Text1.SetFocus();
+      r.Text1.SetText(typed);
+      r.PressKey(13);
+      EXPECT_EQ(dialogs().beeps, beeps + 1);
+      EXPECT_TRUE(r.Label2.Visible());
+      EXPECT_EQ(r.Text1.Text(), typed);
+      EXPECT_TRUE(r.Text1.HasFocus());
+      EXPECT_EQ(r.List1.Items(), (List{"York"}));
+      r.Command1.ClickBy();
+    });
+  }
+}
+
+TEST_F(RoverCountyWindow, ACountyTypedInCapitalsIsListedAsTyped) {
   Show([&](frmCountyChangeRover& r) {
     Add(r, "qq");
-    EXPECT_EQ(dialogs().beeps, 1);
-    EXPECT_TRUE(r.Label2.Visible());
-    EXPECT_EQ(r.Text1.Text(), "Qq");
-    EXPECT_TRUE(r.Text1.HasFocus());
-    EXPECT_EQ(r.List1.ListCount(), 0);
     r.Text1.SetText("ADAMS");  // caps lock on: passes, listed as typed
     r.PressKey(13);
     EXPECT_FALSE(r.Label2.Visible());
@@ -65,6 +81,29 @@ TEST_F(RoverCountyWindow, AClickRemovesTheCountyAndTheNextBecomesFirst) {
     r.Command1.ClickBy();
   });
   EXPECT_EQ(app().Get<frmCountyChange>().Text1.Text(), "Bucks");
+}
+
+// Without a mouse: the list takes the focus with its first county chosen, the arrow keys
+// choose another without removing anything, and Delete or Enter removes the chosen county as
+// a click does, sending the focus to Done.
+TEST_F(RoverCountyWindow, DeleteOrEnterRemovesTheCountyChosenWithTheKeys) {
+  for (const int key : {vb::vbKeyDelete, vb::vbKeyReturn}) {
+    SCOPED_TRACE(key);
+    Show([&](frmCountyChangeRover& r) {
+      r.List1.Clear();
+      for (const char* county : {"juniata", "mifflin", "perry"}) Add(r, county);
+      r.PressKey(vb::vbKeyTab);
+      r.PressKey(vb::vbKeyTab);
+      ASSERT_TRUE(r.List1.HasFocus());
+      EXPECT_EQ(r.List1.Text(), "Juniata");
+      EXPECT_TRUE(r.List1.SelectByKey(1));
+      EXPECT_EQ(r.List1.Items(), (List{"Juniata", "Mifflin", "Perry"}));
+      r.PressKey(key);
+      EXPECT_EQ(r.List1.Items(), (List{"Juniata", "Perry"}));
+      EXPECT_TRUE(r.Command1.HasFocus());
+      r.Command1.ClickBy();
+    });
+  }
 }
 
 TEST_F(RoverCountyWindow, DoneWithAnEmptyListLeavesTheOwnCountyBoxAlone) {

@@ -66,6 +66,27 @@ TEST(ListBoxes, SelectionFollowsItsItemAndClickFires) {
   EXPECT_EQ(clicks, 3) << "a click by the operator fires even on the selected item";
 }
 
+// The keys move the selection and, as the toolkit does, raise Click for each new item; a
+// list that acts on its clicks can have the keys only choose. A key that leaves the
+// selection where it is (Down on the last item) is no click.
+TEST(ListBoxes, KeyboardSelectionClicksUnlessTurnedOff) {
+  for (const bool click_on_keys : {true, false}) {
+    SCOPED_TRACE(click_on_keys);
+    Headless h;
+    auto& f = h.app().Get<frmTest>();
+    f.Show();
+    int clicks = 0;
+    f.List1.Click = [&] { ++clicks; };
+    f.List1.ClickOnKeyboardSelect = click_on_keys;
+    for (const char* item : {"a", "b"}) f.List1.AddItem(item);
+    EXPECT_TRUE(f.List1.SelectByKey(0));
+    EXPECT_TRUE(f.List1.SelectByKey(1));
+    EXPECT_FALSE(f.List1.SelectByKey(1));
+    EXPECT_EQ(f.List1.ListIndex(), 1);
+    EXPECT_EQ(clicks, click_on_keys ? 2 : 0);
+  }
+}
+
 TEST(ListViews, SortByColumnBothWays) {
   Headless h;
   auto& f = h.app().Get<frmTest>();
