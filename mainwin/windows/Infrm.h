@@ -123,6 +123,9 @@ class Infrm : public MainWindow {
 
   // ---- Rover county lines (entry/infrm_rover.cpp) ----
   void LogRoverCounties();
+  // Enters the last contact again from the own county of the moment, with no points, and the
+  // last contact's serials or (`next_serial`) the next sent serial; false when it is refused.
+  bool RelogLastContact(bool next_serial);
   // The position in the rover's county list being re-logged; 0 while none is.
   std::uint8_t RoverRelogIndex = 0;
 

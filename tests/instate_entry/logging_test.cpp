@@ -245,6 +245,53 @@ TEST_F(InStateLoggingTest, ARoverOnACountyLineLogsOnceForEachCounty) {
   EXPECT_EQ(settings().OwnCounty, "Adams");
 }
 
+// A county line where the contact was already logged from the second county: that repeat
+// is refused, the line ends there whatever the exchange, and the next contact takes the next
+// sent serial, never the serial the refused repeat carried.
+struct RefusedRepeat {
+  const char* name;
+  const char* call;
+  const char* exchange;
+  const char* county;
+  const char* typed;
+};
+
+class RefusedRepeatTest : public InStateLoggingTest, public ::testing::WithParamInterface<RefusedRepeat> {};
+
+TEST_P(RefusedRepeatTest, EndsTheCountyLineAndGivesItsSerialBack) {
+  const RefusedRepeat& c = GetParam();
+  settings().Rover = 1;
+  settings().OwnCounty = "Juniata";
+  LogRecord earlier = InStateContact(c.call, c.exchange, c.county);
+  earlier.LogCountySent = "Mifflin";
+  Infrm& w = OpenLoggedOn({earlier});
+  frmCountyChangeRover& rover = app().Get<frmCountyChangeRover>();
+  for (const char* county : {"Perry", "Juniata", "Mifflin"}) rover.List1.AddItem(county);
+  ASSERT_EQ(w.Label1.Caption(), "002");
+  w.TypeText(c.typed);
+  ASSERT_EQ(store().QSOCount, 2) << "stored from Juniata only";
+  EXPECT_EQ(Record(2).LogCountySent, "Juniata");
+  EXPECT_EQ(Record(2).LogSerialSent, "002");
+  EXPECT_EQ(w.lblDialog.Caption().rfind("Duplicate ", 0), 0u) << w.lblDialog.Caption();
+  EXPECT_EQ(w.Label1.Caption(), "003");
+  EXPECT_EQ(settings().OwnCounty, "Juniata");
+  for (const forms::TextBox* box : {&w.txtCall, &w.txtRSTR, &w.txtCntry, &w.txtSec, &w.txtPts})
+    EXPECT_EQ(box->Text(), "") << box->Name();
+  EXPECT_EQ(w.ActiveControl(), &w.txtCall);
+
+  w.TypeText("ja1aa9\r");
+  ASSERT_EQ(store().QSOCount, 5) << "the next contact is entered from each county of the line";
+  for (long i = 3; i <= 5; ++i) EXPECT_EQ(Record(i).LogSerialSent, "003");
+  EXPECT_EQ(w.Label1.Caption(), "004");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Exchanges, RefusedRepeatTest,
+    ::testing::Values(RefusedRepeat{"DX", "DL1AA", "Fed. Rep. of Germany", "", "dl1aa7\r"},
+                      RefusedRepeat{"Section", "W1AW", "CT", "", "w1aw7 ct\r"},
+                      RefusedRepeat{"PartyState", "W3KKK", "PA", "Adams", "w3kkk7 pa ad\r"}),
+    [](const ::testing::TestParamInfo<RefusedRepeat>& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace ks::testing
 
