@@ -84,6 +84,15 @@ bool IsCountyName(const CountyTable& table, const std::string& text) {
   return false;
 }
 
+bool ExpandCountyCodeInBox(forms::TextBox& box, const CountyTable& table) {
+  if (IsCountyName(table, box.Text())) return false;
+  std::string typed = box.Text();
+  const std::string name = ExpandCountyAbbrev(table, typed);
+  if (name.empty()) return false;
+  box.SetText(name);
+  return true;
+}
+
 bool CountyTypeAhead(forms::TextBox& box, const CountyTable& table, int& key_ascii, CountyTypeAheadRule rule) {
   const bool kept_space = rule.space_keeps_text_at_start && key_ascii == kSpace;
   if (key_ascii > 0 && box.SelStart() == 0 && !kept_space) box.SetText("");

@@ -41,6 +41,11 @@ std::string ShortenCountyForCW(const CountyTable& table, const std::string& coun
 // Whether `text` equals a county name without regard to case.
 bool IsCountyName(const CountyTable& table, const std::string& text);
 
+// Puts the county's name in place of a county code that `box` holds (in any letter case), so
+// that a box which takes a county takes the codes stations send as well; any other text stays
+// as it is. True when the text was replaced.
+bool ExpandCountyCodeInBox(forms::TextBox& box, const CountyTable& table);
+
 // What a county box leaves out of the type-ahead.
 struct CountyTypeAheadRule {
   // A Space typed at the start of the box leaves its text alone instead of emptying it.

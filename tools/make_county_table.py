@@ -6,11 +6,12 @@ Sources of the facts:
     in the US Census Bureau's county list for state FIPS 42). Names are
     spelled as the labels of Keystone's county map carry them, which write
     McKean as "Mc Kean"; the log stores these names and the map matches them.
-  * The four-letter abbreviations are those of the Pennsylvania QSO Party's
-    rules (the county exchange list the sponsor publishes). Most are the
-    first four letters; where two counties share them the rules use
-    CMBR/CMRN (Cambria/Cameron), CNTR (Centre), MNTR (Montour), NHMP
-    (Northampton) and NUMB (Northumberland).
+  * The three-letter abbreviations are the county codes that the sponsor of
+    the Pennsylvania QSO Party publishes in its rules: the codes PA stations
+    send in the exchange and that log checkers expect in the QSO lines
+    (BUX for Bucks, DCO for Delaware, INN for Indiana, MGY, MOE and MTR for
+    Montgomery, Monroe and Montour, NHA for Northampton, NUM for
+    Northumberland; most of the others are the first three letters).
 
 Output: one record per county, `"PA<name>","<abbreviation>"`, in alphabetical
 order of the name, in the line format of lineformat.py.
@@ -26,28 +27,25 @@ import lineformat  # noqa: E402
 STATE = "PA"
 
 COUNTIES = {
-    "Adams": "ADAM", "Allegheny": "ALLE", "Armstrong": "ARMS",
-    "Beaver": "BEAV", "Bedford": "BEDF", "Berks": "BERK", "Blair": "BLAI",
-    "Bradford": "BRAD", "Bucks": "BUCK", "Butler": "BUTL",
-    "Cambria": "CMBR", "Cameron": "CMRN", "Carbon": "CARB",
-    "Centre": "CNTR", "Chester": "CHES", "Clarion": "CLAR",
-    "Clearfield": "CLEA", "Clinton": "CLIN", "Columbia": "COLU",
-    "Crawford": "CRAW", "Cumberland": "CUMB", "Dauphin": "DAUP",
-    "Delaware": "DELA", "Elk": "ELK", "Erie": "ERIE", "Fayette": "FAYE",
-    "Forest": "FORE", "Franklin": "FRAN", "Fulton": "FULT",
-    "Greene": "GREE", "Huntingdon": "HUNT", "Indiana": "INDI",
-    "Jefferson": "JEFF", "Juniata": "JUNI", "Lackawanna": "LACK",
-    "Lancaster": "LANC", "Lawrence": "LAWR", "Lebanon": "LEBA",
-    "Lehigh": "LEHI", "Luzerne": "LUZE", "Lycoming": "LYCO",
-    "Mc Kean": "MCKE", "Mercer": "MERC", "Mifflin": "MIFF",
-    "Monroe": "MONR", "Montgomery": "MONT", "Montour": "MNTR",
-    "Northampton": "NHMP", "Northumberland": "NUMB", "Perry": "PERR",
-    "Philadelphia": "PHIL", "Pike": "PIKE", "Potter": "POTT",
-    "Schuylkill": "SCHU", "Snyder": "SNYD", "Somerset": "SOME",
-    "Sullivan": "SULL", "Susquehanna": "SUSQ", "Tioga": "TIOG",
-    "Union": "UNIO", "Venango": "VENA", "Warren": "WARR",
-    "Washington": "WASH", "Wayne": "WAYN", "Westmoreland": "WEST",
-    "Wyoming": "WYOM", "York": "YORK",
+    "Adams": "ADA", "Allegheny": "ALL", "Armstrong": "ARM", "Beaver": "BEA",
+    "Bedford": "BED", "Berks": "BER", "Blair": "BLA", "Bradford": "BRA",
+    "Bucks": "BUX", "Butler": "BUT", "Cambria": "CMB", "Cameron": "CRN",
+    "Carbon": "CAR", "Centre": "CEN", "Chester": "CHE", "Clarion": "CLA",
+    "Clearfield": "CLE", "Clinton": "CLI", "Columbia": "COL",
+    "Crawford": "CRA", "Cumberland": "CUM", "Dauphin": "DAU",
+    "Delaware": "DCO", "Elk": "ELK", "Erie": "ERI", "Fayette": "FAY",
+    "Forest": "FOR", "Franklin": "FRA", "Fulton": "FUL", "Greene": "GRE",
+    "Huntingdon": "HUN", "Indiana": "INN", "Jefferson": "JEF",
+    "Juniata": "JUN", "Lackawanna": "LAC", "Lancaster": "LAN",
+    "Lawrence": "LAW", "Lebanon": "LEB", "Lehigh": "LEH", "Luzerne": "LUZ",
+    "Lycoming": "LYC", "Mc Kean": "MCK", "Mercer": "MER", "Mifflin": "MIF",
+    "Monroe": "MOE", "Montgomery": "MGY", "Montour": "MTR",
+    "Northampton": "NHA", "Northumberland": "NUM", "Perry": "PER",
+    "Philadelphia": "PHI", "Pike": "PIK", "Potter": "POT", "Schuylkill": "SCH",
+    "Snyder": "SNY", "Somerset": "SOM", "Sullivan": "SUL",
+    "Susquehanna": "SUS", "Tioga": "TIO", "Union": "UNI", "Venango": "VEN",
+    "Warren": "WAR", "Washington": "WAS", "Wayne": "WAY",
+    "Westmoreland": "WES", "Wyoming": "WYO", "York": "YOR",
 }
 
 
@@ -56,6 +54,8 @@ def county_records():
         raise SystemExit("expected 67 counties, have %d" % len(COUNTIES))
     if len(set(COUNTIES.values())) != len(COUNTIES):
         raise SystemExit("county abbreviations are not unique")
+    if any(len(code) != 3 or not code.isupper() for code in COUNTIES.values()):
+        raise SystemExit("county abbreviations are three capital letters")
     names = sorted(COUNTIES, key=str.lower)
     return [[STATE + name, COUNTIES[name]] for name in names]
 

@@ -227,7 +227,9 @@ bool ContactEditor::CheckListed(forms::TextBox& box, forms::Label& mark, bool li
 }
 
 bool ContactEditor::CheckCounty(forms::TextBox& box, forms::Label& mark, bool empty_allowed) {
-  const bool listed = (empty_allowed && box.Text().empty()) || IsCountyName(App().State<CountyTable>(), box.Text());
+  const CountyTable& counties = App().State<CountyTable>();
+  ExpandCountyCodeInBox(box, counties);
+  const bool listed = (empty_allowed && box.Text().empty()) || IsCountyName(counties, box.Text());
   App().State<RunState>().InvalidCountyFlag = listed ? 0 : 1;
   return CheckListed(box, mark, listed);
 }

@@ -83,6 +83,7 @@ class ContactEditor : public forms::Form {
   void ExchangeKeyPress(int& KeyAscii);
   // Each check beeps, shows the box's mark and puts the focus back on failure.
   bool CheckListed(forms::TextBox& box, forms::Label& mark, bool listed);
+  // A county code in the box is first replaced by its county's name.
   bool CheckCounty(forms::TextBox& box, forms::Label& mark, bool empty_allowed);
   bool CheckDate();
   bool CheckTime();

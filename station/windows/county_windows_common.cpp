@@ -28,7 +28,9 @@ void CheckCountyBox(forms::TextBox& box, forms::Label& marker, const std::functi
   forms::Application& app = box.ParentForm().App();
   marker.SetVisible(false);
   int& invalid = app.State<RunState>().InvalidCountyFlag;
-  invalid = IsCountyName(app.State<CountyTable>(), box.Text()) && !(refused && refused(box.Text())) ? 0 : 1;
+  const CountyTable& counties = app.State<CountyTable>();
+  ExpandCountyCodeInBox(box, counties);
+  invalid = IsCountyName(counties, box.Text()) && !(refused && refused(box.Text())) ? 0 : 1;
   if (invalid == 0) return;
   app.Beep();
   marker.SetVisible(true);

@@ -24,10 +24,11 @@ void DesignInvalidMarker(forms::Label& marker);
 // On focus the whole text of the box is selected from the caret on.
 void SelectToEnd(forms::TextBox& box);
 
-// The check of a county box: hides the marker, then sets InvalidCountyFlag to 0 when the box
-// names a county of the table (without regard to case) that `refused`, when given, does not
-// refuse, and to 1 otherwise; when it is 1 the system beep sounds, the marker shows and the
-// focus goes back to the box. The box's text is never changed.
+// The check of a county box: hides the marker, puts the county's name in place of a county
+// code, then sets InvalidCountyFlag to 0 when the box names a county of the table (without
+// regard to case) that `refused`, when given, does not refuse, and to 1 otherwise; when it is 1
+// the system beep sounds, the marker shows and the focus goes back to the box. A name keeps the
+// letter case it was typed in.
 void CheckCountyBox(forms::TextBox& box, forms::Label& marker,
                     const std::function<bool(const std::string&)>& refused = {});
 

@@ -55,6 +55,7 @@ void frmCountyChange::Text1_LostFocus() {
 }
 
 void frmCountyChange::Command1_Click() {
+  ExpandCountyCodeInBox(Text1, App().State<CountyTable>());
   App().State<StationSettings>().OwnCounty = Text1.Text();
   WritePrefFile(App());
   Hide();

@@ -80,11 +80,11 @@ TEST_F(LoggingTest, AnAbbreviationIsStoredAsTheCountysName) {
   Outfrm& w = LoggedOnWith({});
   w.txtCall.SetText("K1ABC");
   w.txtRSTR.SetText("5");
-  w.txtSec.SetText("cumb");
+  w.txtSec.SetText("mgy");
   w.txtPts.SetText("1.5");
   w.Mains();
   ASSERT_EQ(store().QSOCount, 1);
-  EXPECT_EQ(store().Record(1).LogCounty, "Cumberland");
+  EXPECT_EQ(store().Record(1).LogCounty, "Montgomery");
   EXPECT_EQ(store().Record(1).LogPoints, 1.5);
 }
 

@@ -12,11 +12,11 @@ namespace {
 
 TEST(CWMacros, PassesInOrderWithTrimmedValues) {
   std::string rst = "599";
-  const auto shorten = [](const std::string& county) { return county == "MONTGOMERY" ? "MONT" : county; };
+  const auto shorten = [](const std::string& county) { return county == "MONTGOMERY" ? "MGY" : county; };
   EXPECT_EQ(ExpandMacros("TU $ *", {" W3ABC ", "", rst, ""}, shorten), "TU W3ABC 5NN");
   EXPECT_EQ(rst, "5NN");
   EXPECT_EQ(ExpandMacros("$$", {"K3X", "", rst, ""}, shorten), "K3XK3X");
-  EXPECT_EQ(ExpandMacros("NR # ^", {"", "007", rst, "MONTGOMERY"}, shorten), "NR 007 MONT");
+  EXPECT_EQ(ExpandMacros("NR # ^", {"", "007", rst, "MONTGOMERY"}, shorten), "NR 007 MGY");
   EXPECT_EQ(ExpandMacros("^ DE", {"", "", rst, ""}, shorten), " DE");
   // A call holding a macro character is searched by the later passes only.
   EXPECT_EQ(ExpandMacros("$", {"A#", "1", rst, ""}, shorten), "A1");
@@ -54,6 +54,18 @@ TEST_F(SenderTest, FunctionKeyFillsMacrosAndSends) {
   EXPECT_EQ(keying().MacroRST, "5NN");
   EXPECT_EQ(keying().CWSending, 0);
   EXPECT_TRUE(keying().CWBuffer.empty());
+}
+
+// The own county goes out as the code the sponsor's list gives it (the supplied table).
+TEST_F(SenderTest, TheCountyMacroSendsTheContestsCountyCode) {
+  cw().Text5.SetText("^");
+  for (auto [county, code] : {std::pair{"MONTGOMERY", "MGY"}, {"MONROE", "MOE"}, {"MONTOUR", "MTR"},
+                              {"NORTHAMPTON", "NHA"}, {"ELK", "ELK"}}) {
+    devices->transitions.clear();
+    keying().MacroCounty = county;
+    Press(116);
+    EXPECT_EQ(Sent(), Morse(code)) << county;
+  }
 }
 
 TEST_F(SenderTest, KeysSelectTheirMessages) {

@@ -140,6 +140,7 @@ class KeyingTest : public ::testing::Test {
     CopySupplied("county2.txt", work());
     app().State<Folders>().WorkingDir = work();
     app().State<StationSettings>().OutOfState = 1;
+    app().State<StationSettings>().PartyState = "PA";
     LoadCountyTable(app());
     auto owned = std::make_unique<RecordingDevices>(app(), h.clock());
     devices = owned.get();

@@ -9,6 +9,7 @@
 #include "logstore/county_table.h"
 #include "platform/forms/application.h"
 #include "platform/forms/controls.h"
+#include "platform/vb/text.h"
 #include "station/station_settings.h"
 #include "tests/logstore/log_fixture.h"
 
@@ -30,11 +31,11 @@ class CountyTableTest : public LogFixture {
 
 TEST_F(CountyTableTest, TakesOnlyThePartyStatesRecordsInFileOrder) {
   ASSERT_TRUE(Load(
-      "\"PAYork\",\"YORK\"\r\n\"NYAlbany\",\"ALB\"\r\n\"paErie\",\"ERIE\"\r\n\"PAAdams\",\"ADAM\"\r\n"
-      "\"NYKings\",\"KIN\"\r\n\"PAMcKean\",\"MCKE\"\r\n\r\n"));
+      "\"PAYork\",\"YOR\"\r\n\"NYAlbany\",\"ALB\"\r\n\"paErie\",\"ERI\"\r\n\"PAAdams\",\"ADA\"\r\n"
+      "\"NYKings\",\"KIN\"\r\n\"PAMcKean\",\"MCK\"\r\n\r\n"));
   EXPECT_EQ(table().CountyCount, 3);
   EXPECT_EQ(Names(), (std::vector<std::string>{"York", "Adams", "McKean"}));
-  EXPECT_EQ(table().CountyAbbrev[3], "MCKE");
+  EXPECT_EQ(table().CountyAbbrev[3], "MCK");
 }
 
 TEST_F(CountyTableTest, TheSuppliedFileHoldsThe67CountiesWithUniqueAbbreviations) {
@@ -47,9 +48,19 @@ TEST_F(CountyTableTest, TheSuppliedFileHoldsThe67CountiesWithUniqueAbbreviations
   for (int i = 1; i <= 67; ++i) {
     std::string typed = table().CountyAbbrev[i];
     EXPECT_EQ(ExpandCountyAbbrev(table(), typed), table().CountyName[i]) << typed;
+    EXPECT_EQ(typed.size(), 3u) << "the sponsor's codes are three letters: " << typed;
+    // CW sends the code, except for a name no longer than its code (Elk).
+    const std::string& name = table().CountyName[i];
+    EXPECT_EQ(ShortenCountyForCW(table(), vb::UCase(name)), name.size() > 3 ? typed : vb::UCase(name)) << name;
     abbreviations.insert(typed);
   }
   EXPECT_EQ(abbreviations.size(), 67u);
+  // The codes that differ most from the names' first letters.
+  for (auto [code, name] : {std::pair{"MGY", "Montgomery"}, {"MOE", "Monroe"}, {"MTR", "Montour"}, {"BUX", "Bucks"},
+                            {"DCO", "Delaware"}, {"INN", "Indiana"}, {"NHA", "Northampton"}, {"CRN", "Cameron"}}) {
+    std::string typed = code;
+    EXPECT_EQ(ExpandCountyAbbrev(table(), typed), name);
+  }
 }
 
 // A table that cannot be used is left empty, and the report says where and why, so that the
@@ -61,7 +72,7 @@ TEST_F(CountyTableTest, ADamagedFileLeavesTheTableEmptyAndSaysWhereAndWhy) {
     std::size_t line;
     std::string reason;
   } cases[] = {
-      {"a record without its abbreviation", "\"PAYork\",\"YORK\"\r\n\"PAAdams\"", 2,
+      {"a record without its abbreviation", "\"PAYork\",\"YOR\"\r\n\"PAAdams\"", 2,
        "the file ends in the middle of this record."},
       {"more counties than the table holds",
        [] {
@@ -70,7 +81,7 @@ TEST_F(CountyTableTest, ADamagedFileLeavesTheTableEmptyAndSaysWhereAndWhy) {
          return many;
        }(),
        1001, "more than 1000 counties of PA."},
-      {"no county of the party state", "\"NYAlbany\",\"ALB\"\r\n\"paErie\",\"ERIE\"\r\n", 0,
+      {"no county of the party state", "\"NYAlbany\",\"ALB\"\r\n\"paErie\",\"ERI\"\r\n", 0,
        "it holds no county of PA."},
       {"an empty file", "", 0, "it holds no county of PA."},
       {"a named pipe", std::nullopt, 0, io::kNotARegularFile},
@@ -95,22 +106,23 @@ TEST_F(CountyTableTest, ADamagedFileLeavesTheTableEmptyAndSaysWhereAndWhy) {
 }
 
 TEST_F(CountyTableTest, AnAbbreviationIsUpperCasedThenMatchedExactly) {
-  ASSERT_TRUE(Load("\"PAAllegheny\",\"ALLE\"\r\n\"PAErie\",\"erie\"\r\n"));
-  std::string typed = "alle";
+  ASSERT_TRUE(Load("\"PAAllegheny\",\"ALL\"\r\n\"PAErie\",\"eri\"\r\n"));
+  std::string typed = "all";
   EXPECT_EQ(ExpandCountyAbbrev(table(), typed), "Allegheny");
-  EXPECT_EQ(typed, "ALLE");
-  typed = "erie";
+  EXPECT_EQ(typed, "ALL");
+  typed = "eri";
   EXPECT_EQ(ExpandCountyAbbrev(table(), typed), "");  // stored in lower case: never found
   typed = "XYZ";
   EXPECT_EQ(ExpandCountyAbbrev(table(), typed), "");
 }
 
 TEST_F(CountyTableTest, CWSendsTheShorterOfNameAndAbbreviation) {
-  ASSERT_TRUE(Load("\"PANorthumberland\",\"NORT\"\r\n\"PAErie\",\"ERIE\"\r\n\"PAPike\",\"\"\r\n"));
+  ASSERT_TRUE(Load("\"PANorthumberland\",\"NUM\"\r\n\"PAErie\",\"ERI\"\r\n\"PAElk\",\"ELK\"\r\n"
+                   "\"PAPike\",\"\"\r\n"));
   const struct {
     const char* county;
     const char* sent;
-  } cases[] = {{"Northumberland", "NORT"}, {"northumberland", "NORT"}, {"Erie", "Erie"},
+  } cases[] = {{"Northumberland", "NUM"}, {"northumberland", "NUM"}, {"Erie", "ERI"}, {"Elk", "Elk"},
                {"Pike", "Pike"},           {"Ohio", "Ohio"},            {"", ""}};
   for (const auto& c : cases) EXPECT_EQ(ShortenCountyForCW(table(), c.county), c.sent) << c.county;
 }
@@ -137,7 +149,7 @@ class CountyTypeAheadTest : public CountyTableTest {
 };
 
 TEST_F(CountyTypeAheadTest, CompletesToTheLatestNameThatBeginsWithWhatWasTyped) {
-  ASSERT_TRUE(Load("\"PAAdams\",\"ADAM\"\r\n\"PAAllegheny\",\"ALLE\"\r\n\"PAArmstrong\",\"ARMS\"\r\n"));
+  ASSERT_TRUE(Load("\"PAAdams\",\"ADA\"\r\n\"PAAllegheny\",\"ALL\"\r\n\"PAArmstrong\",\"ARM\"\r\n"));
   const struct {
     const char* typed;
     const char* text;
@@ -157,7 +169,7 @@ TEST_F(CountyTypeAheadTest, CompletesToTheLatestNameThatBeginsWithWhatWasTyped) 
 }
 
 TEST_F(CountyTypeAheadTest, TypingAtTheStartReplacesTheWholeCounty) {
-  ASSERT_TRUE(Load("\"PAAdams\",\"ADAM\"\r\n\"PAYork\",\"YORK\"\r\n"));
+  ASSERT_TRUE(Load("\"PAAdams\",\"ADA\"\r\n\"PAYork\",\"YOR\"\r\n"));
   auto& form = Box("York", 0);
   form.TypeText("ad");
   EXPECT_EQ(form.box.Text(), "Adams");
@@ -175,7 +187,7 @@ TEST_F(CountyTypeAheadTest, EachWordOfANameStartsWithACapital) {
 }
 
 TEST_F(CountyTypeAheadTest, BackspaceDeletesTheOfferedRest) {
-  ASSERT_TRUE(Load("\"PAYork\",\"YORK\"\r\n"));
+  ASSERT_TRUE(Load("\"PAYork\",\"YOR\"\r\n"));
   auto& form = Box();
   form.TypeText("yo");
   ASSERT_EQ(form.box.Text(), "York");
@@ -184,7 +196,7 @@ TEST_F(CountyTypeAheadTest, BackspaceDeletesTheOfferedRest) {
 }
 
 TEST_F(CountyTypeAheadTest, ABoxMayKeepItsTextWhenSpaceIsTypedAtTheStart) {
-  ASSERT_TRUE(Load("\"PAYork\",\"YORK\"\r\n"));
+  ASSERT_TRUE(Load("\"PAYork\",\"YOR\"\r\n"));
   auto& form = Box("York", 0);
   form.TypeText(" ");
   EXPECT_EQ(form.box.Text(), " ");  // every key at the start replaces the county
