@@ -24,6 +24,11 @@ bool IsTimeAlone(const vb::DateTime& moment) {
 
 }  // namespace
 
+void FilterCallKey(int& key_ascii) {
+  if (key_ascii == ' ' || key_ascii == ',' || key_ascii == '\'' || key_ascii == '"') key_ascii = 0;
+  CapitalizeKey(key_ascii);
+}
+
 void FilterPointsKey(int& key_ascii) {
   CapitalizeKey(key_ascii);
   if (key_ascii != vb::vbKeyBack && (key_ascii < '.' || key_ascii > '9')) key_ascii = 0;

@@ -11,6 +11,10 @@ namespace ks {
 struct LogStore;
 struct SectionTable;
 
+// Call: a letter is capitalised; a blank, a comma, an apostrophe and a double quote are
+// dropped, as the main windows' call box never takes them in. A call stays one field of the
+// QSO line and of log.txt.
+void FilterCallKey(int& key_ascii);
 // Points: digits, "." and "/" pass, and Backspace; a lower-case letter is capitalised first
 // and then dropped with every other key.
 void FilterPointsKey(int& key_ascii);

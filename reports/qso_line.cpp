@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "entry/instate_multipliers.h"
 #include "platform/vb/datetime.h"
 #include "platform/vb/format.h"
 #include "platform/vb/text.h"
@@ -82,6 +83,7 @@ std::string SentExchange(const LogRecord& r, const QsoLineOptions& o) {
 
 std::string ReceivedExchange(const LogRecord& r, const QsoLineOptions& o) {
   std::string exchange = r.LogCounty.empty() ? vb::Trim(r.LogSPC) : vb::Trim(r.LogCounty);
+  if (r.LogCounty.empty() && CountsAsDXCountry(exchange)) return "DX";
   if (o.county_abbreviations)
     if (auto abbreviation = AbbreviationOf(o.counties, r.LogCounty)) exchange = vb::Trim(*abbreviation);
   return exchange;
@@ -94,13 +96,22 @@ void RightAligned(ColumnText& line, int last_column, const std::string& serial) 
 
 }  // namespace
 
-std::optional<std::string> QsoLine(const LogRecord& r, const QsoLineOptions& o) {
+std::string QsoLineMode(const std::string& mode) {
+  const std::string upper = vb::UCase(mode);
+  return upper == "PK" ? "DG" : upper;
+}
+
+std::optional<std::string> QsoLine(const LogRecord& r, const QsoLineOptions& o, std::string* fault) {
   const std::optional<vb::DateTime> date = vb::CDate(r.LogDate);
-  if (!date) return std::nullopt;
-  const std::string time = r.LogTime.substr(0, 2) + (r.LogTime.size() > 3 ? r.LogTime.substr(3, 2) : "");
+  const std::optional<vb::DateTime> time = vb::CDate(r.LogTime);
+  if (!date || !time) {
+    if (fault != nullptr && !date) *fault = "the date \"" + r.LogDate + "\" is not a date.";
+    if (fault != nullptr && date) *fault = "the time \"" + r.LogTime + "\" is not a time.";
+    return std::nullopt;
+  }
   ColumnText line(false);
-  line.At(1, "QSO:").At(6, BandFrequencyField(r.LogBand)).At(12, r.LogMode);
-  line.At(15, vb::Format(*date, "yyyy-mm-dd")).At(26, time).At(31, o.own_call.substr(0, 9));
+  line.At(1, "QSO:").At(6, BandFrequencyField(r.LogBand)).At(12, QsoLineMode(r.LogMode));
+  line.At(15, vb::Format(*date, "yyyy-mm-dd")).At(26, vb::Format(*time, "hhnn")).At(31, o.own_call.substr(0, 9));
   RightAligned(line, 44, r.LogSerialSent);
   line.At(46, vb::Trim(SentExchange(r, o).substr(0, 9))).At(56, r.LogCall.substr(0, 9));
   RightAligned(line, 69, r.LogSerialReceived);

@@ -46,8 +46,15 @@ struct QsoLineOptions {
 // The five-character frequency of a band ("20" -> "14000"), empty for a band not listed.
 std::string BandFrequencyField(const std::string& band);
 
-// One QSO line (without its line end). A serial too long for its room is kept on the line,
-// one space after what stands before it. Nothing when the date does not read as a date.
-std::optional<std::string> QsoLine(const LogRecord& record, const QsoLineOptions& options);
+// The mode as log checkers read it: the log's mode in capitals, with PSK ("PK") written as
+// the digital mode "DG".
+std::string QsoLineMode(const std::string& mode);
+
+// One QSO line (without its line end): eleven fields separated by blanks. A serial too long
+// for its room is kept on the line, one space after what stands before it. An exchange the
+// score counts as a DX country is written "DX", the exchange DX stations send. Nothing when
+// the date does not read as a date or the time as a time; `fault` then says which.
+std::optional<std::string> QsoLine(const LogRecord& record, const QsoLineOptions& options,
+                                   std::string* fault = nullptr);
 
 }  // namespace ks

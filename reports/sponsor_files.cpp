@@ -18,10 +18,10 @@ SponsorText QsoLines(const std::vector<LogRecord>& records, long count, const Qs
   SponsorText out;
   for (long i = 1; i <= count && i < static_cast<long>(records.size()); ++i) {
     const LogRecord& r = records[static_cast<std::size_t>(i)];
-    const std::optional<std::string> line = QsoLine(r, options);
+    std::string fault;
+    const std::optional<std::string> line = QsoLine(r, options, &fault);
     if (!line) {
-      out.error = "Contact " + std::to_string(i) + " (" + r.LogCall + "): the date \"" + r.LogDate +
-                  "\" is not a date.";
+      out.error = "Contact " + std::to_string(i) + " (" + r.LogCall + "): " + fault;
       return out;
     }
     out.text += *line + "\r\n";

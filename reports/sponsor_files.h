@@ -1,7 +1,8 @@
 #pragma once
 // The texts of the files for the sponsor, worked out from the log alone: the Cabrillo log, the
 // plain log and the dupe sheet. Each is the whole file, lines ended by CR LF, in the log's
-// single-byte code; nothing when a record's date does not read (the error names the record).
+// single-byte code; nothing when a record's date or time does not read (the error names the
+// record).
 #include <optional>
 #include <string>
 #include <vector>

@@ -152,14 +152,15 @@ bool ContactEditor::QuoteAndEnter(int& KeyAscii) {
   return KeyAscii != 0;
 }
 
+// The call and the serials take what the main windows' call and serial boxes take.
 void ContactEditor::txtEditCall_KeyPress(int& KeyAscii) {
-  if (QuoteAndEnter(KeyAscii)) Cap2(KeyAscii);
+  if (QuoteAndEnter(KeyAscii)) FilterCallKey(KeyAscii);
 }
 void ContactEditor::txtEditCk_KeyPress(int& KeyAscii) {
-  if (QuoteAndEnter(KeyAscii)) Cap2(KeyAscii);
+  if (QuoteAndEnter(KeyAscii)) number(KeyAscii);
 }
 void ContactEditor::txtEditNum_KeyPress(int& KeyAscii) {
-  if (QuoteAndEnter(KeyAscii)) Cap2(KeyAscii);
+  if (QuoteAndEnter(KeyAscii)) number(KeyAscii);
 }
 void ContactEditor::txtEditBnd_KeyPress(int& KeyAscii) {
   if (QuoteAndEnter(KeyAscii)) Cap2(KeyAscii);

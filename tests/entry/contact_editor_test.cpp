@@ -130,6 +130,32 @@ TEST_F(ContactEditorTest, DateAndTimeAreStoredInTheLogsFormsAndBadOnesAreRefused
   EXPECT_EQ(r.LogCall, "K3ZZ") << "the out-of-state editor trims the call";
 }
 
+// What would split a call or a serial into two fields of the QSO line is never typed in: the
+// boxes take what the main window's call and serial boxes take.
+TEST_F(ContactEditorTest, TheCallAndSerialBoxesRefuseBlanksCommasAndQuotes) {
+  const struct {
+    forms::TextBox DEEditOut::*box;
+    const char* typed;
+    const char* kept;
+  } cases[] = {
+      {&DEEditOut::txtEditCall, "k3 zz,'\"/p", "K3ZZ/P"},
+      {&DEEditOut::txtEditCk, "1 2,3a\"'-4", "1234"},
+      {&DEEditOut::txtEditNum, "0 0,7x", "007"},
+  };
+  Outfrm& w = OpenWith(Three());
+  Edit(w, 1, [&](DEEditOut& e) {
+    for (const auto& c : cases) {
+      Retype(e, e.*c.box, c.typed);
+      EXPECT_EQ((e.*c.box).Text(), c.kept) << c.typed;
+    }
+    e.PressKey(vb::vbKeyReturn);
+  });
+  const LogRecord& r = store().Record(3);
+  EXPECT_EQ(r.LogCall, "K3ZZ/P");
+  EXPECT_EQ(r.LogSerialReceived, "1234");
+  EXPECT_EQ(r.LogSerialSent, "007");
+}
+
 TEST_F(ContactEditorTest, PointsTakeOnlyANumberAndClosingTheWindowStoresNothing) {
   Outfrm& w = OpenWith(Three());
   Edit(w, 1, [&](DEEditOut& e) {

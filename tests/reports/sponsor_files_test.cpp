@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -53,7 +55,7 @@ std::vector<LogRecord> InStateLog() {
   const char* bands[] = {"160", "80", "40", "20", "15", "10", "6", "2"};
   const char* modes[] = {"CW", "PH", "RY", "PK"};
   const char* counties[] = {"Allegheny", "Erie", "", "Mc Kean", "", "Philadelphia"};
-  const char* spcs[] = {"PA", "PA", "EPA", "PA", "Germany", "PA"};
+  const char* spcs[] = {"PA", "PA", "EPA", "PA", "Fed. Rep. of Germany", "PA"};
   for (int i = 1; i <= 30; ++i) {
     const std::string call = (i % 7 == 0 ? "DL" : "W") + std::to_string(i % 10) + "A" + std::string(1, 'A' + i % 26);
     const std::string time = (i < 10 ? "1" : "") + std::to_string(i < 10 ? 4 : 15 + i / 20) + ":" +
@@ -85,9 +87,9 @@ std::vector<LogRecord> OutOfStateLog() {
 
 CountyTable Counties() {
   CountyTable t;
-  for (auto [name, abbrev] : {std::pair{"Allegheny", "ALLE"}, {"Centre", "CNTR"}, {"Erie", "ERIE"},
-                              {"Mc Kean", "MCKE"}, {"Northumberland", "NUMB"}, {"Philadelphia", "PHIL"},
-                              {"York", "YORK"}}) {
+  for (auto [name, abbrev] : {std::pair{"Allegheny", "ALL"}, {"Centre", "CEN"}, {"Erie", "ERI"},
+                              {"Mc Kean", "MCK"}, {"Northumberland", "NUM"}, {"Philadelphia", "PHI"},
+                              {"York", "YOR"}}) {
     t.CountyName.push_back(name);
     t.CountyAbbrev.push_back(abbrev);
   }
@@ -148,6 +150,44 @@ TEST(SponsorFiles, OutOfStateLogsSendTheSectionInThePlainLogAndTheStateInCabrill
   ExpectGolden("outstate_plain.log", PlainLog(log, n, "W1AW", OutOfState("CT")).text);
   const std::string line = *QsoLine(log[1], OutOfState("CT"));
   EXPECT_EQ(line.substr(45, 2), "CT");
+}
+
+// Log checkers split a QSO line at its blanks: whatever the log holds, the line keeps its
+// eleven fields, the time its four digits, the mode one of CW, PH, RY and DG.
+TEST(SponsorFiles, AQsoLineIsElevenFieldsALogCheckerReads) {
+  const struct {
+    const char* what;
+    const char* mode;
+    const char* time;
+    const char* county;
+    const char* spc;
+    const char* fields;  // mode, time and exchange received
+  } cases[] = {
+      {"a county", "CW", "16:05:33", "Mc Kean", "PA", "CW 1605 MCK"},
+      {"PSK is the digital mode", "PK", "16:05:33", "Erie", "PA", "DG 1605 ERI"},
+      {"a mode in lower case", "ry", "16:05:33", "Erie", "PA", "RY 1605 ERI"},
+      {"a post-contest time", "PH", "7:05", "York", "PA", "PH 0705 YOR"},
+      {"a time of hours and minutes", "PH", "23:59", "York", "PA", "PH 2359 YOR"},
+      {"a DX country of several words", "CW", "16:05:33", "", "Fed. Rep. of Germany", "CW 1605 DX"},
+      {"a DX country of one word", "CW", "16:05:33", "", "Japan", "CW 1605 DX"},
+      {"a section", "CW", "16:05:33", "", "EPA", "CW 1605 EPA"},
+      {"a state", "CW", "16:05:33", "", "OH", "CW 1605 OH"},
+  };
+  for (const auto& c : cases) {
+    const LogRecord r = Q("DL1ABC", "20", c.mode, "2013/10/12", c.time, "12", "345", c.county, c.spc, "Centre", 2);
+    const std::string line = *QsoLine(r, InState(true));
+    std::istringstream words(line);
+    std::vector<std::string> fields{std::istream_iterator<std::string>(words), {}};
+    ASSERT_EQ(fields.size(), 11u) << c.what << ": " << line;
+    EXPECT_EQ(fields[2] + " " + fields[4] + " " + fields[10], c.fields) << c.what;
+  }
+  std::string fault;
+  EXPECT_FALSE(QsoLine(Q("K3A", "20", "CW", "2013/10/12", "25:00", "1", "1", "York", "PA", "Centre", 2), InState(true),
+                       &fault));
+  EXPECT_EQ(fault, "the time \"25:00\" is not a time.");
+  std::vector<LogRecord> log = InStateLog();
+  log[5].LogTime = "noon";
+  EXPECT_EQ(PlainLog(log, 5, "N3KEY", InState(true)).error, "Contact 5 (W5AF): the time \"noon\" is not a time.");
 }
 
 TEST(SponsorFiles, DupeSheetsSortByCallAreaAndKeepDuplicatesTogether) {
