@@ -39,7 +39,8 @@ int BonusMultiplier(bool novice_tech, bool qrp) {
 namespace {
 
 std::string N(double value) { return PlainNumber(value); }
-std::string Alone(double value) { return " " + PlainNumber(value) + " "; }
+// A number written alone: one space before it and one after.
+std::string Alone(double value) { return ColumnText().Number(value).Text(); }
 
 // A score line with its right-hand column at column 40.
 std::string ScoreLine(const std::string& left, const std::string& right) {
@@ -78,11 +79,11 @@ SummaryText SummarySheet(const std::vector<LogRecord>& records, long count, cons
   t += "PSK = " + N(g.psk) + " X 2.0 = " + N(g.psk_points) + "\r\n\r\n";
   t += "Total QSOs = " + N(g.Qsos()) + "   Total Points " + N(g.Points()) + " X Total Multipliers = " +
        N(multipliers) + "\r\n";
-  t += "Total Raw Score =" + Alone(raw) + "\r\n\r\n";
-  t += "Bonus Multiplier " + N(bonus) + " X Raw Score " + N(raw) + " =" + Alone(total) + "\r\n";
+  t += "Total Raw Score = " + Alone(raw) + "\r\n\r\n";
+  t += "Bonus Multiplier " + N(bonus) + " X Raw Score " + N(raw) + " = " + Alone(total) + "\r\n";
   t += "Special Event Station Bonus = " + N(*special / 200) + " X 200 = " + e.special_event_bonus + "\r\n";
   t += "Mobile and Rover Bonus = " + N(*rover / 500) + " X 500 = " + e.rover_bonus + "\r\n\r\n";
-  t += "FINAL SCORE = Total Score + Bonus Points =" + Alone(total + *rover + *special) + "\r\n\r\n";
+  t += "FINAL SCORE = Total Score + Bonus Points = " + Alone(total + *rover + *special) + "\r\n\r\n";
   if (!e.soapbox.empty()) t += "\r\nSOAPBOX: " + e.soapbox + "\r\n";
   t += "Send Log and Dupe Sheet with Summary Sheet to:\r\n";
   t += "PA QSO Party Log Checker\r\n";

@@ -85,6 +85,12 @@ void Form::SetWindowState(WindowState s) {
   Notify(Property::WindowState);
 }
 
+void Form::SetMousePointer(MousePointer p) {
+  if (p == mouse_pointer_) return;
+  mouse_pointer_ = p;
+  Notify(Property::MousePointer);
+}
+
 Control* Form::FindControl(const std::string& name, int index) const {
   for (Control* c : controls_)
     if (c->Name() == name && c->Index() == index) return c;

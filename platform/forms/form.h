@@ -16,6 +16,9 @@ class CommandButton;
 
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
+// The mouse pointer over a window: the arrow, or the hourglass while the window is busy.
+enum class MousePointer { Default = 0, Hourglass = 11 };
+
 // Why a window is being unloaded (the toolkit's UnloadMode).
 enum class UnloadMode { CloseBox = 0, Code = 1, AppEnding = 2 };
 
@@ -54,6 +57,8 @@ class Form {
   void SetBackColor(Color c);
   WindowState GetWindowState() const { return window_state_; }
   void SetWindowState(WindowState s);
+  MousePointer GetMousePointer() const { return mouse_pointer_; }
+  void SetMousePointer(MousePointer p);
   bool Visible() const { return visible_; }
   bool KeyPreview = false;
   bool ShowInTaskbar = true;
@@ -139,6 +144,7 @@ class Form {
   Font font_;
   Color back_color_ = colors::kButtonFace;
   WindowState window_state_ = WindowState::Normal;
+  MousePointer mouse_pointer_ = MousePointer::Default;
   bool visible_ = false;
   bool loaded_ = false;
   int modal_depth_ = 0;
@@ -148,6 +154,22 @@ class Form {
   Control* arriving_ = nullptr;  // the control whose GotFocus is still to come
   int z_counter_ = 0;
   friend class Application;
+};
+
+// The hourglass over `form` while the holder lives; the pointer it found comes back on every
+// way out.
+class BusyPointer {
+ public:
+  explicit BusyPointer(Form& form) : form_(form), before_(form.GetMousePointer()) {
+    form_.SetMousePointer(MousePointer::Hourglass);
+  }
+  ~BusyPointer() { form_.SetMousePointer(before_); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  Form& form_;
+  MousePointer before_;
 };
 
 }  // namespace ks::forms

@@ -62,7 +62,7 @@ struct Screen {
 // What changed on a control or form, for the view.
 enum class Property {
   Geometry, Text, Caption, Visible, Enabled, Font, Colors, ToolTip, Value, Items, Selection,
-  Columns, Picture, Drawing, Checked, Shortcut, ZOrder, WindowState, Other
+  Columns, Picture, Drawing, Checked, Shortcut, ZOrder, WindowState, MousePointer, Other
 };
 
 // Mouse buttons and shift states as the toolkit passes them.

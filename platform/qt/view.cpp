@@ -110,6 +110,7 @@ void QtView::FormHidden(forms::Form& form) {
 }
 
 void QtView::FormUnloaded(forms::Form& form) {
+  SyncBusyPointer(form, false);
   for (forms::Control* c : form.Controls()) Unbind(*c);
   if (FormWindow* window = WindowOf(form)) {
     window->Detach();
@@ -129,7 +130,18 @@ void QtView::EndWhenNoWindowIsLoaded() {
   if (app_.LoadedForms().empty() && !app_.Ended()) loop_.Quit();
 }
 
+// A window busy before it is first shown (drawing in its load) keeps the operator waiting as
+// much as one on the screen, so the hourglass stands over every window of the program.
+void QtView::SyncBusyPointer(const forms::Form& form, bool busy) {
+  const bool was_busy = !busy_forms_.empty();
+  std::erase(busy_forms_, &form);
+  if (busy) busy_forms_.push_back(&form);
+  if (!was_busy && busy) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  if (was_busy && busy_forms_.empty()) QGuiApplication::restoreOverrideCursor();
+}
+
 void QtView::FormChanged(forms::Form& form, forms::Property what) {
+  if (what == Property::MousePointer) SyncBusyPointer(form, form.GetMousePointer() == forms::MousePointer::Hourglass);
   FormWindow* window = WindowOf(form);
   if (window == nullptr) return;
   switch (what) {

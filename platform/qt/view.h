@@ -90,6 +90,8 @@ class QtView final : public QObject,
   void ScheduleFlush();
   void Run(const std::function<void()>& action);
   void EndWhenNoWindowIsLoaded();
+  // The hourglass over the whole program while any window's pointer is the hourglass.
+  void SyncBusyPointer(const forms::Form& form, bool busy);
 
   forms::Application& app_;
   QtEventLoop& loop_;
@@ -102,6 +104,7 @@ class QtView final : public QObject,
   std::vector<const forms::Form*> menus_to_build_;
   std::vector<const forms::Control*> stacks_to_order_;  // one control of each container to restack
   bool flush_scheduled_ = false;
+  std::vector<const forms::Form*> busy_forms_;
   std::filesystem::path trace_file_;
 };
 

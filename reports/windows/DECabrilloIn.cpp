@@ -134,7 +134,7 @@ void DECabrilloIn::DesignBoxes() {
                 {Label2, "Club Name:", 240, 3000, 1335, 255},
                 {Label1, "If Multi Op, list all calls:", 4200, 1320, 2415, 255},
                 {Label12, "Soapbox (Add any comments you would like to make about the contest):", 4200, 1680, 3855, 495},
-                {Label3, "Rover & Mobile add 500 points per county activated:", 4200, 2685, 4335, 255},
+                {Label3, "Rover && Mobile add 500 points per county activated:", 4200, 2685, 4335, 255},
                 {Label4, "Bonus points for special event station.", 4200, 3045, 3375, 255}};
   for (const auto& l : labels) {
     Place(l.label, l.left, l.top, l.width, l.height);

@@ -65,6 +65,11 @@ class DECabrilloIn : public forms::Form {
   forms::CommandButton cmdWriteDupe{*this, "cmdWriteDupe"};
   forms::CommandButton cmdWriteSum{*this, "cmdWriteSum"};
   forms::CommandButton Command3{*this, "Command3"};
+  // The rectangle around the upper part of the window; the buttons stand below it.
+  forms::Line Line1{*this, "Line1", 40, 120, 9120, 120};
+  forms::Line Line2{*this, "Line2", 9120, 120, 9120, 3720};
+  forms::Line Line3{*this, "Line3", 40, 3720, 9120, 3720};
+  forms::Line Line4{*this, "Line4", 40, 120, 40, 3720};
 
   void Form_Load() override;
   void Command8_Click();

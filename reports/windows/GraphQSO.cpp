@@ -142,6 +142,7 @@ void GraphQSO::DrawRateGraph() {
         0, "Not Enough Contacts to Graph.");
     return;
   }
+  const forms::BusyPointer busy(*this);
   std::array<forms::Color, 7> band_colors{};
   for (int b = 0; b < 7; ++b) band_colors[static_cast<std::size_t>(b)] = lblBnd(b).ForeColor();
   const RateGraph g = ComputeRateGraph(log.Records, log.QSOCount, band_colors, BackColor());

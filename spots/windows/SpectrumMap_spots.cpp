@@ -13,6 +13,7 @@
 namespace ks {
 
 void SpectrumMap::BandMapLabelDisplay() {
+  const forms::BusyPointer busy(*this);  // the arrow returns on every way out, the stop included
   for (auto& [index, label] : lblDXSpot) label->SetVisible(false);
   BuildFrequencyScales();
   const SpotStore& store = App().State<SpotStore>();

@@ -329,6 +329,21 @@ TEST_F(QtView, CloseBoxAsksTheWindowWhichMayRefuse) {
   EXPECT_EQ(runtime.view().WindowOf(f), nullptr);
 }
 
+// A window at work shows the hourglass over the whole program, also before it is first shown
+// (a window that draws in its load), and never leaves it behind.
+TEST_F(QtView, AWindowsHourglassStandsOverTheProgramUntilItsArrowComesBack) {
+  ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  {
+    const forms::BusyPointer busy(form());
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  }
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  form().SetMousePointer(forms::MousePointer::Hourglass);
+  form().Unload();
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "unloaded while busy";
+}
+
 // The focus shows on every kind that takes it: a focused button is drawn differently.
 TEST_F(QtView, TheFocusedButtonIsDrawnWithItsFocus) {
   QWidget* button = runtime.view().WidgetOf(form().cmdLog);

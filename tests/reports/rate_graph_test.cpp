@@ -2,6 +2,7 @@
 // band strip's colours, the axis labels, and logs the graph cannot spread over time.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "reports/rate_graph.h"
 #include "reports/windows/GraphQSO.h"
 #include "tests/mainwin/main_window_fixture.h"
+#include "tests/support/pointer_watch.h"
 
 namespace ks::testing {
 namespace {
@@ -179,6 +181,28 @@ TEST_F(GraphWindow, DrawsTheCurveAndStripOnItsSurfaceAndRedrawsOnWhite) {
   graph.Command1.ClickBy();
   EXPECT_EQ(graph.Command1.Caption(), "Black Background");
   EXPECT_EQ(graph.picGraph.Point(10, 10), colors::kBlack);
+}
+
+TEST_F(GraphWindow, TheHourglassShowsWhileTheGraphIsDrawn) {
+  Load(kSmallLog);
+  PointerWatch watch(bench.app());
+  watch.only = true;  // the drawing on the surface
+  GraphQSO& graph = bench.app().Get<GraphQSO>();
+  for (int redraw = 0; redraw < 2; ++redraw) {
+    SCOPED_TRACE(redraw == 0 ? "drawn by the load" : "drawn again on white");
+    ASSERT_GT(watch.changes.size(), 1000u);
+    EXPECT_EQ(std::count(watch.changes.begin(), watch.changes.end(), forms::MousePointer::Hourglass),
+              static_cast<long>(watch.changes.size()));
+    EXPECT_EQ(watch.pointers, (std::vector{forms::MousePointer::Hourglass, forms::MousePointer::Default}));
+    watch.Clear();
+    if (redraw == 0) graph.Command1.ClickBy();
+  }
+  // The message of a log too small to graph stands over the arrow.
+  graph.Unload();
+  Load({0, 60});
+  bench.app().Get<GraphQSO>();
+  EXPECT_EQ(bench.CountMessages("Not Enough Contacts to Graph."), 1);
+  EXPECT_TRUE(watch.pointers.empty());
 }
 
 }  // namespace

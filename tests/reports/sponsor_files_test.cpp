@@ -3,6 +3,7 @@
 // the golden files from the writers; review every change before committing it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iterator>
 #include <sstream>
@@ -317,6 +318,32 @@ TEST_F(SubmissionWindow, TheSummaryKeepsTheEntrantsDetailsForTheNextOpening) {
   EXPECT_EQ(Window().Text5.Text(), "Pat Operator");
   EXPECT_EQ(Window().Text2.Text(), "Keystone Radio Club");
   EXPECT_EQ(Window().Text3.Text(), "0") << "not a rover";
+}
+
+// Four lines close a rectangle around the groups and boxes; the writers' buttons stand below.
+TEST_F(SubmissionWindow, FourLinesFrameTheUpperPartWithTheButtonsBelow) {
+  DECabrilloIn& w = Window();
+  std::vector<std::pair<float, float>> ends;
+  for (const forms::Line* line : {&w.Line1, &w.Line2, &w.Line3, &w.Line4}) {
+    EXPECT_TRUE(line->Visible());
+    EXPECT_TRUE(line->X1() == line->X2() || line->Y1() == line->Y2()) << line->Name() << " is level or upright";
+    ends.emplace_back(line->X1(), line->Y1());
+    ends.emplace_back(line->X2(), line->Y2());
+  }
+  const auto [left, right] = std::minmax({ends[0].first, ends[1].first, ends[4].first, ends[5].first});
+  const auto [top, bottom] = std::minmax({ends[0].second, ends[2].second, ends[3].second, ends[6].second});
+  for (const auto& corner : {std::pair{left, top}, {right, top}, {right, bottom}, {left, bottom}})
+    EXPECT_EQ(std::count(ends.begin(), ends.end(), corner), 2) << "two lines meet at each corner";
+  const std::vector<const forms::Control*> below = {&w.Command1, &w.cmdWriteDupe, &w.cmdWriteSum, &w.Command3};
+  for (const forms::Control* c : w.Controls()) {
+    if (!c->Visible() || c->Container() != nullptr || c->Kind() == forms::ControlKind::Line) continue;
+    if (std::count(below.begin(), below.end(), c) == 1) {
+      EXPECT_GT(c->Top(), bottom) << c->Name();
+      continue;
+    }
+    EXPECT_TRUE(c->Left() > left && c->Left() + c->Width() < right && c->Top() > top && c->Top() + c->Height() < bottom)
+        << c->Name() << " stands inside the rectangle";
+  }
 }
 
 TEST_F(SubmissionWindow, CalculateCountsTheSpecialEventStationAndBoxesKeepNumbers) {

@@ -1,8 +1,11 @@
 // The spectrum map: its fitting to the screen, its scales and spots, and clicks on them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "spots/windows/SpectrumMap.h"
 #include "tests/spots/spot_fixture.h"
+#include "tests/support/pointer_watch.h"
 
 namespace ks {
 namespace {
@@ -99,6 +102,13 @@ TEST_F(SpectrumMapTest, AnHourOldSpotEndsTheRedraw) {
   WithMapOpen([&](SpectrumMap& map) {
     EXPECT_TRUE(map.lblDXSpot(49).Visible());
     EXPECT_FALSE(map.lblDXSpot(48).Visible());
+    // The spots are placed under the hourglass, and the arrow comes back at the stop too.
+    testing::PointerWatch watch(app());
+    map.BandMapLabelDisplay();
+    ASSERT_FALSE(watch.changes.empty());
+    EXPECT_EQ(std::count(watch.changes.begin(), watch.changes.end(), forms::MousePointer::Hourglass),
+              static_cast<long>(watch.changes.size()));
+    EXPECT_EQ(watch.pointers, (std::vector{forms::MousePointer::Hourglass, forms::MousePointer::Default}));
   });
 }
 
