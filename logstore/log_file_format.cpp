@@ -29,6 +29,13 @@ constexpr std::size_t kShortestLineBytes = 19 * 2 + 1 + 19 + 2;
 
 constexpr std::size_t kFieldCount = kFields.size();
 
+// A quoted value as the file holds it, text after its closing quote included, cut for a message.
+std::string RawQuoted(std::string_view value, std::string_view after_quote) {
+  constexpr std::size_t kShown = 40;
+  std::string raw = "\"" + std::string(value) + "\"" + std::string(after_quote);
+  return raw.size() > kShown ? raw.substr(0, kShown) + "..." : raw;
+}
+
 // Reads the values of one line into `record`, assigning each text into the string already
 // there; the reason the line is no record, or nothing when it is one.
 std::optional<std::string> ReadRecord(vb::LineScanner& scanner, LogRecord& record) {
@@ -49,6 +56,11 @@ std::optional<std::string> ReadRecord(vb::LineScanner& scanner, LogRecord& recor
     }
     ++fields;
     if (scanner.LastUnclosed() && !fault) fault = "the line ends inside a text, before its closing quote.";
+    if (!scanner.LastTextAfterQuote().empty() && !fault) {
+      // Reading on would cut the text short, and the next rewrite would lose the rest for good.
+      fault = "value " + std::to_string(fields) + ", " + RawQuoted(value, scanner.LastTextAfterQuote()) +
+              ", holds a double quote inside its text.";
+    }
     if (scanner.LastEndedLine()) break;
     if (scanner.AtEnd()) {
       // A comma at the very end: the program ends every line with CR LF, so the file was cut.

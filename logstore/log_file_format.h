@@ -21,7 +21,8 @@ struct LogParseResult {
 // there and growing the vector as needed (slot 0 is left alone). Each record is one line of
 // exactly 20 values; lines that hold only blanks are passed over. A line that is no record
 // (another number of values, a points value that is not a number, a text cut off before its
-// closing quote) stops the reading with ok false, its line and the reason.
+// closing quote, a text that goes on after its closing quote) stops the reading with ok false,
+// its line and the reason: no record is ever taken in part.
 LogParseResult ParseLogText(std::string_view bytes, std::vector<LogRecord>& records);
 
 // Records 1 to `count` as the bytes of log.txt.

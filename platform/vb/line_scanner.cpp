@@ -42,12 +42,17 @@ bool LineScanner::Next(std::string_view& value, bool& quoted) {
   if (AtEnd()) return false;
   quoted = bytes_[pos_] == '"';
   unclosed_ = false;
+  after_quote_ = {};
   if (quoted) {
     std::size_t stop = pos_ + 1;
     while (stop < bytes_.size() && bytes_[stop] != '"' && !IsLineEnd(bytes_[stop])) ++stop;
     unclosed_ = stop >= bytes_.size() || bytes_[stop] != '"';
     value = bytes_.substr(pos_ + 1, stop - pos_ - 1);
-    pos_ = ValueEnd(unclosed_ ? stop : stop + 1);
+    const std::size_t after = unclosed_ ? stop : stop + 1;
+    pos_ = ValueEnd(after);
+    std::size_t last = pos_;
+    while (last > after && IsBlank(bytes_[last - 1])) --last;
+    after_quote_ = bytes_.substr(after, last - after);
   } else {
     const std::size_t end = ValueEnd(pos_);
     std::size_t last = end;

@@ -6,8 +6,8 @@
 // may start on the next line; blanks before a value are skipped; a quoted value runs to the
 // next double quote on its line (to its line end when there is none: the writer never puts
 // a line end inside a text, so one broken text cannot swallow the lines after it) and
-// anything after the closing quote up to the separator is skipped; any other value runs to
-// the separator, trailing blanks trimmed.
+// anything after the closing quote up to the separator is skipped (and told, for a reader that
+// must not lose it); any other value runs to the separator, trailing blanks trimmed.
 #include <cstddef>
 #include <string_view>
 
@@ -34,6 +34,10 @@ class LineScanner {
   // closing quote (what a line cut short leaves).
   bool LastEndedLine() const { return ended_line_; }
   bool LastUnclosed() const { return unclosed_; }
+  // What stood between the closing quote of the last value and the separator after it, without
+  // trailing blanks: empty for every text the writer writes; A"UHA" for "K1"A"UHA", whose
+  // double quote inside the text cut it short.
+  std::string_view LastTextAfterQuote() const { return after_quote_; }
   // Passes over the rest of the line of the last value, when that value did not end it.
   void SkipRestOfLine();
 
@@ -45,6 +49,7 @@ class LineScanner {
   std::size_t pos_ = 0;
   bool ended_line_ = true;
   bool unclosed_ = false;
+  std::string_view after_quote_;
 };
 
 }  // namespace ks::vb

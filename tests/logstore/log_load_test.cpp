@@ -190,7 +190,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadLog{"last line cut after a comma", GoodLine() + Cut(GoodLine().size() - 10),
                "Line 2: the file ends in the middle of this line."},
         BadLog{"bad line after blank lines", GoodLine() + "\r\n  \r\n" + WithoutValues(2),
-               "Line 4: the line holds 18 values; a record is one line of 20."}),
+               "Line 4: the line holds 18 values; a record is one line of 20."},
+        // A double quote inside a text would end it early and the rest would be lost at the
+        // next rewrite of the file.
+        BadLog{"a stray double quote in the call", GoodLine() + "\"K1\"A\"UHA\"" + GoodLine().substr(7),
+               "Line 2: value 1, \"K1\"A\"UHA\", holds a double quote inside its text."},
+        BadLog{"text after a closing quote", "\"K3A\",\"\",\"\",\"\",\"Erie\" Co,\"\",\"\",\"\",\"\",\"\",\"1\","
+               "\"2026/10/10\",\"16:05\",\"PH\",\"40\",1,\"\",\"\",\"1\",\"\"\r\n",
+               "Line 1: value 5, \"Erie\" Co, holds a double quote inside its text."}),
     [](const ::testing::TestParamInfo<BadLog>& info) {
       std::string name = info.param.what;
       for (char& c : name)

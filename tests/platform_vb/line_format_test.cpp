@@ -78,6 +78,30 @@ TEST(LineReader, SplitsValuesByTheReadingRules) {
   }
 }
 
+// The settings files skip what follows a closing quote; the scanner tells it, so that the
+// log's reader can refuse a record it would otherwise cut short.
+TEST(LineScanner, TellsWhatStoodAfterAClosingQuote) {
+  const struct {
+    const char* bytes;
+    const char* value;
+    const char* after;
+  } cases[] = {
+      {"\"K1\"A\"UHA\",\"\"", "K1", "A\"UHA\""},
+      {"\"Erie\" Co\r\n", "Erie", " Co"},
+      {"\"York\"  ,x", "York", ""},
+      {"\"York\"", "York", ""},
+      {"\"cut\r\n", "cut", ""},
+      {"bare \" quote,x", "bare \" quote", ""},
+  };
+  for (const auto& c : cases) {
+    LineScanner scanner(c.bytes);
+    std::string_view value;
+    ASSERT_TRUE(scanner.Next(value)) << c.bytes;
+    EXPECT_EQ(value, c.value) << c.bytes;
+    EXPECT_EQ(scanner.LastTextAfterQuote(), c.after) << c.bytes;
+  }
+}
+
 TEST(LineReader, ConvertsTypedValuesAndFailsOnBadOnes) {
   LineReader reader("5,-4.5,.5,1E-05,255,256,-12,2.5,#TRUE#,#false#,1,abc,\"7\",\r\n");
   EXPECT_EQ(reader.ReadSingle(), 5.0f);
