@@ -1,5 +1,8 @@
 // A radio's reply, of any length and any bytes, through its family's parsers, with either
-// request last, and the request texts taken from the input's first line.
+// request last, and the request texts taken from the input's first line. A reply that is not
+// taken leaves the reading exactly as it was; one that is taken leaves a frequency that is a
+// number and a mode the parsers know.
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -17,8 +20,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     input.remove_prefix(newline + 1);
   }
   for (std::uint8_t alternate : {0, 1}) {
-    ks::rig::RigReading reading;
-    ks::rig::ParseReply(family, input, requests, alternate, reading);
+    const ks::rig::RigReading before{7.0f, "XX", 10};
+    ks::rig::RigReading reading = before;
+    const bool taken = ks::rig::ParseReply(family, input, requests, alternate, reading);
+    if (!taken && (reading.frequency != before.frequency || reading.mode != before.mode ||
+                   reading.kenwood_vfo != before.kenwood_vfo))
+      std::abort();
+    if (!std::isfinite(reading.frequency) || reading.frequency < 0) std::abort();
+    if (reading.mode != "XX" && reading.mode != "CW" && reading.mode != "PH" && reading.mode != "AM" &&
+        reading.mode != "FM")
+      std::abort();
     std::uint8_t turn = alternate;
     (void)ks::rig::PollRequestBytes(family, requests, turn, alternate == 1);
     (void)ks::rig::SetFrequencyCommand(family, reading.frequency, requests, reading.kenwood_vfo);

@@ -13,15 +13,16 @@ std::filesystem::path PegasusFolder(const io::SettingsStore& store, const io::En
   return store.GetSetting("Keystone", "Pegasus", "Folder", fallback);
 }
 
-void ParsePegasusOut(std::string bytes, float& frequency, std::string& mode) {
+bool ParsePegasusOut(std::string bytes, float& frequency, std::string& mode) {
   vb::LineReader reader(std::move(bytes));
   auto value = reader.ReadSingle();
-  if (!value) return;
+  if (!value) return false;
   frequency = *value;
   auto text = reader.ReadText();
-  if (!text) return;
+  if (!text) return true;
   mode = *text;
   if (!mode.empty() && mode != "CW") mode = "PH";
+  return true;
 }
 
 std::string FormatPegasusIn(float frequency, const std::string& mode) {

@@ -20,7 +20,8 @@ std::filesystem::path PegasusFolder(const io::SettingsStore& store, const io::En
 
 // Reads the frequency (MHz) and then the mode from PEGASUS.OUT's bytes; a mode other than
 // "CW" counts as phone ("PH"), an empty one stays empty. Values read before a failure stay.
-void ParsePegasusOut(std::string bytes, float& frequency, std::string& mode);
+// True when the frequency was read.
+bool ParsePegasusOut(std::string bytes, float& frequency, std::string& mode);
 
 // The two lines of PEGASUS.IN: the frequency in MHz and the mode, without blanks.
 std::string FormatPegasusIn(float frequency, const std::string& mode);

@@ -94,42 +94,35 @@ std::optional<std::string> PollRequestBytes(const RigFamily& family, const RigRe
   return bytes;
 }
 
-void ParseReply(const RigFamily& family, std::string_view reply, const RigRequests& requests,
+bool ParseReply(const RigFamily& family, std::string_view reply, const RigRequests& requests,
                 std::uint8_t alternate, RigReading& reading) {
   switch (family.reply) {
-    case R::kNone: case R::kPegasus: break;
-    case R::kKenwood:
-      ParseKenwoodFrequency(reply, requests, reading);
-      ParseKenwoodMode(reply, reading);
-      break;
-    case R::kKenwood2: ParseKenwood2Reply(reply, reading); break;
-    case R::kFTdx9000: ParseFTdx9000Reply(reply, requests, reading); break;
-    case R::kOrion:
-      ParseOrionFrequency(reply, reading);
-      ParseOrionMode(reply, reading);
-      break;
+    case R::kNone: return true;  // "Other": the reply is only shown, and any reply is one
+    case R::kPegasus: return false;
+    case R::kKenwood: {
+      const bool frequency = ParseKenwoodFrequency(reply, requests, reading);
+      return ParseKenwoodMode(reply, reading) || frequency;
+    }
+    case R::kKenwood2: return ParseKenwood2Reply(reply, reading);
+    case R::kFTdx9000: return ParseFTdx9000Reply(reply, requests, reading);
+    case R::kOrion: {
+      const bool frequency = ParseOrionFrequency(reply, reading);
+      return ParseOrionMode(reply, reading) || frequency;
+    }
     case R::kIcom:
     case R::kIcom735:
-      if (alternate == 1) {
-        ParseIcomFrequency(reply, family.reply == R::kIcom735, reading);
-      } else {
-        ParseIcomMode(reply, reading);
-      }
-      break;
-    case R::kYaesu: ParseYaesuReply(reply, reading); break;
-    case R::kYaesu757: ParseYaesu757Reply(reply, reading); break;
-    case R::kYaesu890: ParseYaesu890Reply(reply, reading); break;
-    case R::kYaesu920: ParseYaesu920Reply(reply, reading); break;
-    case R::kYaesu990: ParseYaesu990Reply(reply, reading); break;
-    case R::kYaesu1000: ParseYaesu1000Reply(reply, reading); break;
+      return alternate == 1 ? ParseIcomFrequency(reply, family.reply == R::kIcom735, reading)
+                            : ParseIcomMode(reply, reading);
+    case R::kYaesu: return ParseYaesuReply(reply, reading);
+    case R::kYaesu757: return ParseYaesu757Reply(reply, reading);
+    case R::kYaesu890: return ParseYaesu890Reply(reply, reading);
+    case R::kYaesu920: return ParseYaesu920Reply(reply, reading);
+    case R::kYaesu990: return ParseYaesu990Reply(reply, reading);
+    case R::kYaesu1000: return ParseYaesu1000Reply(reply, reading);
     case R::kTenTecPanel:
-      if (alternate == 1) {
-        ParseTenTecFrequency(reply, reading);
-      } else {
-        ParseTenTecMode(reply, reading);
-      }
-      break;
+      return alternate == 1 ? ParseTenTecFrequency(reply, reading) : ParseTenTecMode(reply, reading);
   }
+  return false;
 }
 
 std::string SetFrequencyCommand(const RigFamily& family, float mhz, const RigRequests& requests,

@@ -58,7 +58,9 @@ std::optional<std::string> PollRequestBytes(const RigFamily& family, const RigRe
                                             std::uint8_t& alternate, bool convert_to_hex);
 
 // Runs the family's parsers over a reply. `alternate` 1 means the frequency request was last.
-void ParseReply(const RigFamily& family, std::string_view reply, const RigRequests& requests,
+// True when a well-formed answer was taken (for "Other", whose replies are only shown, any
+// reply); false when the reply held none, which counts as no reply.
+bool ParseReply(const RigFamily& family, std::string_view reply, const RigRequests& requests,
                 std::uint8_t alternate, RigReading& reading);
 
 // The set-frequency command; empty when the family has none (or the Pegasus, which is set

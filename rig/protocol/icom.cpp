@@ -1,6 +1,9 @@
 // Icom CI-V frames: FE FE, two address bytes, a command, data bytes, FD. A reply may hold
-// the echo of the request as well as the answer; addresses are not checked.
+// the echo of the request as well as the answer; addresses are not checked. A frame is taken
+// only whole, with the data its command carries: five packed-decimal bytes of frequency (four
+// for the 735), one or two bytes of mode.
 #include <algorithm>
+#include <vector>
 
 #include "rig/protocol/hex.h"
 #include "rig/protocol/commands.h"
@@ -9,39 +12,44 @@
 namespace ks::rig {
 namespace {
 
-enum class Frame { kIdle, kGotFirstFE, kGotSecondFE, kWaitForFD };
+constexpr char kPreamble = '\xFE';
+constexpr char kEnd = '\xFD';
 
-// Walks the frames of the reply; calls `data` for each data byte of a frame whose command
-// is `command`, and stops when `data` returns false.
-template <typename OnData>
-void WalkFrames(std::string_view reply, unsigned char command, OnData data) {
-  Frame state = Frame::kIdle;
-  for (size_t i = 0; i < reply.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(reply[i]);
-    switch (state) {
-      case Frame::kIdle:
-        if (byte == 0xFE) state = Frame::kGotFirstFE;
-        break;
-      case Frame::kGotFirstFE:
-        if (byte == 0xFE) {
-          state = Frame::kGotSecondFE;
-          i += 2;  // the two address bytes
-        } else {
-          state = Frame::kIdle;
-        }
-        break;
-      case Frame::kGotSecondFE:
-        state = byte == command ? Frame::kWaitForFD : Frame::kIdle;
-        break;
-      case Frame::kWaitForFD:
-        if (byte == 0xFD) {
-          state = Frame::kIdle;
-        } else if (!data(byte)) {
-          return;
-        }
-        break;
+// A frame between its preamble and its end: addresses, command, data.
+struct Frame {
+  unsigned char command;
+  std::string_view data;
+};
+
+// The whole frames of the reply, in order. A frame cut off by the end of the reply, or by
+// the preamble of another (two stations talking at once), is left out.
+std::vector<Frame> WholeFrames(std::string_view reply) {
+  std::vector<Frame> frames;
+  size_t at = reply.find("\xFE\xFE");
+  while (at != std::string_view::npos) {
+    size_t body = at + 2;
+    while (body < reply.size() && reply[body] == kPreamble) ++body;
+    const size_t end = reply.find(kEnd, body);
+    if (end == std::string_view::npos) break;
+    const std::string_view inside = reply.substr(body, end - body);
+    if (const size_t cut = inside.find(kPreamble); cut != std::string_view::npos) {
+      at = reply.find("\xFE\xFE", body + cut);
+      continue;
     }
+    if (inside.size() >= 3) frames.push_back({static_cast<unsigned char>(inside[2]), inside.substr(3)});
+    at = reply.find("\xFE\xFE", end + 1);
   }
+  return frames;
+}
+
+// The data of the last whole frame of `command` that `well_formed` accepts, the radio's
+// latest answer.
+template <typename Check>
+std::optional<std::string_view> LastAnswer(std::string_view reply, unsigned char command, Check well_formed) {
+  std::optional<std::string_view> answer;
+  for (const Frame& frame : WholeFrames(reply))
+    if (frame.command == command && well_formed(frame.data)) answer = frame.data;
+  return answer;
 }
 
 }  // namespace
@@ -59,22 +67,26 @@ std::string FormatIcomFrequency(std::string_view digits) {
   return text;
 }
 
-void ParseIcomFrequency(std::string_view reply, bool four_byte_frequency, RigReading& reading) {
-  std::string digits;
-  WalkFrames(reply, 0x03, [&](unsigned char byte) {
-    digits.insert(0, BytesToHexDigits(std::string(1, static_cast<char>(byte))));
-    return true;
-  });
-  auto value = ReadDecimal(FormatIcomFrequency(digits));
-  if (!value) return;
+bool ParseIcomFrequency(std::string_view reply, bool four_byte_frequency, RigReading& reading) {
+  const size_t length = four_byte_frequency ? 4 : 5;
+  const auto data = LastAnswer(reply, 0x03, [&](std::string_view d) { return d.size() == length && PackedDecimal(d); });
+  if (!data) return false;
+  std::string digits;  // most significant byte first: the frame sends the least first
+  for (char byte : *data) digits.insert(0, BytesToHexDigits(std::string_view(&byte, 1)));
+  const auto value = ReadDecimal(FormatIcomFrequency(digits));
+  if (!value) return false;
   reading.frequency = static_cast<float>(four_byte_frequency ? *value / 100 : *value);
+  return true;
 }
 
-void ParseIcomMode(std::string_view reply, RigReading& reading) {
-  WalkFrames(reply, 0x04, [&](unsigned char byte) {
-    reading.mode = byte == 0x03 ? "CW" : "PH";
-    return false;
+// The mode byte (03 is CW, every other mode phone), with or without the filter byte.
+bool ParseIcomMode(std::string_view reply, RigReading& reading) {
+  const auto data = LastAnswer(reply, 0x04, [](std::string_view d) {
+    return (d.size() == 1 || d.size() == 2) && PackedDecimal(d.substr(0, 1));
   });
+  if (!data) return false;
+  reading.mode = (*data)[0] == '\x03' ? "CW" : "PH";
+  return true;
 }
 
 }  // namespace ks::rig

@@ -3,31 +3,56 @@
 #include "rig/protocol/parsers.h"
 
 namespace ks::rig {
+namespace {
 
-void ParseKenwoodFrequency(std::string_view reply, const RigRequests& requests, RigReading& reading) {
-  if (requests.freq.size() < 3) return;
-  auto p = FindKey(reply, std::string_view(requests.freq).substr(0, 2));
-  if (!p || reply.size() <= *p + 13) return;  // the 11 digits and one character after them
-  if (auto hz = ReadDecimal(reply.substr(*p + 2, 11))) reading.frequency = HertzToMhz(*hz);
+// "FA", the frequency in hertz as 11 digits, ";".
+constexpr size_t kFrequencyAnswer = 14;
+// The status record that answers "IF;": 38 characters with its ";", the frequency in hertz
+// at 2, the mode digit at 29 and the VFO digit at 30.
+constexpr size_t kStatusRecord = 38;
+constexpr size_t kStatusMode = 29;
+constexpr size_t kStatusVfo = 30;
+
+bool IsStatusRecord(std::string_view answer) {
+  return answer.size() == kStatusRecord && AllDigits(answer.substr(2, 11)) && DigitAt(answer, kStatusMode) >= 0 &&
+         DigitAt(answer, kStatusVfo) >= 0;
 }
 
-void ParseKenwoodMode(std::string_view reply, RigReading& reading) {
-  auto p = FindKey(reply, "MD");
-  if (!p || reply.size() <= *p + 2) return;
-  reading.mode = "PH";
-  int digit = DigitAt(reply, *p + 2);
-  if (digit == 3 || digit == 7) reading.mode = "CW";
+float FrequencyOf(std::string_view answer) { return HertzToMhz(*ReadDecimal(answer.substr(2, 11))); }
+
+}  // namespace
+
+// The key is the request's first two letters: the usual "FA;" answers FA and 11 digits;
+// an "IF;" request is answered by the whole status record.
+bool ParseKenwoodFrequency(std::string_view reply, const RigRequests& requests, RigReading& reading) {
+  if (requests.freq.size() < 3) return false;
+  const std::string_view key = std::string_view(requests.freq).substr(0, 2);
+  return TakeFirstAnswer(reply, key, ';', [&](std::string_view answer) {
+    const bool well_formed = key == "IF" ? IsStatusRecord(answer)
+                                         : answer.size() == kFrequencyAnswer && AllDigits(answer.substr(2, 11));
+    if (well_formed) reading.frequency = FrequencyOf(answer);
+    return well_formed;
+  });
 }
 
-void ParseKenwood2Reply(std::string_view reply, RigReading& reading) {
-  auto p = FindKey(reply, "IF");
-  if (!p || reply.size() <= *p + 13) return;
-  auto hz = ReadDecimal(reply.substr(*p + 2, 11));
-  if (!hz) return;
-  reading.frequency = HertzToMhz(*hz);
-  reading.mode = "PH";
-  if (DigitAt(reply, *p + 29) == 3) reading.mode = "CW";
-  if (int vfo = DigitAt(reply, *p + 30); vfo >= 0) reading.kenwood_vfo = static_cast<std::uint8_t>(vfo);
+// "MD", one mode digit, ";": 3 (CW) and 7 (CW reverse) are CW, every other mode phone.
+bool ParseKenwoodMode(std::string_view reply, RigReading& reading) {
+  return TakeFirstAnswer(reply, "MD", ';', [&](std::string_view answer) {
+    const int digit = answer.size() == 4 ? DigitAt(answer, 2) : -1;
+    if (digit < 0) return false;
+    reading.mode = digit == 3 || digit == 7 ? "CW" : "PH";
+    return true;
+  });
+}
+
+bool ParseKenwood2Reply(std::string_view reply, RigReading& reading) {
+  return TakeFirstAnswer(reply, "IF", ';', [&](std::string_view answer) {
+    if (!IsStatusRecord(answer)) return false;
+    reading.frequency = FrequencyOf(answer);
+    reading.mode = DigitAt(answer, kStatusMode) == 3 ? "CW" : "PH";
+    reading.kenwood_vfo = static_cast<std::uint8_t>(DigitAt(answer, kStatusVfo));
+    return true;
+  });
 }
 
 }  // namespace ks::rig

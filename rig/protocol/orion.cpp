@@ -1,31 +1,37 @@
-// The Ten Tec Orion ("@AF14250000<CR>", "@RMM3").
-#include "platform/vb/number_text.h"
+// The Ten Tec Orion ("@AF14250000<CR>", "@RMM3<CR>").
+#include <string>
+
 #include "rig/protocol/commands.h"
 #include "rig/protocol/parsers.h"
 
 namespace ks::rig {
 
-void ParseOrionFrequency(std::string_view reply, RigReading& reading) {
-  auto p = FindKey(reply, "@AF");
-  if (!p) return;
-  size_t cr = reply.find('\r', *p);
-  if (cr == std::string_view::npos) return;
-  if (auto hz = ReadDecimal(reply.substr(*p + 3, cr - (*p + 3)))) reading.frequency = HertzToMhz(*hz);
+// "@AF", the frequency in hertz (at most 9 digits), a carriage return.
+bool ParseOrionFrequency(std::string_view reply, RigReading& reading) {
+  return TakeFirstAnswer(reply, "@AF", '\r', [&](std::string_view answer) {
+    const std::string_view digits = answer.substr(3, answer.size() - 4);
+    if (digits.size() > 9 || !AllDigits(digits)) return false;
+    reading.frequency = HertzToMhz(*ReadDecimal(digits));
+    return true;
+  });
 }
 
-void ParseOrionMode(std::string_view reply, RigReading& reading) {
-  auto p = FindKey(reply, "@RMM");
-  if (!p) return;
-  reading.mode = "PH";
-  int digit = DigitAt(reply, *p + 4);
-  if (digit == 2 || digit == 3) reading.mode = "CW";
+// "@RMM", one mode digit, a carriage return: 2 and 3 (the two CW sidebands) are CW.
+bool ParseOrionMode(std::string_view reply, RigReading& reading) {
+  return TakeFirstAnswer(reply, "@RMM", '\r', [&](std::string_view answer) {
+    const int digit = answer.size() == 6 ? DigitAt(answer, 4) : -1;
+    if (digit < 0) return false;
+    reading.mode = digit == 2 || digit == 3 ? "CW" : "PH";
+    return true;
+  });
 }
 
 }  // namespace ks::rig
 
 namespace ks::rig {
 
-// "*AF14.25" and a carriage return: up to seven significant digits, trailing zeros dropped.
-std::string OrionSetFrequency(float mhz) { return "*AF" + vb::FormatSingle(mhz) + "\r"; }
+// "*AF14250000" and a carriage return: the radio takes the frequency in whole hertz, as it
+// reports it.
+std::string OrionSetFrequency(float mhz) { return "*AF" + std::to_string(MhzToUnits(mhz, 1e6)) + "\r"; }
 
 }  // namespace ks::rig

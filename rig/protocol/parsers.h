@@ -1,7 +1,8 @@
 #pragma once
-// The reply parsers of every radio family. Each reads an untrusted reply of any length
-// and stops silently at the first thing it cannot read, leaving what it has not yet
-// written unchanged.
+// The reply parsers of every radio family. Each reads an untrusted reply of any length and
+// takes an answer only when it is well formed for its radio (its key, its length, digits
+// where the radio sends digits, its end mark): a cut, merged or noisy answer is no answer
+// and changes nothing. Each returns true when it took an answer.
 #include <string_view>
 
 #include "rig/protocol/reading.h"
@@ -9,24 +10,24 @@
 namespace ks::rig {
 
 // Text replies.
-void ParseKenwoodFrequency(std::string_view reply, const RigRequests& requests, RigReading& reading);
-void ParseKenwoodMode(std::string_view reply, RigReading& reading);
-void ParseKenwood2Reply(std::string_view reply, RigReading& reading);
-void ParseFTdx9000Reply(std::string_view reply, const RigRequests& requests, RigReading& reading);
-void ParseOrionFrequency(std::string_view reply, RigReading& reading);
-void ParseOrionMode(std::string_view reply, RigReading& reading);
+bool ParseKenwoodFrequency(std::string_view reply, const RigRequests& requests, RigReading& reading);
+bool ParseKenwoodMode(std::string_view reply, RigReading& reading);
+bool ParseKenwood2Reply(std::string_view reply, RigReading& reading);
+bool ParseFTdx9000Reply(std::string_view reply, const RigRequests& requests, RigReading& reading);
+bool ParseOrionFrequency(std::string_view reply, RigReading& reading);
+bool ParseOrionMode(std::string_view reply, RigReading& reading);
 
 // Binary replies.
-void ParseIcomFrequency(std::string_view reply, bool four_byte_frequency, RigReading& reading);
-void ParseIcomMode(std::string_view reply, RigReading& reading);
-void ParseYaesuReply(std::string_view reply, RigReading& reading);
-void ParseYaesu757Reply(std::string_view reply, RigReading& reading);
-void ParseYaesu890Reply(std::string_view reply, RigReading& reading);
-void ParseYaesu920Reply(std::string_view reply, RigReading& reading);
-void ParseYaesu990Reply(std::string_view reply, RigReading& reading);
-void ParseYaesu1000Reply(std::string_view reply, RigReading& reading);
-void ParseTenTecFrequency(std::string_view reply, RigReading& reading);
-void ParseTenTecMode(std::string_view reply, RigReading& reading);
+bool ParseIcomFrequency(std::string_view reply, bool four_byte_frequency, RigReading& reading);
+bool ParseIcomMode(std::string_view reply, RigReading& reading);
+bool ParseYaesuReply(std::string_view reply, RigReading& reading);
+bool ParseYaesu757Reply(std::string_view reply, RigReading& reading);
+bool ParseYaesu890Reply(std::string_view reply, RigReading& reading);
+bool ParseYaesu920Reply(std::string_view reply, RigReading& reading);
+bool ParseYaesu990Reply(std::string_view reply, RigReading& reading);
+bool ParseYaesu1000Reply(std::string_view reply, RigReading& reading);
+bool ParseTenTecFrequency(std::string_view reply, RigReading& reading);
+bool ParseTenTecMode(std::string_view reply, RigReading& reading);
 
 // The decimal text of gathered frequency digits (leading zeros dropped as the radios'
 // formats say); a lone point when there are none.

@@ -41,4 +41,19 @@ int DigitAt(std::string_view text, size_t at) {
   return text[at] - '0';
 }
 
+bool AllDigits(std::string_view text) {
+  if (text.empty()) return false;
+  for (char c : text)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+bool PackedDecimal(std::string_view bytes) {
+  for (char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte / 16 > 9 || byte % 16 > 9) return false;
+  }
+  return true;
+}
+
 }  // namespace ks::rig

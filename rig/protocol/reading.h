@@ -37,5 +37,23 @@ long long MhzToUnits(float mhz, double per_mhz);
 std::string ZeroPadded(long long value, int width);
 // The digit value of the character, or -1.
 int DigitAt(std::string_view text, size_t at);
+// At least one character, and every one a decimal digit.
+bool AllDigits(std::string_view text);
+// Every half of every byte is a decimal digit (packed decimal, "\x14\x25" is 1425).
+bool PackedDecimal(std::string_view bytes);
+
+// Offers `take` each answer in the reply that begins with `key` and runs to the first `end`
+// after it (both included), from the first on, until `take` returns true, that is until it
+// has found one well formed and read it. An empty key finds nothing. True when one was taken.
+template <typename Take>
+bool TakeFirstAnswer(std::string_view reply, std::string_view key, char end, Take take) {
+  if (key.empty()) return false;
+  for (size_t p = reply.find(key); p != std::string_view::npos; p = reply.find(key, p + 1)) {
+    const size_t e = reply.find(end, p + key.size());
+    if (e == std::string_view::npos) return false;
+    if (take(reply.substr(p, e - p + 1))) return true;
+  }
+  return false;
+}
 
 }  // namespace ks::rig

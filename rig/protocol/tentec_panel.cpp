@@ -8,20 +8,23 @@
 
 namespace ks::rig {
 
-void ParseTenTecFrequency(std::string_view reply, RigReading& reading) {
-  if (reply.size() < 5) return;
+// "A", the four frequency bytes, a carriage return: exactly six bytes.
+bool ParseTenTecFrequency(std::string_view reply, RigReading& reading) {
+  if (reply.size() != 6 || reply.front() != 'A' || reply.back() != '\r') return false;
   auto hz = ReadHex(BytesToHexDigits(reply.substr(1, 4)));
-  if (hz) reading.frequency = HertzToMhz(static_cast<double>(*hz));
+  if (!hz) return false;
+  reading.frequency = HertzToMhz(static_cast<double>(*hz));
+  return true;
 }
 
-void ParseTenTecMode(std::string_view reply, RigReading& reading) {
-  if (reply.size() < 3) return;
+// "M", the mode of the main receiver (and of the sub receiver), a carriage return; the low
+// half of the mode byte is 0 to 4, of which 3 is CW.
+bool ParseTenTecMode(std::string_view reply, RigReading& reading) {
+  if ((reply.size() != 3 && reply.size() != 4) || reply.front() != 'M' || reply.back() != '\r') return false;
   const int mode = static_cast<unsigned char>(reply[1]) % 16;
-  if (mode == 3) {
-    reading.mode = "CW";
-  } else if (mode == 0 || mode == 1 || mode == 2 || mode == 4) {
-    reading.mode = "PH";
-  }
+  if (mode > 4) return false;
+  reading.mode = mode == 3 ? "CW" : "PH";
+  return true;
 }
 
 }  // namespace ks::rig

@@ -1,5 +1,7 @@
 // Yaesu radios: the five-byte reply of the first models (packed decimal frequency in tens
-// of hertz, then the mode), and the 757 GX II status record.
+// of hertz, then the mode), and the 757 GX II status record. Binary records have no end
+// mark: a reply is taken only at the record's exact length, so a record cut between two
+// polls, or followed by noise, is no answer.
 #include <algorithm>
 
 #include "rig/protocol/hex.h"
@@ -8,6 +10,9 @@
 
 namespace ks::rig {
 namespace {
+
+// The status record the 757 GX II sends for its update command.
+constexpr size_t kYaesu757StatusLength = 75;
 
 // Mode of the five-byte reply by its fifth byte, written as two hex digits.
 std::optional<const char*> FiveByteMode(std::string_view byte_digits) {
@@ -31,30 +36,29 @@ std::string FormatYaesuFrequency(std::string_view digits) {
   return text;
 }
 
-void ParseYaesuReply(std::string_view reply, RigReading& reading) {
-  if (reply.size() < 5) return;
-  const std::string digits = BytesToHexDigits(reply.substr(0, 5));
-  const std::string mode_digits = digits.substr(8, 2);
-  if (DigitAt(mode_digits, 0) < 0 || DigitAt(mode_digits, 1) < 0) return;
-  auto mhz = ReadDecimal(FormatYaesuFrequency(std::string_view(digits).substr(0, 8)));
-  if (!mhz) return;
+// Exactly five bytes: four of packed-decimal frequency and the mode byte, itself two
+// decimal digits.
+bool ParseYaesuReply(std::string_view reply, RigReading& reading) {
+  if (reply.size() != 5 || !PackedDecimal(reply)) return false;
+  const std::string digits = BytesToHexDigits(reply);
+  const auto mhz = ReadDecimal(FormatYaesuFrequency(std::string_view(digits).substr(0, 8)));
+  if (!mhz) return false;
   reading.frequency = static_cast<float>(*mhz);
-  if (auto mode = FiveByteMode(mode_digits)) reading.mode = *mode;
+  if (auto mode = FiveByteMode(digits.substr(8, 2))) reading.mode = *mode;
+  return true;
 }
 
-void ParseYaesu757Reply(std::string_view reply, RigReading& reading) {
-  // The status record runs to byte 10; a shorter reply has no whole frequency.
-  if (reply.size() < 10) return;
-  const std::string digits = BytesToHexDigits(reply);
-  const std::string frequency = digits.substr(16, 2) + digits.substr(14, 2) + digits.substr(12, 2) + digits.substr(10, 2);
-  if (!std::all_of(frequency.begin(), frequency.end(), [](char c) { return c >= '0' && c <= '9'; })) return;
-  auto tens = ReadDecimal(frequency);
-  if (!tens) return;
-  reading.frequency = UnitsToMhz(*tens, 100000.0);
-  int mode = 0;
-  for (size_t i = 18; i < 20 && DigitAt(digits, i) >= 0; ++i) mode = mode * 10 + DigitAt(digits, i);
+// The whole status record: the frequency in bytes 9, 8, 7 and 6 and the mode in byte 10,
+// all packed decimal.
+bool ParseYaesu757Reply(std::string_view reply, RigReading& reading) {
+  if (reply.size() != kYaesu757StatusLength || !PackedDecimal(reply.substr(5, 5))) return false;
+  const std::string digits = BytesToHexDigits(reply.substr(5, 5));
+  const std::string frequency = digits.substr(6, 2) + digits.substr(4, 2) + digits.substr(2, 2) + digits.substr(0, 2);
+  reading.frequency = UnitsToMhz(*ReadDecimal(frequency), 100000.0);
+  const int mode = DigitAt(digits, 8) * 10 + DigitAt(digits, 9);
   static constexpr const char* kModes[] = {"PH", "PH", "CW", "CW", "AM", "FM"};
   if (mode < 6) reading.mode = kModes[mode];
+  return true;
 }
 
 }  // namespace ks::rig

@@ -11,6 +11,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "rig/band_plan.h"
+#include "rig/control/silence_watch.h"
 #include "rig/protocol/families.h"
 
 namespace ks::io {
@@ -87,6 +88,7 @@ class RigControlfrm : public forms::Form {
   std::uint8_t KenwoodVFO = 10;
   std::uint8_t RigSettingsLoading = 0;
   std::vector<rig::BandPlanRow> BandPlan;  // the Extra-class rows of BandPlan.txt
+  rig::SilenceWatch Silence;               // how long the radio has given no well-formed reply
 
   io::SerialPort& comComm1() { return *port_; }
   // Writes to the port for the frequency-command test window; false if it is not open.
@@ -165,6 +167,8 @@ class RigControlfrm : public forms::Form {
   void StartPollTimer();
   void SendTick();
   void ReadTick();
+  void TakeReading();
+  void TellSilence();
   void ShowPortFailure();
   void PortLost(const std::string& why);
   void LoadRigSettings();
@@ -173,7 +177,7 @@ class RigControlfrm : public forms::Form {
   void LoadBandPlan();
   void WaitForOutputBuffer();
   void PauseMilliseconds(float ms);
-  void ReadPegasusFile();
+  bool ReadPegasusFile();
   void WritePegasusFile(float frequency);
   bool SendBytes(const std::string& bytes);
   const rig::RigFamily& Family() const;

@@ -3,6 +3,7 @@
 // mode to the main window. A tick never waits: the radio has until the next tick to answer.
 #include "mainwin/windows/Form1.h"
 #include "platform/forms/application.h"
+#include "platform/io/clock.h"
 #include "platform/io/serial_port.h"
 #include "platform/vb/constants.h"
 #include "platform/vb/format.h"
@@ -63,6 +64,7 @@ void RigControlfrm::Command1_Click() {
                            RigPollRate);
   if (!rig) return;
   if (RigName() == "Ten Tec Pegasus" || OpenRigPort()) {
+    Silence.Start(App().Clock().TickMs());
     tmrGetData_Timer();
     StartPollTimer();
   } else {
@@ -155,28 +157,45 @@ void RigControlfrm::ReadTick() {
     if (!port_->IsOpen()) return;
     if (auto r = port_->Read(RigReply); !r) return PortLost(r.error);
   }
-  if (pegasus || !RigReply.empty()) {
-    if (pegasus) {
-      ReadPegasusFile();
-    } else {
-      rig::RigReading reading{RigFrequency, RigMode, KenwoodVFO};
-      rig::ParseReply(Family(), RigReply, Requests(), PollAlternate, reading);
-      RigFrequency = reading.frequency;
-      RigMode = reading.mode;
-      KenwoodVFO = reading.kenwood_vfo;
-    }
-    if (OptFreq.Value()) rig::ModeFromFrequency(RigFrequency, RigMode);
-    if (Visible()) {
-      if (RigFrequency > 0) lblFreq.SetCaption(vb::Format(RigFrequency, "###.####0"));
-      lblMode.SetCaption(RigMode);
-      if (ChkConvHex.Value() == 1) RigReply = rig::HexDump(RigReply);
-      lblUnProcess.SetCaption(RigReply);
-    }
-    if (chkFrequency.Value() == 1) App().Get<Form1>().BandFreqConversion(RigFrequency);
-    if (!OptDont.Value()) App().Get<Form1>().ModeSelection(RigMode);
+  // Only a well-formed answer is a reply: noise, a cut answer or one of the wrong length
+  // changes nothing, as if the radio had not answered.
+  bool answered = false;
+  if (pegasus) {
+    answered = ReadPegasusFile();
+  } else if (!RigReply.empty()) {
+    rig::RigReading reading{RigFrequency, RigMode, KenwoodVFO};
+    answered = rig::ParseReply(Family(), RigReply, Requests(), PollAlternate, reading);
+    RigFrequency = reading.frequency;
+    RigMode = reading.mode;
+    KenwoodVFO = reading.kenwood_vfo;
+  }
+  if (answered) TakeReading();
+  if (Visible() && !RigReply.empty()) {
+    if (ChkConvHex.Value() == 1) RigReply = rig::HexDump(RigReply);
+    lblUnProcess.SetCaption(RigReply);
   }
   RigReply.clear();
   PollPhase = 0;
+  if (Silence.Note(answered, App().Clock().TickMs())) TellSilence();
+}
+
+void RigControlfrm::TakeReading() {
+  if (OptFreq.Value()) rig::ModeFromFrequency(RigFrequency, RigMode);
+  if (Visible()) {
+    if (RigFrequency > 0) lblFreq.SetCaption(vb::Format(RigFrequency, "###.####0"));
+    lblMode.SetCaption(RigMode);
+  }
+  if (chkFrequency.Value() == 1) App().Get<Form1>().BandFreqConversion(RigFrequency);
+  if (!OptDont.Value()) App().Get<Form1>().ModeSelection(RigMode);
+}
+
+// Polling goes on while the operator reads this; the radio's next good reply is taken
+// without a word.
+void RigControlfrm::TellSilence() {
+  App().MsgBox(
+      "The radio has not answered for 5 seconds.  Until it answers again, contacts are logged on the band and mode "
+      "it last reported.  Check that the radio is on, its cable and the settings of the rig interface.",
+      vb::vbExclamation, "Rig Interface");
 }
 
 void RigControlfrm::Form_Unload(int& Cancel) {

@@ -94,11 +94,11 @@ void RigControlfrm::PauseMilliseconds(float ms) {
   App().DoEvents();
 }
 
-void RigControlfrm::ReadPegasusFile() {
+bool RigControlfrm::ReadPegasusFile() {
   std::string bytes;
   const auto folder = rig::PegasusFolder(App().Settings(), App().Environment());
-  if (!io::ReadFile(io::ResolveNoCase(folder, "PEGASUS.OUT"), bytes).ok()) return;
-  rig::ParsePegasusOut(std::move(bytes), RigFrequency, RigMode);
+  if (!io::ReadFile(io::ResolveNoCase(folder, "PEGASUS.OUT"), bytes).ok()) return false;
+  return rig::ParsePegasusOut(std::move(bytes), RigFrequency, RigMode);
 }
 
 void RigControlfrm::WritePegasusFile(float frequency) {

@@ -78,6 +78,31 @@ TEST_F(KenwoodPoll, GarbageFromTheRadioChangesNothing) {
   EXPECT_TRUE(bench.rig().tmrGetData.Enabled());
 }
 
+TEST_F(KenwoodPoll, ASilentRadioIsToldOnceAfterFiveSecondsAndItsReturnIsTakenSilently) {
+  OpenAndAnswer();  // the last good reply
+  bench.radio.silent = true;
+  for (int i = 0; i < 9; ++i) bench.PollCycle();  // 4.5 seconds without a reply
+  EXPECT_EQ(bench.CountMessages("Rig Interface"), 0);
+  bench.PollCycle();
+  EXPECT_EQ(bench.CountMessages("Rig Interface"), 1);
+  for (int i = 0; i < 20; ++i) bench.PollCycle();
+  EXPECT_EQ(bench.CountMessages("Rig Interface"), 1);
+  EXPECT_TRUE(bench.rig().tmrGetData.Enabled());
+  EXPECT_EQ(bench.settings().CurrentBand, "40");
+
+  bench.radio.silent = false;  // back, and on 20 m phone
+  bench.radio.hertz = 14250000;
+  bench.radio.kenwood_mode = 2;
+  bench.PollCycle();
+  EXPECT_EQ(bench.settings().CurrentBand, "20");
+  EXPECT_EQ(bench.settings().CurrentMode, "PH");
+  EXPECT_EQ(bench.CountMessages("Rig Interface"), 1);
+
+  bench.radio.silent = true;  // a later silence is told again, once
+  for (int i = 0; i < 30; ++i) bench.PollCycle();
+  EXPECT_EQ(bench.CountMessages("Rig Interface"), 2);
+}
+
 TEST_F(KenwoodPoll, AnUnpluggedRadioIsReportedOnceAndPollingStops) {
   OpenAndAnswer();
   bench.radio.line().Hangup();
@@ -88,6 +113,70 @@ TEST_F(KenwoodPoll, AnUnpluggedRadioIsReportedOnceAndPollingStops) {
   bench.headless().Advance(2000);
   EXPECT_EQ(bench.CountMessages("Rig Interface"), 1);
 }
+
+// Line noise that hits every answer a radio sends: no answer is well formed, so the radio's
+// frequency and mode stay as last polled; once the line is clean the next answer is taken.
+struct NoiseCase {
+  const char* name;
+  Kind kind;
+  const char* family;
+  const char* freq_request;
+  const char* mode_request;
+  std::string (*noise)(const std::string& answer);
+};
+
+std::string ReplaceEnd(const std::string& answer, char end, const std::string& with) {
+  std::string hit = answer;
+  for (auto at = hit.find(end); at != std::string::npos; at = hit.find(end, at + with.size())) hit.replace(at, 1, with);
+  return hit;
+}
+
+class NoisyRadio : public ::testing::TestWithParam<NoiseCase> {};
+
+TEST_P(NoisyRadio, LeavesFrequencyAndModeAlone) {
+  const NoiseCase& c = GetParam();
+  RigBench bench(c.kind);
+  bench.WriteRigSettings(c.family, c.freq_request, c.mode_request);
+  bench.radio.hertz = 7040000;
+  bench.Open();
+  bench.radio.Serve();
+  bench.headless().Advance(250);
+  for (int i = 0; i < 2; ++i) bench.PollCycle();
+  ASSERT_FLOAT_EQ(bench.rig().RigFrequency, 7.04f);
+  ASSERT_EQ(bench.settings().CurrentBand, "40");
+  const std::string mode = bench.settings().CurrentMode;
+
+  bench.radio.line_noise = c.noise;
+  bench.radio.hertz = 21300000;  // the radio moves to 15 m phone; its answers arrive damaged
+  bench.radio.kenwood_mode = 2;
+  bench.radio.orion_mode = 0;
+  for (int i = 0; i < 4; ++i) bench.PollCycle();
+  EXPECT_FLOAT_EQ(bench.rig().RigFrequency, 7.04f);
+  EXPECT_EQ(bench.settings().CurrentBand, "40");
+  EXPECT_EQ(bench.settings().CurrentMode, mode);
+
+  bench.radio.line_noise = nullptr;
+  for (int i = 0; i < 4; ++i) bench.PollCycle();
+  EXPECT_FLOAT_EQ(bench.rig().RigFrequency, 21.3f);
+  EXPECT_EQ(bench.settings().CurrentBand, "15");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Families, NoisyRadio,
+    ::testing::Values(
+        NoiseCase{"KenwoodModeSignAndOverlongFrequency", Kind::kKenwood, "Kenwood", "FA;", "MD;",
+                  [](const std::string& a) -> std::string {
+                    return a.rfind("MD", 0) == 0 ? "MD-7;" : "FA99999999999999999999;";
+                  }},
+        NoiseCase{"KenwoodEndsLost", Kind::kKenwood, "Elecraft", "FA;", "MD;",
+                  [](const std::string& a) { return ReplaceEnd(a, ';', ""); }},
+        NoiseCase{"IcomByteAddedToTheFrame", Kind::kIcom, "Icom", "FE FE 64 E0 03 FD", "FE FE 64 E0 04 FD",
+                  [](const std::string& a) { return a.size() > 6 ? ReplaceEnd(a, '\xFD', "\x01\xFD") : a; }},
+        NoiseCase{"YaesuByteAfterTheAnswer", Kind::kYaesu, "Yaesu", "00 00 00 00 03", "",
+                  [](const std::string& a) { return a + "\xFF"; }},
+        NoiseCase{"OrionLettersForDigits", Kind::kOrion, "Ten Tec Orion", "?AF", "?RMM",
+                  [](const std::string& a) { return ReplaceEnd(ReplaceEnd(a, '0', "O"), '1', "l"); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RigPort, APortThatWillNotOpenIsReportedAndNoTimerRuns) {
   RigBench bench;

@@ -62,6 +62,25 @@ TEST_F(SetFrequency, Kenwood2AddressesTheVfoTheRadioReported) {
   EXPECT_EQ(bench.radio.line().ReadAtLeast(18), "MD2;FB00014250000;");
 }
 
+TEST(OrionSetFrequency, TheRadioIsSentWholeHertzAndReportsThemBack) {
+  RigBench bench(Kind::kOrion);
+  bench.WriteRigSettings("Ten Tec Orion", "?AF", "?RMM");
+  bench.radio.hertz = 14025000;
+  bench.Open();
+  bench.radio.Serve();
+  bench.headless().Advance(250);
+  EXPECT_FLOAT_EQ(bench.rig().RigFrequency, 14.025f);
+  const std::size_t before = bench.radio.received.size();
+  float spot = 7.04f;
+  bench.rig().ChangeFrequency(spot);
+  bench.radio.Serve();
+  EXPECT_EQ(bench.radio.received.substr(before), "*AF7040000\r");
+  EXPECT_EQ(bench.radio.hertz, 7040000);
+  bench.PollCycle();
+  EXPECT_FLOAT_EQ(bench.rig().RigFrequency, 7.04f);
+  EXPECT_EQ(bench.settings().CurrentBand, "40");
+}
+
 TEST_F(SetFrequency, PegasusIsToldThroughItsFile) {
   const auto folder = bench.dir() / "pegasus";
   std::filesystem::create_directories(folder);

@@ -1,10 +1,13 @@
 #pragma once
 // A radio at the far end of a real pseudo-terminal, answering the requests of its family
-// as the real one does: Kenwood and Elecraft text commands (FA, MD, IF), Icom CI-V frames
-// and the Yaesu five-byte commands. The test calls Serve() when the radio has time to
-// answer (between a poll's send tick and its read tick); Serve waits for bytes with a
-// deadline, never by sleeping.
+// as the real one does: Kenwood and Elecraft text commands (FA, MD, IF), Icom CI-V frames,
+// the Yaesu five-byte commands and the Orion's text commands (?AF, ?RMM, *AF). The test
+// calls Serve() when the radio has time to answer (between a poll's send tick and its read
+// tick); Serve waits for bytes with a deadline, never by sleeping. A radio may be silent, or
+// its answers may pass through line noise on their way.
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <string>
 
 #include "rig/protocol/hex.h"
@@ -14,13 +17,16 @@ namespace ks::testing {
 
 class SimulatedRadio {
  public:
-  enum class Kind { kKenwood, kIcom, kYaesu };
+  enum class Kind { kKenwood, kIcom, kYaesu, kOrion };
   explicit SimulatedRadio(Kind kind) : kind_(kind) {}
 
   PtyPeer& line() { return line_; }
   long long hertz = 14025000;
   int kenwood_mode = 3;  // 1 LSB, 2 USB, 3 CW
+  int orion_mode = 2;    // 0 USB, 1 LSB, 2 and 3 CW
   bool silent = false;
+  // What the line does to each answer on its way (nothing by default).
+  std::function<std::string(const std::string&)> line_noise;
   std::string received;  // every byte the radio was sent
 
   // Takes what has arrived (waiting up to `timeout_ms` for the first byte) and answers it.
@@ -35,8 +41,11 @@ class SimulatedRadio {
   void Answer() {
     if (kind_ == Kind::kKenwood) return AnswerKenwood();
     if (kind_ == Kind::kIcom) return AnswerIcom();
+    if (kind_ == Kind::kOrion) return AnswerOrion();
     AnswerYaesu();
   }
+
+  void Send(const std::string& answer) { line_.Write(line_noise ? line_noise(answer) : answer); }
 
   void AnswerKenwood() {
     for (size_t end; (end = pending_.find(';')) != std::string::npos;) {
@@ -44,8 +53,8 @@ class SimulatedRadio {
       pending_.erase(0, end + 1);
       char digits[24];
       std::snprintf(digits, sizeof digits, "%011lld", hertz);
-      if (command == "FA") line_.Write("FA" + std::string(digits) + ";");
-      if (command == "MD") line_.Write("MD" + std::to_string(kenwood_mode) + ";");
+      if (command == "FA") Send("FA" + std::string(digits) + ";");
+      if (command == "MD") Send("MD" + std::to_string(kenwood_mode) + ";");
       if (command.size() == 13 && command.rfind("FA", 0) == 0) hertz = std::stoll(command.substr(2));
       if (command.size() == 3 && command.rfind("MD", 0) == 0) kenwood_mode = command[2] - '0';
     }
@@ -56,13 +65,13 @@ class SimulatedRadio {
     for (size_t end; (end = pending_.find('\xFD')) != std::string::npos;) {
       const std::string frame = pending_.substr(0, end + 1);
       pending_.erase(0, end + 1);
-      line_.Write(frame);
+      Send(frame);
       if (frame.size() == 6 && frame[4] == '\x03') {
         char digits[24];
         std::snprintf(digits, sizeof digits, "%010lld", hertz);
         std::string bcd;
         for (int i = 8; i >= 0; i -= 2) bcd += std::string(digits + i, 2);
-        line_.Write(rig::HexToBytes("FEFEE0" + rig::BytesToHexDigits(frame.substr(2, 1)) + "03" + bcd + "FD"));
+        Send(rig::HexToBytes("FEFEE0" + rig::BytesToHexDigits(frame.substr(2, 1)) + "03" + bcd + "FD"));
       }
     }
   }
@@ -75,8 +84,20 @@ class SimulatedRadio {
       if (command[4] == '\x03') {
         char digits[24];
         std::snprintf(digits, sizeof digits, "%08lld", hertz / 10);
-        line_.Write(rig::HexToBytes(std::string(digits) + "02"));
+        Send(rig::HexToBytes(std::string(digits) + "02"));
       }
+    }
+  }
+
+  // Commands end with a carriage return. The radio reads "*AF" as whole hertz, taking the
+  // digits up to the first other character, so "*AF7.04" would send it to 7 Hz.
+  void AnswerOrion() {
+    for (size_t end; (end = pending_.find('\r')) != std::string::npos;) {
+      const std::string command = pending_.substr(0, end);
+      pending_.erase(0, end + 1);
+      if (command == "?AF") Send("@AF" + std::to_string(hertz) + "\r");
+      if (command == "?RMM") Send("@RMM" + std::to_string(orion_mode) + "\r");
+      if (command.rfind("*AF", 0) == 0) hertz = std::strtoll(command.c_str() + 3, nullptr, 10);
     }
   }
 

@@ -17,6 +17,7 @@ struct ReplyCase {
   const char* family;
   std::string reply;
   std::uint8_t alternate;  // 1: the frequency request was last
+  bool taken;              // a well-formed answer was found
   float frequency;         // expected; the reading starts at 1.0 "AM"
   const char* mode;
   int vfo = 10;
@@ -35,13 +36,14 @@ TEST_P(Replies, GiveFrequencyAndMode) {
       {"Yaesu FTdx9000", {"FA;", "MD0;"}}};
   if (auto it = kPresets.find(c.family); it != kPresets.end()) requests = it->second;
   RigReading reading{1.0f, "AM"};
-  ParseReply(family, c.reply, requests, c.alternate, reading);
+  EXPECT_EQ(ParseReply(family, c.reply, requests, c.alternate, reading), c.taken);
   EXPECT_FLOAT_EQ(reading.frequency, c.frequency);
   EXPECT_EQ(reading.mode, c.mode);
   EXPECT_EQ(reading.kenwood_vfo, c.vfo);
 }
 
-// The answer to "IF;": the frequency from position 2, the mode at 29 and the VFO at 30.
+// The answer to "IF;": 38 characters, the frequency from position 2, the mode at 29 and the
+// VFO at 30.
 std::string IfReply(char mode, char vfo) {
   std::string reply = "IF00014250000" + std::string(24, '0') + ";";
   reply[29] = mode;
@@ -49,61 +51,93 @@ std::string IfReply(char mode, char vfo) {
   return reply;
 }
 
+// A binary status record of `length` bytes that begins with the bytes given.
+std::string Record(std::size_t length, std::string_view spaced) {
+  std::string bytes = Hex(spaced);
+  bytes.resize(length, '\0');
+  return bytes;
+}
+
 std::vector<ReplyCase> Cases() {
   return {
-      {"KenwoodFrequencyAndMode", "Kenwood", "FA00014250000;MD3;", 0, 14.25f, "CW"},
-      {"KenwoodMode7IsCw", "Kenwood", "MD7;", 0, 1.0f, "CW"},
-      {"KenwoodMode2IsPhone", "Elecraft", "MD2;", 0, 1.0f, "PH"},
-      {"KenwoodNoSemicolonTooShort", "Kenwood", "FA00014250000", 0, 1.0f, "AM"},
-      {"KenwoodSplitReplyKeepsOld", "Kenwood", "FA000142", 0, 1.0f, "AM"},
-      {"KenwoodGarbageDigits", "Kenwood", "FA0001425X000;", 0, 1.0f, "AM"},
-      {"KenwoodModeLetterIsPhone", "Kenwood", "MDX;", 0, 1.0f, "PH"},
-      {"KenwoodMergedWithNoise", "Kenwood", "?;FA00007040000;MD3;FA00014000000;", 0, 7.04f, "CW"},
-      {"Kenwood2StatusRecord", "Kenwood 2", IfReply('3', '0'), 0, 14.25f, "CW", 0},
-      {"Kenwood2Mode7IsPhoneVfoB", "Kenwood 2", IfReply('7', '1'), 0, 14.25f, "PH", 1},
-      {"Kenwood2EndsBeforeMode", "Kenwood 2", "IF00014250000 ", 0, 14.25f, "PH"},
-      {"Kenwood2TooShort", "Kenwood 2", "IF000142500", 0, 1.0f, "AM"},
-      {"FTdx9000Frequency", "Yaesu FTdx9000", "FA14250000;", 1, 14.25f, "AM"},
-      {"FTdx9000SevenDigits", "Yaesu FTdx9000", "FA1425000;", 1, 1.0f, "AM"},
-      {"FTdx9000ModeCw", "Yaesu FTdx9000", "MD03;", 0, 1.0f, "CW"},
-      {"FTdx9000ModeLetterIsPhone", "Yaesu FTdx9000", "MD0C;", 0, 1.0f, "PH"},
-      {"FTdx9000Both", "Yaesu FTdx9000", "FA07040000;MD02;", 0, 7.04f, "PH"},
-      {"OrionFrequencyAfterNoise", "Ten Tec Orion", "xx@AF14250000\r@RMM3", 0, 14.25f, "CW"},
-      {"OrionNoCarriageReturn", "Ten Tec Orion", "@AF14250000", 0, 1.0f, "AM"},
-      {"OrionModePhone", "Ten Tec Orion", "@RMM0", 0, 1.0f, "PH"},
-      {"OrionEmptyFrequency", "Ten Tec Orion", "@AF\r", 0, 1.0f, "AM"},
-      {"IcomEchoThenAnswer", "Icom", Hex("FE FE 64 E0 03 FD FE FE E0 64 03 00 00 25 14 00 FD"), 1, 14.25f, "AM"},
-      {"IcomEchoAlone", "Icom", Hex("FE FE 64 E0 03 FD"), 1, 1.0f, "AM"},
-      {"IcomModeCw", "Icom", Hex("FE FE 64 E0 04 FD FE FE E0 64 04 03 01 FD"), 0, 1.0f, "CW"},
-      {"IcomModeFirstByte01", "Ten Tec Omni VI", Hex("FE FE E0 04 04 01 03 FD"), 0, 1.0f, "PH"},
-      {"IcomCutAfterAddress", "Icom", Hex("FE FE E0"), 1, 1.0f, "AM"},
-      {"Icom735FourBytes", "Icom 735", Hex("FE FE E0 04 03 00 00 25 14 FD"), 1, 14.25f, "AM"},
-      {"IcomHexLetterDigits", "Icom", Hex("FE FE E0 64 03 00 0A 25 14 00 FD"), 1, 1.0f, "AM"},
-      {"Yaesu20mCw", "Yaesu", Hex("01 42 50 00 82"), 0, 14.25f, "CW"},
-      {"Yaesu40mPhone", "Yaesu", Hex("00 70 40 00 00"), 0, 7.04f, "PH"},
-      {"YaesuModeByteLetter", "Yaesu", Hex("01 42 50 00 0A"), 0, 1.0f, "AM"},
-      {"YaesuHalfMegahertz", "Yaesu", Hex("00 05 00 00 01"), 0, 0.5f, "PH"},
-      {"YaesuFourBytes", "Yaesu", Hex("01 42 50 00"), 0, 1.0f, "AM"},
-      {"YaesuOtherMode", "Yaesu", Hex("01 42 50 00 10"), 0, 14.25f, "AM"},
-      {"Yaesu920", "Yaesu 920", Hex("00 00 D9 70 10 00 00 01"), 0, 14.25f, "CW"},
-      {"Yaesu920ModeOther", "Yaesu 920", Hex("00 00 D9 70 10 00 00 0A"), 0, 14.25f, "PH"},
-      {"Yaesu920Short", "Yaesu 920", Hex("00 00 D9 70 10"), 0, 14.25f, "PH"},
-      {"Yaesu890", "Yaesu 890", Hex("00 00 15 BE 68 00 00 02"), 0, 14.25f, "CW"},
-      {"Yaesu890Mode8Unchanged", "Yaesu 890", Hex("00 00 15 BE 68 00 00 08"), 0, 14.25f, "AM"},
-      {"Yaesu890ShortModeUnchanged", "Yaesu 890", Hex("00 00 15 BE 68 00"), 0, 14.25f, "AM"},
-      {"Yaesu990", "Yaesu 990", Hex("00 15 BE 68 00 00 00 01"), 0, 14.25f, "PH"},
-      {"Yaesu1000D", "Yaesu 1000 D", Hex("00 0A BE 00 00 00 00 02"), 0, 7.04f, "CW"},
-      {"Yaesu1000", "Yaesu 1000", Hex("00 01 5B E6 80 00 00 03"), 0, 14.25f, "PH"},
-      {"Yaesu1000FourBytes", "Yaesu 1000", Hex("00 01 5B E6"), 0, 1.0f, "AM"},
-      {"Yaesu757", "Yaesu 757 GX II", Hex("00 00 00 00 00 00 50 42 01 02"), 0, 14.25f, "CW"},
-      {"Yaesu757Fm", "Yaesu 757 GX II", Hex("00 00 00 00 00 00 50 42 01 05"), 0, 14.25f, "FM"},
-      {"Yaesu757PartialRecord", "Yaesu 757 GX II", Hex("00 00 00 00 00 00 50 42"), 0, 1.0f, "AM"},
-      {"TenTecFrequency", "Ten Tec Fnt Pnl", Hex("41 00 D9 70 10 0D"), 1, 14.25f, "AM"},
-      {"TenTecFourBytes", "Ten Tec Fnt Pnl", Hex("41 00 D9 70"), 1, 1.0f, "AM"},
-      {"TenTecModeCw", "Ten Tec Fnt Pnl", Hex("4D 03 0D"), 0, 1.0f, "CW"},
-      {"TenTecModePhone", "Ten Tec Fnt Pnl", Hex("4D 34 0D"), 0, 1.0f, "PH"},
-      {"TenTecModeOther", "Ten Tec Fnt Pnl", Hex("4D 05 0D"), 0, 1.0f, "AM"},
-      {"OtherParsesNothing", "Other", "FA00014250000;", 0, 1.0f, "AM"},
+      {"KenwoodFrequencyAndMode", "Kenwood", "FA00014250000;MD3;", 0, true, 14.25f, "CW"},
+      {"KenwoodMode7IsCw", "Kenwood", "MD7;", 0, true, 1.0f, "CW"},
+      {"KenwoodMode2IsPhone", "Elecraft", "MD2;", 0, true, 1.0f, "PH"},
+      {"KenwoodNoSemicolonTooShort", "Kenwood", "FA00014250000", 0, false, 1.0f, "AM"},
+      {"KenwoodSplitReplyKeepsOld", "Kenwood", "FA000142", 0, false, 1.0f, "AM"},
+      {"KenwoodGarbageDigits", "Kenwood", "FA0001425X000;", 0, false, 1.0f, "AM"},
+      {"KenwoodFrequencyTooLong", "Kenwood", "FA99999999999999999999;", 0, false, 1.0f, "AM"},
+      {"KenwoodModeLetter", "Kenwood", "MDX;", 0, false, 1.0f, "AM"},
+      {"KenwoodModeNoise", "Kenwood", "MD-7;", 0, false, 1.0f, "AM"},
+      {"KenwoodModeTwoDigits", "Kenwood", "MD37;", 0, false, 1.0f, "AM"},
+      {"KenwoodGoodFrequencyBadMode", "Kenwood", "FA00014250000;MD-7;", 0, true, 14.25f, "AM"},
+      {"KenwoodBrokenThenWhole", "Kenwood", "FA0070;FA00014250000;", 0, true, 14.25f, "AM"},
+      {"KenwoodMergedWithNoise", "Kenwood", "?;FA00007040000;MD3;FA00014000000;", 0, true, 7.04f, "CW"},
+      {"Kenwood2StatusRecord", "Kenwood 2", IfReply('3', '0'), 0, true, 14.25f, "CW", 0},
+      {"Kenwood2Mode7IsPhoneVfoB", "Kenwood 2", IfReply('7', '1'), 0, true, 14.25f, "PH", 1},
+      {"Kenwood2EndsBeforeMode", "Kenwood 2", "IF00014250000 ", 0, false, 1.0f, "AM"},
+      {"Kenwood2RecordShort", "Kenwood 2", "IF00014250000" + std::string(23, '0') + ";", 0, false, 1.0f, "AM"},
+      {"Kenwood2ModeLetter", "Kenwood 2", IfReply('X', '0'), 0, false, 1.0f, "AM"},
+      {"Kenwood2TooShort", "Kenwood 2", "IF000142500", 0, false, 1.0f, "AM"},
+      {"FTdx9000Frequency", "Yaesu FTdx9000", "FA14250000;", 1, true, 14.25f, "AM"},
+      {"FTdx9000SevenDigits", "Yaesu FTdx9000", "FA1425000;", 1, false, 1.0f, "AM"},
+      {"FTdx9000NineDigits", "Yaesu FTdx9000", "FA142500000;", 1, false, 1.0f, "AM"},
+      {"FTdx9000ModeCw", "Yaesu FTdx9000", "MD03;", 0, true, 1.0f, "CW"},
+      {"FTdx9000ModeLetterIsPhone", "Yaesu FTdx9000", "MD0C;", 0, true, 1.0f, "PH"},
+      {"FTdx9000ModeNoise", "Yaesu FTdx9000", "MD0-;", 0, false, 1.0f, "AM"},
+      {"FTdx9000Both", "Yaesu FTdx9000", "FA07040000;MD02;", 0, true, 7.04f, "PH"},
+      {"OrionFrequencyAfterNoise", "Ten Tec Orion", "xx@AF14250000\r@RMM3\r", 0, true, 14.25f, "CW"},
+      {"OrionNoCarriageReturn", "Ten Tec Orion", "@AF14250000", 0, false, 1.0f, "AM"},
+      {"OrionModePhone", "Ten Tec Orion", "@RMM0\r", 0, true, 1.0f, "PH"},
+      {"OrionModeCut", "Ten Tec Orion", "@RMM3", 0, false, 1.0f, "AM"},
+      {"OrionEmptyFrequency", "Ten Tec Orion", "@AF\r", 0, false, 1.0f, "AM"},
+      {"OrionLetterInFrequency", "Ten Tec Orion", "@AF1425O000\r", 0, false, 1.0f, "AM"},
+      {"OrionFrequencyTooLong", "Ten Tec Orion", "@AF99999999999999\r", 0, false, 1.0f, "AM"},
+      {"IcomEchoThenAnswer", "Icom", Hex("FE FE 64 E0 03 FD FE FE E0 64 03 00 00 25 14 00 FD"), 1, true, 14.25f, "AM"},
+      {"IcomEchoAlone", "Icom", Hex("FE FE 64 E0 03 FD"), 1, false, 1.0f, "AM"},
+      {"IcomModeCw", "Icom", Hex("FE FE 64 E0 04 FD FE FE E0 64 04 03 01 FD"), 0, true, 1.0f, "CW"},
+      {"IcomModeFirstByte01", "Ten Tec Omni VI", Hex("FE FE E0 04 04 01 03 FD"), 0, true, 1.0f, "PH"},
+      {"IcomModeThreeBytes", "Icom", Hex("FE FE E0 64 04 03 01 01 FD"), 0, false, 1.0f, "AM"},
+      {"IcomCutAfterAddress", "Icom", Hex("FE FE E0"), 1, false, 1.0f, "AM"},
+      {"Icom735FourBytes", "Icom 735", Hex("FE FE E0 04 03 00 00 25 14 FD"), 1, true, 14.25f, "AM"},
+      {"IcomFourBytes", "Icom", Hex("FE FE E0 64 03 00 25 14 00 FD"), 1, false, 1.0f, "AM"},
+      {"IcomSixBytes", "Icom", Hex("FE FE E0 64 03 00 00 25 14 00 00 FD"), 1, false, 1.0f, "AM"},
+      {"IcomHexLetterDigits", "Icom", Hex("FE FE E0 64 03 00 0A 25 14 00 FD"), 1, false, 1.0f, "AM"},
+      {"IcomFrameCutByAnother", "Icom", Hex("FE FE E0 64 03 00 00 FE FE E0 64 03 00 00 04 07 00 FD"), 1, true,
+       7.04f, "AM"},
+      {"Yaesu20mCw", "Yaesu", Hex("01 42 50 00 82"), 0, true, 14.25f, "CW"},
+      {"Yaesu40mPhone", "Yaesu", Hex("00 70 40 00 00"), 0, true, 7.04f, "PH"},
+      {"YaesuModeByteLetter", "Yaesu", Hex("01 42 50 00 0A"), 0, false, 1.0f, "AM"},
+      {"YaesuHalfMegahertz", "Yaesu", Hex("00 05 00 00 01"), 0, true, 0.5f, "PH"},
+      {"YaesuFourBytes", "Yaesu", Hex("01 42 50 00"), 0, false, 1.0f, "AM"},
+      {"YaesuSixBytes", "Yaesu", Hex("01 42 50 00 82 00"), 0, false, 1.0f, "AM"},
+      {"YaesuFrequencyNotDecimal", "Yaesu", Hex("01 4A 50 00 82"), 0, false, 1.0f, "AM"},
+      {"YaesuOtherMode", "Yaesu", Hex("01 42 50 00 10"), 0, true, 14.25f, "AM"},
+      {"Yaesu920", "Yaesu 920", Record(28, "00 00 D9 70 10 00 00 01"), 0, true, 14.25f, "CW"},
+      {"Yaesu920ModeOther", "Yaesu 920", Record(28, "00 00 D9 70 10 00 00 04"), 0, true, 14.25f, "PH"},
+      {"Yaesu920ModeLetter", "Yaesu 920", Record(28, "00 00 D9 70 10 00 00 0A"), 0, false, 1.0f, "AM"},
+      {"Yaesu920Short", "Yaesu 920", Hex("00 00 D9 70 10"), 0, false, 1.0f, "AM"},
+      {"Yaesu890", "Yaesu 890", Record(19, "00 00 15 BE 68 00 00 02"), 0, true, 14.25f, "CW"},
+      {"Yaesu890Mode8Unchanged", "Yaesu 890", Record(19, "00 00 15 BE 68 00 00 08"), 0, true, 14.25f, "AM"},
+      {"Yaesu890PartialRecord", "Yaesu 890", Hex("00 00 15 BE 68 00 00 02"), 0, false, 1.0f, "AM"},
+      {"Yaesu890RecordAndNoise", "Yaesu 890", Record(20, "00 00 15 BE 68 00 00 02"), 0, false, 1.0f, "AM"},
+      {"Yaesu990", "Yaesu 990", Record(16, "00 15 BE 68 00 00 00 01"), 0, true, 14.25f, "PH"},
+      {"Yaesu1000DBothVfos", "Yaesu 1000 D", Record(32, "00 0A BE 00 00 00 00 02"), 0, true, 7.04f, "CW"},
+      {"Yaesu1000", "Yaesu 1000", Record(16, "00 01 5B E6 80 00 00 03"), 0, true, 14.25f, "PH"},
+      {"Yaesu1000FourBytes", "Yaesu 1000", Hex("00 01 5B E6"), 0, false, 1.0f, "AM"},
+      {"Yaesu757", "Yaesu 757 GX II", Record(75, "00 00 00 00 00 00 50 42 01 02"), 0, true, 14.25f, "CW"},
+      {"Yaesu757Fm", "Yaesu 757 GX II", Record(75, "00 00 00 00 00 00 50 42 01 05"), 0, true, 14.25f, "FM"},
+      {"Yaesu757PartialRecord", "Yaesu 757 GX II", Hex("00 00 00 00 00 00 50 42 01 02"), 0, false, 1.0f, "AM"},
+      {"Yaesu757NotDecimal", "Yaesu 757 GX II", Record(75, "00 00 00 00 00 00 5A 42 01 02"), 0, false, 1.0f, "AM"},
+      {"TenTecFrequency", "Ten Tec Fnt Pnl", Hex("41 00 D9 70 10 0D"), 1, true, 14.25f, "AM"},
+      {"TenTecFourBytes", "Ten Tec Fnt Pnl", Hex("41 00 D9 70"), 1, false, 1.0f, "AM"},
+      {"TenTecNoCarriageReturn", "Ten Tec Fnt Pnl", Hex("41 00 D9 70 10 00"), 1, false, 1.0f, "AM"},
+      {"TenTecModeAnswerInFrequencyTurn", "Ten Tec Fnt Pnl", Hex("4D 33 33 0D 00 0D"), 1, false, 1.0f, "AM"},
+      {"TenTecModeCw", "Ten Tec Fnt Pnl", Hex("4D 03 0D"), 0, true, 1.0f, "CW"},
+      {"TenTecModePhone", "Ten Tec Fnt Pnl", Hex("4D 34 0D"), 0, true, 1.0f, "PH"},
+      {"TenTecMainAndSubMode", "Ten Tec Fnt Pnl", Hex("4D 33 31 0D"), 0, true, 1.0f, "CW"},
+      {"TenTecModeOther", "Ten Tec Fnt Pnl", Hex("4D 05 0D"), 0, false, 1.0f, "AM"},
+      {"OtherParsesNothing", "Other", "FA00014250000;", 0, true, 1.0f, "AM"},
   };
 }
 
@@ -112,9 +146,10 @@ INSTANTIATE_TEST_SUITE_P(Families, Replies, ::testing::ValuesIn(Cases()),
 
 TEST(KenwoodFrequency, TakesItsKeyFromTheRequestAndNeedsThreeCharacters) {
   RigReading reading{1.0f, ""};
-  ParseKenwoodFrequency("IF00014250000;", RigRequests{"IF;", ""}, reading);
+  EXPECT_TRUE(ParseKenwoodFrequency(IfReply('3', '0'), RigRequests{"IF;", ""}, reading));
   EXPECT_FLOAT_EQ(reading.frequency, 14.25f);
-  ParseKenwoodFrequency("FA00007000000;", RigRequests{"FA", ""}, reading);
+  EXPECT_FALSE(ParseKenwoodFrequency("IF00007000000;", RigRequests{"IF;", ""}, reading));  // not the whole record
+  EXPECT_FALSE(ParseKenwoodFrequency("FA00007000000;", RigRequests{"FA", ""}, reading));
   EXPECT_FLOAT_EQ(reading.frequency, 14.25f);
 }
 
