@@ -40,7 +40,8 @@ struct SerialSettings {
 std::optional<SerialSettings> ParseSerialSettings(std::string_view text, std::string* why = nullptr);
 std::string FormatSerialSettings(const SerialSettings& settings);
 
-enum class Handshake { kNone, kXonXoff, kRtsCts };
+// Flow control: none, XON/XOFF (software), RTS/CTS (hardware), or both at once.
+enum class Handshake { kNone, kXonXoff, kRtsCts, kRtsCtsXonXoff };
 
 class SerialPort {
  public:

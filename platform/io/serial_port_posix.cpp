@@ -163,8 +163,8 @@ class PosixSerialPort final : public SerialPort {
     if (settings_.parity == 'O' || settings_.parity == 'M') t.c_cflag |= PARODD;
     if (settings_.parity == 'M' || settings_.parity == 'S') t.c_cflag |= CMSPAR;
     if (settings_.stop_bits == 2) t.c_cflag |= CSTOPB;
-    if (handshake_ == Handshake::kRtsCts) t.c_cflag |= CRTSCTS;
-    if (handshake_ == Handshake::kXonXoff) t.c_iflag |= IXON | IXOFF;
+    if (handshake_ == Handshake::kRtsCts || handshake_ == Handshake::kRtsCtsXonXoff) t.c_cflag |= CRTSCTS;
+    if (handshake_ == Handshake::kXonXoff || handshake_ == Handshake::kRtsCtsXonXoff) t.c_iflag |= IXON | IXOFF;
     t.c_ispeed = t.c_ospeed = static_cast<speed_t>(settings_.baud);
     // A read of nothing then fails with EAGAIN, and a read of 0 bytes means a hang-up.
     t.c_cc[VMIN] = 1;

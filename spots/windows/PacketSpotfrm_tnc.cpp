@@ -20,9 +20,8 @@ std::string SelectedValue(const PacketSpotfrm::OptionValues& group, const std::s
 io::Handshake HandshakeOf(int tnc_handshaking) {
   switch (tnc_handshaking) {
     case 2: return io::Handshake::kXonXoff;
-    // RTS/CTS, and RTS/CTS with XON/XOFF: the port keeps hardware flow control for both.
-    case 3:
-    case 4: return io::Handshake::kRtsCts;
+    case 3: return io::Handshake::kRtsCts;
+    case 4: return io::Handshake::kRtsCtsXonXoff;  // "RTS OnOff"
     default: return io::Handshake::kNone;
   }
 }

@@ -188,6 +188,32 @@ TEST_F(TncTest, APortThatCannotOpenIsReportedAndClosed) {
   EXPECT_FALSE(w.Timer1.Enabled());
 }
 
+TEST_F(TncTest, EachHandshakingOptionSetsItsFlowControlOnTheLine) {
+  struct Case {
+    forms::OptionButton PacketSpotfrm::*option;
+    const char* caption;
+    bool rts_cts;
+    bool xon_xoff;
+    bool rts;
+  };
+  for (const Case& c : {Case{&PacketSpotfrm::Option1, "None", false, false, false},
+                        Case{&PacketSpotfrm::Option2, "Xon Xoff", false, true, false},
+                        Case{&PacketSpotfrm::Option3, "RTS", true, false, true},
+                        Case{&PacketSpotfrm::Option4, "RTS OnOff", true, true, true}}) {
+    PacketSpotfrm& w = OpenTnc();
+    ASSERT_EQ((w.*c.option).Caption(), c.caption);
+    (w.*c.option).SetValue(true);  // closes the port; Open Port opens it with the option
+    w.Command1.ClickBy();
+    ASSERT_TRUE(w.comComm1->IsOpen());
+    const termios line = peer_.LineSettings();
+    EXPECT_EQ((line.c_cflag & CRTSCTS) != 0, c.rts_cts) << c.caption;
+    EXPECT_EQ((line.c_iflag & IXON) != 0, c.xon_xoff) << c.caption;
+    EXPECT_EQ((line.c_iflag & IXOFF) != 0, c.xon_xoff) << c.caption;
+    EXPECT_EQ(w.comComm1->Rts(), c.rts) << c.caption;
+    w.Command2.ClickBy();
+  }
+}
+
 TEST_F(TncTest, ChangingAnOptionClosesThePort) {
   PacketSpotfrm& w = OpenTnc();
   w.optBaud48.SetValue(true);

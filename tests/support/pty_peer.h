@@ -76,6 +76,13 @@ class PtyPeer {
     return bytes;
   }
 
+  // The line settings the program gave its end (on Linux the master reads the slave's).
+  termios LineSettings() const {
+    termios t{};
+    if (::tcgetattr(master_, &t) != 0) ADD_FAILURE() << "no line settings: " << errno;
+    return t;
+  }
+
   // Closes the master: to the program, the device has gone away.
   void Hangup() {
     if (master_ >= 0) ::close(master_);
