@@ -15,6 +15,22 @@ void LineAssembler::Append(std::string_view text) {
   pending_.erase(start, unfinished - keep);
 }
 
+namespace {
+
+bool BeginsWithDX(std::string_view text) {
+  return text.size() >= 2 && (text[0] == 'D' || text[0] == 'd') && (text[1] == 'X' || text[1] == 'x');
+}
+
+}  // namespace
+
+void LineAssembler::AppendBlock(std::string_view block) {
+  const auto last_lf = pending_.rfind('\n');
+  const std::string_view unfinished =
+      std::string_view(pending_).substr(last_lf == std::string::npos ? 0 : last_lf + 1);
+  if (!unfinished.empty() && !BeginsWithDX(unfinished) && BeginsWithDX(block)) pending_ += "\r\n";
+  Append(block);
+}
+
 std::optional<std::string> LineAssembler::NextLine() {
   const auto lf = pending_.find('\n');
   if (lf == std::string::npos) return std::nullopt;

@@ -1,5 +1,7 @@
-// Received text in pieces, as a TNC or a cluster sends it: the pieces cut at lengths taken
-// from the input itself. Every line comes out whole and the unfinished tail stays bounded.
+// Received text in pieces, as a TNC or a cluster sends it: each piece follows a control byte
+// of the input that gives its length and whether it is added as a plain piece or as a block
+// as the source delivered it. Every line comes out whole, the unfinished tail stays bounded, and a block that begins
+// with "DX" after a waiting text that is not a spot leaves that text as a line of its own.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -7,17 +9,38 @@
 
 #include "spots/line_intake.h"
 
+namespace {
+
+bool BeginsWithDX(std::string_view text) {
+  return text.size() >= 2 && (text[0] | 0x20) == 'd' && (text[1] | 0x20) == 'x';
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   ks::LineAssembler lines(64);
   std::string shown;
   std::size_t at = 0;
   while (at < input.size()) {
-    const std::size_t piece = 1 + static_cast<unsigned char>(input[at]) % 17;
-    lines.Append(input.substr(at, piece));
-    at += piece;
+    const auto control = static_cast<unsigned char>(input[at]);
+    const std::size_t piece = 1 + control % 32;
+    const std::string_view text = input.substr(at + 1, piece);
+    const std::string waiting = lines.Pending();
+    const bool as_block = control & 0x80;
+    if (as_block) {
+      lines.AppendBlock(text);
+    } else {
+      lines.Append(text);
+    }
+    at += 1 + piece;
+    bool first = true;
     while (auto line = lines.NextLine()) {
       if (line->empty() || line->back() != '\n') std::abort();
+      if (first && as_block && !waiting.empty() && !BeginsWithDX(waiting) && BeginsWithDX(text) &&
+          *line != waiting + "\r\n")
+        std::abort();
+      first = false;
       if (!ks::IsRecentRepeat(*line, shown)) shown += *line;
       ks::TrimShownText(shown);
       if (shown.size() > ks::kShownTextLimit) std::abort();

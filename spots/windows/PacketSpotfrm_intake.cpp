@@ -28,7 +28,7 @@ void PacketSpotfrm::PollTNC() {
   if (!comComm1->IsOpen()) return;
   std::string received;
   if (!comComm1->Read(received) || received.empty()) return;
-  TNCBuffer.Append(received);
+  TNCBuffer.AppendBlock(received);
   ProcessTNCBuffer();
 }
 

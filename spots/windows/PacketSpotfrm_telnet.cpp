@@ -43,7 +43,7 @@ void PacketSpotfrm::Winsock1_DataArrival(const std::string& block) {
     AppendReceived(block);
     TrimReceivedText();
   }
-  TelnetLines.Append(block);
+  TelnetLines.AppendBlock(block);
   while (auto line = TelnetLines.NextLine()) {
     if (!IsSpotLine(*line)) continue;
     const std::string spot(WithoutLineEnd(*line));

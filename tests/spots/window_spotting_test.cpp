@@ -148,6 +148,15 @@ TEST_F(TncTest, SpotLinesSplitAnywhereReachTheListAndRepeatsAreDropped) {
   EXPECT_NE(w.txtUnProcessed.Text().find("some chatter\r\n"), std::string::npos);
 }
 
+TEST_F(TncTest, ASpotAfterTheCommandPromptIsListed) {
+  PacketSpotfrm& w = OpenTnc();
+  Send("cmd:");
+  Send(ClusterSpot("W3LPL", "14025.0", "DL1ABC") + "\r\n");
+  ASSERT_EQ(main().txtDX.ItemCount(), 1);
+  EXPECT_EQ(main().txtDX.Item(1).text, "DL1ABC");
+  EXPECT_NE(w.txtUnProcessed.Text().find("cmd:\r\n"), std::string::npos);
+}
+
 TEST_F(TncTest, DXOnlyShowsOnlySpotLines) {
   PacketSpotfrm& w = OpenTnc();
   w.chkDX.SetValue(1);

@@ -73,6 +73,30 @@ TEST_F(TelnetTest, SpotsSplitAtEveryByteAndSeveralInABlockAreAllStoredWhole) {
   }
 }
 
+TEST_F(TelnetTest, EverySpotAfterTheClustersPromptsIsListed) {
+  PacketSpotfrm& w = Connected();
+  cluster_.Send("login: ");
+  ASSERT_TRUE(Pump([&] { return w.txtUnProcessed.Text().ends_with("login: "); }));
+  w.txtSent.SetFocus();
+  w.txtSent.SetText("W1AW");
+  w.PressKey(13);
+  EXPECT_EQ(cluster_.ReceiveAtLeast(6), "W1AW\r\n");
+  const std::string prompt = "K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >";
+  cluster_.Send("Hello W1AW, this is NODE\r\n" + prompt);
+  ASSERT_TRUE(Pump([&] { return w.txtUnProcessed.Text().ends_with(prompt); }));
+
+  auto call = [](int i) { return std::string("W1") + static_cast<char>('A' + i / 26) + static_cast<char>('A' + i % 26); };
+  std::string spots;
+  for (int i = 0; i < 40; ++i) spots += ClusterSpot("K3ZZZ", std::to_string(14000 + i) + ".0", call(i)) + "\r\n";
+  cluster_.Send(spots);
+  ASSERT_TRUE(Pump([&] { return w.txtUnProcessed.Text().ends_with(spots.substr(spots.size() - 60)); }));
+  MainWindow& m = main();
+  ASSERT_EQ(m.txtDX.ItemCount(), 40);
+  for (int row = 1; row <= 40; ++row) EXPECT_EQ(m.txtDX.Item(row).text, call(40 - row)) << row;  // newest first
+  EXPECT_EQ(m.txtDX.Item(40).SubItem(1), "14");
+  EXPECT_EQ(m.txtDX.Item(1).SubItem(1), "14.039");
+}
+
 TEST_F(TelnetTest, WithDXOnlyJustTheSpotLinesAreShown) {
   PacketSpotfrm& w = Connected();
   w.chkDX.SetValue(1);
