@@ -60,6 +60,16 @@ bool TrimShownText(std::string& shown) {
   return true;
 }
 
+std::string WithoutControlCharacters(std::string_view text) {
+  std::string kept;
+  kept.reserve(text.size());
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 0x20 && byte != 0x7F) || c == '\r' || c == '\n') kept += c;
+  }
+  return kept;
+}
+
 std::string_view WithoutLineEnd(std::string_view line) {
   while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
   return line;

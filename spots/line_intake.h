@@ -44,6 +44,10 @@ inline constexpr std::size_t kShownTextKept = 9000;
 // True when it was cut.
 bool TrimShownText(std::string& shown);
 
+// The text without control characters other than carriage return and line feed (a packet
+// engine's trailing NUL, bells, DEL), which a text box would show as boxes.
+std::string WithoutControlCharacters(std::string_view text);
+
 // The line without its line end (the carriage returns and line feeds at its end).
 std::string_view WithoutLineEnd(std::string_view line);
 

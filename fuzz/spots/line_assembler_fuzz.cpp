@@ -2,6 +2,7 @@
 // of the input that gives its length and whether it is added as a plain piece or as a block
 // as the source delivered it. Every line comes out whole, the unfinished tail stays bounded, and a block that begins
 // with "DX" after a waiting text that is not a spot leaves that text as a line of its own.
+// Cleaned for showing, a line keeps no control character but its line end.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -41,6 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           *line != waiting + "\r\n")
         std::abort();
       first = false;
+      const std::string cleaned = ks::WithoutControlCharacters(*line);
+      if (cleaned.size() > line->size() || cleaned.back() != '\n') std::abort();
+      for (const char c : cleaned)
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\r' && c != '\n') || c == '\x7f') std::abort();
       if (!ks::IsRecentRepeat(*line, shown)) shown += *line;
       ks::TrimShownText(shown);
       if (shown.size() > ks::kShownTextLimit) std::abort();

@@ -91,8 +91,10 @@ void PacketSpotfrm::PollAGW() {
 }
 
 void PacketSpotfrm::TakeAGWFrame(const AgwReceived& frame) {
-  const std::string sender = frame.sender;
-  const std::string data = frame.data.substr(0, kMaxFrameData);
+  const std::string sender = WithoutControlCharacters(frame.sender);
+  // The engine's monitored text may carry control characters (direwolf ends it with a NUL):
+  // only carriage returns and line feeds are kept for the box and the spot.
+  const std::string data = WithoutControlCharacters(std::string_view(frame.data).substr(0, kMaxFrameData));
   const std::string labelled = LineEndsAsPairs(std::string(1, static_cast<char>(frame.kind)) + sender + " " + data);
   std::string cleaned = LineEndsAsPairs(data);
   const bool connected = !AGWConnectedCall.empty();

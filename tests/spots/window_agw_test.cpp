@@ -95,6 +95,29 @@ TEST_F(AgwTest, RegistersTheOwnCallAndTakesMonitoredSpotsOnce) {
   EXPECT_NE(w.txtUnProcessed.Text().find("UN1XYZ  1:Fm N1XYZ"), std::string::npos);  // labelled, first line kept
 }
 
+TEST_F(AgwTest, ControlCharactersOtherThanLineEndsAreNotShown) {
+  PacketSpotfrm& w = Open();
+  // As direwolf sends monitored frames: the text ends with a NUL.
+  AgwFrame chat = Monitored("N1XYZ", "CQ", "just\a chatting");
+  chat.data += '\0';
+  AgwFrame spot = Monitored("K1TTT", "DX", ClusterSpot("K1TTT", "7010.5", "VP9XY"));
+  spot.data += std::string("\x7f\0", 2);
+  engine_.Send(chat);
+  engine_.Send(spot);
+  engine_.Send(Monitored("N1XYZ", "CQ", "next line"));
+  ASSERT_TRUE(Pump([&] { return w.txtUnProcessed.Text().find("next line") != std::string::npos; }));
+  const std::string shown = w.txtUnProcessed.Text();
+  for (const char c : shown) {
+    const auto byte = static_cast<unsigned char>(c);
+    EXPECT_TRUE((byte >= 0x20 && byte != 0x7F) || c == '\r' || c == '\n') << "byte " << int(byte);
+  }
+  // Nothing is left at the start of the line after each frame.
+  EXPECT_NE(shown.find("just chatting\r\nDX de K1TTT:"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("1902ZFN20\r\nUN1XYZ  1:Fm N1XYZ To CQ"), std::string::npos) << shown;
+  ASSERT_EQ(main().txtDX.ItemCount(), 1);
+  EXPECT_EQ(main().txtDX.Item(1).text, "VP9XY");
+}
+
 TEST_F(AgwTest, ConnectsTalksAndDisconnects) {
   PacketSpotfrm& w = Open();
   w.txtSent.SetFocus();
