@@ -23,12 +23,14 @@ bool BeginsWithDX(std::string_view text) {
 
 }  // namespace
 
-void LineAssembler::AppendBlock(std::string_view block) {
+bool LineAssembler::AppendBlock(std::string_view block) {
   const auto last_lf = pending_.rfind('\n');
   const std::string_view unfinished =
       std::string_view(pending_).substr(last_lf == std::string::npos ? 0 : last_lf + 1);
-  if (!unfinished.empty() && !BeginsWithDX(unfinished) && BeginsWithDX(block)) pending_ += "\r\n";
+  const bool ends_waiting = !unfinished.empty() && !BeginsWithDX(unfinished) && BeginsWithDX(block);
+  if (ends_waiting) pending_ += "\r\n";
   Append(block);
+  return ends_waiting;
 }
 
 std::optional<std::string> LineAssembler::NextLine() {

@@ -21,8 +21,9 @@ class LineAssembler {
   // Appends a block as the source delivered it. Text that has waited without a line end (a
   // cluster's or a TNC's prompt, "login: ") is ended as a line of its own when the block
   // begins with "DX", so that the spot is not glued to it. The unfinished start of a spot
-  // line (itself beginning with "DX") still waits for its rest.
-  void AppendBlock(std::string_view block);
+  // line (itself beginning with "DX") still waits for its rest. True when a waiting text was
+  // ended so.
+  bool AppendBlock(std::string_view block);
   // The next complete line, its line feed (and a carriage return before it) included.
   std::optional<std::string> NextLine();
   // The start of the next line, received so far.

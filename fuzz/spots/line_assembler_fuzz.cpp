@@ -29,8 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text = input.substr(at + 1, piece);
     const std::string waiting = lines.Pending();
     const bool as_block = control & 0x80;
+    const bool ends_waiting = as_block && !waiting.empty() && !BeginsWithDX(waiting) && BeginsWithDX(text);
     if (as_block) {
-      lines.AppendBlock(text);
+      if (lines.AppendBlock(text) != ends_waiting) std::abort();
     } else {
       lines.Append(text);
     }
@@ -38,9 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool first = true;
     while (auto line = lines.NextLine()) {
       if (line->empty() || line->back() != '\n') std::abort();
-      if (first && as_block && !waiting.empty() && !BeginsWithDX(waiting) && BeginsWithDX(text) &&
-          *line != waiting + "\r\n")
-        std::abort();
+      if (first && ends_waiting && *line != waiting + "\r\n") std::abort();
       first = false;
       const std::string cleaned = ks::WithoutControlCharacters(*line);
       if (cleaned.size() > line->size() || cleaned.back() != '\n') std::abort();

@@ -39,11 +39,12 @@ void PacketSpotfrm::tmrSocket_Timer() {
 }
 
 void PacketSpotfrm::Winsock1_DataArrival(const std::string& block) {
+  // A spot after a prompt starts a line of its own, in the box as in the parsing.
+  const bool ended_prompt = TelnetLines.AppendBlock(block);
   if (chkDX.Value() == 0) {
-    AppendReceived(block);
+    AppendReceived(ended_prompt ? "\r\n" + block : block);
     TrimReceivedText();
   }
-  TelnetLines.AppendBlock(block);
   while (auto line = TelnetLines.NextLine()) {
     if (!IsSpotLine(*line)) continue;
     const std::string spot(WithoutLineEnd(*line));

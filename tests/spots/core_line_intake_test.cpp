@@ -58,22 +58,23 @@ TEST(LineAssemblerTest, ASpotBlockAfterAWaitingPromptBeginsALineOfItsOwn) {
   struct Case {
     const char* waiting;  // text that arrived without a line end
     const char* block;    // the next block
+    bool ends_waiting;
     std::vector<std::string> lines;
   };
   const std::vector<Case> cases = {
-      {"login: ", "DX de A:  14025.0  K1ABC\r\n", {"login: \r\n", "DX de A:  14025.0  K1ABC\r\n"}},
-      {"K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >", "dx de A:   7010.0  W2XYZ\r\n",
+      {"login: ", "DX de A:  14025.0  K1ABC\r\n", true, {"login: \r\n", "DX de A:  14025.0  K1ABC\r\n"}},
+      {"K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >", "dx de A:   7010.0  W2XYZ\r\n", true,
        {"K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >\r\n", "dx de A:   7010.0  W2XYZ\r\n"}},
       // The start of a spot waits for its rest, even when the rest begins with "DX".
-      {"DX de A:  14025.0  K1ABC  big ", "DXpedition\r\n", {"DX de A:  14025.0  K1ABC  big DXpedition\r\n"}},
-      {"hello ", "world\r\n", {"hello world\r\n"}},
-      {"", "DX de A:  14025.0  K1ABC\r\n", {"DX de A:  14025.0  K1ABC\r\n"}},
+      {"DX de A:  14025.0  K1ABC  big ", "DXpedition\r\n", false, {"DX de A:  14025.0  K1ABC  big DXpedition\r\n"}},
+      {"hello ", "world\r\n", false, {"hello world\r\n"}},
+      {"", "DX de A:  14025.0  K1ABC\r\n", false, {"DX de A:  14025.0  K1ABC\r\n"}},
   };
   for (const Case& c : cases) {
     LineAssembler lines;
     lines.AppendBlock(c.waiting);
     EXPECT_TRUE(Drain(lines).empty());
-    lines.AppendBlock(c.block);
+    EXPECT_EQ(lines.AppendBlock(c.block), c.ends_waiting) << c.waiting;
     EXPECT_EQ(Drain(lines), c.lines) << c.waiting;
   }
 }

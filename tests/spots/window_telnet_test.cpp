@@ -90,6 +90,7 @@ TEST_F(TelnetTest, EverySpotAfterTheClustersPromptsIsListed) {
   for (int i = 0; i < 40; ++i) spots += ClusterSpot("K3ZZZ", std::to_string(14000 + i) + ".0", call(i)) + "\r\n";
   cluster_.Send(spots);
   ASSERT_TRUE(Pump([&] { return w.txtUnProcessed.Text().ends_with(spots.substr(spots.size() - 60)); }));
+  EXPECT_NE(w.txtUnProcessed.Text().find(prompt + "\r\n" + spots.substr(0, 20)), std::string::npos);
   MainWindow& m = main();
   ASSERT_EQ(m.txtDX.ItemCount(), 40);
   for (int row = 1; row <= 40; ++row) EXPECT_EQ(m.txtDX.Item(row).text, call(40 - row)) << row;  // newest first
