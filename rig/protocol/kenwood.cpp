@@ -37,12 +37,7 @@ bool ParseKenwoodFrequency(std::string_view reply, const RigRequests& requests, 
 
 // "MD", one mode digit, ";": 3 (CW) and 7 (CW reverse) are CW, every other mode phone.
 bool ParseKenwoodMode(std::string_view reply, RigReading& reading) {
-  return TakeFirstAnswer(reply, "MD", ';', [&](std::string_view answer) {
-    const int digit = answer.size() == 4 ? DigitAt(answer, 2) : -1;
-    if (digit < 0) return false;
-    reading.mode = digit == 3 || digit == 7 ? "CW" : "PH";
-    return true;
-  });
+  return TakeModeDigit(reply, "MD", ';', {3, 7}, reading);
 }
 
 bool ParseKenwood2Reply(std::string_view reply, RigReading& reading) {

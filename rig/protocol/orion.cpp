@@ -18,12 +18,7 @@ bool ParseOrionFrequency(std::string_view reply, RigReading& reading) {
 
 // "@RMM", one mode digit, a carriage return: 2 and 3 (the two CW sidebands) are CW.
 bool ParseOrionMode(std::string_view reply, RigReading& reading) {
-  return TakeFirstAnswer(reply, "@RMM", '\r', [&](std::string_view answer) {
-    const int digit = answer.size() == 6 ? DigitAt(answer, 4) : -1;
-    if (digit < 0) return false;
-    reading.mode = digit == 2 || digit == 3 ? "CW" : "PH";
-    return true;
-  });
+  return TakeModeDigit(reply, "@RMM", '\r', {2, 3}, reading);
 }
 
 }  // namespace ks::rig

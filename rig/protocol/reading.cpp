@@ -1,5 +1,7 @@
 #include "rig/protocol/reading.h"
 
+#include <algorithm>
+
 #include "platform/vb/parse.h"
 #include "platform/vb/rounding.h"
 
@@ -54,6 +56,16 @@ bool PackedDecimal(std::string_view bytes) {
     if (byte / 16 > 9 || byte % 16 > 9) return false;
   }
   return true;
+}
+
+bool TakeModeDigit(std::string_view reply, std::string_view key, char end, std::initializer_list<int> cw_digits,
+                   RigReading& reading) {
+  return TakeFirstAnswer(reply, key, end, [&](std::string_view answer) {
+    const int digit = answer.size() == key.size() + 2 ? DigitAt(answer, key.size()) : -1;
+    if (digit < 0) return false;
+    reading.mode = std::find(cw_digits.begin(), cw_digits.end(), digit) != cw_digits.end() ? "CW" : "PH";
+    return true;
+  });
 }
 
 }  // namespace ks::rig

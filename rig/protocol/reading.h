@@ -2,6 +2,7 @@
 // What a radio's reply tells (its frequency and mode) and what the parsers and command
 // builders read of the operator's request texts; small number helpers shared by them.
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,5 +56,10 @@ bool TakeFirstAnswer(std::string_view reply, std::string_view key, char end, Tak
   }
   return false;
 }
+
+// Takes the first answer that is `key`, one mode digit and `end`: "CW" for the digits of
+// `cw_digits`, "PH" for any other. True when one was taken.
+bool TakeModeDigit(std::string_view reply, std::string_view key, char end, std::initializer_list<int> cw_digits,
+                   RigReading& reading);
 
 }  // namespace ks::rig

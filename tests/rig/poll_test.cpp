@@ -19,12 +19,7 @@ class KenwoodPoll : public ::testing::Test {
     bench.radio.hertz = 7040000;
     bench.radio.kenwood_mode = 3;
   }
-  // The main window loads and "Test" runs its first (send) tick at once.
-  void OpenAndAnswer() {
-    bench.Open();
-    bench.radio.Serve();
-    bench.headless().Advance(250);
-  }
+  void OpenAndAnswer() { bench.OpenAndAnswer(); }
   RigBench bench;
 };
 
@@ -138,9 +133,7 @@ TEST_P(NoisyRadio, LeavesFrequencyAndModeAlone) {
   RigBench bench(c.kind);
   bench.WriteRigSettings(c.family, c.freq_request, c.mode_request);
   bench.radio.hertz = 7040000;
-  bench.Open();
-  bench.radio.Serve();
-  bench.headless().Advance(250);
+  bench.OpenAndAnswer();
   for (int i = 0; i < 2; ++i) bench.PollCycle();
   ASSERT_FLOAT_EQ(bench.rig().RigFrequency, 7.04f);
   ASSERT_EQ(bench.settings().CurrentBand, "40");
@@ -217,9 +210,7 @@ TEST(RigPort, IcomEchoesAreSkippedAndTheRequestsAlternate) {
   RigBench bench(Kind::kIcom);
   bench.WriteRigSettings("Icom", "FE FE 64 E0 03 FD", "FE FE 64 E0 04 FD");
   bench.radio.hertz = 3550000;
-  bench.Open();
-  bench.radio.Serve();
-  bench.headless().Advance(250);
+  bench.OpenAndAnswer();
   EXPECT_FLOAT_EQ(bench.rig().RigFrequency, 3.55f);
   EXPECT_EQ(bench.settings().CurrentBand, "80");
   bench.headless().Advance(250);

@@ -39,6 +39,14 @@ class RigBench : public MainWindowBench {
 
   RigControlfrm& rig() { return app().Get<RigControlfrm>(); }
 
+  // The main window loads (its start of polling sends the first requests at once), the radio
+  // answers and the read tick takes the answer.
+  void OpenAndAnswer() {
+    Open();
+    radio.Serve();
+    headless().Advance(250);
+  }
+
   // One poll cycle: the send tick, the radio's answer, the read tick.
   void PollCycle() {
     headless().Advance(250);

@@ -66,9 +66,7 @@ TEST(OrionSetFrequency, TheRadioIsSentWholeHertzAndReportsThemBack) {
   RigBench bench(Kind::kOrion);
   bench.WriteRigSettings("Ten Tec Orion", "?AF", "?RMM");
   bench.radio.hertz = 14025000;
-  bench.Open();
-  bench.radio.Serve();
-  bench.headless().Advance(250);
+  bench.OpenAndAnswer();
   EXPECT_FLOAT_EQ(bench.rig().RigFrequency, 14.025f);
   const std::size_t before = bench.radio.received.size();
   float spot = 7.04f;
