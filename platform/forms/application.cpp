@@ -52,6 +52,7 @@ bool Application::UnloadWithEvents(Form& form, UnloadMode mode) {
 // running in it, at the start of the next top-level event.
 void Application::Discard(Form& form) {
   form.MarkUnloaded();
+  keys_.Forget(form);
   if (view_ != nullptr) view_->FormUnloaded(form);
   if (active_form_ == &form) active_form_ = nullptr;
   load_order_.erase(std::remove(load_order_.begin(), load_order_.end(), &form), load_order_.end());
@@ -112,6 +113,10 @@ std::string Application::InputBox(const std::string& prompt, const std::string& 
 }
 
 void Application::DoEvents() { Loop().DoEvents(); }
+
+void Application::PaintNow() {
+  if (view_ != nullptr) view_->PaintNow();
+}
 
 void Application::SendTab() {
   Loop().Post([this] {

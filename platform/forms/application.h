@@ -13,6 +13,7 @@
 
 #include "platform/forms/event_loop.h"
 #include "platform/forms/form.h"
+#include "platform/forms/key_queue.h"
 #include "platform/forms/services.h"
 #include "platform/forms/types.h"
 
@@ -101,6 +102,11 @@ class Application {
   std::string InputBox(const std::string& prompt, const std::string& title = "", const std::string& default_text = "");
   void Beep() { Dialogs().Beep(); }
   void DoEvents();
+  // Draws what the windows hold now, letting no event run (the toolkit's Refresh): what a
+  // handler shows before it holds the program stays on the screen while it holds.
+  void PaintNow();
+  // The operator's keys, in the order typed (see key_queue.h).
+  KeyQueue& Keys() { return keys_; }
   // Simulates a Tab keystroke to the active window, after the handler in progress.
   void SendTab();
 
@@ -136,6 +142,7 @@ class Application {
   std::vector<std::unique_ptr<Form>> unloaded_;
   std::unordered_map<std::type_index, std::shared_ptr<void>> states_;
   Form* active_form_ = nullptr;
+  KeyQueue keys_{*this};
   int dispatch_depth_ = 0;
   bool ended_ = false;
 };

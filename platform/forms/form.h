@@ -3,10 +3,12 @@
 // preview, the ordered control collection, focus, and the load, unload, activate and
 // query-unload events. Each window of the program derives from Form and holds its controls
 // as members; its handlers are member functions wired to the controls' events.
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/forms/control.h"
+#include "platform/forms/key_queue.h"
 #include "platform/forms/types.h"
 
 namespace ks::forms {
@@ -92,8 +94,16 @@ class Form {
   void MouseMoveBy(int button, int shift = 0, float x = 0, float y = 0);
 
   // Keys: the operator types on the focused control (or on the window when none has focus).
-  // key_code is the key (vbKey...), key_ascii the character it types (0 for none).
+  // key_code is the key (vbKey...), key_ascii the character it types (0 for none). A key
+  // typed while the window holds its keys waits its turn (key_queue.h).
   void TypeKey(int key_code, int key_ascii, int shift = 0);
+  // A key the operator typed, as a view takes it: `strike` does the key (KeyStroke and what
+  // the view's widget adds), now or when the key's turn comes.
+  void TakeKey(int key_code, int key_ascii, int shift, std::function<void()> strike);
+  // One keystroke now, in the toolkit's order, on the control that has the focus.
+  void KeyStroke(int key_code, int key_ascii, int shift);
+  // While the hold lives, the keys typed into this window wait.
+  KeyHold HoldKeys();
   // Types the characters of `text` one keystroke at a time.
   void TypeText(const std::string& text);
   // Presses a key that types no character (F1, arrows ...), or Enter, Esc, Backspace.
@@ -135,8 +145,6 @@ class Form {
   Control* NextTabStop(Control* from, bool backwards) const;
 
  private:
-  void KeyStroke(int key_code, int key_ascii, int shift);
-
   Application& app_;
   std::string name_;
   std::string caption_;

@@ -96,8 +96,14 @@ void Form::KeyStroke(int key_code, int key_ascii, int shift) {
 }
 
 void Form::TypeKey(int key_code, int key_ascii, int shift) {
-  app_.Dispatch([&] { KeyStroke(key_code, key_ascii, shift); });
+  TakeKey(key_code, key_ascii, shift, [this, key_code, key_ascii, shift] { KeyStroke(key_code, key_ascii, shift); });
 }
+
+void Form::TakeKey(int key_code, int key_ascii, int shift, std::function<void()> strike) {
+  app_.Dispatch([&] { app_.Keys().Take({this, key_code, key_ascii, shift, std::move(strike)}); });
+}
+
+KeyHold Form::HoldKeys() { return KeyHold(app_.Keys(), *this); }
 
 void Form::TypeText(const std::string& text) {
   for (char ch : text) {

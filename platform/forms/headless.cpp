@@ -64,6 +64,7 @@ void HeadlessLoop::Advance(std::int64_t ms) {
 }
 
 void HeadlessLoop::DoEvents() {
+  if (other_events_) other_events_();
   RunPosted();
   while (FireNextDueBy(clock_.TickMs())) RunPosted();
 }

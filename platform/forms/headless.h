@@ -35,6 +35,9 @@ class HeadlessLoop final : public EventLoop {
   void Advance(std::int64_t ms);
   // Runs posted events until none is left.
   void RunPosted();
+  // Events from a source of their own (a real view's input) that DoEvents lets run too, as
+  // the program's loop would.
+  void AlsoRunInDoEvents(std::function<void()> other_events) { other_events_ = std::move(other_events); }
   bool Quitting() const { return quit_; }
   std::size_t ActiveTimers() const { return timers_.size(); }
 
@@ -58,6 +61,7 @@ class HeadlessLoop final : public EventLoop {
   TimerId next_id_ = 1;
   std::deque<std::function<void()>> posted_;
   std::map<std::string, std::deque<std::function<void(Form&)>>> modal_scripts_;
+  std::function<void()> other_events_;
   bool quit_ = false;
 };
 

@@ -13,6 +13,7 @@ constexpr int kSpace = 32;
 constexpr int kCtrlC = 3;
 constexpr int kCtrlV = 22;
 constexpr int kCtrlX = 24;
+constexpr int kKeyA = 65;
 constexpr int kInsert = 45;
 constexpr int kDelete = 46;
 constexpr int kLeft = 37;
@@ -80,6 +81,12 @@ void TextBox::DefaultKeyDown(int key_code, int shift) {
   const bool ctrl = (shift & kCtrlMask) != 0;
   const bool with_shift = (shift & kShiftMask) != 0;
   if (key_code == kInsert && ctrl) CopySelection();
+  // Ctrl+A selects the whole text, so that what is typed next replaces it.
+  if (key_code == kKeyA && (shift & (kCtrlMask | kShiftMask | kAltMask)) == kCtrlMask) {
+    sel_start_ = 0;
+    sel_length_ = static_cast<int>(text_.size());
+    Notify(Property::Selection);
+  }
   if (Locked) return;
   if (key_code == kDelete && with_shift) {
     CopySelection();

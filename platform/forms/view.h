@@ -19,6 +19,8 @@ class View {
   virtual void ControlAdded(Control& control) = 0;
   virtual void ControlRemoved(Control& control) = 0;
   virtual void FocusChanged(Form& form, Control* control) = 0;
+  // Draws every change now, without running any event.
+  virtual void PaintNow() {}
 };
 
 }  // namespace ks::forms

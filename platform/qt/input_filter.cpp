@@ -1,5 +1,7 @@
 #include "platform/qt/input_filter.h"
 
+#include <memory>
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -61,6 +63,9 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
+// Every key goes to the model once, by one road: the window's key queue strikes it on the
+// control that has the focus when its turn comes, and Qt carries it no further (a key the
+// widget leaves alone would otherwise reach the window's own filter a second time).
 bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
   forms::Form* form = router_.FormOf(watched);
   if (form == nullptr) return false;
@@ -71,28 +76,36 @@ bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
   }
   const Keystroke k = KeystrokeOf(key);
   if (k.key_code == 0 && k.key_ascii == 0) return false;
-  forms::Control* control = router_.ControlOf(watched);
-  Run([&] { form->TypeKey(k.key_code, k.key_ascii, k.shift); });
-  // The handlers may have closed the window or removed the control meanwhile.
-  if (control == nullptr || router_.ControlOf(watched) != control) return true;
-  QWidget* widget = router_.MainWidgetOf(watched);
-  if (control->Kind() == ControlKind::TextBox)
-    return AfterTextKey(watched, k.key_code);
-  bool moved = false;
-  Run([&] { moved = NavigateByKey(*control, *widget, k.key_code); });
-  if (moved) return true;
-  // An editable combo box edits its own text, and tells the model (see the report).
-  if (IsEditableCombo(*control) && (k.key_ascii >= 32 || k.key_ascii == 8 || k.key_code == vb::vbKeyDelete ||
-                                    IsNavigationKey(k.key_code)))
-    return PassAsOperator(watched);
+  std::shared_ptr<QKeyEvent> copy(key.clone());
+  // The queue forgets the keys of a window that goes, so `form` is alive whenever it strikes.
+  Run([&] { form->TakeKey(k.key_code, k.key_ascii, k.shift, [this, form, k, copy] { Strike(*form, k, *copy); }); });
   return true;
 }
 
-// The caret keys move the caret in the editor, which tells the model; everything else a
-// text box does with a key (typing, Delete, the clipboard keys) the model has done.
-bool InputFilter::AfterTextKey(QObject* watched, int key_code) {
-  if (IsNavigationKey(key_code)) return PassAsOperator(watched);
-  return true;
+// The model's keystroke, then what the focused control's widget does with the key itself:
+// the caret keys in a text box, typing in an editable combo box (which tells the model).
+void InputFilter::Strike(forms::Form& form, const Keystroke& k, QKeyEvent& key) {
+  forms::Control* control = form.ActiveControl();
+  QPointer<QWidget> widget = control != nullptr ? router_.WidgetOfControl(*control) : nullptr;
+  form.KeyStroke(k.key_code, k.key_ascii, k.shift);
+  // The handlers may have closed the window or removed the control meanwhile.
+  if (widget.isNull() || router_.ControlOf(widget) != control) return;
+  if (control->Kind() == ControlKind::TextBox) {
+    if (IsNavigationKey(k.key_code)) PassToWidget(*widget, key);
+    return;
+  }
+  if (NavigateByKey(*control, *widget, k.key_code)) return;
+  // An editable combo box edits its own text, and tells the model (see the report).
+  if (IsEditableCombo(*control) && (k.key_ascii >= 32 || k.key_ascii == 8 || k.key_code == vb::vbKeyDelete ||
+                                    IsNavigationKey(k.key_code)))
+    PassToWidget(*widget, key);
+}
+
+// The widget handles the key as the operator's, and Qt sends it on to no parent.
+void InputFilter::PassToWidget(QWidget& widget, QKeyEvent& key) {
+  PassAsOperator(&widget);
+  key.setAccepted(true);
+  static_cast<QObject&>(widget).event(&key);
 }
 
 bool InputFilter::Mouse(QObject* watched, QMouseEvent& mouse) {

@@ -8,6 +8,7 @@
 
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/qt/keys.h"
 
 class QFocusEvent;
 class QKeyEvent;
@@ -31,6 +32,8 @@ class InputRouter {
   virtual forms::Control* ControlOf(QObject* object) = 0;
   // The main widget of the control that a watched object belongs to.
   virtual QWidget* MainWidgetOf(QObject* object) = 0;
+  // The widget that shows a control; null when it has none.
+  virtual QWidget* WidgetOfControl(const forms::Control& control) = 0;
   // Puts Qt's focus where the model has it.
   virtual void ShowFocus(forms::Form& form) = 0;
   virtual QtEventLoop& Loop() = 0;
@@ -44,7 +47,8 @@ class InputFilter final : public QObject {
 
  private:
   bool KeyPress(QObject* watched, QKeyEvent& key);
-  bool AfterTextKey(QObject* watched, int key_code);
+  void Strike(forms::Form& form, const Keystroke& k, QKeyEvent& key);
+  void PassToWidget(QWidget& widget, QKeyEvent& key);
   bool Mouse(QObject* watched, QMouseEvent& mouse);
   void FocusIn(QObject* watched, QFocusEvent& focus);
   // Lets the widget handle the event itself, as the operator's.

@@ -300,6 +300,14 @@ void QtView::Flush() {
     if (FormWindow* window = WindowOf(*form)) window->RebuildMenus();
 }
 
+// Every window is drawn at once, as it stands: a handler that then holds the program leaves
+// on the screen what it showed.
+void QtView::PaintNow() {
+  Flush();
+  for (auto& [form, window] : windows_)
+    if (!window.isNull() && window->isVisible()) window->repaint();
+}
+
 // The operator.
 
 void QtView::AddPart(QObject* part, QWidget* widget) {

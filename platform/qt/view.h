@@ -42,6 +42,7 @@ class QtView final : public QObject,
   void ControlAdded(forms::Control& control) override;
   void ControlRemoved(forms::Control& control) override;
   void FocusChanged(forms::Form& form, forms::Control* control) override;
+  void PaintNow() override;
 
   // The widget that shows a control, the window of a form (null when there is none).
   QWidget* WidgetOf(const forms::Control& control) const;
@@ -70,6 +71,7 @@ class QtView final : public QObject,
   forms::Form* FormOf(QObject* object) override;
   forms::Control* ControlOf(QObject* object) override;
   QWidget* MainWidgetOf(QObject* object) override;
+  QWidget* WidgetOfControl(const forms::Control& control) override { return WidgetOf(control); }
   void ShowFocus(forms::Form& form) override;
   QtEventLoop& Loop() override { return loop_; }
   // WindowEvents

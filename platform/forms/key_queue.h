@@ -1,0 +1,69 @@
+#pragma once
+// The operator's keys in the order they were typed. A window holds its keys while one of its
+// handlers does something that the next keys must not see half done (a contact checked and
+// stored, a pause after a refusal); keys typed into it meanwhile wait, and once the last
+// hold ends they are struck one after another, each as an event of its own, on whatever
+// control has the focus then. A key typed while earlier keys of its window still wait goes
+// behind them, so nothing overtakes.
+#include <deque>
+#include <functional>
+#include <unordered_map>
+
+namespace ks::forms {
+
+class Application;
+class Form;
+class KeyQueue;
+
+// Holds the keys of one window for as long as it lives.
+class [[nodiscard]] KeyHold {
+ public:
+  KeyHold(KeyQueue& queue, Form& form);
+  ~KeyHold();
+  KeyHold(KeyHold&& other) noexcept;
+  KeyHold(const KeyHold&) = delete;
+  KeyHold& operator=(const KeyHold&) = delete;
+  KeyHold& operator=(KeyHold&&) = delete;
+
+ private:
+  KeyQueue* queue_;
+  Form* form_;
+};
+
+class KeyQueue {
+ public:
+  struct Key {
+    Form* form = nullptr;
+    int key_code = 0;
+    int key_ascii = 0;
+    int shift = 0;
+    std::function<void()> strike;  // what the key does, run when its turn comes
+  };
+
+  explicit KeyQueue(Application& app) : app_(app) {}
+
+  // Strikes the key now, or queues it behind the hold and the keys already waiting.
+  void Take(Key key);
+  bool Held(const Form& form) const;
+  std::size_t Waiting(const Form& form) const;
+  // Drops the waiting keys of `form` up to and including the first that types `key_ascii`.
+  // When none does, nothing is dropped and the result is false.
+  bool DropThrough(const Form& form, int key_ascii);
+  // The window has gone: its waiting keys and holds go with it.
+  void Forget(const Form& form);
+
+ private:
+  friend class KeyHold;
+  void Hold(Form& form);
+  void Release(Form& form);
+  bool MustWait(const Form& form) const;
+  void ScheduleIfDeliverable();
+  void StrikeNext();
+
+  Application& app_;
+  std::deque<Key> waiting_;
+  std::unordered_map<const Form*, int> holds_;
+  bool scheduled_ = false;
+};
+
+}  // namespace ks::forms
