@@ -50,13 +50,16 @@ void Infrm::txtCall_KeyPress(int& KeyAscii) {
     ClearPlaceReadouts();
   }
   if (KeyAscii == '"') KeyAscii = 0;
+  // The focus moves on once this key is handled: the duplicate check of the call box's leave
+  // handling then writes the message last, and the partial-duplicate step cannot wipe it.
+  bool move_on = false;
   if (CallHandsOnDigit(text, KeyAscii, txtCall.SelStart())) {
     entry.CarriedKey = std::to_string(KeyAscii);
     entry.FieldHandoff = kHandoffCallToSerial;
-    txtRSTR.SetFocus();
     int carried = KeyAscii;
     txtRSTR_KeyPress(carried);
     KeyAscii = 0;
+    move_on = true;
   }
   if (text.size() < 3 && logged_on) lblDialog.SetCaption(" ");
   if (!logged_on) {
@@ -68,11 +71,30 @@ void Infrm::txtCall_KeyPress(int& KeyAscii) {
     Mains();
   } else if (KeyAscii == ' ' && entry.FieldHandoff != kHandoffCallToSerial) {
     KeyAscii = 0;
-    txtRSTR.SetFocus();
+    move_on = true;
   }
   CapitalizeKey(KeyAscii);
   ShowPartialDupes(KeyAscii);
-  if (entry.DupeFlag == 1) ClearDupeFlag();
+  bool refused_on_leaving = false;
+  if (move_on) {
+    const bool call_checked = !txtCall.Text().empty();
+    txtRSTR.SetFocus();
+    refused_on_leaving = call_checked && entry.DupeFlag == 1;
+  }
+  if (entry.DupeFlag == 1) HoldAfterDuplicate(refused_on_leaving);
+}
+
+// The hold after a duplicate, with the keys typed meanwhile waiting. A line refused as the
+// call box was left ends at its own Enter: the keys already typed ahead for it by the end of
+// the hold, through that Enter, go with it, and the keys after it start the next line. Keys
+// typed during the hold with no Enter among them are the next call, begun on the cleared line.
+void Infrm::HoldAfterDuplicate(bool refused_on_leaving) {
+  forms::Application& app = App();
+  const forms::KeyHold hold = HoldKeys();
+  ClearDupeFlag();
+  if (!refused_on_leaving) return;
+  app.DoEvents();  // the keys typed during the hold come in, and wait
+  app.Keys().DropThrough(*this, '\r');
 }
 
 // The duplicate warning, then the points by mode (also when the warning emptied the line).

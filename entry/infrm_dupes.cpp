@@ -69,6 +69,8 @@ void Infrm::DupCheckOnLog() {
   entry.DupeFlag = 1;
   entry.DupeTime = LocalSeconds(app);
   ClearEntryLine();
+  // The message stays on the screen while the program holds after it.
+  app.PaintNow();
 }
 
 void Infrm::DupCheck2() {

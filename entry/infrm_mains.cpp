@@ -19,6 +19,8 @@
 namespace ks {
 
 void Infrm::Mains() {
+  LineEntry entry_in_progress(*this);
+  if (!entry_in_progress.Began()) return;
   forms::Application& app = App();
   if (txtPostConTime.Visible() && !CheckPostContestEntry()) return;
   EntryState& entry = app.State<EntryState>();
@@ -47,6 +49,7 @@ void Infrm::Mains() {
   lblDupe.SetCaption("");
   UpdateQSORates();
   app.State<MainWindowState>().NextQSOFrequency.clear();
+  entry_in_progress.ChecksDone();
   // A county line's further counties repeat a contact that was stored, never a refused one.
   if (stored && app.State<StationSettings>().Rover == 1 && app.Get<frmCountyChangeRover>().List1.ListCount() > 1 &&
       RoverRelogIndex == 0)

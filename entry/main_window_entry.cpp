@@ -176,6 +176,30 @@ bool MainWindow::StoreEntryLineContact(const LogRecord& record) {
   return StoreContact(App(), record);
 }
 
+bool MainWindow::EntryLineEmpty() const {
+  return txtCall.Text().empty() && txtRSTR.Text().empty() && txtCntry.Text().empty() && txtSec.Text().empty();
+}
+
+// The boxes whose Enter logs the line.
+bool MainWindow::FocusInEntryLine() const {
+  const forms::Control* focus = ActiveControl();
+  for (const forms::TextBox* box : {&txtCall, &txtRSTR, &txtCntry, &txtSec, &txtPts, &txtPostConTime, &txtPostConDate,
+                                    &txtRSTS})
+    if (focus == box) return true;
+  return false;
+}
+
+MainWindow::LineEntry::LineEntry(MainWindow& window)
+    : hold_(window.HoldKeys()), under_way_(window.line_entry_under_way_), began_(!under_way_) {
+  if (began_) under_way_ = true;
+}
+
+void MainWindow::LineEntry::ChecksDone() {
+  if (!began_) return;
+  began_ = false;
+  under_way_ = false;
+}
+
 void MainWindow::ShowPartialDupeList(int key, const std::function<bool(const LogRecord&)>& listed) {
   forms::Application& app = App();
   const StationSettings& settings = app.State<StationSettings>();

@@ -16,6 +16,8 @@
 
 namespace ks {
 void Outfrm::Mains() {
+  const LineEntry entry_in_progress(*this);
+  if (!entry_in_progress.Began()) return;
   forms::Application& app = App();
   if (txtPostConTime.Visible() && !CheckPostContestEntry()) return;
   if (!app.State<RunState>().LoggedOn) cmdLogOn_Click();

@@ -174,6 +174,8 @@ void MainWindow::Form_KeyPress(int& KeyAscii) {
     KeyAscii = 0;
     // The sender lets other keys in while it sends; those only add to the buffer.
     if (keying.CWSending == 0) keyers.LoopThroughCWBuffer();
+  } else if (KeyAscii == vb::vbKeyReturn && FocusInEntryLine() && EntryLineEmpty()) {
+    KeyAscii = 0;  // an empty entry line has nothing to log: no message, no focus move, no clock
   }
 }
 

@@ -223,6 +223,28 @@ class MainWindow : public MainWindowControls, public EntryWindowLink {
   // Clears the dialog and duplicate messages and stores the contact (StoreContact); false
   // when log.txt could not be written.
   bool StoreEntryLineContact(const LogRecord& record);
+  // Whether call, serial, exchange and county are all empty: Enter has nothing to log.
+  bool EntryLineEmpty() const;
+  // One entry of the line at a time. While a contact is checked and stored, the keys typed
+  // meanwhile wait for the cleared line, and an entry asked for meanwhile (a "!" of a Morse
+  // message sent while the events run) does not start: this line is being entered already.
+  class LineEntry {
+   public:
+    explicit LineEntry(MainWindow& window);
+    ~LineEntry() { ChecksDone(); }
+    LineEntry(const LineEntry&) = delete;
+    LineEntry& operator=(const LineEntry&) = delete;
+    // False when another entry is under way; the caller then does nothing.
+    bool Began() const { return began_; }
+    // The line is stored or refused and cleared: entries may start again (a rover's county
+    // line enters the contact once more for each county), while the keys still wait.
+    void ChecksDone();
+
+   private:
+    forms::KeyHold hold_;
+    bool& under_way_;
+    bool began_;
+  };
 
   // Each area connects its own controls' events; called once by the constructor.
   void WireLoadAndLayout();
@@ -246,6 +268,11 @@ class MainWindow : public MainWindowControls, public EntryWindowLink {
 
   // Set by a key pressed with Ctrl alone; the next character is then dropped.
   int SkipNextKeyPress = 0;
+  // Whether Enter in the focused box would log the entry line.
+  bool FocusInEntryLine() const;
+
+ private:
+  bool line_entry_under_way_ = false;
 };
 
 }  // namespace ks

@@ -52,6 +52,8 @@ class Infrm : public MainWindow {
   void DupCheck2();
   void ShowPartialDupes(int KeyAscii);
   void ClearDupeFlag();
+  // ClearDupeFlag with the window's keys held (entry/infrm_call_box.cpp).
+  void HoldAfterDuplicate(bool refused_on_leaving);
 
   // ---- Call-prefix look-up (entry/infrm_lookup.cpp) ----
   void LookupCallPrefix();
