@@ -161,6 +161,25 @@ INSTANTIATE_TEST_SUITE_P(
                       EditKeyCase{"ctrl_insert_copies", 45, 0, forms::kCtrlMask, "W3AA/P", "AA"}),
     [](const auto& info) { return info.param.name; });
 
+// Ctrl+A selects the whole text whatever the window does with the character it types.
+TEST(Keys, CtrlASelectsTheWholeTextSoTypingReplacesIt) {
+  Headless h;
+  auto& f = h.app().Get<frmTest>();
+  f.KeyPreview = true;
+  f.form_drops_key = 1;
+  f.Show();
+  f.Text1.SetText("N3ABC");
+  f.Text1.SetFocus();
+  f.Text1.SetSelStart(5);
+  f.PressKey('A', forms::kCtrlMask);
+  EXPECT_EQ(f.Text1.SelStart(), 0);
+  EXPECT_EQ(f.Text1.SelLength(), 5);
+  f.TypeText("K3ZZZ");
+  EXPECT_EQ(f.Text1.Text(), "K3ZZZ");
+  f.PressKey('A', forms::kCtrlMask | forms::kShiftMask);
+  EXPECT_EQ(f.Text1.SelLength(), 0) << "only Ctrl+A selects";
+}
+
 TEST(Keys, DeleteWithoutSelectionTakesTheNextCharacterUnlessTheHandlerDropsIt) {
   Headless h;
   auto& f = h.app().Get<frmTest>();

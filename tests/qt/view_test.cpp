@@ -205,6 +205,25 @@ TEST_F(QtView, CaretKeysPlaceWhatIsTypedNext) {
   EXPECT_EQ(call->cursorPosition(), 3);
 }
 
+// A key the box's editor leaves alone (Up in a one-line box) does not travel on to the window
+// and reach the program a second time; the caret keys it does use are no different.
+TEST_F(QtView, EveryKeyInABoxReachesTheWindowOnce) {
+  auto* call = WidgetOf<QLineEdit>(form().txtCall);
+  form().txtCall.SetFocus();
+  QTest::keyClicks(call, "k3abc");
+  const std::vector<std::pair<int, int>> keys{
+      {Qt::Key_Up, vb::vbKeyUp},       {Qt::Key_Down, vb::vbKeyDown}, {Qt::Key_PageUp, vb::vbKeyPageUp},
+      {Qt::Key_PageDown, vb::vbKeyPageDown}, {Qt::Key_Left, vb::vbKeyLeft}, {Qt::Key_Home, vb::vbKeyHome},
+      {Qt::Key_F5, vb::vbKeyF1 + 4},   {Qt::Key_Delete, vb::vbKeyDelete}};
+  for (const auto& [qt_key, key_code] : keys) {
+    form().form_keys.clear();
+    Press(call, qt_key, "");
+    EXPECT_EQ(form().form_keys, std::vector<int>{key_code}) << "Qt key " << qt_key;
+  }
+  EXPECT_EQ(form().txtCall.SelStart(), 0) << "Home moved the caret";
+  EXPECT_EQ(form().txtCall.Text(), "3ABC");
+}
+
 TEST_F(QtView, DroppedKeyNeverReachesTheBox) {
   auto* serial = WidgetOf<QLineEdit>(form().txtSerial);
   form().txtSerial.SetFocus();
