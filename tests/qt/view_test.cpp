@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -78,6 +79,8 @@ class EntryForm : public forms::Form {
     cmdFail.Move(1500, 1680, 1215, 495);
     cmdFail.SetCaption("Fail");
     cmdFail.Click = [] { throw std::runtime_error("The log file is locked."); };
+    cboBand.Move(3000, 3700, 1500, 315);
+    for (const char* band : {"20", "40", "80"}) cboBand.AddItem(band);
   }
   void Form_KeyDown(int& key_code, int) override { form_keys.push_back(key_code); }
   void Form_MouseMove(int button, int, float x, float y) override {
@@ -101,6 +104,7 @@ class EntryForm : public forms::Form {
   forms::OptionButton optPH{*this, "optPH", &Frame1};
   forms::CommandButton cmdFail{*this, "cmdFail"};
   forms::ControlArray<forms::Label> lblSpot{*this, "lblSpot"};
+  forms::ComboBox cboBand{*this, "cboBand"};
 
   std::vector<int> call_keys;
   std::vector<int> form_keys;
@@ -222,6 +226,21 @@ TEST_F(QtView, EveryKeyInABoxReachesTheWindowOnce) {
   }
   EXPECT_EQ(form().txtCall.SelStart(), 0) << "Home moved the caret";
   EXPECT_EQ(form().txtCall.Text(), "3ABC");
+}
+
+// An editable combo box edits its own text from the keys and tells the model; its arrow keys
+// choose the next item, once each.
+TEST_F(QtView, AnEditableComboTakesTypedTextAndEachArrowOnce) {
+  auto* combo = WidgetOf<QComboBox>(form().cboBand);
+  ASSERT_NE(combo, nullptr);
+  form().cboBand.SetFocus();
+  QTest::keyClicks(combo, "17");
+  EXPECT_EQ(form().cboBand.Text(), "17");
+  form().cboBand.SetListIndex(0);
+  form().form_keys.clear();
+  Press(combo, Qt::Key_Down, "");
+  EXPECT_EQ(form().cboBand.ListIndex(), 1);
+  EXPECT_EQ(form().form_keys, std::vector<int>{vb::vbKeyDown});
 }
 
 TEST_F(QtView, DroppedKeyNeverReachesTheBox) {
