@@ -26,28 +26,12 @@
 #include "platform/qt/form_window.h"
 #include "station/station_settings.h"
 #include "station/windows/frmStationID.h"
+#include "tests/instate_entry/infrm_fixture.h"
 #include "tests/qt_fit/fit_bench.h"
 #include "tests/support/files.h"
 
 namespace ks::testing {
 namespace {
-
-// A contact on 20 m in CW from the station's own county Centre, as log.txt holds it.
-LogRecord Logged(const std::string& call, const std::string& exchange, const std::string& county) {
-  LogRecord r;
-  r.LogCall = call;
-  r.LogSPC = exchange;
-  r.LogCounty = county;
-  r.LogCountySent = "Centre";
-  r.LogBand = "20";
-  r.LogMode = "CW";
-  r.LogDate = "2026/10/10";
-  r.LogTime = "15:00:00";
-  r.LogSerialSent = "001";
-  r.LogSerialReceived = "5";
-  r.LogPoints = 2;
-  return r;
-}
 
 // Records what a label showed each time it was painted, with the bench's time.
 class PaintLog : public QObject {
@@ -185,16 +169,16 @@ TEST_P(TypedBurst, StoresEveryLineTypedAheadWholeAndInOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     BothWindows, TypedBurst,
-    ::testing::Values(BurstCase{"in_state_duplicate_first", true, Logged("W1AW", "CT", ""),
+    ::testing::Values(BurstCase{"in_state_duplicate_first", true, InStateContact("W1AW", "CT", ""),
                                 "w1aw 7 ct\rn3abc 8 nnj\rk3def 9 pa york\r",
                                 {"W1AW/5/CT/", "N3ABC/8/NNJ/", "K3DEF/9/PA/York"}},
-                      BurstCase{"in_state_stored_first", true, Logged("W1AW", "CT", ""),
+                      BurstCase{"in_state_stored_first", true, InStateContact("W1AW", "CT", ""),
                                 "n3abc 8 nnj\rw1aw 7 ct\rk3def 9 pa york\r",
                                 {"W1AW/5/CT/", "N3ABC/8/NNJ/", "K3DEF/9/PA/York"}},
-                      BurstCase{"out_of_state_duplicate_first", false, Logged("W3AW", "", "Centre"),
+                      BurstCase{"out_of_state_duplicate_first", false, InStateContact("W3AW", "", "Centre"),
                                 "w3aw 7 centre\rn3abc 8 bucks\rk3def 9 york\r",
                                 {"W3AW/5//Centre", "N3ABC/8//Bucks", "K3DEF/9//York"}},
-                      BurstCase{"out_of_state_stored_first", false, Logged("W3AW", "", "Centre"),
+                      BurstCase{"out_of_state_stored_first", false, InStateContact("W3AW", "", "Centre"),
                                 "n3abc 8 bucks\rw3aw 7 centre\rk3def 9 york\r",
                                 {"W3AW/5//Centre", "N3ABC/8//Bucks", "K3DEF/9//York"}}),
     [](const auto& info) { return info.param.name; });
@@ -205,13 +189,13 @@ class TypedDuplicate : public TypedEntry, public ::testing::WithParamInterface<c
 // or a digit after the call) refuses the line: the red message stays on the screen for the
 // whole hold, and the call typed next lands whole in the emptied call box.
 TEST_P(TypedDuplicate, TheMessageShowsForTheWholeHoldAndTheNextCallStartsAfresh) {
-  Infrm& w = static_cast<Infrm&>(Open(true, {Logged("W1AW", "CT", "")}));
+  Infrm& w = static_cast<Infrm&>(Open(true, {InStateContact("W1AW", "CT", "")}));
   Type("w1aw");
   PaintLog painted(*dynamic_cast<QLabel*>(WidgetOf(w.lblDialog)), bench.headless().clock());
   const std::int64_t typed_at = bench.headless().clock().TickMs();
   Type(GetParam());
 
-  const std::string message = "Duplicate W1AW 10/10 15:00:00  Rec#  1";
+  const std::string message = "Duplicate W1AW 10/12 15:00:00  Rec#  1";
   ASSERT_FALSE(painted.paints.empty());
   EXPECT_EQ(painted.paints.front().tick, typed_at) << "drawn before the hold";
   EXPECT_EQ(painted.paints.front().text, message);
@@ -234,10 +218,10 @@ INSTANTIATE_TEST_SUITE_P(SpaceOrDigit, TypedDuplicate, ::testing::Values(" ", "7
 // On a county line the earlier contact from another county is only a warning; it stays up
 // while the line is typed on.
 TEST_F(TypedEntry, TheInStateWarningOfACountyLineStaysUpAsTheLineGoesOn) {
-  MainWindow& w = Open(true, {Logged("W3XYZ", "PA", "Mifflin")});
+  MainWindow& w = Open(true, {InStateContact("W3XYZ", "PA", "Mifflin")});
   Type("w3xyz ");
   EXPECT_EQ(dynamic_cast<QLabel*>(WidgetOf(w.lblDialog))->text().toStdString(),
-            "Dupe if not rover!  W3XYZ  10/10  15:00:00   Rec#  1");
+            "Dupe if not rover!  W3XYZ  10/12  15:00:00   Rec#  1");
   EXPECT_EQ(Shown(w.txtSec), "Mifflin");
   EXPECT_EQ(Focused(), WidgetOf(w.txtRSTR));
 }
