@@ -5,10 +5,8 @@
 #include <algorithm>
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -28,6 +26,7 @@
 #include "station/windows/frmStationID.h"
 #include "tests/instate_entry/infrm_fixture.h"
 #include "tests/qt_fit/fit_bench.h"
+#include "tests/qt_fit/typed_keys.h"
 #include "tests/support/files.h"
 
 namespace ks::testing {
@@ -86,44 +85,24 @@ class TypedEntry : public ::testing::Test {
     return w;
   }
 
-  // Lets everything waiting run: drawing, Qt's queue, the program's posted events.
-  void Settle() {
-    for (int pass = 0; pass < 4; ++pass) {
-      bench.view().Flush();
-      QApplication::processEvents();
-      bench.headless().loop().RunPosted();
-    }
-  }
-  // One key as the keyboard queues it: to the window, for whichever widget is focused then.
-  void Queue(int key, const QString& text, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QWindow* handle = bench.view().WindowOf(*window)->windowHandle();
-    ASSERT_NE(handle, nullptr);
-    QApplication::postEvent(handle, new QKeyEvent(QEvent::KeyPress, key, mods, text));
-    QApplication::postEvent(handle, new QKeyEvent(QEvent::KeyRelease, key, mods, text));
-  }
-  void Queue(const std::string& keys) {
-    for (const char c : keys) {
-      const int key = c == ' '    ? Qt::Key_Space
-                      : c == '\r' ? Qt::Key_Return
-                      : (c >= 'a' && c <= 'z') ? Qt::Key_A + (c - 'a')
-                                               : Qt::Key_0 + (c - '0');
-      Queue(key, QString(QChar(c)));
-    }
-  }
+  void Settle() { keys.Settle(); }
+  // Faster than the program takes them: all into Qt's queue before any is delivered.
+  void Queue(const std::string& text) { keys.Queue(*window, text); }
+  void Queue(int key, const QString& text) { keys.Queue(*window, key, text); }
   // Key by key: each is handled before the next is typed.
-  void Type(const std::string& keys) {
-    for (const char c : keys) {
-      Queue(std::string(1, c));
+  void Type(const std::string& text) {
+    for (const char c : text) {
+      keys.Queue(*window, std::string(1, c));
       Settle();
     }
   }
   void CtrlA() {
-    Queue(Qt::Key_Control, "", Qt::ControlModifier);
-    Queue(Qt::Key_A, QString(QChar(1)), Qt::ControlModifier);
+    keys.Queue(*window, Qt::Key_Control, "", Qt::ControlModifier);
+    keys.Queue(*window, Qt::Key_A, QString(QChar(1)), Qt::ControlModifier);
     Settle();
   }
 
-  QWidget* Focused() { return bench.view().WindowOf(*window)->focusWidget(); }
+  QWidget* Focused() { return keys.Focused(*window); }
   QWidget* WidgetOf(const forms::Control& control) { return bench.view().WidgetOf(control); }
   QString Shown(const forms::TextBox& box) { return dynamic_cast<QLineEdit*>(WidgetOf(box))->text(); }
   std::vector<std::string> StoredCalls() {
@@ -137,6 +116,7 @@ class TypedEntry : public ::testing::Test {
   }
 
   FitBench bench;
+  TypedKeys keys{bench};
   forms::Form* window = nullptr;  // where the keys go
   MainWindow* main = nullptr;
 };

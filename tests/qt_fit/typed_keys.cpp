@@ -3,15 +3,31 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "platform/qt/form_window.h"
 
 namespace ks::testing {
 
+namespace {
+
+int KeyOf(char c) {
+  if (c == ' ') return Qt::Key_Space;
+  if (c == '\r') return Qt::Key_Return;
+  if (c >= 'a' && c <= 'z') return Qt::Key_A + (c - 'a');
+  if (c >= 'A' && c <= 'Z') return Qt::Key_A + (c - 'A');
+  return Qt::Key_0 + (c - '0');
+}
+
+}  // namespace
+
 void TypedKeys::Settle() {
-  bench_.view().Flush();
-  QApplication::processEvents();
+  for (int pass = 0; pass < 3; ++pass) {
+    bench_.view().Flush();
+    QApplication::processEvents();
+    bench_.headless().loop().RunPosted();
+  }
 }
 
 QWidget* TypedKeys::Focused(const forms::Form& window) {
@@ -30,13 +46,20 @@ void TypedKeys::Key(const forms::Form& window, int key, const QString& text, Qt:
 }
 
 void TypedKeys::Type(const forms::Form& window, const std::string& text) {
-  for (const char c : text) {
-    const int key = c == ' '                 ? Qt::Key_Space
-                    : (c >= 'a' && c <= 'z') ? Qt::Key_A + (c - 'a')
-                    : (c >= 'A' && c <= 'Z') ? Qt::Key_A + (c - 'A')
-                                             : Qt::Key_0 + (c - '0');
-    Key(window, key, QString(QChar(c)));
-  }
+  for (const char c : text) Key(window, KeyOf(c), QString(QChar(c)));
+}
+
+void TypedKeys::Queue(const forms::Form& window, const std::string& text) {
+  for (const char c : text) Queue(window, KeyOf(c), QString(QChar(c)));
+}
+
+void TypedKeys::Queue(const forms::Form& window, int key, const QString& text, Qt::KeyboardModifiers modifiers) {
+  QWidget* shown = bench_.view().WindowOf(window);
+  ASSERT_NE(shown, nullptr);
+  QWindow* handle = shown->windowHandle();
+  ASSERT_NE(handle, nullptr);
+  QApplication::postEvent(handle, new QKeyEvent(QEvent::KeyPress, key, modifiers, text));
+  QApplication::postEvent(handle, new QKeyEvent(QEvent::KeyRelease, key, modifiers, text));
 }
 
 }  // namespace ks::testing

@@ -17,7 +17,8 @@ class TypedKeys {
  public:
   explicit TypedKeys(FitBench& bench) : bench_(bench) {}
 
-  // Draws what the program changed and lets Qt deliver what waits.
+  // Draws what the program changed and lets Qt deliver what waits, and the program run the
+  // events it posted (the keys that waited for a line to be stored among them).
   void Settle();
   // The widget of `window` that has Qt's focus (null when none).
   QWidget* Focused(const forms::Form& window);
@@ -26,6 +27,12 @@ class TypedKeys {
            Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   // Letters, digits and blanks, one key each (letters as typed without shift).
   void Type(const forms::Form& window, const std::string& text);
+  // Keys put into Qt's queue as a keyboard puts them, faster than the program takes them:
+  // addressed to `window`, each reaches the widget focused when Qt delivers it, which may be
+  // inside the program's own DoEvents. Letters, digits, blanks and "\r" for Enter.
+  void Queue(const forms::Form& window, const std::string& text);
+  void Queue(const forms::Form& window, int key, const QString& text = {},
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
  private:
   FitBench& bench_;
