@@ -112,7 +112,10 @@ std::string Application::InputBox(const std::string& prompt, const std::string& 
   return answer.value_or("");
 }
 
-void Application::DoEvents() { Loop().DoEvents(); }
+void Application::DoEvents() {
+  keys_.LetWaitingKeysIn();
+  Loop().DoEvents();
+}
 
 void Application::PaintNow() {
   if (view_ != nullptr) view_->PaintNow();

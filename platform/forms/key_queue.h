@@ -51,6 +51,9 @@ class KeyQueue {
   bool DropThrough(const Form& form, int key_ascii);
   // The window has gone: its waiting keys and holds go with it.
   void Forget(const Form& form);
+  // A handler lets events run (DoEvents): the waiting keys of windows not held come in then,
+  // as keys typed at that moment would (Esc stopping the Morse that an earlier key started).
+  void LetWaitingKeysIn() { ScheduleIfDeliverable(); }
 
  private:
   friend class KeyHold;

@@ -66,6 +66,23 @@ TEST_F(KeyQueueTest, AKeyWhoseHandlerHoldsTheWindowRunsWholeBeforeTheKeysTypedMe
   EXPECT_EQ(seen, expected);
 }
 
+// A key whose handler goes on while events run (the Morse sender of a function key) lets the
+// keys waiting behind it in, as it would let in keys typed then (Esc stopping it).
+TEST_F(KeyQueueTest, AKeyHandlerThatLetsEventsRunLetsTheKeysWaitingBehindItIn) {
+  std::string seen_while_sending;
+  f.Text1.KeyPress = [&](int& key) {
+    if (key != '!') return;
+    h.app().DoEvents();
+    seen_while_sending = f.Text1.Text();
+  };
+  {
+    const forms::KeyHold hold = f.HoldKeys();
+    f.TypeText("!x");
+  }
+  h.loop().RunPosted();
+  EXPECT_EQ(seen_while_sending, "x");
+}
+
 struct DropCase {
   const char* name;
   std::string waiting;
