@@ -3,6 +3,7 @@
 
 #include "entry/contact_clock.h"
 #include "entry/entry_line_rules.h"
+#include "keying/entry_window_link.h"
 #include "logstore/county_table.h"
 #include "tests/entry/entry_fixture.h"
 
@@ -75,6 +76,19 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalCase{"NoSuchCounty", "K1ABC", "5", "Nowhere", "Nowhere is not a valid county!", "txtSec",
                                   1}),
     [](const auto& info) { return info.param.name; });
+
+// The Morse sender logs the line when it sends "!", and it sends between the events that
+// storing a contact lets run: the line being stored is not entered a second time.
+TEST_F(LoggingTest, AnEntryAskedForWhileTheLineIsStoredDoesNotEnterItAgain) {
+  Outfrm& w = LoggedOnWith({});
+  w.TypeText("k3xyz 42 york");
+  app().Loop().Post([this] { LogFromMessage(app()); });
+  Enter(w);
+  EXPECT_EQ(store().QSOCount, 1);
+  EXPECT_EQ(LogFile().find("K3XYZ"), LogFile().rfind("K3XYZ"));
+  EXPECT_EQ(w.lblDialog.Caption(), "") << "the stored line was checked again";
+  EXPECT_EQ(h.dialogs().beeps, 0);
+}
 
 TEST_F(LoggingTest, AnAbbreviationIsStoredAsTheCountysName) {
   Outfrm& w = LoggedOnWith({});
