@@ -19,7 +19,7 @@ namespace {
 class StampingLine final : public ks::KeyLine {
  public:
   explicit StampingLine(ks::UnitWaits& clock) : clock_(clock) {}
-  void Key(bool down) override { stamps.push_back({down, clock_.NowMs()}); }
+  void Write(bool down) override { stamps.push_back({down, clock_.NowMs()}); }
   struct Stamp {
     bool down;
     double at_ms;
