@@ -1,12 +1,38 @@
 #pragma once
 // A line that keys the transmitter: the CW key or push-to-talk, on a serial port's DTR or
 // RTS line or on the parallel port. Down keys the transmitter, up releases it.
+//
+// The line keeps what is known of the transmitter: it counts as down from the moment a
+// key-down is tried (the write may have half happened) until a key-up has succeeded. A
+// key-up that fails leaves it down, so the next Release tries again.
 namespace ks {
 
 class KeyLine {
  public:
   virtual ~KeyLine() = default;
-  virtual void Key(bool down) = 0;
+  // Keys the line; raises when the device refuses.
+  void Key(bool down) {
+    if (down) down_ = true;
+    Write(down);
+    if (!down) down_ = false;
+  }
+  // Keys the line up when it may be down; never raises. True when the line is known up.
+  bool Release() noexcept {
+    if (!down_) return true;
+    try {
+      Key(false);
+    } catch (...) {
+    }
+    return !down_;
+  }
+  bool MayBeDown() const { return down_; }
+
+ protected:
+  // Writes the line's state to the device; raises when the device refuses.
+  virtual void Write(bool down) = 0;
+
+ private:
+  bool down_ = false;
 };
 
 }  // namespace ks

@@ -14,7 +14,7 @@ namespace {
 class SerialModemLine final : public KeyLine {
  public:
   SerialModemLine(io::SerialPort& port, ModemSignal signal) : port_(port), signal_(signal) {}
-  void Key(bool down) override {
+  void Write(bool down) override {
     if (!port_.IsOpen()) return;
     const io::SerialResult result = signal_ == ModemSignal::DTR ? port_.SetDtr(down) : port_.SetRts(down);
     if (!result) throw std::runtime_error(result.error);
@@ -25,10 +25,12 @@ class SerialModemLine final : public KeyLine {
   ModemSignal signal_;
 };
 
+// The parallel port's control register. A write the device refuses raises; a refused key-up
+// leaves the line counting as down.
 class ParallelKeyLine final : public KeyLine {
  public:
   explicit ParallelKeyLine(std::unique_ptr<io::ParallelPort> port) : port_(std::move(port)) {}
-  void Key(bool down) override {
+  void Write(bool down) override {
     std::string why;
     if (!port_->WriteControl(down ? kParallelKeyDown : kParallelKeyUp, why)) throw std::runtime_error(why);
   }
@@ -47,7 +49,7 @@ class SystemKeyingDevices final : public KeyingDevices {
   std::unique_ptr<KeyLine> ParallelLine(int address, std::string& why) override {
     std::unique_ptr<io::ParallelPort> port = io::OpenParallelPort(address, kParallelKeyUp, why);
     if (!port) return nullptr;
-    return std::make_unique<ParallelKeyLine>(std::move(port));
+    return ParallelPortLine(std::move(port));
   }
   UnitWaits& Waits() override { return waits_; }
   std::unique_ptr<io::SoundPlayer> NewSoundPlayer() override { return io::MakeSystemSoundPlayer(); }
@@ -63,6 +65,10 @@ struct KeyingDevicesSlot {
 };
 
 }  // namespace
+
+std::unique_ptr<KeyLine> ParallelPortLine(std::unique_ptr<io::ParallelPort> port) {
+  return std::make_unique<ParallelKeyLine>(std::move(port));
+}
 
 KeyingDevices& Devices(forms::Application& app) {
   auto& slot = app.State<KeyingDevicesSlot>();

@@ -2,6 +2,7 @@
 // The devices the keyers drive: serial ports (the CW key and push-to-talk on DTR or RTS, the
 // WinKeyer), the parallel port, the waits that time Morse, and sound. The program uses the
 // machine's; a test puts doubles in their place with UseKeyingDevices.
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -12,6 +13,7 @@ namespace ks::forms {
 class Application;
 }
 namespace ks::io {
+class ParallelPort;
 class SerialPort;
 class SoundPlayer;
 }  // namespace ks::io
@@ -38,6 +40,10 @@ class KeyingDevices {
   // A sound player, idle.
   virtual std::unique_ptr<io::SoundPlayer> NewSoundPlayer() = 0;
 };
+
+// The keying line of an open parallel port: key-down and key-up write kParallelKeyDown and
+// kParallelKeyUp to its control register.
+std::unique_ptr<KeyLine> ParallelPortLine(std::unique_ptr<io::ParallelPort> port);
 
 KeyingDevices& Devices(forms::Application& app);
 void UseKeyingDevices(forms::Application& app, std::unique_ptr<KeyingDevices> devices);

@@ -41,20 +41,14 @@ double UnitMs(double wpm) { return 1200.0 / EffectiveWpm(wpm); }
 void KeyElements(std::string_view elements, KeyLine* line, const std::function<std::optional<MorseTiming>()>& timing,
                  UnitWaits& waits) {
   if (elements.empty()) return;
-  // The one place a character keys the line: it is released on every way out while down
-  // (or while a key-down may have half happened).
-  bool down = false;
+  // The one place a character keys the line: on every way out it is released when it may
+  // be down, a key-up that failed included.
   struct Release {
     KeyLine* line;
-    const bool& down;
     ~Release() {
-      if (line == nullptr || !down) return;
-      try {
-        line->Key(false);
-      } catch (...) {
-      }
+      if (line != nullptr) line->Release();
     }
-  } release{line, down};
+  } release{line};
   struct SharpTiming {
     UnitWaits& waits;
     explicit SharpTiming(UnitWaits& w) : waits(w) { waits.BeginCharacter(); }
@@ -66,10 +60,7 @@ void KeyElements(std::string_view elements, KeyLine* line, const std::function<s
     const std::optional<MorseTiming> now = timing();
     if (!now) return;
     const bool want = element == '1';
-    if (line != nullptr && (first || want != down)) {
-      down = want;
-      line->Key(want);
-    }
+    if (line != nullptr && (first || want != line->MayBeDown())) line->Key(want);
     first = false;
     WaitOneUnit(*now, waits, deadline);
   }

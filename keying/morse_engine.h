@@ -25,7 +25,9 @@ double UnitMs(double wpm);
 // Keys `elements` ("1" down, "0" up, one unit each) on `line`; with no line the time still
 // passes. `timing` is asked again before each element, so a speed change takes effect at
 // the next one; when it has no answer (a box that holds no number) the character ends
-// there. The line is up when this returns, whichever way it ends, exceptions included.
+// there. Whichever way it ends, exceptions included, the line is released before this
+// returns; a line whose key-up keeps failing stays down (KeyLine::MayBeDown) for its owner
+// to release again.
 void KeyElements(std::string_view elements, KeyLine* line, const std::function<std::optional<MorseTiming>()>& timing,
                  UnitWaits& waits);
 

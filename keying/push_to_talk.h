@@ -1,7 +1,8 @@
 #pragma once
 // The voice keyer's push-to-talk: the one owner of the lines it raises (a serial port's DTR
 // or RTS, the parallel port). Drop releases each of them, whatever fails, and runs on
-// every way out: the end of a message, a failure, the window's unload and destruction.
+// every way out: the end of a message, a failure, the window's unload and destruction. A
+// line whose key-up fails stays raised here, so that the next Drop tries it again.
 #include "keying/key_line.h"
 
 namespace ks {
@@ -28,22 +29,14 @@ class PushToTalk {
   }
   void Drop() {
     for (KeyLine*& slot : raised_) {
-      if (slot == nullptr) continue;
-      try {
-        slot->Key(false);
-      } catch (...) {
-      }
-      slot = nullptr;
+      if (slot != nullptr && slot->Release()) slot = nullptr;
     }
   }
-  // Forgets a line that is about to go away, dropping it first.
+  // Forgets a line that is about to go away, releasing it first.
   void Forget(KeyLine* line) {
     for (KeyLine*& slot : raised_) {
       if (slot == line && line != nullptr) {
-        try {
-          line->Key(false);
-        } catch (...) {
-        }
+        line->Release();
         slot = nullptr;
       }
     }

@@ -3,8 +3,10 @@
 set -euo pipefail
 # fonts-liberation2 and fonts-liberation (for its Sans Narrow): faces with the metrics of the
 # Windows faces that the windows were laid out with (see platform/qt/appearance.cpp).
+# pulseaudio and libasound2-plugins (ALSA's pulse plugin): a sound server that the voice
+# keyer's tests play through, as desktop sound goes (tests/sound_server).
 packages=(cmake g++ make libasound2-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev
-          fonts-liberation fonts-liberation2 locales)
+          fonts-liberation fonts-liberation2 locales pulseaudio libasound2-plugins)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,9 +1,12 @@
 #include "keying/windows/BlindFrm.h"
 
+#include <utility>
+
 #include "keying/keying_devices.h"
 #include "logstore/form_resize.h"
 #include "platform/forms/application.h"
 #include "platform/io/clock.h"
+#include "platform/io/sound.h"
 #include "platform/io/wav.h"
 #include "startup/user_folders.h"
 #include "station/station_settings.h"
@@ -78,10 +81,12 @@ void BlindFrm::BlindKeyPhone(const std::string& name) {
   player_->Stop();
   prompt_length_ms_ = 0;
   const std::filesystem::path file = WorkingFile(app, name + ".wav");
-  std::string bytes, why;
-  const std::optional<io::WavInfo> info = io::LoadWavFile(file.string(), bytes, why);
-  if (!info || !player_->Play(file.string(), why)) return;
-  prompt_length_ms_ = static_cast<int>(info->DurationMs()) + 1;
+  std::string why;
+  std::optional<io::WavSound> sound = io::LoadWavFile(file.string(), why);
+  if (!sound) return;
+  const int length_ms = static_cast<int>(sound->info.DurationMs()) + 1;
+  if (!player_->Play(std::move(*sound), why)) return;
+  prompt_length_ms_ = length_ms;
 }
 
 void BlindFrm::WaitForPrompt() {

@@ -12,7 +12,9 @@ CWFrm::CWFrm(forms::Application& app) : forms::Form(app, "CWFrm") {
   WireHandlers();
 }
 
-CWFrm::~CWFrm() = default;
+CWFrm::~CWFrm() { ReleaseLines(); }
+
+void CWFrm::Form_Unload(int& /*Cancel*/) { ReleaseLines(); }
 
 void CWFrm::LayOut() {
   constexpr float kLeft = 600, kRow = 345, kBoxHeight = 300, kBoxWidth = 4900;

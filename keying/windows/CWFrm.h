@@ -43,9 +43,13 @@ class CWFrm : public forms::Form {
   void CWSetup();
   // Steps of the counting loop that take 60 ms (the Loop timing method).
   double LoopsPer60ms = 0;
+  // Keys up every keying line that may still be down (a key-up that failed); the end of
+  // each drain of CWBuffer, the window's unload and its destruction call it.
+  void ReleaseLines();
 
   // ---- Window events (CWFrm_settings.cpp) ----
   void Form_Load() override;
+  void Form_Unload(int& Cancel) override;
   void Command1_Click();  // Done
   void Command4_Click();  // Test
   void Command5_Click();  // Less word space

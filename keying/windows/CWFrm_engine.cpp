@@ -45,6 +45,7 @@ KeyLine* CWFrm::ParallelLine() {
   const std::optional<std::int16_t> address = base ? vb::CInt(*base) : std::nullopt;
   if (!address) return nullptr;
   if (parallel_line_ && parallel_address_ == *address) return parallel_line_.get();
+  if (parallel_line_) parallel_line_->Release();
   parallel_line_.reset();
   parallel_address_ = -1;
   std::string why;
@@ -57,6 +58,12 @@ KeyLine* CWFrm::ParallelLine() {
     App().MsgBox("The parallel port for CW keying cannot be used: " + why + ".", vb::vbOKOnly, "Parallel port");
   }
   return parallel_line_.get();
+}
+
+void CWFrm::ReleaseLines() {
+  for (KeyLine* line : {dtr_line_.get(), rts_line_.get(), parallel_line_.get()}) {
+    if (line != nullptr) line->Release();
+  }
 }
 
 KeyLine* CWFrm::ChosenLine() {
@@ -82,7 +89,8 @@ void CWFrm::Transmit(char CodeCharacter) {
   try {
     KeyElements(elements, ChosenLine(), [this] { return CurrentTiming(); }, Devices(app).Waits());
   } catch (const std::exception&) {
-    // A line that fails ends this character; KeyElements has released it. The next starts afresh.
+    // A line that fails ends this character, and KeyElements has tried to release it; one
+    // whose key-up still fails counts as down until a later release succeeds.
   }
 }
 

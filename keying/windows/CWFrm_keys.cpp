@@ -67,11 +67,16 @@ void CWFrm::LoopThroughCWBuffer() {
     return;
   }
   keying.CWSending = 1;
-  // CWSending drops back to 0 however the drain ends, the program's end included.
-  struct SendingFlag {
+  // However the drain ends (the buffer sent or emptied by Esc, a failure, the program's
+  // end), CWSending drops back to 0 and a line whose key-up failed is released again.
+  struct EndOfSending {
+    CWFrm& cw;
     int& flag;
-    ~SendingFlag() { flag = 0; }
-  } sending{keying.CWSending};
+    ~EndOfSending() {
+      flag = 0;
+      cw.ReleaseLines();
+    }
+  } ending{*this, keying.CWSending};
   while (!keying.CWBuffer.empty()) {
     const char next = keying.CWBuffer.front();
     keying.CWBuffer.erase(0, 1);

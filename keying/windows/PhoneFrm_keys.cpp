@@ -1,6 +1,8 @@
 // Playing a voice message with push-to-talk: FKeyPhone, the 40 ms watch that drops the line
 // when the player stops, the F1 repeat and the push-to-talk serial port.
+#include <optional>
 #include <stdexcept>
+#include <utility>
 
 #include "keying/keying_devices.h"
 #include "keying/keying_ports.h"
@@ -66,8 +68,9 @@ KeyLine* PhoneFrm::ParallelLine() {
 }
 
 void PhoneFrm::EndMessage() {
-  Timer1.SetEnabled(false);
   ptt_.Drop();
+  // A line whose key-up failed keeps the watch running: each tick tries it again.
+  Timer1.SetEnabled(ptt_.Keyed());
 }
 
 void PhoneFrm::FKeyPhone(int& KeyCode) {
@@ -81,15 +84,19 @@ void PhoneFrm::FKeyPhone(int& KeyCode) {
     if (KeyCode == 112 && NumberOf(txtPHLoop) > 0) keying.PhoneRepeat = 1;
     const std::string path = vb::Trim(files[KeyCode - 112]->Text());
     if (path.empty()) return;
+    std::filesystem::path file(path);
+    if (file.is_relative()) file = app.State<Folders>().WorkingDir / file;
+    // The file is read and checked before push-to-talk rises: one that cannot be played
+    // (a named pipe or a device among them) never keys the transmitter.
+    std::string why;
+    std::optional<io::WavSound> sound = io::LoadWavFile(file.string(), why);
+    if (!sound) throw std::runtime_error(why);
     if (NumberOf(Text10) > 0) {
       if (!KeyingPorts::IsOpen(app.State<KeyingPorts>().CommPhone)) OpenPhonePort();
       if (KeyingPorts::IsOpen(app.State<KeyingPorts>().CommPhone)) ptt_.Raise(SerialLine());
     }
     if (Option3.Value()) ptt_.Raise(ParallelLine());
-    std::filesystem::path file(path);
-    if (file.is_relative()) file = app.State<Folders>().WorkingDir / file;
-    std::string why;
-    if (!Player().Play(file.string(), why)) throw std::runtime_error(why);
+    if (!Player().Play(std::move(*sound), why)) throw std::runtime_error(why);
   } catch (const std::exception& failure) {
     // Nothing to send: the transmitter is not left keyed.
     EndMessage();
@@ -102,6 +109,7 @@ void PhoneFrm::FKeyPhone(int& KeyCode) {
 void PhoneFrm::Timer1_Timer() {
   if (Playing()) return;
   EndMessage();
+  if (ptt_.Keyed()) return;
   if (App().State<KeyingState>().PhoneRepeat == 1) tmrRepeat.SetEnabled(true);
 }
 

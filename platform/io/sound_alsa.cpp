@@ -1,9 +1,21 @@
-// The system sound player on ALSA's default device: a thread writes the samples in short
-// periods and watches a stop flag between them, so Stop ends the sound within a period.
+// The system sound player on ALSA's default device. A worker thread writes the samples a
+// short period at a time without ever blocking, watching a stop flag between periods, and
+// then lets the stream drain: the sound has ended when the stream itself says so (its state
+// leaves running and draining), on a hardware device, a file sink and a sound server such
+// as PulseAudio or PipeWire alike. A sound server's device never reports its delay falling
+// to 0, so the delay is not asked.
+//
+// Whatever the device says, the sound counts as ended no later than its length plus
+// kSoundEndSlackMs, and Stop never waits long for a worker caught in a device that hangs.
 #include <alsa/asoundlib.h>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <thread>
 
 #include "platform/io/sound.h"
@@ -11,6 +23,12 @@
 
 namespace ks::io {
 namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+// How long Stop waits for the worker to finish before leaving it to end on its own.
+constexpr auto kStopWait = std::chrono::milliseconds(250);
+constexpr int kPollMs = 10;
 
 // ALSA reports a missing card on stderr by itself; the player reports it in its own words.
 void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
@@ -25,71 +43,118 @@ std::optional<snd_pcm_format_t> PcmFormat(int bits) {
   }
 }
 
+// What the player and its worker share; the worker keeps it alive as long as it runs.
+struct Playback {
+  std::atomic<bool> stop{false};
+  std::mutex mutex;
+  std::condition_variable finished;
+  bool done = false;
+
+  void MarkDone() {
+    {
+      std::lock_guard lock(mutex);
+      done = true;
+    }
+    finished.notify_all();
+  }
+  bool Done() {
+    std::lock_guard lock(mutex);
+    return done;
+  }
+  // Waits up to `limit` for the worker to finish; true when it has.
+  bool WaitDone(std::chrono::milliseconds limit) {
+    std::unique_lock lock(mutex);
+    return finished.wait_for(lock, limit, [this] { return done; });
+  }
+};
+
+// Writes every sample frame of `sound`; false when stopped, past `give_up` or the device failed.
+bool WriteAll(snd_pcm_t* pcm, const WavSound& sound, Playback& playback, SteadyClock::time_point give_up) {
+  const std::size_t frame = static_cast<std::size_t>(sound.info.BlockAlign());
+  const std::size_t period = static_cast<std::size_t>(sound.info.sample_rate) / 50;  // 20 ms
+  std::size_t at = sound.info.data_offset;
+  const std::size_t end = sound.info.data_offset + sound.info.data_size;
+  while (at + frame <= end) {
+    if (playback.stop || SteadyClock::now() >= give_up) return false;
+    const std::size_t frames = std::min(period, (end - at) / frame);
+    const snd_pcm_sframes_t written = snd_pcm_writei(pcm, sound.bytes.data() + at, frames);
+    if (written == -EAGAIN) {
+      snd_pcm_wait(pcm, 2 * kPollMs);
+    } else if (written < 0) {
+      if (snd_pcm_recover(pcm, static_cast<int>(written), 1) < 0) return false;
+    } else {
+      at += static_cast<std::size_t>(written) * frame;
+    }
+  }
+  return true;
+}
+
+// Lets what the stream holds play out, until its own state says it has: a drained stream
+// goes back to setup, and one that ran dry stops with an underrun.
+void Drain(snd_pcm_t* pcm, Playback& playback, SteadyClock::time_point give_up) {
+  const int rc = snd_pcm_drain(pcm);  // a kernel device answers -EAGAIN and drains on
+  if (rc < 0 && rc != -EAGAIN) return;
+  while (!playback.stop && SteadyClock::now() < give_up) {
+    snd_pcm_avail_update(pcm);  // brings the state of a plugin stream up to date
+    const snd_pcm_state_t state = snd_pcm_state(pcm);
+    if (state != SND_PCM_STATE_DRAINING && state != SND_PCM_STATE_RUNNING) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
+  }
+}
+
+void Run(std::shared_ptr<Playback> playback, snd_pcm_t* pcm, WavSound sound, SteadyClock::time_point give_up) {
+  if (WriteAll(pcm, sound, *playback, give_up)) Drain(pcm, *playback, give_up);
+  snd_pcm_drop(pcm);
+  snd_pcm_close(pcm);
+  playback->MarkDone();
+}
+
 class AlsaPlayer final : public SoundPlayer {
  public:
   AlsaPlayer() { snd_lib_error_set_handler(QuietAlsa); }
   ~AlsaPlayer() override { Stop(); }
 
-  bool Play(const std::string& path, std::string& why) override {
+  bool Play(WavSound sound, std::string& why) override {
     Stop();
-    std::string bytes;
-    const std::optional<WavInfo> info = LoadWavFile(path, bytes, why);
-    if (!info) return false;
+    const auto ends_by = SteadyClock::now() + std::chrono::milliseconds(static_cast<std::int64_t>(
+                                                  sound.info.DurationMs() + kSoundEndSlackMs));
     snd_pcm_t* pcm = nullptr;
-    int rc = snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, 0);
+    int rc = snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
     if (rc < 0) {
       why = std::string("No sound device is available to play on (") + snd_strerror(rc) + ").";
       return false;
     }
-    rc = snd_pcm_set_params(pcm, *PcmFormat(info->bits_per_sample), SND_PCM_ACCESS_RW_INTERLEAVED,
-                            static_cast<unsigned>(info->channels), static_cast<unsigned>(info->sample_rate), 1,
-                            100000);
+    rc = snd_pcm_set_params(pcm, *PcmFormat(sound.info.bits_per_sample), SND_PCM_ACCESS_RW_INTERLEAVED,
+                            static_cast<unsigned>(sound.info.channels), static_cast<unsigned>(sound.info.sample_rate),
+                            1, 100000);
     if (rc < 0) {
       snd_pcm_close(pcm);
-      why = std::string("The sound device cannot play ") + path + " (" + snd_strerror(rc) + ").";
+      why = std::string("The sound device cannot play ") + sound.path + " (" + snd_strerror(rc) + ").";
       return false;
     }
-    stop_ = false;
-    playing_ = true;
-    worker_ = std::thread([this, pcm, samples = std::move(bytes), info = *info] { Run(pcm, samples, info); });
+    playback_ = std::make_shared<Playback>();
+    ends_by_ = ends_by;
+    worker_ = std::thread(Run, playback_, pcm, std::move(sound), ends_by);
     return true;
   }
 
-  bool Playing() override { return playing_; }
+  bool Playing() override { return playback_ && !playback_->Done() && SteadyClock::now() < ends_by_; }
 
   void Stop() override {
-    stop_ = true;
-    if (worker_.joinable()) worker_.join();
-    playing_ = false;
+    if (!playback_) return;
+    playback_->stop = true;
+    // A worker held up inside the device finishes on its own; it owns all it uses.
+    if (playback_->WaitDone(kStopWait)) {
+      worker_.join();
+    } else {
+      worker_.detach();
+    }
+    playback_.reset();
   }
 
  private:
-  void Run(snd_pcm_t* pcm, const std::string& bytes, const WavInfo& info) {
-    const std::size_t frame = static_cast<std::size_t>(info.BlockAlign());
-    const std::size_t period = static_cast<std::size_t>(info.sample_rate) / 50;  // 20 ms
-    std::size_t at = info.data_offset;
-    const std::size_t end = info.data_offset + info.data_size;
-    while (!stop_ && at < end) {
-      const std::size_t frames = std::min(period, (end - at) / frame);
-      const snd_pcm_sframes_t written = snd_pcm_writei(pcm, bytes.data() + at, frames);
-      if (written < 0) {
-        if (snd_pcm_recover(pcm, static_cast<int>(written), 1) < 0) break;
-        continue;
-      }
-      at += static_cast<std::size_t>(written) * frame;
-    }
-    // Let what the device holds play out, still listening for Stop.
-    snd_pcm_sframes_t delay = 0;
-    while (!stop_ && snd_pcm_delay(pcm, &delay) == 0 && delay > 0) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    snd_pcm_drop(pcm);
-    snd_pcm_close(pcm);
-    playing_ = false;
-  }
-
-  std::atomic<bool> stop_{false};
-  std::atomic<bool> playing_{false};
+  std::shared_ptr<Playback> playback_;
+  SteadyClock::time_point ends_by_;
   std::thread worker_;
 };
 

@@ -23,6 +23,7 @@ constexpr char kSetPinConfig = 0x09;
 constexpr char kClearBuffer = 0x0A;
 constexpr char kSetMode = 0x0E;
 constexpr char kSetRatio = 0x17;
+constexpr char kMergeLetters = 0x1B;
 
 // Bits of a status byte.
 constexpr std::uint8_t kStatusXoff = 0x01;
@@ -47,6 +48,7 @@ std::string PinConfig(std::uint8_t config) { return Bytes({kSetPinConfig, config
 std::string Mode(std::uint8_t mode) { return Bytes({kSetMode, mode}); }
 std::string ClearBuffer() { return {kClearBuffer}; }
 std::string Backspace() { return {kBackspace}; }
+std::string MergeLetters(char first, char second) { return {kMergeLetters, first, second}; }
 
 bool IsStatusByte(std::uint8_t b) { return (b & 0xE0) == 0xC0; }
 bool IsPotByte(std::uint8_t b) { return (b & 0xC0) == 0x80; }
@@ -68,6 +70,15 @@ void Decode(std::string_view bytes, KeyerState& state) {
 bool IsKeyable(char c) {
   if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ') return true;
   return std::string_view("\"$'()+,-./:;=?@!&_").find(c) != std::string_view::npos;
+}
+
+std::string CharacterBytes(char c) {
+  switch (c) {
+    case '[': return MergeLetters('A', 'R');
+    case ']': return MergeLetters('S', 'K');
+    case '\\': return MergeLetters('C', 'L');
+    default: return IsKeyable(c) ? std::string(1, c) : std::string();
+  }
 }
 
 }  // namespace winkey
@@ -173,8 +184,9 @@ int WinKeyer::GetStatus() {
 }
 
 void WinKeyer::Char(char c) {
-  if (!winkey::IsKeyable(c)) return;
-  Send(std::string(1, c));
+  const std::string bytes = winkey::CharacterBytes(c);
+  if (bytes.empty()) return;
+  Send(bytes);
   handed_over_ = true;
   saw_busy_ = false;
 }

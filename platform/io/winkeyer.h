@@ -42,6 +42,8 @@ std::string PinConfig(std::uint8_t config);
 std::string Mode(std::uint8_t mode);
 std::string ClearBuffer();
 std::string Backspace();
+// Two letters sent as one sign, without the space between them: a prosign.
+std::string MergeLetters(char first, char second);
 
 // What the keyer's bytes say, folded into the state they describe.
 struct KeyerState {
@@ -56,6 +58,11 @@ void Decode(std::string_view bytes, KeyerState& state);
 // Whether a character goes to the keyer: the letters, digits, blank and the punctuation it
 // sends as Morse. Control codes and command bytes never do.
 bool IsKeyable(char c);
+
+// The bytes that send a character of a message: the character itself when it is keyable,
+// the merged letters of the prosign keys "[" (AR), "]" (SK) and the backslash (CL), and nothing
+// for any other character.
+std::string CharacterBytes(char c);
 }  // namespace winkey
 
 class WinKeyer {
@@ -72,7 +79,7 @@ class WinKeyer {
   void Close();
   bool IsOpen() const;
 
-  // Queues one character; one the keyer cannot send as Morse is dropped.
+  // Queues one character (CharacterBytes); one the keyer cannot send as Morse is dropped.
   void Char(char c);
   // Reads what the keyer has sent and gives 0, 1 or kWinKeyFull (above).
   int GetStatus();

@@ -1,16 +1,21 @@
-// The keyers' devices on this machine: WAV headers from untrusted bytes, the parallel
-// port's addresses and its refusal where there is none, and the sound player where no
-// sound device may exist.
+// The keyers' devices on this machine: WAV headers from untrusted bytes, WAV files read
+// without waiting on what is not a file, the parallel port's addresses and its refusal
+// where there is none, and the sound player where no sound device may exist.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/io/clock.h"
 #include "platform/io/parallel_port.h"
 #include "platform/io/sound.h"
 #include "platform/io/wav.h"
 #include "tests/support/files.h"
+#include "tests/support/idle_fifo.h"
 #include "tests/support/temp_dir.h"
 
 namespace ks::testing {
@@ -85,24 +90,53 @@ TEST(ParallelPort, UsualAddressesNameThePorts) {
   EXPECT_NE(why.find("no parallel port at that address"), std::string::npos);
 }
 
-TEST(SoundPlayer, RefusesFilesThatAreNotWavsOnAnyMachine) {
+// Whatever the path names, the answer comes at once: a named pipe with no writer, a device
+// or a folder is refused by its kind, before anything opens it.
+TEST(WavFile, RefusesWhatCannotBePlayedWithoutWaitingOnIt) {
   TempDir dir;
   WriteBytes(dir / "text.wav", "not a wave");
-  std::unique_ptr<io::SoundPlayer> player = io::MakeSystemSoundPlayer();
+  std::filesystem::create_directory(dir / "folder.wav");
+  IdleFifo fifo(dir / "pipe.wav");
+  const struct {
+    std::string path;
+    const char* reason;
+  } cases[] = {
+      {(dir / "text.wav").string(), "cannot be played: it is not a WAV file"},
+      {(dir / "missing.wav").string(), "cannot be opened"},
+      {(dir / "folder.wav").string(), "cannot be played: it is a folder"},
+      {"/dev/null", "cannot be played: it is a device"},
+      {fifo.path().string(), "cannot be played: it is a named pipe"},
+  };
+  for (const auto& c : cases) {
+    std::string why;
+    {
+      IdleFifo::Watch watch(fifo, std::chrono::milliseconds(1000));
+      EXPECT_FALSE(io::LoadWavFile(c.path, why)) << c.path;
+    }
+    EXPECT_NE(why.find(c.path + " " + c.reason), std::string::npos) << why;
+  }
+  EXPECT_FALSE(fifo.WaitedOn());
+}
+
+TEST(WavFile, ReadsAPlayableFileWhole) {
+  TempDir dir;
+  WriteBytes(dir / "beep.wav", Wave(1, 2, 8000, 16, 3200, 3200));  // 100 ms of stereo
   std::string why;
-  EXPECT_FALSE(player->Play((dir / "text.wav").string(), why));
-  EXPECT_NE(why.find("cannot be played"), std::string::npos) << why;
-  EXPECT_FALSE(player->Play((dir / "missing.wav").string(), why));
-  EXPECT_NE(why.find("cannot be opened"), std::string::npos) << why;
-  EXPECT_FALSE(player->Playing());
+  const std::optional<io::WavSound> sound = io::LoadWavFile((dir / "beep.wav").string(), why);
+  ASSERT_TRUE(sound) << why;
+  EXPECT_EQ(sound->path, (dir / "beep.wav").string());
+  EXPECT_EQ(sound->bytes.size(), std::filesystem::file_size(dir / "beep.wav"));
+  EXPECT_DOUBLE_EQ(sound->info.DurationMs(), 100);
 }
 
 TEST(SoundPlayer, PlaysOrSaysThereIsNoDevice) {
   TempDir dir;
   WriteBytes(dir / "beep.wav", Wave(1, 1, 8000, 16, 1600, 1600));  // 100 ms
-  std::unique_ptr<io::SoundPlayer> player = io::MakeSystemSoundPlayer();
   std::string why;
-  if (player->Play((dir / "beep.wav").string(), why)) {
+  std::optional<io::WavSound> sound = io::LoadWavFile((dir / "beep.wav").string(), why);
+  ASSERT_TRUE(sound) << why;
+  std::unique_ptr<io::SoundPlayer> player = io::MakeSystemSoundPlayer();
+  if (player->Play(std::move(*sound), why)) {
     player->Stop();
     EXPECT_FALSE(player->Playing());
   } else {
@@ -116,7 +150,9 @@ TEST(VirtualSoundPlayer, PlaysForTheFilesDuration) {
   io::VirtualClock clock;
   io::VirtualSoundPlayer player(clock);
   std::string why;
-  ASSERT_TRUE(player.Play((dir / "second.wav").string(), why)) << why;
+  std::optional<io::WavSound> sound = io::LoadWavFile((dir / "second.wav").string(), why);
+  ASSERT_TRUE(sound) << why;
+  ASSERT_TRUE(player.Play(std::move(*sound), why)) << why;
   clock.Advance(999);
   EXPECT_TRUE(player.Playing());
   clock.Advance(1);

@@ -2,6 +2,8 @@
 // in the middle of a message, the F1 repeat and the speed steps.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "keying/cw_macros.h"
 #include "keying/morse_table.h"
 #include "keying/windows/CWFrm.h"
@@ -113,6 +115,47 @@ TEST_F(SenderTest, EmptiedBufferStopsAfterTheCharacterInHandWithTheLineUp) {
   EXPECT_EQ(Sent(), "1000");
   EXPECT_FALSE(LineDownAtEnd());
   EXPECT_EQ(keying().CWSending, 0);
+}
+
+// A parallel port that refuses key-ups leaves the transmitter keyed until one succeeds:
+// each way out of a character tries the release again, however many tries before it failed.
+TEST_F(SenderTest, AFailedKeyUpIsTriedAgainOnEveryWayOutUntilTheLineIsUp) {
+  const struct {
+    const char* way_out;
+    int refused;  // key-ups the port refuses
+    std::function<void()> send;
+    const char* sent;
+  } cases[] = {
+      // A refused key-up ends the character there, so its letter space is not sent.
+      {"the character's end", 1, [this] { cw().Transmit('E'); }, "1"},
+      {"the message's end", 2, [this] { cw().Text1.SetText("E"); Press(112); }, "1"},
+      {"Esc", 2,
+       [this] {
+         cw().Text1.SetText("EEEE");
+         h.loop().Post([this] { keying().CWBuffer.clear(); });
+         Press(112);
+       },
+       "1"},
+      {"a character sent after it", 2, [this] { cw().Transmit('E'); cw().Transmit('T'); }, "1111000"},
+      {"the window's unload", 3,
+       [this] {
+         cw().Text1.SetText("E");
+         Press(112);
+         EXPECT_TRUE(LineDownAtEnd()) << "the port still refuses";
+         cw().Unload();
+       },
+       "1"},
+  };
+  for (const auto& c : cases) {
+    devices->transitions.clear();
+    devices->waits.now = 0;
+    devices->failing_key_ups = c.refused;
+    devices->key_up_tries = 0;
+    c.send();
+    EXPECT_FALSE(LineDownAtEnd()) << c.way_out;
+    EXPECT_EQ(devices->key_up_tries, c.refused + 1) << c.way_out << ": released by the last way out, not before";
+    EXPECT_EQ(Sent(), c.sent) << c.way_out;
+  }
 }
 
 TEST_F(SenderTest, NewKeyReplacesTheRestOfAMessage) {

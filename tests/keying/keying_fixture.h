@@ -5,7 +5,9 @@
 // application's virtual clock. Serial ports are real ports on pseudo-terminals.
 //
 // A pseudo-terminal has no modem-control lines, so DTR and RTS cannot be watched at the
-// far end: the recording line stands in for the line itself.
+// far end: the recording line stands in for the line itself. The parallel port is the
+// program's own keying line over a simulated control register that records what it is
+// written and can refuse key-ups, as a failing device does.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -22,6 +24,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/headless.h"
+#include "platform/io/parallel_port.h"
 #include "platform/io/serial_port.h"
 #include "platform/io/settings_store.h"
 #include "platform/io/sound.h"
@@ -78,7 +81,7 @@ class RecordingLine final : public KeyLine {
  public:
   RecordingLine(std::string name, std::vector<Transition>& log, VirtualWaits& waits, io::SerialPort* port = nullptr)
       : name_(std::move(name)), log_(log), waits_(waits), port_(port) {}
-  void Key(bool down) override {
+  void Write(bool down) override {
     log_.push_back({name_, down, waits_.now});
     if (port_ != nullptr) (name_ == "DTR" ? port_->SetDtr(down) : port_->SetRts(down));
   }
@@ -88,6 +91,33 @@ class RecordingLine final : public KeyLine {
   std::vector<Transition>& log_;
   VirtualWaits& waits_;
   io::SerialPort* port_;
+};
+
+// The parallel port's control register. Each value written is kept as a transition
+// ("LPT", down for key-down); while `failing_key_ups` is above 0 a key-up is refused (and
+// counted down), so the register keeps its key-down value.
+class SimulatedParallelPort final : public io::ParallelPort {
+ public:
+  SimulatedParallelPort(std::vector<Transition>& log, VirtualWaits& waits, int& failing_key_ups, int& key_up_tries)
+      : log_(log), waits_(waits), failing_key_ups_(failing_key_ups), key_up_tries_(key_up_tries) {}
+  bool WriteControl(std::uint8_t value, std::string& why) override {
+    if (value == kParallelKeyUp) {
+      ++key_up_tries_;
+      if (failing_key_ups_ > 0) {
+        --failing_key_ups_;
+        why = "the device refused the write";
+        return false;
+      }
+    }
+    log_.push_back({"LPT", value == kParallelKeyDown, waits_.now});
+    return true;
+  }
+
+ private:
+  std::vector<Transition>& log_;
+  VirtualWaits& waits_;
+  int& failing_key_ups_;
+  int& key_up_tries_;
 };
 
 class RecordingDevices final : public KeyingDevices {
@@ -102,10 +132,12 @@ class RecordingDevices final : public KeyingDevices {
       why = "no port there";
       return nullptr;
     }
-    return std::make_unique<RecordingLine>("LPT", transitions, waits);
+    return ParallelPortLine(
+        std::make_unique<SimulatedParallelPort>(transitions, waits, failing_key_ups, key_up_tries));
   }
   UnitWaits& Waits() override { return waits; }
   std::unique_ptr<io::SoundPlayer> NewSoundPlayer() override {
+    if (machine_sound) return io::MakeSystemSoundPlayer();
     auto player = std::make_unique<io::VirtualSoundPlayer>(clock_);
     players.push_back(player.get());
     return player;
@@ -114,7 +146,10 @@ class RecordingDevices final : public KeyingDevices {
   VirtualWaits waits;
   std::vector<Transition> transitions;
   int parallel_address = 0x378;
+  int failing_key_ups = 0;  // the parallel port refuses this many key-ups
+  int key_up_tries = 0;
   std::vector<io::VirtualSoundPlayer*> players;
+  bool machine_sound = false;  // players on the machine's sound output instead
 
  private:
   forms::Application& app_;

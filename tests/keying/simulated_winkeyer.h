@@ -2,7 +2,7 @@
 // A WinKeyer at the far end of a real pseudo-terminal, written from the keyer's protocol
 // description: it answers the echo test and the host open (with its version), takes the
 // immediate commands with their values, and for each character it is given reports busy,
-// echoes the character and reports idle. It can also answer the open with a full buffer and
+// echoes the character and reports idle (for two merged letters, busy and idle). It can also answer the open with a full buffer and
 // then fall silent, mismatch the echo, say nothing at all, or be unplugged. Every byte it
 // receives is kept for the test to compare.
 #include <fcntl.h>
@@ -95,7 +95,7 @@ class SimulatedWinKeyer {
       const auto code = static_cast<unsigned char>(pending[0]);
       std::size_t length = 1;
       if (code == 0x00) length = pending.size() >= 2 && pending[1] == 0x04 ? 3 : 2;
-      else if (code == 0x04) length = 3;
+      else if (code == 0x04 || code == 0x1B) length = 3;
       else if (code == 0x02 || code == 0x03 || code == 0x09 || code == 0x0E || code == 0x17) length = 2;
       if (pending.size() < length) return;
       const std::string command = pending.substr(0, length);
@@ -110,6 +110,9 @@ class SimulatedWinKeyer {
           silent_ = true;
         }
         Send(reply);
+      } else if (code == 0x1B) {
+        // Two letters merged into one sign: busy while it is sent, then idle.
+        Send(std::string{static_cast<char>(0xC4), static_cast<char>(0xC0)});
       } else if (code >= 0x20 && code < 0x80) {
         Send(std::string{static_cast<char>(0xC4), static_cast<char>(code), static_cast<char>(0xC0)});
       }

@@ -3,10 +3,14 @@
 // wave2.txt written by Done and read back.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+
 #include "keying/keyer_files.h"
 #include "keying/keyer_services.h"
 #include "keying/windows/PhoneFrm.h"
 #include "tests/keying/keying_fixture.h"
+#include "tests/support/idle_fifo.h"
 #include "tests/support/pty_peer.h"
 
 namespace ks::testing {
@@ -81,18 +85,47 @@ TEST_F(VoiceKeyerTest, NewKeyDuringAMessageKeepsTheLineUp) {
   EXPECT_FALSE(Keyed());
 }
 
-TEST_F(VoiceKeyerTest, MessageThatCannotPlayLeavesTheLineDownAndSaysWhy) {
+// A file that cannot be played is refused before push-to-talk rises, on the serial line and
+// the parallel port alike; a named pipe that no one writes to is refused at once.
+TEST_F(VoiceKeyerTest, FileThatCannotPlayIsRefusedBeforePushToTalkRises) {
+  PtyPeer peer;
+  MapPort(3, peer.SlavePath());
+  phone().Text10.SetText("3");
   WriteBytes(work() / "broken.wav", "RIFF....WAVEjunk");
-  for (const std::string& path : {(work() / "missing.wav").string(), (work() / "broken.wav").string()}) {
+  std::filesystem::create_directory(work() / "folder.wav");
+  IdleFifo fifo(work() / "pipe.wav");
+  const std::string paths[] = {(work() / "missing.wav").string(), (work() / "broken.wav").string(),
+                               fifo.path().string(), (work() / "folder.wav").string(), "/dev/null"};
+  for (const std::string& path : paths) {
     h.dialogs().message_boxes.clear();
     phone().Text2.SetText(path);
-    Press(113);
-    EXPECT_FALSE(Keyed()) << path;
+    {
+      IdleFifo::Watch watch(fifo, std::chrono::milliseconds(1000));
+      Press(113);
+    }
+    EXPECT_TRUE(devices->transitions.empty()) << path << ": push-to-talk rose";
     EXPECT_FALSE(phone().Timer1.Enabled());
     ASSERT_EQ(h.dialogs().message_boxes.size(), 1u) << path;
     EXPECT_EQ(h.dialogs().message_boxes[0].title, "Voice keyer");
-    EXPECT_NE(h.dialogs().message_boxes[0].text.find("F2"), std::string::npos);
+    EXPECT_EQ(h.dialogs().message_boxes[0].text.rfind("The voice message of F2 cannot be sent: " + path, 0), 0u)
+        << h.dialogs().message_boxes[0].text;
   }
+  EXPECT_FALSE(fifo.WaitedOn());
+  EXPECT_NE(h.dialogs().message_boxes[0].text.find("a device"), std::string::npos);
+}
+
+// A key-up that the parallel port refuses keeps push-to-talk up in the books: the watch
+// tries again at each tick until the line is down.
+TEST_F(VoiceKeyerTest, RefusedReleaseIsTriedAgainAtEachTick) {
+  devices->failing_key_ups = 2;
+  Press(112);
+  h.Advance(1000);  // the message has ended; the first release is refused
+  EXPECT_TRUE(Keyed());
+  EXPECT_TRUE(phone().Timer1.Enabled());
+  h.Advance(80);  // refused once more, then released
+  EXPECT_FALSE(Keyed());
+  EXPECT_EQ(devices->key_up_tries, 3);
+  EXPECT_FALSE(phone().Timer1.Enabled());
 }
 
 TEST_F(VoiceKeyerTest, EmptyPathKeysNothingButMayStillSetTheRepeat) {

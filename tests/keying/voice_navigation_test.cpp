@@ -76,11 +76,11 @@ TEST_F(VoiceNavigationTest, DoneStoresTheChosenLevel) {
 
 TEST_F(VoiceNavigationTest, SuppliedPromptsArePlayableWavs) {
   for (const char* name : {"Call", "Points", "SerNum", "RstSnt", "County", "SPC", "Dupe", "NavDis", "NavEn"}) {
-    std::string bytes, why;
-    const auto info = io::LoadWavFile((SuppliedData() / (std::string(name) + ".wav")).string(), bytes, why);
-    ASSERT_TRUE(info) << name << ": " << why;
-    EXPECT_GT(info->DurationMs(), 200) << name;
-    EXPECT_LT(info->DurationMs(), 4000) << name;
+    std::string why;
+    const auto sound = io::LoadWavFile((SuppliedData() / (std::string(name) + ".wav")).string(), why);
+    ASSERT_TRUE(sound) << name << ": " << why;
+    EXPECT_GT(sound->info.DurationMs(), 200) << name;
+    EXPECT_LT(sound->info.DurationMs(), 4000) << name;
   }
 }
 

@@ -67,6 +67,18 @@ TEST_F(WinKeyWindowTest, F1OpensTheKeyerSendsItsSettingsThenTheMessageAndStopCle
   EXPECT_TRUE(h.dialogs().message_boxes.empty());
 }
 
+// The CW window's prosign keys have no character of the keyer's own: each goes as the two
+// letters merged into one sign.
+TEST_F(WinKeyWindowTest, ProsignsReachTheKeyerAsMergedLetters) {
+  SimulatedWinKeyer sim;
+  ChooseKeyerOn(sim);
+  cw().Text1.SetText("K[ ]\\");
+  PressF1();
+  const std::string opening = "00 04 55 00 02 02 16 03 32 04 00 00 17 32 09 06 0E 00 ";
+  EXPECT_EQ(Hex(sim.Received(29)), opening + "4B 1B 41 52 20 1B 53 4B 1B 43 4C");  // K, AR, blank, SK, CL
+  EXPECT_TRUE(keying().CWBuffer.empty());
+}
+
 TEST_F(WinKeyWindowTest, AKeyerUnpluggedOrSilentInTheMiddleOfAMessageIsToldWithoutAHang) {
   for (const bool unplug : {true, false}) {
     SCOPED_TRACE(unplug ? "unplugged" : "silent");
