@@ -1,8 +1,8 @@
 #include "keying/windows/BlindFrm.h"
 
 #include "keying/keying_devices.h"
-#include "logstore/form_resize.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "platform/io/clock.h"
 #include "platform/io/wav.h"
 #include "startup/user_folders.h"

@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "logstore/form_resize.h"
 #include "logstore/log_store.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "reports/rate_graph.h"
 
 namespace ks {
@@ -122,12 +122,12 @@ void GraphQSO::ShowBackground(forms::Color background, forms::Color text) {
 
 void GraphQSO::Form_Load() {
   const forms::Screen& screen = App().GetScreen();
-  FitRule rule;
-  rule.form_font = FitRule::FontRatio::NewWidth;
-  rule.control_font = FitRule::FontRatio::WidthCapped;
+  forms::FitRule rule;
+  rule.form_font = forms::FitRule::FontRatio::NewWidth;
+  rule.control_font = forms::FitRule::FontRatio::WidthCapped;
   rule.target_width = screen.work_width;
   rule.target_height = screen.work_height;
-  FitFormToScreen(*this, rule);
+  forms::FitFormToScreen(*this, rule);
   // The fitting leaves picture boxes alone; the surface covers the fitted window.
   picGraph.Move(0, 0, ScaleWidth(), ScaleHeight());
   DrawRateGraph();

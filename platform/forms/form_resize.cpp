@@ -1,4 +1,4 @@
-#include "logstore/form_resize.h"
+#include "platform/forms/form_resize.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,11 +9,8 @@
 #include "platform/forms/form.h"
 #include "platform/forms/listview.h"
 
-namespace ks {
+namespace ks::forms {
 namespace {
-
-using forms::Control;
-using forms::ControlKind;
 
 // A run-time failure while resizing, carrying its description.
 struct ResizeFailure : std::runtime_error {
@@ -47,13 +44,13 @@ bool IsSized(ControlKind k) {
 
 void ScaleLineAndColumns(Control& c, float rx, float ry) {
   if (c.Kind() == ControlKind::Line) {
-    auto& line = static_cast<forms::Line&>(c);
+    auto& line = static_cast<Line&>(c);
     const float x1 = Times(line.X1(), rx);
     const float x2 = Times(line.X2(), rx);
     line.SetEnds(x1, Times(line.Y1(), ry), x2, Times(line.Y2(), ry));
   }
   if (c.Kind() == ControlKind::ListView) {
-    auto& list = static_cast<forms::ListView&>(c);
+    auto& list = static_cast<ListView&>(c);
     for (int i = 1; i <= list.ColumnCount(); ++i) list.SetColumnWidth(i, Times(list.Column(i).width, rx));
   }
 }
@@ -73,7 +70,7 @@ void ScaleControl(Control& c, float rx, float ry, float font_ratio, bool scale_c
   ScaleLineAndColumns(c, rx, ry);
 }
 
-void ReportFailure(forms::Form& form, const ResizeFailure& failure) {
+void ReportFailure(Form& form, const ResizeFailure& failure) {
   form.App().MsgBox(failure.what(), 0, "Form Resize Error");
 }
 
@@ -90,7 +87,7 @@ float FontRatioOf(FitRule::FontRatio rule, float rx, float ry, float new_width) 
   return ry;
 }
 
-void FitFormToScreen(forms::Form& form, const FitRule& rule) {
+void FitFormToScreen(Form& form, const FitRule& rule) {
   try {
     const auto& screen = form.App().GetScreen();
     const float sw = rule.target_width > 0 ? rule.target_width : screen.width;
@@ -113,7 +110,7 @@ void FitFormToScreen(forms::Form& form, const FitRule& rule) {
   }
 }
 
-void ResizeForm(forms::Form& form) {
+void ResizeForm(Form& form) {
   FitRule rule;
   rule.lift = true;
   rule.form_font = FitRule::FontRatio::Height;
@@ -121,7 +118,7 @@ void ResizeForm(forms::Form& form) {
   FitFormToScreen(form, rule);
 }
 
-void ResizeFormTo(forms::Form& form, float target_width, float target_height, float reference_width,
+void ResizeFormTo(Form& form, float target_width, float target_height, float reference_width,
                   float reference_height, int exact_size, float font_factor, const std::string& font_name) {
   try {
     const float inner_height_before = form.ScaleHeight();
@@ -138,7 +135,7 @@ void ResizeFormTo(forms::Form& form, float target_width, float target_height, fl
     const float rw = Divide(form.ScaleWidth(), inner_width_before);
     const float m = std::min(rw, rh);
     const float g = form.Height() > inner_height_before ? Checked(1 + (static_cast<double>(m) - 1) * font_factor) : m;
-    forms::Font font = form.GetFont();
+    Font font = form.GetFont();
     if (!font_name.empty()) font.name = font_name;
     font.size = Times(font.size, g);
     form.SetFont(font);
@@ -149,4 +146,4 @@ void ResizeFormTo(forms::Form& form, float target_width, float target_height, fl
   }
 }
 
-}  // namespace ks
+}  // namespace ks::forms

@@ -1,8 +1,8 @@
 // Fitting a window designed for the 9600 x 7200 twip screen to real screens.
 #include <gtest/gtest.h>
 
-#include "logstore/form_resize.h"
 #include "platform/forms/controls.h"
+#include "platform/forms/form_resize.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/listview.h"
 
@@ -42,7 +42,7 @@ class frmSample : public forms::Form {
 TEST(ResizeForm, DesignScreenKeepsEverythingAndLiftsTheWindow) {
   Headless h(Screen::FromPixels(640, 480));
   auto& f = h.app().Get<frmSample>();
-  ResizeForm(f);
+  forms::ResizeForm(f);
   EXPECT_FLOAT_EQ(f.Left(), 2400);
   EXPECT_FLOAT_EQ(f.Top(), 1800 - 170);
   EXPECT_FLOAT_EQ(f.Width(), 4800);
@@ -54,7 +54,7 @@ TEST(ResizeForm, DesignScreenKeepsEverythingAndLiftsTheWindow) {
 TEST(ResizeForm, FullHdTriplesWidthsAndGrowsHeightsAndFontsByTheHeightRatio) {
   Headless h(Screen::FromPixels(1920, 1080));
   auto& f = h.app().Get<frmSample>();
-  ResizeForm(f);
+  forms::ResizeForm(f);
   EXPECT_FLOAT_EQ(f.Width(), 14400);
   EXPECT_FLOAT_EQ(f.Height(), 8100);
   EXPECT_FLOAT_EQ(f.Left(), (28800 - 14400) / 2.0f);
@@ -78,7 +78,7 @@ TEST(ResizeForm, FullHdTriplesWidthsAndGrowsHeightsAndFontsByTheHeightRatio) {
 TEST(ResizeForm, ControlFontsFollowTheSmallerRatio) {
   Headless h(Screen::FromPixels(1280, 1024));
   auto& f = h.app().Get<frmSample>();
-  ResizeForm(f);
+  forms::ResizeForm(f);
   EXPECT_FLOAT_EQ(f.Text1.FontSize(), 20);
   EXPECT_NEAR(f.FontSize(), 8 * 15360 / 7200.0, 1e-4);
 }
@@ -87,7 +87,7 @@ TEST(ResizeFormTo, ExactSizeAndFontFace) {
   Headless h(Screen::FromPixels(1920, 1080));
   auto& f = h.app().Get<frmSample>();
   const float inner_width = f.ScaleWidth();
-  ResizeFormTo(f, 6000, 4000, 1, 1, 1, 1.0f, "Arial");
+  forms::ResizeFormTo(f, 6000, 4000, 1, 1, 1, 1.0f, "Arial");
   EXPECT_FLOAT_EQ(f.Width(), 6000);
   EXPECT_FLOAT_EQ(f.Height(), 4000);
   EXPECT_FLOAT_EQ(f.Left(), 0);
@@ -101,7 +101,7 @@ TEST(ResizeFormTo, ExactSizeAndFontFace) {
 TEST(ResizeFormTo, EmptyFontNameKeepsTheFace) {
   Headless h;
   auto& f = h.app().Get<frmSample>();
-  ResizeFormTo(f, 9600, 7200, 9600, 7200, 0, 1.0f, "");
+  forms::ResizeFormTo(f, 9600, 7200, 9600, 7200, 0, 1.0f, "");
   EXPECT_EQ(f.Text1.GetFont().name, forms::Font{}.name);
   EXPECT_FLOAT_EQ(f.Width(), 4800);
 }
@@ -110,7 +110,7 @@ TEST(ResizeForm, AFailureHalfWayStopsWithOneMessage) {
   Headless h(Screen::FromPixels(1920, 1080));
   auto& f = h.app().Get<frmSample>();
   f.Frame1.SetLeft(3e38f);  // scaling this overflows
-  ResizeForm(f);
+  forms::ResizeForm(f);
   ASSERT_EQ(h.dialogs().message_boxes.size(), 1u);
   EXPECT_EQ(h.dialogs().message_boxes[0].text, "Overflow");
   EXPECT_EQ(h.dialogs().message_boxes[0].title, "Form Resize Error");
@@ -120,7 +120,7 @@ TEST(ResizeForm, AFailureHalfWayStopsWithOneMessage) {
 
   Headless g;
   auto& zero = g.app().Get<frmSample>();
-  ResizeFormTo(zero, 9600, 7200, 0, 7200, 0, 1.0f, "");
+  forms::ResizeFormTo(zero, 9600, 7200, 0, 7200, 0, 1.0f, "");
   ASSERT_EQ(g.dialogs().message_boxes.size(), 1u);
   EXPECT_EQ(g.dialogs().message_boxes[0].text, "Division by zero");
 }
@@ -134,10 +134,10 @@ namespace {
 TEST(FitFormToScreen, WindowFontByItsNewWidthAndControlFontsCapped) {
   forms::Headless h(forms::Screen::FromPixels(1920, 1080));
   auto& f = h.app().Get<frmSample>();
-  FitRule rule;
-  rule.form_font = FitRule::FontRatio::NewWidth;
-  rule.control_font = FitRule::FontRatio::WidthCapped;
-  FitFormToScreen(f, rule);
+  forms::FitRule rule;
+  rule.form_font = forms::FitRule::FontRatio::NewWidth;
+  rule.control_font = forms::FitRule::FontRatio::WidthCapped;
+  forms::FitFormToScreen(f, rule);
   EXPECT_FLOAT_EQ(f.Width(), 14400);
   EXPECT_FLOAT_EQ(f.Top(), (16200 - 8100) / 2.0f) << "centred down, no lift";
   EXPECT_FLOAT_EQ(f.FontSize(), 8 * 14400 / 9600.0f);
