@@ -98,7 +98,7 @@ void DesignDXArea(MainWindow& w) {
   w.LineDX.SetVisible(false);
   for (int i = 0; i <= 4; ++i) {
     forms::Label& scale = w.lblFreqSpot.Design(i);
-    scale.Move(0, kParkedTop, 735, 195);
+    scale.Move(0, kParkedTop, 735, 225);
     scale.SetVisible(false);
   }
   for (int i = 0; i <= 49; ++i) {

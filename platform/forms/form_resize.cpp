@@ -70,6 +70,29 @@ void ScaleControl(Control& c, float rx, float ry, float font_ratio, bool scale_c
   ScaleLineAndColumns(c, rx, ry);
 }
 
+// Every control that stands somewhere on the window: what a window scaled as a whole scales.
+bool HasPlace(ControlKind k) { return IsSized(k) || k == ControlKind::PictureBox; }
+
+void ScaleWindowDown(Form& form, float p) {
+  const float width = Times(form.Width(), p);
+  const float height = Times(form.Height(), p);
+  form.Move(form.Left() + (form.Width() - width) / 2, form.Top() + (form.Height() - height) / 2, width, height);
+  form.SetFontSize(Times(form.FontSize(), p));
+  const std::vector<Control*> controls = form.Controls();
+  for (Control* c : controls) {
+    if (HasPlace(c->Kind())) {
+      c->Move(Times(c->Left(), p), Times(c->Top(), p), Times(c->Width(), p), Times(c->Height(), p));
+      if (c->Kind() != ControlKind::Image) c->SetFontSize(Times(c->FontSize(), p));
+    }
+    ScaleLineAndColumns(*c, p, p);
+  }
+}
+
+// `start` moved the least that puts [start, start + size] inside [low, low + room].
+float MovedInto(float start, float size, float low, float room) {
+  return std::max(low, std::min(start, low + room - size));
+}
+
 void ReportFailure(Form& form, const ResizeFailure& failure) {
   form.App().MsgBox(failure.what(), 0, "Form Resize Error");
 }
@@ -143,6 +166,23 @@ void ResizeFormTo(Form& form, float target_width, float target_height, float ref
     for (Control* c : controls) ScaleControl(*c, rw, rh, g, true, font_name);
   } catch (const ResizeFailure& failure) {
     ReportFailure(form, failure);
+  }
+}
+
+void KeepWithinScreen(Form& form) {
+  const Screen& screen = form.App().GetScreen();
+  const bool whole_screen = form.CoversTaskbar;
+  const float left = whole_screen ? 0 : screen.work_left;
+  const float top = whole_screen ? 0 : screen.work_top;
+  const float width = whole_screen ? screen.width : screen.work_width;
+  const float height = whole_screen ? screen.height : screen.work_height;
+  try {
+    const float p = std::min({1.0f, Divide(width, form.Width()), Divide(height, form.Height())});
+    if (p < 1) ScaleWindowDown(form, p);
+    form.Move(MovedInto(form.Left(), form.Width(), left, width), MovedInto(form.Top(), form.Height(), top, height),
+              form.Width(), form.Height());
+  } catch (const ResizeFailure&) {
+    // A window without a size has nothing to keep in.
   }
 }
 

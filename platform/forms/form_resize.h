@@ -39,4 +39,12 @@ void ResizeForm(Form& form);
 void ResizeFormTo(Form& form, float target_width, float target_height, float reference_width,
                   float reference_height, int exact_size, float font_factor, const std::string& font_name);
 
+// Keeps a window whole inside the part of the screen that it may take: the work area, or the
+// whole screen for a window that covers the task bar on purpose. A window larger than that is
+// scaled down about its centre by the one ratio that makes it fit, its font, its controls'
+// places, sizes and fonts, its lines and list columns with it, as a smaller form size scales a
+// main window; then it is moved in as far as it stands out. A window that stands inside is
+// left as it is. The window runtime runs it whenever a window is shown.
+void KeepWithinScreen(Form& form);
+
 }  // namespace ks::forms
