@@ -1,6 +1,7 @@
 // What the entry lines of both main windows do alike: the points box, the field prompts,
 // Recall, the post-contest date and time boxes, the county check, the sent serial of a
 // county-line station logged again, and the duplicate message's colours.
+#include <algorithm>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -104,6 +105,10 @@ void MainWindow::mnuPostContest_Click() {
   for (forms::Control* c : std::initializer_list<forms::Control*>{&lblPostConTime, &txtPostConTime, &lblPostConDate,
                                                                    &txtPostConDate})
     c->SetVisible(shown);
+  // The message label ends above the row while it is shown, so that nothing of the row
+  // stands under it, and reaches down to the row's foot again once it is hidden.
+  const float row_top = lblPostConTime.Top();
+  lblDialog.SetHeight(std::max(0.0f, (shown ? row_top : row_top + lblPostConTime.Height()) - lblDialog.Top()));
   if (!shown && focus_in_boxes) txtCall.SetFocus();
 }
 

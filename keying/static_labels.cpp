@@ -1,6 +1,6 @@
 #include "keying/static_labels.h"
 
-#include "logstore/form_resize.h"
+#include "platform/forms/form_resize.h"
 #include "platform/vb/parse.h"
 #include "platform/vb/rounding.h"
 
@@ -27,10 +27,10 @@ void RepeatBoxLeft(forms::TextBox& seconds, forms::Timer& timer) {
 }
 
 void FitKeyerWindow(forms::Form& window) {
-  FitRule rule;
-  rule.form_font = FitRule::FontRatio::NewWidth;
-  rule.control_font = FitRule::FontRatio::WidthCapped;
-  FitFormToScreen(window, rule);
+  forms::FitRule rule;
+  rule.form_font = forms::FitRule::FontRatio::NewWidth;
+  rule.control_font = forms::FitRule::FontRatio::WidthCapped;
+  forms::FitFormToScreen(window, rule);
 }
 
 void UpperCaseKey(int& key) {

@@ -92,6 +92,7 @@ void MainWindow::ApplyFullSizeLayout() {
   const float h0 = Height();
   const float w0 = Width();
   const auto& screen = App().GetScreen();
+  CoversTaskbar = settings.TaskbarMode != 1;
   if (settings.TaskbarMode == 1) {
     Move(0, 0, screen.work_width, screen.work_height);
   } else {

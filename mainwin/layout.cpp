@@ -3,10 +3,10 @@
 // places its own entry line, lists and bottom row (windows/Outfrm.cpp, windows/Infrm.cpp).
 #include <algorithm>
 
-#include "logstore/form_resize.h"
 #include "mainwin/main_window.h"
 #include "mainwin/main_window_design.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 
 namespace ks {
 
@@ -98,7 +98,7 @@ void DesignDXArea(MainWindow& w) {
   w.LineDX.SetVisible(false);
   for (int i = 0; i <= 4; ++i) {
     forms::Label& scale = w.lblFreqSpot.Design(i);
-    scale.Move(0, kParkedTop, 735, 195);
+    scale.Move(0, kParkedTop, 735, 225);
     scale.SetVisible(false);
   }
   for (int i = 0; i <= 49; ++i) {
@@ -112,7 +112,7 @@ void DesignDXArea(MainWindow& w) {
 }  // namespace
 
 void MainWindow::DesignSharedControls() {
-  Move(0, 0, kDesignScreenWidth, kDesignScreenHeight);
+  Move(0, 0, forms::kDesignScreenWidth, forms::kDesignScreenHeight);
   SetFont(forms::Font{"Arial", kLabelFontSize, IsInState()});
   for (int i = 0; i <= 8; ++i) lblStation.Design(i);
   for (int i = 0; i <= 6; ++i) lblScoreCaption.Design(i);
@@ -160,16 +160,16 @@ void MainWindow::DesignScoreBlock(const std::array<const char*, 7>& captions, fl
 }
 
 void MainWindow::FitToScreen() {
-  FitRule rule;
+  forms::FitRule rule;
   rule.lift = false;
-  rule.form_font = FitRule::FontRatio::Width;
-  rule.control_font = FitRule::FontRatio::Smaller;
-  FitFormToScreen(*this, rule);
+  rule.form_font = forms::FitRule::FontRatio::Width;
+  rule.control_font = forms::FitRule::FontRatio::Smaller;
+  forms::FitFormToScreen(*this, rule);
 }
 
 void MainWindow::AddScaledColumn(forms::ListView& list, const char* header, float design_width,
                                  forms::Alignment alignment) {
-  list.AddColumn(header, Width() / kDesignScreenWidth * design_width, alignment);
+  list.AddColumn(header, Width() / forms::kDesignScreenWidth * design_width, alignment);
 }
 
 void MainWindow::AddSpotListColumns() {

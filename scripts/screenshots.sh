@@ -42,26 +42,32 @@ wait_window() {
 }
 
 # The station's settings file: the supplied one with a station's details filled in, inside
-# the state ($1 = 0) or outside it ($1 = 1).
+# the state ($1 = 0) or outside it ($1 = 1), a rover ($2 = 1) or not ($2 = 0).
 write_settings() {
-  local out_of_state=$1 file=$2
+  local out_of_state=$1 rover=$2 file=$3
   printf '"%s"\r\n' W3ABC PA USA EPA JOE "SINGLE OP" Lehigh ALLENTOWN CW 20 >"$file"
-  printf '%s\r\n' 5 75.5 40.6 '"NA"' 100 40960 255 3600 '"PA"' "$out_of_state" 0 0 '"None"' 0 1 >>"$file"
+  printf '%s\r\n' 5 75.5 40.6 '"NA"' 100 40960 255 3600 '"PA"' "$out_of_state" "$rover" 0 '"None"' 0 1 >>"$file"
 }
 
 # One run of the program on a screen of $1 x $2: the setup window, then the main window
-# for a station inside ($3 = 0) or outside ($3 = 1) the state. Pictures are named by $4.
+# for a station inside ($3 = 0) or outside ($3 = 1) the state. Pictures are named by $4; $5
+# names what more to show, and "rover" as $6 makes the station a rover.
 run() {
-  local width=$1 height=$2 out_of_state=$3 name=$4 display=:$((90 + RANDOM % 9))
+  local width=$1 height=$2 out_of_state=$3 name=$4 display
+  local rover=0
+  [ "${6:-}" = rover ] && rover=1
   local home="$scratch/home-$name" work="$scratch/work-$name"
   mkdir -p "$home" "$work"
   cp "$root"/data/* "$work"/
-  write_settings "$out_of_state" "$work/QSOpref.txt"
+  write_settings "$out_of_state" "$rover" "$work/QSOpref.txt"
   if [ "${5:-}" = reports ]; then
     python3 "$root/tools/make_contest_log.py" 300 >"$work/log.txt"
   fi
-  Xvfb "$display" -screen 0 "${width}x${height}x24" -nolisten tcp >/dev/null 2>&1 &
+  # The server takes a display number that no other server holds and tells it.
+  Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$scratch/display-$name" >/dev/null 2>&1 &
   pids+=($!)
+  for _ in $(seq 1 50); do [ -s "$scratch/display-$name" ] && break; sleep 0.1; done
+  display=:$(cat "$scratch/display-$name")
   sleep 1
   DISPLAY=$display openbox >/dev/null 2>&1 &
   pids+=($!)
@@ -82,6 +88,13 @@ run() {
   local main
   main=$(wait_window "Pennsylvania QSO Party")
   sleep 2
+  if [ "${5:-}" = postcontest ]; then
+    # Options > Post Contest Mode: the date and time boxes with their captions.
+    xdotool windowactivate --sync "$main" key alt+o
+    sleep 0.5
+    xdotool key p
+    sleep 1
+  fi
   import -window root "$root/docs/$name-${width}x${height}.png"
   if [ "${5:-}" = colours ]; then
     xdotool windowactivate --sync "$main" key alt+o
@@ -116,4 +129,6 @@ run 1920 1080 0 infrm colours
 run 1280 1024 1 outfrm setup
 run 1280 1024 0 infrm
 run 1920 1080 1 outfrm-log reports
+run 1366 768 0 infrm-rover-postcontest postcontest rover
+run 1366 768 1 outfrm-postcontest postcontest
 ls "$root"/docs/*.png

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "keying/keying_devices.h"
-#include "logstore/form_resize.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "platform/io/clock.h"
 #include "platform/io/sound.h"
 #include "platform/io/wav.h"

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "keying/keyer_files.h"
-#include "logstore/form_resize.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "platform/vb/parse.h"
 #include "platform/vb/rounding.h"
 

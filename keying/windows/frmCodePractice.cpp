@@ -7,8 +7,8 @@
 
 #include "keying/keying_state.h"
 #include "keying/windows/CWFrm.h"
-#include "logstore/form_resize.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "platform/vb/parse.h"
 #include "platform/vb/rounding.h"
 

@@ -6,8 +6,8 @@
 #include "keying/keying_devices.h"
 #include "keying/keying_state.h"
 #include "keying/windows/CWFrm.h"
-#include "logstore/form_resize.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "platform/io/files.h"
 #include "platform/io/serial_port.h"
 #include "platform/io/winkeyer.h"
@@ -144,7 +144,7 @@ void frmWinKey::Wire() {
 
 void frmWinKey::Form_Load() {
   const forms::Screen& screen = App().GetScreen();
-  ResizeFormTo(*this, screen.width, screen.height, 9600, 7200, 0, 1.0f, "Arial");
+  forms::ResizeFormTo(*this, screen.width, screen.height, 9600, 7200, 0, 1.0f, "Arial");
   KeyingState& keying = App().State<KeyingState>();
   keying.WinKeyPinConfig = 6;
   keying.WinKeyMode = 0;

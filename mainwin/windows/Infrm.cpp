@@ -51,11 +51,13 @@ void Infrm::DesignEntryLine() {
     box->SetTabIndex(tab++);
   Label3.Move(3780, 2520, 495, 255);
 
-  lblDialog.Move(0, 3360, 2895, 735);
-  SetCaptionAt(lblPostConTime, "Time", 120, 3720, 540, 285);
-  txtPostConTime.Move(660, 3720, 735, 285);
-  SetCaptionAt(lblPostConDate, "Date", 1440, 3720, 480, 285);
-  txtPostConDate.Move(1920, 3720, 975, 285);
+  // The message label reaches down to the foot of the post-contest row, which takes its
+  // lower part while it is shown and leaves it two lines.
+  lblDialog.Move(0, 3360, 2895, 795);
+  SetCaptionAt(lblPostConTime, "Time", 120, 3870, 540, 285);
+  txtPostConTime.Move(660, 3870, 735, 285);
+  SetCaptionAt(lblPostConDate, "Date", 1440, 3870, 480, 285);
+  txtPostConDate.Move(1920, 3870, 975, 285);
   SetCaptionAt(lblPossDup, "   Possible Duplicates", 0, 4200, 2175, 375);
   cmdDup.Move(2280, 4230, 615, 315);
   lblDupe.Move(0, 4680, 2895, 615);

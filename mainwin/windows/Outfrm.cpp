@@ -47,7 +47,9 @@ void Outfrm::DesignEntryLine() {
     hidden->SetVisible(false);
   Label3.Move(3600, 2520, 495, 255);
 
-  lblDialog.Move(0, 3360, 4695, 975);
+  // The message label reaches down to the foot of the post-contest row, which takes its
+  // lower part while it is shown.
+  lblDialog.Move(0, 3360, 4695, 885);
   SetCaptionAt(lblPostConTime, "Time", 240, 3960, 600, 285);
   txtPostConTime.Move(885, 3960, 855, 285);
   SetCaptionAt(lblPostConDate, "Date", 1800, 3960, 480, 285);

@@ -4,16 +4,14 @@
 
 #include "platform/forms/application.h"
 #include "platform/forms/controls.h"
+#include "platform/forms/form_resize.h"
 #include "platform/forms/view.h"
 
 namespace ks::forms {
 namespace {
-// The window's frame in twips: a 4-pixel border round it, an 18-pixel caption and, when it
-// has a menu, a 20-pixel menu bar; a 9480 x 6510 inner area with a menu bar makes a window
-// of 9600 x 7200, the whole design screen.
-constexpr float kBorder = 60;
-constexpr float kCaption = 270;
-constexpr float kMenuBar = 300;
+constexpr float kBorder = Form::kBorderWidth;
+constexpr float kCaption = Form::kCaptionHeight;
+constexpr float kMenuBar = Form::kMenuBarHeight;
 }  // namespace
 
 Form::Form(Application& app, std::string name) : app_(app), name_(std::move(name)) {}
@@ -101,6 +99,7 @@ void Form::Show() {
   if (!loaded_) return;
   app_.Dispatch([&] {
     if (!visible_) {
+      KeepWithinScreen(*this);
       visible_ = true;
       if (View* v = app_.GetView()) v->FormShown(*this, modal_depth_ > 0);
     }
@@ -112,6 +111,7 @@ void Form::ShowModal() {
   if (!loaded_) return;
   app_.Dispatch([&] {
     ++modal_depth_;
+    if (!visible_) KeepWithinScreen(*this);
     visible_ = true;
     if (View* v = app_.GetView()) v->FormShown(*this, true);
     ActivateBy();

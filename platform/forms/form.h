@@ -66,7 +66,20 @@ class Form {
   bool ShowInTaskbar = true;
   bool ControlBox = true;
   bool Resizable = false;
+  // The caption bar's minimize and maximize boxes; a window of fixed size offers no maximize
+  // box whatever this says.
+  bool MinButton = true;
+  bool MaxButton = true;
+  // Laid out over the whole screen on purpose, the window may stand over the task bar; every
+  // other window is kept inside the work area whenever it is shown (KeepWithinScreen).
+  bool CoversTaskbar = false;
   bool HasMenuBar() const;
+  // The frame that the outer size allows for, in twips: a 4-pixel border round the window,
+  // an 18-pixel caption and, when it has a menu, a 20-pixel menu bar; a 9480 x 6510 inner
+  // area with a menu bar makes a window of 9600 x 7200, the whole design screen.
+  static constexpr float kBorderWidth = 60;
+  static constexpr float kCaptionHeight = 270;
+  static constexpr float kMenuBarHeight = 300;
 
   // The ordered control collection (nested controls included), in creation order.
   const std::vector<Control*>& Controls() const { return controls_; }

@@ -1,11 +1,14 @@
 #include "platform/qt/form_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 
@@ -48,10 +51,11 @@ void FormWindow::SyncFlags(bool modal) {
     flags |= Qt::FramelessWindowHint;
   } else if (!form_.ControlBox) {
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-  } else if (!form_.Resizable) {
-    // A window of fixed size offers no maximize button.
-    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+  } else if (!form_.Resizable || !form_.MinButton || !form_.MaxButton) {
+    // A window of fixed size offers no maximize button; any window may go without either box.
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (form_.MinButton) flags |= Qt::WindowMinimizeButtonHint;
+    if (form_.MaxButton && form_.Resizable) flags |= Qt::WindowMaximizeButtonHint;
   }
   if (!form_.ShowInTaskbar) flags |= Qt::Tool;
   setWindowFlags(flags);
@@ -75,15 +79,46 @@ void FormWindow::SyncGeometry() {
   } else {
     setFixedSize(width, height);
   }
-  // The model's left and top are those of the frame: the title bar and borders stay where the
-  // window was placed (on the work area), whatever the window manager's frame measures.
-  const QPoint frame_at(Px(form_.Left()), Px(form_.Top()));
+  PlaceFrame(QPoint(Px(form_.Left()), Px(form_.Top())));
+  syncing_ = false;
+}
+
+// The model's left and top are those of the frame: the title bar and borders stay where the
+// window was placed (on the work area), whatever the window manager's frame measures. A
+// window not shown yet takes its place before it is mapped, so the window manager places it
+// there rather than by its own rule; a shown one that already stands there is left alone, so
+// a move the operator made is not requested again.
+void FormWindow::PlaceFrame(QPoint frame_at) {
+  if (isVisible() && pos() == frame_at && !placing_) return;
+  placing_ = frame_at;
+  placing_since_.start();
   if (QWindow* handle = windowHandle()) {
     handle->setFramePosition(frame_at);
   } else {
     move(frame_at);
   }
-  syncing_ = false;
+}
+
+// Whether a move the window system reports is a step of the window manager's placing rather
+// than the operator's: any report before the frame stands where it was put, within the time
+// a window manager takes to place it.
+bool FormWindow::IsPlacementStep(QPoint frame_at) {
+  constexpr qint64 kPlacingMs = 1500;
+  if (!placing_) return false;
+  const bool arrived = frame_at == *placing_;
+  if (arrived || placing_since_.elapsed() > kPlacingMs) placing_.reset();
+  return arrived || placing_.has_value();
+}
+
+QMargins FormWindow::FrameMargins() const {
+  if (Frameless()) return {};
+  const int border = Px(forms::Form::kBorderWidth);
+  const QMargins allowed(border, Px(forms::Form::kCaptionHeight) + border, border, border);
+  const QWindow* handle = windowHandle();
+  if (handle == nullptr) return allowed;
+  const QMargins real = handle->frameMargins();
+  return {std::max(real.left(), allowed.left()), std::max(real.top(), allowed.top()),
+          std::max(real.right(), allowed.right()), std::max(real.bottom(), allowed.bottom())};
 }
 
 void FormWindow::SyncCaption() { setWindowTitle(FromCp1252(form_.Caption())); }
@@ -203,7 +238,8 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 void FormWindow::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  if (!syncing_ && events_ != nullptr && isVisible() && event->spontaneous()) events_->MovedBy(form_, pos());
+  if (syncing_ || events_ == nullptr || !isVisible() || !event->spontaneous()) return;
+  if (!IsPlacementStep(pos())) events_->MovedBy(form_, pos());
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {
@@ -216,6 +252,12 @@ void FormWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange || syncing_ || events_ == nullptr || !event->spontaneous()) return;
   const Qt::WindowStates state = windowState();
+  // A window manager that draws a minimize box on every window (or minimizes by a key) is
+  // refused for a window that has none.
+  if ((state & Qt::WindowMinimized) && !form_.MinButton) {
+    QTimer::singleShot(0, this, [this] { showNormal(); });
+    return;
+  }
   events_->StateChangedBy(form_, state & Qt::WindowMinimized   ? forms::WindowState::Minimized
                                  : state & Qt::WindowMaximized ? forms::WindowState::Maximized
                                                                : forms::WindowState::Normal);

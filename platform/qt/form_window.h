@@ -2,10 +2,13 @@
 // The top-level window of a form: its canvas (the client area, where the controls stand at
 // their twip positions), its caption, size, place, window state and menu bar.
 #include <functional>
+#include <optional>
 #include <unordered_map>
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QMainWindow>
+#include <QMargins>
 #include <QPoint>
 #include <QSize>
 
@@ -46,6 +49,11 @@ class FormWindow final : public QMainWindow {
   void SyncFont();
   void SyncColors();
   void SyncWindowState();
+  // The frame round the client area, each side the wider of the window manager's own (once
+  // it has framed the window; a platform that draws none reports none or a token one) and
+  // the caption and borders that the model's outer size allows for. A window without caption
+  // and control box has none.
+  QMargins FrameMargins() const;
 
   // Menus: the bar is rebuilt when items come or go, an item is redrawn in place otherwise.
   void RebuildMenus();
@@ -66,6 +74,8 @@ class FormWindow final : public QMainWindow {
  private:
   bool Frameless() const;
   int MenuBarHeight();
+  void PlaceFrame(QPoint frame_at);
+  bool IsPlacementStep(QPoint frame_at);
   QAction* AddMenuItem(QWidget* container, forms::Menu& menu);
   void SyncAction(const forms::Menu& menu, QAction& action);
 
@@ -73,6 +83,11 @@ class FormWindow final : public QMainWindow {
   WindowEvents* events_;
   QWidget* canvas_;
   bool syncing_ = false;
+  // Where the view last put the frame, until the window manager reports it there: the moves
+  // it reports meanwhile are its own steps (reparenting, placing) or late echoes of earlier
+  // requests, not the operator's.
+  std::optional<QPoint> placing_;
+  QElapsedTimer placing_since_;
   std::unordered_map<const forms::Control*, QAction*> actions_;
 };
 

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "logstore/county_table.h"
-#include "logstore/form_resize.h"
 #include "logstore/key_filters.h"
 #include "logstore/log_store.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "platform/io/settings_store.h"
 #include "platform/vb/parse.h"
 #include "platform/vb/text.h"
@@ -184,7 +184,7 @@ void DECabrilloIn::Wire() {
 }
 
 void DECabrilloIn::Form_Load() {
-  ResizeForm(*this);
+  forms::ResizeForm(*this);
   if (App().State<StationSettings>().Rover == 1) {
     const LogStore& log = App().State<LogStore>();
     Text3.SetText(std::to_string(RoverCountyBonus(log.Records, log.QSOCount)));

@@ -1,16 +1,20 @@
 #include "reports/windows/GraphQSO.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
-#include "logstore/form_resize.h"
 #include "logstore/log_store.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "reports/rate_graph.h"
 
 namespace ks {
 namespace {
 
+// The window's inner area at design, which the drawing surface covers.
+constexpr float kInnerWidth = 9465;
+constexpr float kInnerHeight = 6825;
 constexpr forms::Color kGridGrey = forms::Rgb(128, 128, 128);
 constexpr forms::Color kCurveBlue = forms::Rgb(0, 0, 255);
 constexpr const char* kBlackBackground = "Black Background";
@@ -32,6 +36,15 @@ constexpr std::array<Band, 7> kBands = {{{"160", forms::Rgb(255, 255, 255)},
                                          {"10", forms::Rgb(255, 0, 255)},
                                          {"Other", forms::Rgb(255, 255, 0)}}};
 
+// A time or date label, 615 wide, centred under its point of the time axis; the last one,
+// whose full width would pass the window's right edge, is narrowed about the same centre.
+void PlaceAxisLabel(forms::Label& label, float left, float top) {
+  constexpr float kWidth = 615;
+  const float centre = left + kWidth / 2;
+  const float width = std::min(kWidth, 2 * (kInnerWidth - centre));
+  label.Move(centre - width / 2, top, width, 195);
+}
+
 }  // namespace
 
 GraphQSO::GraphQSO(forms::Application& app) : forms::Form(app, "GraphQSO") {
@@ -41,9 +54,9 @@ GraphQSO::GraphQSO(forms::Application& app) : forms::Form(app, "GraphQSO") {
 
 void GraphQSO::Design() {
   SetCaption(" Activity Graph - QSOs per Hour Rate   (# QSOs over 10 minutes X 6)");
-  SetClientSize(9465, 6825);
+  SetClientSize(kInnerWidth, kInnerHeight);
   SetBackColor(forms::colors::kBlack);
-  picGraph.Move(0, 0, 9465, 6825);
+  picGraph.Move(0, 0, kInnerWidth, kInnerHeight);
   picGraph.SetBackColor(forms::colors::kBlack);
   const char* grid_names[] = {"Line7", "Line6", "Line5", "Line10", "Line11", "Line12", "Line13", "Line14",
                               "Line15", "Line16", "Line17", "Line18", "Line19", "Line20", "Line21"};
@@ -57,7 +70,9 @@ void GraphQSO::Design() {
   Line8.SetVisible(false);
   Line9.SetVisible(false);
   DesignLabels();
-  Command1.Move(8160, 6600, 1215, 220);
+  // Clear of the bottom edge, which comes closer on a screen smaller than the design's: the
+  // frame keeps its size while the window shrinks.
+  Command1.Move(8160, 6560, 1215, 220);
   Command1.SetCaption(kBlackBackground);
   Command1.SetFont(forms::Font{"Arial", 6.75f});
   // Lines and labels are drawn on the window itself, under any windowed control: they stand
@@ -79,11 +94,11 @@ void GraphQSO::DesignLabels() {
   }
   for (int k = 0; k < 15; ++k) {
     forms::Label& t = lblTime.Design(k);
-    t.Move(kTimeLefts[static_cast<std::size_t>(k)], 6080, 615, 195);
+    PlaceAxisLabel(t, kTimeLefts[static_cast<std::size_t>(k)], 6080);
     t.SetFont(small);
     t.SetCaption("00:00");
     forms::Label& d = lblDate.Design(k);
-    d.Move(kDateLefts[static_cast<std::size_t>(k)], 6290, 615, 195);
+    PlaceAxisLabel(d, kDateLefts[static_cast<std::size_t>(k)], 6290);
     d.SetFont(small);
     d.SetCaption("MM/DD");
   }
@@ -122,12 +137,12 @@ void GraphQSO::ShowBackground(forms::Color background, forms::Color text) {
 
 void GraphQSO::Form_Load() {
   const forms::Screen& screen = App().GetScreen();
-  FitRule rule;
-  rule.form_font = FitRule::FontRatio::NewWidth;
-  rule.control_font = FitRule::FontRatio::WidthCapped;
+  forms::FitRule rule;
+  rule.form_font = forms::FitRule::FontRatio::NewWidth;
+  rule.control_font = forms::FitRule::FontRatio::WidthCapped;
   rule.target_width = screen.work_width;
   rule.target_height = screen.work_height;
-  FitFormToScreen(*this, rule);
+  forms::FitFormToScreen(*this, rule);
   // The fitting leaves picture boxes alone; the surface covers the fitted window.
   picGraph.Move(0, 0, ScaleWidth(), ScaleHeight());
   DrawRateGraph();

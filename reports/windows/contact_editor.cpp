@@ -6,13 +6,13 @@
 
 #include "entry/entry_state.h"
 #include "logstore/county_table.h"
-#include "logstore/form_resize.h"
 #include "logstore/key_filters.h"
 #include "logstore/log_store.h"
 #include "logstore/prefix_table.h"
 #include "mainwin/main_window.h"
 #include "mainwin/section_table.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "platform/vb/constants.h"
 #include "platform/vb/number_text.h"
 #include "platform/vb/parse.h"
@@ -122,7 +122,7 @@ void ContactEditor::Wire() {
 }
 
 void ContactEditor::Form_Load() {
-  ResizeForm(*this);
+  forms::ResizeForm(*this);
   const LogStore& log = App().State<LogStore>();
   const long index = EditedRecord(App());
   if (index < 1 || index > log.QSOCount || index >= static_cast<long>(log.Records.size())) return;

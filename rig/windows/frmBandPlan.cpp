@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "logstore/form_resize.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "platform/io/files.h"
 #include "platform/vb/constants.h"
 #include "platform/vb/format.h"
@@ -80,14 +80,14 @@ void frmBandPlan::Design() {
 void frmBandPlan::Form_Load() {
   const auto& screen = App().GetScreen();
   // As large as the desktop work area, at its top left; the controls follow that ratio.
-  FitRule rule;
-  rule.form_font = FitRule::FontRatio::Width;
-  rule.control_font = FitRule::FontRatio::WidthCapped;
-  rule.target_width = screen.work_width * kDesignScreenWidth / std::max(Width(), 1.0f);
-  rule.target_height = screen.work_height * kDesignScreenHeight / std::max(Height(), 1.0f);
-  FitFormToScreen(*this, rule);
+  forms::FitRule rule;
+  rule.form_font = forms::FitRule::FontRatio::Width;
+  rule.control_font = forms::FitRule::FontRatio::WidthCapped;
+  rule.target_width = screen.work_width * forms::kDesignScreenWidth / std::max(Width(), 1.0f);
+  rule.target_height = screen.work_height * forms::kDesignScreenHeight / std::max(Height(), 1.0f);
+  forms::FitFormToScreen(*this, rule);
   Move(0, 0, screen.work_width, screen.work_height);
-  font_factor_ = std::min(screen.width / kDesignScreenWidth, 1.5f);
+  font_factor_ = std::min(screen.width / forms::kDesignScreenWidth, 1.5f);
   Label4.SetBackColor(forms::colors::kGreen);
   Label3.SetBackColor(forms::colors::kBlue);
 

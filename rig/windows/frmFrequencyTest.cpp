@@ -1,7 +1,7 @@
 #include "rig/windows/frmFrequencyTest.h"
 
-#include "logstore/form_resize.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "platform/vb/parse.h"
 #include "platform/vb/text.h"
 #include "rig/protocol/hex.h"
@@ -47,10 +47,10 @@ void frmFrequencyTest::Design() {
 }
 
 void frmFrequencyTest::Form_Load() {
-  FitRule rule;
-  rule.form_font = FitRule::FontRatio::NewWidth;
-  rule.control_font = FitRule::FontRatio::WidthCapped;
-  FitFormToScreen(*this, rule);
+  forms::FitRule rule;
+  rule.form_font = forms::FitRule::FontRatio::NewWidth;
+  rule.control_font = forms::FitRule::FontRatio::WidthCapped;
+  forms::FitFormToScreen(*this, rule);
   Text2.SetText("28.475");
 }
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "logstore/form_resize.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "platform/vb/constants.h"
 #include "platform/vb/format.h"
 #include "platform/vb/number_text.h"
@@ -121,10 +121,10 @@ void frmRigTune::Wire() {
 }
 
 void frmRigTune::Form_Load() {
-  FitRule rule;
-  rule.form_font = FitRule::FontRatio::Width;
-  rule.control_font = FitRule::FontRatio::WidthCapped;
-  FitFormToScreen(*this, rule);
+  forms::FitRule rule;
+  rule.form_font = forms::FitRule::FontRatio::Width;
+  rule.control_font = forms::FitRule::FontRatio::WidthCapped;
+  forms::FitFormToScreen(*this, rule);
 }
 
 void frmRigTune::Command1_Click() {

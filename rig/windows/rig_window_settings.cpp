@@ -3,18 +3,18 @@
 #include <utility>
 #include <algorithm>
 
-#include "logstore/form_resize.h"
 #include "mainwin/windows/Form1.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "platform/io/files.h"
 #include "platform/io/serial_port.h"
 #include "platform/vb/constants.h"
 #include "platform/vb/text.h"
 #include "rig/control/rig_cntrl_file.h"
 #include "rig/windows/RigControlfrm.h"
+#include "rig/windows/frmFrequencyTest.h"
 #include "startup/file_reports.h"
 #include "startup/user_folders.h"
-#include "rig/windows/frmFrequencyTest.h"
 
 namespace ks {
 namespace {
@@ -105,12 +105,12 @@ void RigControlfrm::WireHandlers() {
 
 void RigControlfrm::Form_Load() {
   const auto& screen = App().GetScreen();
-  FitRule rule;
-  rule.form_font = FitRule::FontRatio::NewWidth;
-  rule.control_font = FitRule::FontRatio::WidthCapped;
+  forms::FitRule rule;
+  rule.form_font = forms::FitRule::FontRatio::NewWidth;
+  rule.control_font = forms::FitRule::FontRatio::WidthCapped;
   rule.target_width = screen.work_width;
   rule.target_height = screen.work_height;
-  FitFormToScreen(*this, rule);
+  forms::FitFormToScreen(*this, rule);
   for (const auto& family : rig::RigFamilies()) List1.AddItem(std::string(family.name));
   RigSettingsLoading = 1;
   LoadRigSettings();

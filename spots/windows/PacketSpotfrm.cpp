@@ -1,7 +1,7 @@
 #include "spots/windows/PacketSpotfrm.h"
 
-#include "logstore/form_resize.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "platform/vb/text.h"
 
 namespace ks {
@@ -143,10 +143,10 @@ void PacketSpotfrm::Wire() {
 }
 
 void PacketSpotfrm::Form_Load() {
-  FitRule rule;
-  rule.form_font = FitRule::FontRatio::NewWidth;
-  rule.control_font = FitRule::FontRatio::WidthCapped;
-  FitFormToScreen(*this, rule);
+  forms::FitRule rule;
+  rule.form_font = forms::FitRule::FontRatio::NewWidth;
+  rule.control_font = forms::FitRule::FontRatio::WidthCapped;
+  forms::FitFormToScreen(*this, rule);
   SetTop(2);
   List1.Clear();
   for (const char* source : {"None", "TNC", "Telnet", "AGW Packet Engine"}) List1.AddItem(source);

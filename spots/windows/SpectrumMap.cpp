@@ -44,6 +44,8 @@ SpectrumMap::SpectrumMap(forms::Application& app) : forms::Form(app, "SpectrumMa
 
 void SpectrumMap::Design() {
   SetCaption(" HF Spectrum Map");
+  MinButton = false;
+  MaxButton = false;
   SetClientSize(9480, 6795);
   for (int k = 0; k < kSpectrumBands; ++k) {
     forms::Label& strip = lblHFSpots.Design(k);
@@ -85,6 +87,7 @@ void SpectrumMap::Form_Load() {
   BuildFrequencyScales();
   for (auto& [index, label] : lblFreqSpot) label->SetVisible(true);
   FitToWorkArea();
+  App().DoEvents();
 }
 
 void SpectrumMap::FitToWorkArea() {

@@ -28,6 +28,8 @@ frmCorvaneLogo::frmCorvaneLogo(forms::Application& app) : forms::Form(app, "frmC
   Image2.Move(kLogoWidth - kBannerWidth - kBannerMargin, kLogoHeight - kBannerHeight - kBannerMargin, kBannerWidth,
               kBannerHeight);
   Image2.SetPicture(SuppliedFile(app, "logo2.jpg").string());
+  // At its own size here; stretched with the window on a screen too small for it.
+  Image2.Stretch = true;
   Image2.SetVisible(false);
   Timer1.Tick = [this] { Timer1_Timer(); };
   Timer2.Tick = [this] { Timer2_Timer(); };

@@ -1,6 +1,6 @@
 #include "startup/windows/frmSplash.h"
 
-#include "logstore/form_resize.h"
+#include "platform/forms/form_resize.h"
 #include "platform/io/files.h"
 #include "startup/shared_prefs.h"
 #include "startup/user_folders.h"
@@ -32,7 +32,7 @@ void frmSplash::Form_Load() {
 
   // The start-up waits here until the logo window has unloaded itself.
   app.Get<frmCorvaneLogo>().ShowModal();
-  ResizeForm(*this);
+  forms::ResizeForm(*this);
 
   const std::filesystem::path company = GetUserDataFolder(app, kCompanyFolder, kDataSubFolder);
   GetUserDataFolder(app, kCompanyFolder, kSharedSubFolder);

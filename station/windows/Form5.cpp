@@ -1,7 +1,7 @@
 #include "station/windows/Form5.h"
 
-#include "logstore/form_resize.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "platform/io/files.h"
 #include "platform/vb/line_format.h"
 #include "startup/user_folders.h"
@@ -33,10 +33,10 @@ void Form5::Design() {
 
 // Every failure ends the load silently: the window opens with what was done so far.
 void Form5::Form_Load() {
-  FitRule rule;
-  rule.form_font = FitRule::FontRatio::Width;
-  rule.control_font = FitRule::FontRatio::Smaller;
-  FitFormToScreen(*this, rule);
+  forms::FitRule rule;
+  rule.form_font = forms::FitRule::FontRatio::Width;
+  rule.control_font = forms::FitRule::FontRatio::Smaller;
+  forms::FitFormToScreen(*this, rule);
   Text1.SetText("");
   std::string text;
   if (io::ReadFile(WorkingFile(App(), kHelpFileName), text)) Text1.SetText(text);

@@ -1,7 +1,7 @@
 #include "station/windows/Form6.h"
 
-#include "logstore/form_resize.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "station/station_settings.h"
 
 namespace ks {
@@ -38,10 +38,10 @@ void Form6::Design() {
 }
 
 void Form6::Form_Load() {
-  FitRule rule;
-  rule.form_font = FitRule::FontRatio::Width;
-  rule.control_font = FitRule::FontRatio::Width;
-  FitFormToScreen(*this, rule);
+  forms::FitRule rule;
+  rule.form_font = forms::FitRule::FontRatio::Width;
+  rule.control_font = forms::FitRule::FontRatio::Width;
+  forms::FitFormToScreen(*this, rule);
   const StationSettings& settings = App().State<StationSettings>();
   Label1.SetForeColor(static_cast<forms::Color>(settings.MultWorkedColor));
   Label2.SetForeColor(static_cast<forms::Color>(settings.MultRemainingColor));

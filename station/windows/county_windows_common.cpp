@@ -8,11 +8,11 @@
 
 namespace ks {
 
-void FitByNewWidth(forms::Form& form, FitRule::FontRatio control_font) {
-  FitRule rule;
-  rule.form_font = FitRule::FontRatio::NewWidth;
+void FitByNewWidth(forms::Form& form, forms::FitRule::FontRatio control_font) {
+  forms::FitRule rule;
+  rule.form_font = forms::FitRule::FontRatio::NewWidth;
   rule.control_font = control_font;
-  FitFormToScreen(form, rule);
+  forms::FitFormToScreen(form, rule);
 }
 
 void DesignInvalidMarker(forms::Label& marker) {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "logstore/form_resize.h"
+#include "platform/forms/form_resize.h"
 
 namespace ks::forms {
 class Form;
@@ -16,7 +16,7 @@ namespace ks {
 
 // The design-size rule, centred both across and down, the window's own font times its new
 // width / 9600, and control fonts by `control_font`.
-void FitByNewWidth(forms::Form& form, FitRule::FontRatio control_font);
+void FitByNewWidth(forms::Form& form, forms::FitRule::FontRatio control_font);
 
 // The marker beside a county box: "   Invalid!" in white on dark red, hidden.
 void DesignInvalidMarker(forms::Label& marker);

@@ -35,7 +35,7 @@ void frmCountyChange::Design() {
 }
 
 void frmCountyChange::Form_Load() {
-  FitByNewWidth(*this, FitRule::FontRatio::WidthCapped);
+  FitByNewWidth(*this, forms::FitRule::FontRatio::WidthCapped);
   Text1.SetText(App().State<StationSettings>().OwnCounty);
 }
 

@@ -47,7 +47,7 @@ void frmCountyChangeRover::Design() {
 }
 
 void frmCountyChangeRover::Form_Load() {
-  FitByNewWidth(*this, FitRule::FontRatio::WidthCapped);
+  FitByNewWidth(*this, forms::FitRule::FontRatio::WidthCapped);
   Text1.SetText(App().State<StationSettings>().OwnCounty);
 }
 

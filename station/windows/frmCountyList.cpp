@@ -29,12 +29,12 @@ void frmCountyList::Design() {
 }
 
 void frmCountyList::Form_Load() {
-  FitByNewWidth(*this, FitRule::FontRatio::WidthCapped);
+  FitByNewWidth(*this, forms::FitRule::FontRatio::WidthCapped);
   // The picker stands in the upper part of the screen: a sixth of the free height above it.
   const forms::Screen& screen = App().GetScreen();
   SetTop((screen.height - Height()) / 6);
   ListView1.Move(0, 0, ScaleWidth(), ScaleHeight());
-  const float width_ratio = screen.width / kDesignScreenWidth;
+  const float width_ratio = screen.width / forms::kDesignScreenWidth;
   ListView1.AddColumn("County", kColumnWidth * width_ratio);
   ListView1.AddColumn("Abbreviation", kColumnWidth * width_ratio);
   FillCounties();

@@ -6,13 +6,13 @@
 
 #include "keying/keyer_files.h"
 #include "keying/keying_state.h"
-#include "logstore/form_resize.h"
 #include "logstore/key_filters.h"
 #include "logstore/prefix_table.h"
 #include "logstore/state_table.h"
 #include "mainwin/windows/Infrm.h"
 #include "mainwin/windows/Outfrm.h"
 #include "platform/forms/application.h"
+#include "platform/forms/form_resize.h"
 #include "platform/io/files.h"
 #include "platform/vb/constants.h"
 #include "platform/vb/number_text.h"
@@ -121,7 +121,7 @@ void frmStationID::WireHandlers() {
 }
 
 void frmStationID::Form_Load() {
-  ResizeForm(*this);
+  forms::ResizeForm(*this);
   const fs::path picture = WorkingFile(App(), kSetupPicture);
   if (io::IsFile(picture)) Image1.SetPicture(picture.string());
   LoadStationFiles();

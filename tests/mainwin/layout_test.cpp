@@ -68,10 +68,10 @@ TEST_P(MainWindowLayout, FitsDesignToScreenAndFormSize) {
     auto& in = static_cast<Infrm&>(w);
     ExpectPlaced(w.txtCntry, 2280, 2970, 1980, 285, rx, ry, p);
     ExpectPlaced(w.txtSec, 4320, 2970, 1575, 285, rx, ry, p);
-    ExpectPlaced(w.lblDialog, 0, 3360, 2895, 735, rx, ry, p);
+    ExpectPlaced(w.lblDialog, 0, 3360, 2895, 795, rx, ry, p);
     ExpectPlaced(in.List3, 5400, 3600, 1125, 2370, rx, ry, p);
     ExpectPlaced(in.Label10(79), 6600, 5400, 495, 255, rx, ry, p);
-    ExpectPlaced(in.lblSecCA, 8760, 3720, 735, 300, rx, ry, p);
+    ExpectPlaced(in.lblSecCA, 8760, 3720, 720, 300, rx, ry, p);  // up to the inner edge
     EXPECT_NEAR(in.Label10(1).FontSize(), 6 * smaller * p, 0.01f);
     EXPECT_EQ(in.Label10(1).GetFont().name, "MS Serif");
     EXPECT_NEAR(w.Line3.Y1(), 5970 * ry * p, 0.5f);
@@ -80,7 +80,7 @@ TEST_P(MainWindowLayout, FitsDesignToScreenAndFormSize) {
   } else {
     ExpectPlaced(w.txtSec, 2280, 2970, 1785, 285, rx, ry, p);
     ExpectPlaced(w.txtPts, 4120, 2970, 570, 285, rx, ry, p);
-    ExpectPlaced(w.lblDialog, 0, 3360, 4695, 975, rx, ry, p);
+    ExpectPlaced(w.lblDialog, 0, 3360, 4695, 885, rx, ry, p);
     ExpectPlaced(w.List2, 4920, 2940, 2205, 2985, rx, ry, p);
     ExpectPlaced(w.cmdLogOn, 1440, 6000, 1575, 435, rx, ry, p);
     EXPECT_NEAR(w.Line3.Y1(), 5925 * ry * p, 0.5f);
@@ -93,8 +93,26 @@ INSTANTIATE_TEST_SUITE_P(Screens, MainWindowLayout,
                          ::testing::Values(ScreenCase{640, 480, 100, false}, ScreenCase{640, 480, 100, true},
                                            ScreenCase{1920, 1080, 100, false}, ScreenCase{1920, 1080, 100, true},
                                            ScreenCase{1280, 1024, 100, false}, ScreenCase{1280, 1024, 100, true},
-                                           ScreenCase{1920, 1080, 99, false}, ScreenCase{1280, 1024, 99, true},
-                                           ScreenCase{640, 480, 99, false}));
+                                           ScreenCase{1920, 1080, 90, false}, ScreenCase{1280, 1024, 90, true},
+                                           ScreenCase{640, 480, 85, false}));
+
+// A share of the screen that would reach over the task bar: the window comes out smaller
+// still, as a smaller share would make it, and stands inside the work area.
+TEST(MainWindowLayout, AShareTallerThanTheWorkAreaIsScaledIntoIt) {
+  MainWindowBench bench(1920, 1080);  // a task bar of 30 pixels at the bottom
+  bench.settings().FormSizePercent = 99;
+  MainWindow& w = bench.Open();
+  const forms::Screen& screen = bench.app().GetScreen();
+  const float p = screen.work_height / (16200 * 0.99f);  // what is left of the 99 % layout
+  EXPECT_NEAR(w.Height(), screen.work_height, 0.5f);
+  EXPECT_NEAR(w.Width(), 28800 * 0.99f * p, 0.5f);
+  EXPECT_GE(w.Top(), 0);
+  EXPECT_LE(w.Top() + w.Height(), screen.work_top + screen.work_height + 0.5f);
+  EXPECT_NEAR(w.Left(), (28800 - w.Width()) / 2, 0.5f);
+  EXPECT_NEAR(w.txtCall.FontSize(), 9.75f * 2.25f * 0.99f * p, 0.01f);
+  EXPECT_NEAR(w.txtCall.Top(), 2970 * 2.25f * 0.99f * p, 0.5f);
+  EXPECT_NEAR(w.ListView1.Column(2).width, 1200 * 3 * 0.99f * p, 0.5f);
+}
 
 TEST(MainWindowLayout, DesignScreenLeavesEverythingAsDesigned) {
   MainWindowBench bench(640, 480);

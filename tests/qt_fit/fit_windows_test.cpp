@@ -12,6 +12,8 @@
 #include "keying/windows/PhoneFrm.h"
 #include "keying/windows/frmCodePractice.h"
 #include "keying/windows/frmWinKey.h"
+#include "logstore/log_file_format.h"
+#include "logstore/log_store.h"
 #include "mainwin/windows/Infrm.h"
 #include "mainwin/windows/Outfrm.h"
 #include "reports/windows/CountyMapPA.h"
@@ -36,6 +38,8 @@
 #include "tests/qt_fit/cover_check.h"
 #include "tests/qt_fit/fit_bench.h"
 #include "tests/qt_fit/fit_measure.h"
+#include "tests/qt_fit/placement_check.h"
+#include "tests/support/files.h"
 
 namespace ks::testing {
 namespace {
@@ -66,6 +70,40 @@ forms::Form& OutOfStateMain(FitBench& bench) {
 
 forms::Form& InStateMain(FitBench& bench) { return bench.app().Get<Infrm>(); }
 
+// A main window with what it shows on demand: post-contest mode on and the Edit and Delete
+// buttons shown (a contact of the log selected).
+template <forms::Form& (*Open)(FitBench&)>
+forms::Form& WithEntryExtrasShown(FitBench& bench) {
+  LogRecord contact;
+  contact.LogCall = "K3XYZ";
+  contact.LogCounty = "York";
+  contact.LogSerialSent = "001";
+  contact.LogSerialReceived = "42";
+  contact.LogDate = "2026/10/10";
+  contact.LogTime = "16:00:00";
+  contact.LogMode = "CW";
+  contact.LogBand = "20";
+  contact.LogPoints = 1;
+  WriteBytes(bench.work() / "log.txt", FormatLogLine(contact));
+  auto& window = static_cast<MainWindow&>(Open(bench));
+  window.mnuPostContest.ChooseBy();
+  window.ListView1.ClickItemBy(1);
+  return window;
+}
+
+// That, with the DX area open below the rest of the window, which is squeezed to make room:
+// the spot list or the band map, as the spotting window's Done opens it.
+template <forms::Form& (*Open)(FitBench&), bool kList>
+forms::Form& WithDXAreaShown(FitBench& bench) {
+  auto& window = static_cast<MainWindow&>(WithEntryExtrasShown<Open>(bench));
+  PacketSpotfrm& spots = bench.app().Get<PacketSpotfrm>();
+  spots.List1.SetListIndex(2);  // "Telnet"
+  (kList ? spots.OptList : spots.OptBand).SetValue(true);
+  window.PacketResize();
+  window.Show();
+  return window;
+}
+
 // Every window of the program. A window joins the fit check with one line here:
 //   {"Name", Shown<Name>},            for a window that is loaded and shown, or
 //   {"Name", OpenName},               a function (FitBench&) -> forms::Form& above that sets
@@ -75,6 +113,12 @@ const FitWindow kWindows[] = {
     {"frmStationID", Shown<frmStationID>},
     {"Outfrm", OutOfStateMain},
     {"Infrm", InStateMain},
+    {"OutfrmWithEntryExtras", WithEntryExtrasShown<OutOfStateMain>},
+    {"InfrmWithEntryExtras", WithEntryExtrasShown<InStateMain>},
+    {"OutfrmWithSpotList", WithDXAreaShown<OutOfStateMain, true>},
+    {"InfrmWithSpotList", WithDXAreaShown<InStateMain, true>},
+    {"OutfrmWithBandMap", WithDXAreaShown<OutOfStateMain, false>},
+    {"InfrmWithBandMap", WithDXAreaShown<InStateMain, false>},
     {"Form5", Shown<Form5>},
     {"Form6", Shown<Form6>},
     {"frmCountyChange", Shown<frmCountyChange>},
@@ -103,29 +147,48 @@ struct ScreenSize {
 };
 constexpr ScreenSize kScreens[] = {{640, 480}, {1280, 1024}, {1366, 768}, {1920, 1080}, {2560, 1440}};
 
-class FitCheck : public ::testing::TestWithParam<FitWindow> {};
-
-TEST_P(FitCheck, EveryCaptionFitsItsControlAtEveryScreenSize) {
-  for (const ScreenSize& screen : kScreens) {
-    FitBench bench(screen.width, screen.height);
+class FitCheck : public ::testing::TestWithParam<FitWindow> {
+ protected:
+  // The window opened on `bench` as the program opens it, a second on, so that the clocks
+  // show the time instead of their design captions; null (and a failure) when not shown.
+  forms::Form* Opened(FitBench& bench) {
     forms::Form& window = GetParam().open(bench);
-    // A second on, so that the clocks show the time instead of their design captions.
     bench.headless().Advance(1000);
     bench.view().Flush();
-    ASSERT_NE(bench.view().WindowOf(window), nullptr) << GetParam().name << " is not shown";
-    for (const Overflow& overflow : OverflowsOf(window, bench.view()))
-      ADD_FAILURE() << GetParam().name << " at " << screen.width << " x " << screen.height << ": " << Describe(overflow);
+    if (bench.view().WindowOf(window) != nullptr) return &window;
+    ADD_FAILURE() << GetParam().name << " is not shown";
+    return nullptr;
   }
+  // Runs `check` on the window at each screen size, with "Name at W x H" to report by.
+  template <typename Check>
+  void AtEveryScreenSize(const Check& check) {
+    for (const ScreenSize& screen : kScreens) {
+      FitBench bench(screen.width, screen.height);
+      if (forms::Form* window = Opened(bench))
+        check(*window, bench.view(),
+              std::string(GetParam().name) + " at " + std::to_string(screen.width) + " x " +
+                  std::to_string(screen.height));
+    }
+  }
+};
+
+TEST_P(FitCheck, EveryCaptionFitsItsControlAtEveryScreenSize) {
+  AtEveryScreenSize([](forms::Form& window, qt::QtView& view, const std::string& where) {
+    for (const Overflow& overflow : OverflowsOf(window, view)) ADD_FAILURE() << where << ": " << Describe(overflow);
+  });
+}
+
+TEST_P(FitCheck, EveryWindowStandsWholeInTheAvailableAreaAtEveryScreenSize) {
+  AtEveryScreenSize([](forms::Form& window, qt::QtView& view, const std::string& where) {
+    for (const std::string& fault : PlacementFaultsOf(window, view)) ADD_FAILURE() << where << ": " << fault;
+  });
 }
 
 TEST_P(FitCheck, NoCaptionOrLineIsHiddenUnderAnotherControl) {
   FitBench bench(1920, 1080);
-  forms::Form& window = GetParam().open(bench);
-  bench.headless().Advance(1000);
-  bench.view().Flush();
-  ASSERT_NE(bench.view().WindowOf(window), nullptr) << GetParam().name << " is not shown";
-  for (const std::string& hidden : HiddenControlsOf(window, bench.view()))
-    ADD_FAILURE() << GetParam().name << ": " << hidden;
+  if (forms::Form* window = Opened(bench))
+    for (const std::string& hidden : HiddenControlsOf(*window, bench.view()))
+      ADD_FAILURE() << GetParam().name << ": " << hidden;
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, FitCheck, ::testing::ValuesIn(kWindows),

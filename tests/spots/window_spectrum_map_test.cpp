@@ -49,6 +49,18 @@ TEST_F(SpectrumMapTest, FillsTheWorkAreaWithElevenScaledBands) {
   EXPECT_EQ(app().IfLoaded<SpectrumMap>(), nullptr);  // unloaded when the showing returns
 }
 
+// The load ends by letting pending window events run once: an event waiting when the map
+// opens runs with the map laid out over the work area, before it shows.
+TEST_F(SpectrumMapTest, ItsLoadLetsWaitingEventsRunBeforeItShows) {
+  bool ran_before_showing = false;
+  app().Loop().Post([&] {
+    const SpectrumMap* map = app().IfLoaded<SpectrumMap>();
+    ran_before_showing = map != nullptr && !map->Visible() && map->Width() == app().GetScreen().work_width;
+  });
+  WithMapOpen([](SpectrumMap&) {});
+  EXPECT_TRUE(ran_before_showing);
+}
+
 TEST_F(SpectrumMapTest, SpotsStandOnTheLinesOfTheirBands) {
   Spot("JA1ABC", "14001.0");
   Spot("DL1ABC", "10125.0");

@@ -1,4 +1,4 @@
-#include "logstore/form_resize.h"
+#include "platform/forms/form_resize.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,11 +9,8 @@
 #include "platform/forms/form.h"
 #include "platform/forms/listview.h"
 
-namespace ks {
+namespace ks::forms {
 namespace {
-
-using forms::Control;
-using forms::ControlKind;
 
 // A run-time failure while resizing, carrying its description.
 struct ResizeFailure : std::runtime_error {
@@ -47,13 +44,13 @@ bool IsSized(ControlKind k) {
 
 void ScaleLineAndColumns(Control& c, float rx, float ry) {
   if (c.Kind() == ControlKind::Line) {
-    auto& line = static_cast<forms::Line&>(c);
+    auto& line = static_cast<Line&>(c);
     const float x1 = Times(line.X1(), rx);
     const float x2 = Times(line.X2(), rx);
     line.SetEnds(x1, Times(line.Y1(), ry), x2, Times(line.Y2(), ry));
   }
   if (c.Kind() == ControlKind::ListView) {
-    auto& list = static_cast<forms::ListView&>(c);
+    auto& list = static_cast<ListView&>(c);
     for (int i = 1; i <= list.ColumnCount(); ++i) list.SetColumnWidth(i, Times(list.Column(i).width, rx));
   }
 }
@@ -73,7 +70,30 @@ void ScaleControl(Control& c, float rx, float ry, float font_ratio, bool scale_c
   ScaleLineAndColumns(c, rx, ry);
 }
 
-void ReportFailure(forms::Form& form, const ResizeFailure& failure) {
+// Every control that stands somewhere on the window: what a window scaled as a whole scales.
+bool HasPlace(ControlKind k) { return IsSized(k) || k == ControlKind::PictureBox; }
+
+void ScaleWindowDown(Form& form, float p) {
+  const float width = Times(form.Width(), p);
+  const float height = Times(form.Height(), p);
+  form.Move(form.Left() + (form.Width() - width) / 2, form.Top() + (form.Height() - height) / 2, width, height);
+  form.SetFontSize(Times(form.FontSize(), p));
+  const std::vector<Control*> controls = form.Controls();
+  for (Control* c : controls) {
+    if (HasPlace(c->Kind())) {
+      c->Move(Times(c->Left(), p), Times(c->Top(), p), Times(c->Width(), p), Times(c->Height(), p));
+      if (c->Kind() != ControlKind::Image) c->SetFontSize(Times(c->FontSize(), p));
+    }
+    ScaleLineAndColumns(*c, p, p);
+  }
+}
+
+// `start` moved the least that puts [start, start + size] inside [low, low + room].
+float MovedInto(float start, float size, float low, float room) {
+  return std::max(low, std::min(start, low + room - size));
+}
+
+void ReportFailure(Form& form, const ResizeFailure& failure) {
   form.App().MsgBox(failure.what(), 0, "Form Resize Error");
 }
 
@@ -90,7 +110,7 @@ float FontRatioOf(FitRule::FontRatio rule, float rx, float ry, float new_width) 
   return ry;
 }
 
-void FitFormToScreen(forms::Form& form, const FitRule& rule) {
+void FitFormToScreen(Form& form, const FitRule& rule) {
   try {
     const auto& screen = form.App().GetScreen();
     const float sw = rule.target_width > 0 ? rule.target_width : screen.width;
@@ -113,7 +133,7 @@ void FitFormToScreen(forms::Form& form, const FitRule& rule) {
   }
 }
 
-void ResizeForm(forms::Form& form) {
+void ResizeForm(Form& form) {
   FitRule rule;
   rule.lift = true;
   rule.form_font = FitRule::FontRatio::Height;
@@ -121,7 +141,7 @@ void ResizeForm(forms::Form& form) {
   FitFormToScreen(form, rule);
 }
 
-void ResizeFormTo(forms::Form& form, float target_width, float target_height, float reference_width,
+void ResizeFormTo(Form& form, float target_width, float target_height, float reference_width,
                   float reference_height, int exact_size, float font_factor, const std::string& font_name) {
   try {
     const float inner_height_before = form.ScaleHeight();
@@ -138,7 +158,7 @@ void ResizeFormTo(forms::Form& form, float target_width, float target_height, fl
     const float rw = Divide(form.ScaleWidth(), inner_width_before);
     const float m = std::min(rw, rh);
     const float g = form.Height() > inner_height_before ? Checked(1 + (static_cast<double>(m) - 1) * font_factor) : m;
-    forms::Font font = form.GetFont();
+    Font font = form.GetFont();
     if (!font_name.empty()) font.name = font_name;
     font.size = Times(font.size, g);
     form.SetFont(font);
@@ -149,4 +169,21 @@ void ResizeFormTo(forms::Form& form, float target_width, float target_height, fl
   }
 }
 
-}  // namespace ks
+void KeepWithinScreen(Form& form) {
+  const Screen& screen = form.App().GetScreen();
+  const bool whole_screen = form.CoversTaskbar;
+  const float left = whole_screen ? 0 : screen.work_left;
+  const float top = whole_screen ? 0 : screen.work_top;
+  const float width = whole_screen ? screen.width : screen.work_width;
+  const float height = whole_screen ? screen.height : screen.work_height;
+  try {
+    const float p = std::min({1.0f, Divide(width, form.Width()), Divide(height, form.Height())});
+    if (p < 1) ScaleWindowDown(form, p);
+    form.Move(MovedInto(form.Left(), form.Width(), left, width), MovedInto(form.Top(), form.Height(), top, height),
+              form.Width(), form.Height());
+  } catch (const ResizeFailure&) {
+    // A window without a size has nothing to keep in.
+  }
+}
+
+}  // namespace ks::forms

@@ -1,8 +1,8 @@
 // Fitting a window designed for the 9600 x 7200 twip screen to real screens.
 #include <gtest/gtest.h>
 
-#include "logstore/form_resize.h"
 #include "platform/forms/controls.h"
+#include "platform/forms/form_resize.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/listview.h"
 
@@ -42,7 +42,7 @@ class frmSample : public forms::Form {
 TEST(ResizeForm, DesignScreenKeepsEverythingAndLiftsTheWindow) {
   Headless h(Screen::FromPixels(640, 480));
   auto& f = h.app().Get<frmSample>();
-  ResizeForm(f);
+  forms::ResizeForm(f);
   EXPECT_FLOAT_EQ(f.Left(), 2400);
   EXPECT_FLOAT_EQ(f.Top(), 1800 - 170);
   EXPECT_FLOAT_EQ(f.Width(), 4800);
@@ -54,7 +54,7 @@ TEST(ResizeForm, DesignScreenKeepsEverythingAndLiftsTheWindow) {
 TEST(ResizeForm, FullHdTriplesWidthsAndGrowsHeightsAndFontsByTheHeightRatio) {
   Headless h(Screen::FromPixels(1920, 1080));
   auto& f = h.app().Get<frmSample>();
-  ResizeForm(f);
+  forms::ResizeForm(f);
   EXPECT_FLOAT_EQ(f.Width(), 14400);
   EXPECT_FLOAT_EQ(f.Height(), 8100);
   EXPECT_FLOAT_EQ(f.Left(), (28800 - 14400) / 2.0f);
@@ -78,7 +78,7 @@ TEST(ResizeForm, FullHdTriplesWidthsAndGrowsHeightsAndFontsByTheHeightRatio) {
 TEST(ResizeForm, ControlFontsFollowTheSmallerRatio) {
   Headless h(Screen::FromPixels(1280, 1024));
   auto& f = h.app().Get<frmSample>();
-  ResizeForm(f);
+  forms::ResizeForm(f);
   EXPECT_FLOAT_EQ(f.Text1.FontSize(), 20);
   EXPECT_NEAR(f.FontSize(), 8 * 15360 / 7200.0, 1e-4);
 }
@@ -87,7 +87,7 @@ TEST(ResizeFormTo, ExactSizeAndFontFace) {
   Headless h(Screen::FromPixels(1920, 1080));
   auto& f = h.app().Get<frmSample>();
   const float inner_width = f.ScaleWidth();
-  ResizeFormTo(f, 6000, 4000, 1, 1, 1, 1.0f, "Arial");
+  forms::ResizeFormTo(f, 6000, 4000, 1, 1, 1, 1.0f, "Arial");
   EXPECT_FLOAT_EQ(f.Width(), 6000);
   EXPECT_FLOAT_EQ(f.Height(), 4000);
   EXPECT_FLOAT_EQ(f.Left(), 0);
@@ -101,7 +101,7 @@ TEST(ResizeFormTo, ExactSizeAndFontFace) {
 TEST(ResizeFormTo, EmptyFontNameKeepsTheFace) {
   Headless h;
   auto& f = h.app().Get<frmSample>();
-  ResizeFormTo(f, 9600, 7200, 9600, 7200, 0, 1.0f, "");
+  forms::ResizeFormTo(f, 9600, 7200, 9600, 7200, 0, 1.0f, "");
   EXPECT_EQ(f.Text1.GetFont().name, forms::Font{}.name);
   EXPECT_FLOAT_EQ(f.Width(), 4800);
 }
@@ -110,7 +110,7 @@ TEST(ResizeForm, AFailureHalfWayStopsWithOneMessage) {
   Headless h(Screen::FromPixels(1920, 1080));
   auto& f = h.app().Get<frmSample>();
   f.Frame1.SetLeft(3e38f);  // scaling this overflows
-  ResizeForm(f);
+  forms::ResizeForm(f);
   ASSERT_EQ(h.dialogs().message_boxes.size(), 1u);
   EXPECT_EQ(h.dialogs().message_boxes[0].text, "Overflow");
   EXPECT_EQ(h.dialogs().message_boxes[0].title, "Form Resize Error");
@@ -120,29 +120,82 @@ TEST(ResizeForm, AFailureHalfWayStopsWithOneMessage) {
 
   Headless g;
   auto& zero = g.app().Get<frmSample>();
-  ResizeFormTo(zero, 9600, 7200, 0, 7200, 0, 1.0f, "");
+  forms::ResizeFormTo(zero, 9600, 7200, 0, 7200, 0, 1.0f, "");
   ASSERT_EQ(g.dialogs().message_boxes.size(), 1u);
   EXPECT_EQ(g.dialogs().message_boxes[0].text, "Division by zero");
 }
 
-}  // namespace
-}  // namespace ks
-
-namespace ks {
-namespace {
-
 TEST(FitFormToScreen, WindowFontByItsNewWidthAndControlFontsCapped) {
   forms::Headless h(forms::Screen::FromPixels(1920, 1080));
   auto& f = h.app().Get<frmSample>();
-  FitRule rule;
-  rule.form_font = FitRule::FontRatio::NewWidth;
-  rule.control_font = FitRule::FontRatio::WidthCapped;
-  FitFormToScreen(f, rule);
+  forms::FitRule rule;
+  rule.form_font = forms::FitRule::FontRatio::NewWidth;
+  rule.control_font = forms::FitRule::FontRatio::WidthCapped;
+  forms::FitFormToScreen(f, rule);
   EXPECT_FLOAT_EQ(f.Width(), 14400);
   EXPECT_FLOAT_EQ(f.Top(), (16200 - 8100) / 2.0f) << "centred down, no lift";
   EXPECT_FLOAT_EQ(f.FontSize(), 8 * 14400 / 9600.0f);
   EXPECT_FLOAT_EQ(f.Text1.FontSize(), 15) << "the width ratio 3, capped at 1.5";
 }
+
+// Shown windows stand inside the part of the screen they may take: the work area of a
+// 640 x 480 screen with its task bar, or the whole screen for a window that covers the task
+// bar on purpose. Geometry in twips (15 to the pixel); p is the ratio the window is scaled by.
+struct Placement {
+  const char* what;
+  float left, top, width, height;
+  bool covers_taskbar;
+  float taskbar_top_px;  // a task bar of that height at the top instead of the bottom
+  float want_left, want_top, p;
+};
+
+class KeepWithinScreen : public ::testing::TestWithParam<Placement> {};
+
+TEST_P(KeepWithinScreen, AShownWindowStandsInsideTheAreaItMayTake) {
+  const Placement c = GetParam();
+  SCOPED_TRACE(c.what);
+  Screen screen = Screen::FromPixels(640, 480);  // work area 9600 x 6750, the task bar below it
+  if (c.taskbar_top_px > 0) {
+    screen.work_top = c.taskbar_top_px * 15;
+    screen.work_height = screen.height - screen.work_top;
+  }
+  Headless h(screen);
+  auto& f = h.app().Get<frmSample>();
+  f.CoversTaskbar = c.covers_taskbar;
+  f.Move(c.left, c.top, c.width, c.height);
+  f.Show();
+  EXPECT_NEAR(f.Left(), c.want_left, 0.5f);
+  EXPECT_NEAR(f.Top(), c.want_top, 0.5f);
+  EXPECT_NEAR(f.Width(), c.width * c.p, 0.5f);
+  EXPECT_NEAR(f.Height(), c.height * c.p, 0.5f);
+  // Scaled as a whole: the window's font, every control's place, size and font (inside a
+  // frame as well), lines, list columns and picture boxes.
+  EXPECT_NEAR(f.FontSize(), 8 * c.p, 0.01f);
+  EXPECT_NEAR(f.Text1.Left(), 120 * c.p, 0.01f);
+  EXPECT_NEAR(f.Text1.Top(), 240 * c.p, 0.01f);
+  EXPECT_NEAR(f.Text1.Width(), 1200 * c.p, 0.01f);
+  EXPECT_NEAR(f.Text1.Height(), 300 * c.p, 0.01f);
+  EXPECT_NEAR(f.Text1.FontSize(), 10 * c.p, 0.01f);
+  EXPECT_NEAR(f.Combo1.Height(), 315 * c.p, 0.01f);
+  EXPECT_NEAR(f.Option1.Top(), 200 * c.p, 0.01f);
+  EXPECT_NEAR(f.Line1.X2(), 300 * c.p, 0.01f);
+  EXPECT_NEAR(f.Line1.Y2(), 400 * c.p, 0.01f);
+  EXPECT_NEAR(f.List1.Column(2).width, 1300 * c.p, 0.01f);
+  EXPECT_NEAR(f.Picture1.Width(), 100 * c.p, 0.01f);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, KeepWithinScreen,
+    ::testing::Values(
+        Placement{"inside: as it is", 1200, 900, 4800, 3600, false, 0, 1200, 900, 1},
+        Placement{"past the right and lower edges: moved in", 6000, 4000, 4800, 3600, false, 0, 4800, 3150, 1},
+        Placement{"above and left of the screen: moved in", -300, -170, 4800, 3600, false, 0, 0, 0, 1},
+        Placement{"wider than the work area: scaled to its width", -150, 900, 9900, 3600, false, 0, 0, 955, 9600 / 9900.0f},
+        Placement{"taller than the work area: scaled to its height", 2400, -225, 4800, 7200, false, 0, 2550, 0,
+                  6750 / 7200.0f},
+        Placement{"over the task bar on purpose: as it is", 0, 0, 9600, 7200, true, 0, 0, 0, 1},
+        Placement{"under a task bar at the top: moved below it", 1200, 0, 4800, 3600, false, 40, 1200, 600, 1}),
+    [](const ::testing::TestParamInfo<Placement>& info) { return "Case" + std::to_string(info.index); });
 
 }  // namespace
 }  // namespace ks

@@ -5,10 +5,8 @@
 #include <string>
 
 namespace ks::forms {
-class Form;
-}
 
-namespace ks {
+class Form;
 
 inline constexpr float kDesignScreenWidth = 9600;
 inline constexpr float kDesignScreenHeight = 7200;
@@ -31,14 +29,22 @@ float FontRatioOf(FitRule::FontRatio rule, float rx, float ry, float new_width);
 
 // Fits `form` from the design screen by `rule`, centred on the screen. A failure (an overflow, say) stops it with
 // the failure's description in a "Form Resize Error" message; what was changed stays.
-void FitFormToScreen(forms::Form& form, const FitRule& rule);
+void FitFormToScreen(Form& form, const FitRule& rule);
 
 // The plain rule: centred across, 170 twips above the middle, the window's font by the
 // height ratio, control fonts by the smaller ratio, combo boxes keep their height.
-void ResizeForm(forms::Form& form);
+void ResizeForm(Form& form);
 
 // Scales from a reference size to a target size, with ratios measured on the inner area.
-void ResizeFormTo(forms::Form& form, float target_width, float target_height, float reference_width,
+void ResizeFormTo(Form& form, float target_width, float target_height, float reference_width,
                   float reference_height, int exact_size, float font_factor, const std::string& font_name);
 
-}  // namespace ks
+// Keeps a window whole inside the part of the screen that it may take: the work area, or the
+// whole screen for a window that covers the task bar on purpose. A window larger than that is
+// scaled down about its centre by the one ratio that makes it fit, its font, its controls'
+// places, sizes and fonts, its lines and list columns with it, as a smaller form size scales a
+// main window; then it is moved in as far as it stands out. A window that stands inside is
+// left as it is. The window runtime runs it whenever a window is shown.
+void KeepWithinScreen(Form& form);
+
+}  // namespace ks::forms
