@@ -21,8 +21,8 @@ class UnitWaits {
   virtual void CountLoop(double steps) = 0;
   // Counts `steps` steps and returns the milliseconds they took.
   virtual double TimeLoop(double steps) = 0;
-  // Around each character (and the loop calibration): the waits may ask for sharper
-  // timing while it is keyed and give it back after.
+  // Around each character: the waits may ask for sharper timing while it is keyed and give
+  // it back after.
   virtual void BeginCharacter() {}
   virtual void EndCharacter() {}
 };
@@ -31,7 +31,8 @@ class UnitWaits {
 // spins on the clock for the rest, which keeps a processor busy only for that last stretch.
 // While a character is keyed the thread asks for real-time scheduling (SCHED_FIFO), so a
 // busy machine does not make it late; where the system refuses (no privilege), timing is
-// as good as ordinary scheduling allows.
+// as good as ordinary scheduling allows. The counting loop alone runs under ordinary
+// scheduling (see CountLoop).
 class SystemUnitWaits final : public UnitWaits {
  public:
   void BeginCharacter() override;
