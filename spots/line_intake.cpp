@@ -23,14 +23,33 @@ bool BeginsWithDX(std::string_view text) {
 
 }  // namespace
 
-bool LineAssembler::AppendBlock(std::string_view block) {
+std::string_view LineAssembler::UnfinishedLine() const {
   const auto last_lf = pending_.rfind('\n');
-  const std::string_view unfinished =
-      std::string_view(pending_).substr(last_lf == std::string::npos ? 0 : last_lf + 1);
-  const bool ends_waiting = !unfinished.empty() && !BeginsWithDX(unfinished) && BeginsWithDX(block);
-  if (ends_waiting) pending_ += "\r\n";
-  Append(block);
-  return ends_waiting;
+  return std::string_view(pending_).substr(last_lf == std::string::npos ? 0 : last_lf + 1);
+}
+
+std::string LineAssembler::AppendBlock(std::string_view block) {
+  constexpr std::string_view kSpotStart = "DX de ";
+  const std::string_view waiting = UnfinishedLine();
+  std::string taken;
+  if (!waiting.empty() && !BeginsWithDX(waiting) && BeginsWithDX(block)) taken = "\r\n";
+  // The block line by line; its first line continues the waiting text unless that was ended.
+  for (std::size_t at = 0; at < block.size();) {
+    const std::size_t lf = block.find('\n', at);
+    const std::size_t end = lf == std::string_view::npos ? block.size() : lf + 1;
+    const std::string_view line = block.substr(at, end - at);
+    const bool continues = at == 0 && taken.empty() && !waiting.empty();
+    const std::string_view head = continues ? waiting : line;
+    const std::size_t spot = line.find(kSpotStart);
+    if (spot != std::string_view::npos && !BeginsWithDX(head) && (spot > 0 || continues)) {
+      taken.append(line.substr(0, spot)).append("\r\n").append(line.substr(spot));
+    } else {
+      taken.append(line);
+    }
+    at = end;
+  }
+  Append(taken);
+  return taken;
 }
 
 std::optional<std::string> LineAssembler::NextLine() {

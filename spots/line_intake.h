@@ -18,12 +18,14 @@ class LineAssembler {
   explicit LineAssembler(std::size_t max_pending = kDefaultMaxPending) : max_pending_(max_pending) {}
 
   void Append(std::string_view text);
-  // Appends a block as the source delivered it. Text that has waited without a line end (a
-  // cluster's or a TNC's prompt, "login: ") is ended as a line of its own when the block
-  // begins with "DX", so that the spot is not glued to it. The unfinished start of a spot
-  // line (itself beginning with "DX") still waits for its rest. True when a waiting text was
-  // ended so.
-  bool AppendBlock(std::string_view block);
+  // Appends a block as the source delivered it, keeping a spot whole that arrives after an
+  // unfinished line (a cluster's or a TNC's prompt, "login: "): text that has waited without
+  // a line end is ended as a line of its own when the block begins with "DX", and a "DX de "
+  // that follows such a prompt on one line of the block (prompt and spot came in one read)
+  // begins a line of its own. A line that itself begins with "DX" (the start of a spot
+  // waiting for its rest) is never cut. Returns the text taken in: the block with those line
+  // ends added, as the received-text box shows it.
+  std::string AppendBlock(std::string_view block);
   // The next complete line, its line feed (and a carriage return before it) included.
   std::optional<std::string> NextLine();
   // The start of the next line, received so far.
@@ -31,6 +33,9 @@ class LineAssembler {
   void Clear() { pending_.clear(); }
 
  private:
+  // The text after the last line feed: the line still waiting for its end.
+  std::string_view UnfinishedLine() const;
+
   std::size_t max_pending_;
   std::string pending_;
 };

@@ -16,6 +16,12 @@ bool BeginsWithDX(std::string_view text) {
   return text.size() >= 2 && (text[0] | 0x20) == 'd' && (text[1] | 0x20) == 'x';
 }
 
+std::string WithoutCrLf(std::string_view text) {
+  std::string kept(text);
+  for (auto at = kept.find("\r\n"); at != std::string::npos; at = kept.find("\r\n")) kept.erase(at, 2);
+  return kept;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -31,7 +37,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool as_block = control & 0x80;
     const bool ends_waiting = as_block && !waiting.empty() && !BeginsWithDX(waiting) && BeginsWithDX(text);
     if (as_block) {
-      if (lines.AppendBlock(text) != ends_waiting) std::abort();
+      // What is taken in is the block with line ends added, one before the block when it
+      // ended the waiting text.
+      const std::string taken = lines.AppendBlock(text);
+      if (ends_waiting && taken.rfind("\r\n", 0) != 0) std::abort();
+      if (WithoutCrLf(taken) != WithoutCrLf(text)) std::abort();
     } else {
       lines.Append(text);
     }

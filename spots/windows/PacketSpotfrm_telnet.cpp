@@ -40,9 +40,9 @@ void PacketSpotfrm::tmrSocket_Timer() {
 
 void PacketSpotfrm::Winsock1_DataArrival(const std::string& block) {
   // A spot after a prompt starts a line of its own, in the box as in the parsing.
-  const bool ended_prompt = TelnetLines.AppendBlock(block);
+  const std::string taken = TelnetLines.AppendBlock(block);
   if (chkDX.Value() == 0) {
-    AppendReceived(ended_prompt ? "\r\n" + block : block);
+    AppendReceived(taken);
     TrimReceivedText();
   }
   while (auto line = TelnetLines.NextLine()) {

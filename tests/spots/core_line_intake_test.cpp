@@ -54,27 +54,43 @@ TEST(LineAssemblerTest, CompleteLinesBeforeALongTailAreKept) {
   EXPECT_LE(lines.Pending().size(), LineAssembler::kDefaultMaxPending);
 }
 
-TEST(LineAssemblerTest, ASpotBlockAfterAWaitingPromptBeginsALineOfItsOwn) {
+TEST(LineAssemblerTest, ASpotAfterAPromptBeginsALineOfItsOwn) {
   struct Case {
     const char* waiting;  // text that arrived without a line end
     const char* block;    // the next block
-    bool ends_waiting;
+    const char* taken;    // the block as taken in, line ends added
     std::vector<std::string> lines;
   };
   const std::vector<Case> cases = {
-      {"login: ", "DX de A:  14025.0  K1ABC\r\n", true, {"login: \r\n", "DX de A:  14025.0  K1ABC\r\n"}},
-      {"K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >", "dx de A:   7010.0  W2XYZ\r\n", true,
+      {"login: ", "DX de A:  14025.0  K1ABC\r\n", "\r\nDX de A:  14025.0  K1ABC\r\n",
+       {"login: \r\n", "DX de A:  14025.0  K1ABC\r\n"}},
+      {"K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >", "dx de A:   7010.0  W2XYZ\r\n",
+       "\r\ndx de A:   7010.0  W2XYZ\r\n",
        {"K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >\r\n", "dx de A:   7010.0  W2XYZ\r\n"}},
-      // The start of a spot waits for its rest, even when the rest begins with "DX".
-      {"DX de A:  14025.0  K1ABC  big ", "DXpedition\r\n", false, {"DX de A:  14025.0  K1ABC  big DXpedition\r\n"}},
-      {"hello ", "world\r\n", false, {"hello world\r\n"}},
-      {"", "DX de A:  14025.0  K1ABC\r\n", false, {"DX de A:  14025.0  K1ABC\r\n"}},
+      // The prompt and the spot in one read, and a prompt ended by the block with a spot.
+      {"", "K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >DX de A:   7010.0  W2XYZ\r\n",
+       "K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >\r\nDX de A:   7010.0  W2XYZ\r\n",
+       {"K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >\r\n", "DX de A:   7010.0  W2XYZ\r\n"}},
+      {"K3ZZZ de NO", "DE 0230Z dxspider >DX de A:  14025.0  K1ABC\r\n",
+       "DE 0230Z dxspider >\r\nDX de A:  14025.0  K1ABC\r\n",
+       {"K3ZZZ de NODE 0230Z dxspider >\r\n", "DX de A:  14025.0  K1ABC\r\n"}},
+      {"", "login: \r\nK3ZZZ >DX de A:  14025.0  K1ABC\r\n",
+       "login: \r\nK3ZZZ >\r\nDX de A:  14025.0  K1ABC\r\n",
+       {"login: \r\n", "K3ZZZ >\r\n", "DX de A:  14025.0  K1ABC\r\n"}},
+      // The start of a spot waits for its rest, even when the rest begins with "DX" or holds
+      // "DX de ".
+      {"DX de A:  14025.0  K1ABC  big ", "DXpedition\r\n", "DXpedition\r\n",
+       {"DX de A:  14025.0  K1ABC  big DXpedition\r\n"}},
+      {"DX de A:  14025.0  K1ABC  QRZ ", "DX de B\r\n", "DX de B\r\n",
+       {"DX de A:  14025.0  K1ABC  QRZ DX de B\r\n"}},
+      {"hello ", "world\r\n", "world\r\n", {"hello world\r\n"}},
+      {"", "DX de A:  14025.0  K1ABC\r\n", "DX de A:  14025.0  K1ABC\r\n", {"DX de A:  14025.0  K1ABC\r\n"}},
   };
   for (const Case& c : cases) {
     LineAssembler lines;
     lines.AppendBlock(c.waiting);
     EXPECT_TRUE(Drain(lines).empty());
-    EXPECT_EQ(lines.AppendBlock(c.block), c.ends_waiting) << c.waiting;
+    EXPECT_EQ(lines.AppendBlock(c.block), c.taken) << c.waiting;
     EXPECT_EQ(Drain(lines), c.lines) << c.waiting;
   }
 }

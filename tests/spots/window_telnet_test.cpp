@@ -98,6 +98,18 @@ TEST_F(TelnetTest, EverySpotAfterTheClustersPromptsIsListed) {
   EXPECT_EQ(m.txtDX.Item(1).SubItem(1), "14.039");
 }
 
+TEST_F(TelnetTest, SpotsSentInOneWriteWithThePromptAreAllListed) {
+  PacketSpotfrm& w = Connected();
+  // The node's prompt and the spots that follow it come in one read.
+  const std::string prompt = "K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >";
+  std::string spots;
+  for (int i = 0; i < 5; ++i) spots += ClusterSpot("K3ZZZ", std::to_string(7000 + i) + ".0", "W2A" + std::string(1, 'A' + i)) + "\r\n";
+  cluster_.Send("login: " + prompt + spots);
+  ASSERT_TRUE(Pump([&] { return main().txtDX.ItemCount() == 5; }));
+  EXPECT_EQ(main().txtDX.Item(5).text, "W2AA");
+  EXPECT_NE(w.txtUnProcessed.Text().find(prompt + "\r\n" + spots.substr(0, 20)), std::string::npos);
+}
+
 TEST_F(TelnetTest, WithDXOnlyJustTheSpotLinesAreShown) {
   PacketSpotfrm& w = Connected();
   w.chkDX.SetValue(1);
