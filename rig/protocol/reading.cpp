@@ -7,12 +7,6 @@
 
 namespace ks::rig {
 
-std::optional<size_t> FindKey(std::string_view reply, std::string_view key) {
-  size_t p = reply.find(key);
-  if (p == std::string_view::npos) return std::nullopt;
-  return p;
-}
-
 std::optional<std::string_view> Slice(std::string_view text, size_t at, size_t count) {
   if (at > text.size() || count > text.size() - at) return std::nullopt;
   return text.substr(at, count);

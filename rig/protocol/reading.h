@@ -22,8 +22,6 @@ struct RigRequests {
   std::string mode;
 };
 
-// Position of the first occurrence of `key` in `reply` (an empty key is found at 0).
-std::optional<size_t> FindKey(std::string_view reply, std::string_view key);
 // `count` characters from `at` when they all lie inside the text.
 std::optional<std::string_view> Slice(std::string_view text, size_t at, size_t count);
 // The characters as a decimal number, as the toolkit converts a text; nothing if they are not.
