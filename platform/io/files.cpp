@@ -74,19 +74,30 @@ void KeepOwnerAndMode(int fd, const fs::path& replaced) {
   ::fchmod(fd, st.st_mode & 07777);
 }
 
+// The failure of a path that holds something other than a regular file.
+FileResult NotARegularFile(const struct stat& st) {
+  return FileResult::Failure(S_ISDIR(st.st_mode) ? ErrorText(EISDIR) : std::string(kNotARegularFile));
+}
+
 }  // namespace
 
 FileResult OpenRegularFile(const fs::path& path, int flags, int& fd) {
+  fd = -1;
+  // What the path holds is looked at before anything opens it: opening a serial device
+  // raises its modem lines. A path that is missing (or cannot be looked at) is left to the
+  // open, which makes it or says why not.
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return NotARegularFile(st);
   // Without O_NONBLOCK the open of a named pipe waits for its other end, and that of a
-  // device may wait for the device.
+  // device may wait for the device; what was opened is checked again, since the path may
+  // have been replaced meanwhile.
   fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0644);
   if (fd < 0) return FileResult::Failure(ErrorText(errno));
-  struct stat st {};
-  const int err = ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
+  const int err = ::fstat(fd, &st) != 0 ? errno : 0;
   if (err != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     fd = -1;
-    return FileResult::Failure(err != 0 ? ErrorText(err) : std::string(kNotARegularFile));
+    return err != 0 ? FileResult::Failure(ErrorText(err)) : NotARegularFile(st);
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   return {};
@@ -134,12 +145,20 @@ bool IsFolder(const fs::path& path) {
   return fs::is_directory(path, ec);
 }
 
-FileResult ReadFile(const fs::path& path, std::string& bytes) {
+FileResult ReadFile(const fs::path& path, std::string& bytes, std::size_t max_bytes) {
   bytes.clear();
   int fd = -1;
   if (auto opened = OpenRegularFile(path, O_RDONLY, fd); !opened) return opened;
   struct stat st {};
-  if (::fstat(fd, &st) == 0 && st.st_size > 0) bytes.reserve(static_cast<std::size_t>(st.st_size));
+  const auto too_large = [&] {
+    ::close(fd);
+    bytes.clear();
+    return FileResult::Failure(kFileTooLarge);
+  };
+  if (::fstat(fd, &st) == 0 && st.st_size > 0) {
+    if (static_cast<std::uintmax_t>(st.st_size) > max_bytes) return too_large();
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+  }
   char buffer[1 << 16];
   for (;;) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -151,6 +170,7 @@ FileResult ReadFile(const fs::path& path, std::string& bytes) {
     }
     if (n == 0) break;
     bytes.append(buffer, static_cast<std::size_t>(n));
+    if (bytes.size() > max_bytes) return too_large();  // it grew while it was read
   }
   ::close(fd);
   return {};

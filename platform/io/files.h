@@ -5,6 +5,7 @@
 // disk never leaves a half-written file; appends are on the disk before they return.
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,12 +41,17 @@ inline constexpr const char* kNotARegularFile = "Not a regular file";
 
 // Opens a data file with open(2) `flags` (O_CLOEXEC and O_NOCTTY added) without ever
 // waiting in the open, and only when it is a regular file: a named pipe, a device or a folder
-// in its place fails at once. On success `fd` is an open descriptor in blocking mode, which
+// in its place fails at once, without being opened. On success `fd` is an open descriptor in blocking mode, which
 // the caller closes; on failure it is -1. Every read and append of a data file opens it here.
 FileResult OpenRegularFile(const fs::path& path, int flags, int& fd);
 
-// Reads a whole file as bytes; only a regular file can be read.
-FileResult ReadFile(const fs::path& path, std::string& bytes);
+// The reason given when a file holds more bytes than its reader takes.
+inline constexpr const char* kFileTooLarge = "File too large";
+
+// Reads a whole file as bytes; only a regular file can be read, and one of more than
+// `max_bytes` fails with kFileTooLarge, leaving `bytes` empty.
+FileResult ReadFile(const fs::path& path, std::string& bytes,
+                    std::size_t max_bytes = std::numeric_limits<std::size_t>::max());
 
 // Replaces `path` with `bytes` atomically: the bytes go to a temporary file in the same
 // folder, are flushed to the disk, and the temporary file then takes the place of `path`.

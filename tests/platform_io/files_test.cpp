@@ -2,6 +2,7 @@
 // on the disk before they return, and the per-user settings store.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -108,6 +109,34 @@ TEST(Files, OnlyARegularFileIsReadOrAppendedTo) {
   char byte = 0;
   EXPECT_LE(::read(reader, &byte, 1), 0) << "nothing reached the pipe";
   ::close(reader);
+}
+
+// A device is not even opened (opening a serial port raises its modem lines): the pipe that
+// stands in for it here sees no open at all, from a read or from an append.
+TEST(Files, WhatIsNoRegularFileIsNeverOpened) {
+  TempDir dir;
+  const auto pipe = dir / "cw.txt";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  ASSERT_GE(watch, 0);
+  ASSERT_GE(::inotify_add_watch(watch, pipe.c_str(), IN_OPEN), 0);
+  std::string bytes;
+  EXPECT_EQ(ReadFile(pipe, bytes).error, kNotARegularFile);
+  EXPECT_EQ(AppendFileDurable(pipe, "one\r\n").error, kNotARegularFile);
+  alignas(inotify_event) char events[4096];
+  EXPECT_LT(::read(watch, events, sizeof events), 0) << "the pipe was opened";
+  ::close(watch);
+}
+
+// A reader that names its limit gets a file of that size whole, and nothing of a larger one.
+TEST(Files, AReadStopsAtItsLimit) {
+  TempDir dir;
+  Put(dir / "a.wav", std::string(100, 'x'));
+  std::string bytes = "left over";
+  EXPECT_TRUE(ReadFile(dir / "a.wav", bytes, 100).ok());
+  EXPECT_EQ(bytes.size(), 100u);
+  EXPECT_EQ(ReadFile(dir / "a.wav", bytes, 99).error, kFileTooLarge);
+  EXPECT_EQ(bytes, "");
 }
 
 TEST(Files, AReplacedFileKeepsItsOwnerAndPermissions) {
