@@ -21,35 +21,37 @@ bool BeginsWithDX(std::string_view text) {
   return text.size() >= 2 && (text[0] == 'D' || text[0] == 'd') && (text[1] == 'X' || text[1] == 'x');
 }
 
+constexpr std::string_view kSpotStart = "DX de ";
+
 }  // namespace
 
-std::string_view LineAssembler::UnfinishedLine() const {
-  const auto last_lf = pending_.rfind('\n');
-  return std::string_view(pending_).substr(last_lf == std::string::npos ? 0 : last_lf + 1);
-}
-
 std::string LineAssembler::AppendBlock(std::string_view block) {
-  constexpr std::string_view kSpotStart = "DX de ";
-  const std::string_view waiting = UnfinishedLine();
-  std::string taken;
-  if (!waiting.empty() && !BeginsWithDX(waiting) && BeginsWithDX(block)) taken = "\r\n";
-  // The block line by line; its first line continues the waiting text unless that was ended.
-  for (std::size_t at = 0; at < block.size();) {
-    const std::size_t lf = block.find('\n', at);
-    const std::size_t end = lf == std::string_view::npos ? block.size() : lf + 1;
-    const std::string_view line = block.substr(at, end - at);
-    const bool continues = at == 0 && taken.empty() && !waiting.empty();
-    const std::string_view head = continues ? waiting : line;
-    const std::size_t spot = line.find(kSpotStart);
-    if (spot != std::string_view::npos && !BeginsWithDX(head) && (spot > 0 || continues)) {
-      taken.append(line.substr(0, spot)).append("\r\n").append(line.substr(spot));
-    } else {
-      taken.append(line);
+  // The unfinished line is taken out and put back with the block, line ends put in before spots.
+  const auto last_lf = pending_.rfind('\n');
+  const std::size_t line_start = last_lf == std::string::npos ? 0 : last_lf + 1;
+  std::string text = pending_.substr(line_start);
+  const std::size_t block_at = text.size();
+  text.append(block);
+  pending_.resize(line_start);
+
+  std::string lines;
+  lines.reserve(text.size() + 16);
+  std::size_t begin = 0;  // where the current line begins in `lines`
+  std::size_t shown_at = lines.size();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (i == block_at) shown_at = lines.size();
+    const std::string_view rest = std::string_view(text).substr(i);
+    const bool spot_starts = rest.starts_with(kSpotStart) || (i == block_at && BeginsWithDX(rest));
+    if (spot_starts && lines.size() > begin && !BeginsWithDX(std::string_view(lines).substr(begin))) {
+      lines += "\r\n";
+      begin = lines.size();
     }
-    at = end;
+    lines += text[i];
+    if (text[i] == '\n') begin = lines.size();
   }
-  Append(taken);
-  return taken;
+  if (block_at == text.size()) shown_at = lines.size();
+  Append(lines);
+  return lines.substr(shown_at);
 }
 
 std::optional<std::string> LineAssembler::NextLine() {

@@ -18,13 +18,13 @@ class LineAssembler {
   explicit LineAssembler(std::size_t max_pending = kDefaultMaxPending) : max_pending_(max_pending) {}
 
   void Append(std::string_view text);
-  // Appends a block as the source delivered it, keeping a spot whole that arrives after an
-  // unfinished line (a cluster's or a TNC's prompt, "login: "): text that has waited without
-  // a line end is ended as a line of its own when the block begins with "DX", and a "DX de "
-  // that follows such a prompt on one line of the block (prompt and spot came in one read)
-  // begins a line of its own. A line that itself begins with "DX" (the start of a spot
-  // waiting for its rest) is never cut. Returns the text taken in: the block with those line
-  // ends added, as the received-text box shows it.
+  // Appends a block as the source delivered it, so that a spot is not glued to a cluster's or a
+  // TNC's prompt ("login: ", "... dxspider >"), which comes without a line end: on a line that
+  // does not itself begin with "DX", text before a "DX de " is ended as a line of its own, whether
+  // it waited from earlier blocks or came in this one, and text that waited is ended so when the
+  // block begins with "DX". The unfinished start of a spot line still waits for its rest, and a
+  // line that begins with "DX" is never cut. Returns the block as it went into the lines (with
+  // the line ends put in it), for showing.
   std::string AppendBlock(std::string_view block);
   // The next complete line, its line feed (and a carriage return before it) included.
   std::optional<std::string> NextLine();
@@ -33,9 +33,6 @@ class LineAssembler {
   void Clear() { pending_.clear(); }
 
  private:
-  // The text after the last line feed: the line still waiting for its end.
-  std::string_view UnfinishedLine() const;
-
   std::size_t max_pending_;
   std::string pending_;
 };

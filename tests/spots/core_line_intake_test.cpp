@@ -55,43 +55,42 @@ TEST(LineAssemblerTest, CompleteLinesBeforeALongTailAreKept) {
 }
 
 TEST(LineAssemblerTest, ASpotAfterAPromptBeginsALineOfItsOwn) {
+  const std::string prompt = "K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >";
+  const std::string a = "DX de W3LPL:   14025.0  K1ABC        CQ                 0231Z\r\n";
+  const std::string b = "DX de K1TTT:    7010.5  VP9XY        599                0232Z\r\n";
   struct Case {
-    const char* waiting;  // text that arrived without a line end
-    const char* block;    // the next block
-    const char* taken;    // the block as taken in, line ends added
+    std::string waiting;  // text that arrived earlier without a line end
+    std::string block;    // the next block
+    std::string shown;    // the block as it went into the lines
     std::vector<std::string> lines;
   };
   const std::vector<Case> cases = {
-      {"login: ", "DX de A:  14025.0  K1ABC\r\n", "\r\nDX de A:  14025.0  K1ABC\r\n",
-       {"login: \r\n", "DX de A:  14025.0  K1ABC\r\n"}},
-      {"K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >", "dx de A:   7010.0  W2XYZ\r\n",
-       "\r\ndx de A:   7010.0  W2XYZ\r\n",
-       {"K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >\r\n", "dx de A:   7010.0  W2XYZ\r\n"}},
-      // The prompt and the spot in one read, and a prompt ended by the block with a spot.
-      {"", "K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >DX de A:   7010.0  W2XYZ\r\n",
-       "K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >\r\nDX de A:   7010.0  W2XYZ\r\n",
-       {"K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >\r\n", "DX de A:   7010.0  W2XYZ\r\n"}},
-      {"K3ZZZ de NO", "DE 0230Z dxspider >DX de A:  14025.0  K1ABC\r\n",
-       "DE 0230Z dxspider >\r\nDX de A:  14025.0  K1ABC\r\n",
-       {"K3ZZZ de NODE 0230Z dxspider >\r\n", "DX de A:  14025.0  K1ABC\r\n"}},
-      {"", "login: \r\nK3ZZZ >DX de A:  14025.0  K1ABC\r\n",
-       "login: \r\nK3ZZZ >\r\nDX de A:  14025.0  K1ABC\r\n",
-       {"login: \r\n", "K3ZZZ >\r\n", "DX de A:  14025.0  K1ABC\r\n"}},
-      // The start of a spot waits for its rest, even when the rest begins with "DX" or holds
-      // "DX de ".
-      {"DX de A:  14025.0  K1ABC  big ", "DXpedition\r\n", "DXpedition\r\n",
-       {"DX de A:  14025.0  K1ABC  big DXpedition\r\n"}},
-      {"DX de A:  14025.0  K1ABC  QRZ ", "DX de B\r\n", "DX de B\r\n",
-       {"DX de A:  14025.0  K1ABC  QRZ DX de B\r\n"}},
+      {"login: ", a, "\r\n" + a, {"login: \r\n", a}},
+      {prompt, "dx de A:   7010.0  W2XYZ\r\n", "\r\ndx de A:   7010.0  W2XYZ\r\n",
+       {prompt + "\r\n", "dx de A:   7010.0  W2XYZ\r\n"}},
+      // Prompt and spot in one read, also after other lines and twice in a row.
+      {"", prompt + a, prompt + "\r\n" + a, {prompt + "\r\n", a}},
+      {"", "Hello W1AW\r\nlogin: " + a + prompt + b, "Hello W1AW\r\nlogin: \r\n" + a + prompt + "\r\n" + b,
+       {"Hello W1AW\r\n", "login: \r\n", a, prompt + "\r\n", b}},
+      // The prompt's end and the spot in one read, or the spot's start cut off after the prompt.
+      {prompt.substr(0, 20), prompt.substr(20) + a, prompt.substr(20) + "\r\n" + a, {prompt + "\r\n", a}},
+      {prompt + "DX d", a.substr(4), a.substr(4), {prompt + "\r\n", a}},
+      // The start of a spot waits for its rest, even when the rest begins with "DX"; a spot line
+      // that names another spotter is not cut.
+      {"DX de A:  14025.0  K1ABC  big ", "DXpedition\r\n", "DXpedition\r\n", {"DX de A:  14025.0  K1ABC  big DXpedition\r\n"}},
+      {"DX de A:  14025.0  K1ABC  QRZ ", "DX de B\r\n", "DX de B\r\n", {"DX de A:  14025.0  K1ABC  QRZ DX de B\r\n"}},
+      {"", "DX de A:  14025.0  K1ABC  via DX de W1AW\r\n", "DX de A:  14025.0  K1ABC  via DX de W1AW\r\n",
+       {"DX de A:  14025.0  K1ABC  via DX de W1AW\r\n"}},
       {"hello ", "world\r\n", "world\r\n", {"hello world\r\n"}},
-      {"", "DX de A:  14025.0  K1ABC\r\n", "DX de A:  14025.0  K1ABC\r\n", {"DX de A:  14025.0  K1ABC\r\n"}},
+      {"", a, a, {a}},
   };
   for (const Case& c : cases) {
     LineAssembler lines;
-    lines.AppendBlock(c.waiting);
-    EXPECT_TRUE(Drain(lines).empty());
-    EXPECT_EQ(lines.AppendBlock(c.block), c.taken) << c.waiting;
-    EXPECT_EQ(Drain(lines), c.lines) << c.waiting;
+    EXPECT_EQ(lines.AppendBlock(c.waiting), c.waiting);
+    EXPECT_TRUE(Drain(lines).empty()) << c.waiting;
+    EXPECT_EQ(lines.AppendBlock(c.block), c.shown) << c.waiting << "|" << c.block;
+    EXPECT_EQ(Drain(lines), c.lines) << c.waiting << "|" << c.block;
+    EXPECT_EQ(lines.Pending(), "") << c.waiting << "|" << c.block;
   }
 }
 

@@ -155,6 +155,12 @@ TEST_F(TncTest, ASpotAfterTheCommandPromptIsListed) {
   ASSERT_EQ(main().txtDX.ItemCount(), 1);
   EXPECT_EQ(main().txtDX.Item(1).text, "DL1ABC");
   EXPECT_NE(w.txtUnProcessed.Text().find("cmd:\r\n"), std::string::npos);
+  // The prompt and the spot in one read (the prompt, a repeat now, is not shown again).
+  const std::string spot = ClusterSpot("K1TTT", "7010.5", "VP9XY") + "\r\n";
+  Send("cmd:" + spot);
+  ASSERT_EQ(main().txtDX.ItemCount(), 2);
+  EXPECT_EQ(main().txtDX.Item(1).text, "VP9XY");
+  EXPECT_TRUE(w.txtUnProcessed.Text().ends_with("\r\n" + spot));
 }
 
 TEST_F(TncTest, DXOnlyShowsOnlySpotLines) {

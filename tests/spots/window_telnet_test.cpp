@@ -110,6 +110,29 @@ TEST_F(TelnetTest, SpotsSentInOneWriteWithThePromptAreAllListed) {
   EXPECT_NE(w.txtUnProcessed.Text().find(prompt + "\r\n" + spots.substr(0, 20)), std::string::npos);
 }
 
+TEST_F(TelnetTest, EachSpotWrittenTogetherWithAPromptIsListedOnALineOfItsOwn) {
+  PacketSpotfrm& w = Connected();
+  const std::string prompt = "K3ZZZ de NODE 11-Dec-2026 0230Z dxspider >";
+  auto call = [](int i) { return std::string("K2") + static_cast<char>('A' + i); };
+  auto spot = [&](int i) { return ClusterSpot("W3LPL", std::to_string(14025 + i) + ".0", call(i)) + "\r\n"; };
+  // The prompt and the first spot in a single write, as a cluster's two writes come coalesced.
+  cluster_.Send("Hello W1AW, this is NODE\r\n" + prompt + spot(0));
+  ASSERT_TRUE(Pump([&] { return main().txtDX.ItemCount() == 1; }));
+  // The end of a prompt that waited, with the next spot; then a prompt and spots each time.
+  cluster_.Send(prompt.substr(0, 20));
+  ASSERT_TRUE(Pump([&] { return w.txtUnProcessed.Text().ends_with(prompt.substr(0, 20)); }));
+  cluster_.Send(prompt.substr(20) + spot(1) + spot(2));
+  for (int i = 3; i < 8; ++i) cluster_.Send(prompt + spot(i));
+  ASSERT_TRUE(Pump([&] { return main().txtDX.ItemCount() == 8; }));
+  MainWindow& m = main();
+  for (int row = 1; row <= 8; ++row) EXPECT_EQ(m.txtDX.Item(row).text, call(8 - row)) << row;  // newest first
+  EXPECT_EQ(m.txtDX.Item(8).SubItem(1), "14.025");
+  const std::string& shown = w.txtUnProcessed.Text();
+  EXPECT_NE(shown.find("NODE\r\n" + prompt + "\r\n" + spot(0)), std::string::npos);
+  EXPECT_NE(shown.find(prompt + "\r\n" + spot(1) + spot(2)), std::string::npos);
+  EXPECT_TRUE(shown.ends_with(prompt + "\r\n" + spot(7)));
+}
+
 TEST_F(TelnetTest, WithDXOnlyJustTheSpotLinesAreShown) {
   PacketSpotfrm& w = Connected();
   w.chkDX.SetValue(1);
