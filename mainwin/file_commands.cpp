@@ -133,11 +133,12 @@ void MainWindow::mnuExit_Click() {
   App().End();
 }
 
-// A close is refused while Morse is being sent; the emptied buffer lets the sender stop.
-void MainWindow::Form_QueryUnload(int& Cancel, forms::UnloadMode /*mode*/) {
-  KeyingState& keying = App().State<KeyingState>();
-  keying.CWBuffer.clear();
-  if (keying.CWSending == 1) Cancel = 1;
+// A close while Morse is being sent comes between two characters, while the sender lets
+// events run, and goes on at once: the emptied buffer leaves the sender nothing more to
+// send, the CW window's unload keys the line up, and the program's end then leaves the
+// sender where it waited.
+void MainWindow::Form_QueryUnload(int& /*Cancel*/, forms::UnloadMode /*mode*/) {
+  App().State<KeyingState>().CWBuffer.clear();
 }
 
 // Each tool window's own unload closes its device or connection.

@@ -7,6 +7,8 @@ namespace ks {
 
 CWFrm::CWFrm(forms::Application& app) : forms::Form(app, "CWFrm") {
   SetCaption("CW String Selections");
+  // The engine keys from the window's boxes for the whole run.
+  CloseBoxHides = true;
   LayOut();
   DropQuotesTypedIntoBoxes(*this);
   WireHandlers();

@@ -12,6 +12,8 @@ namespace ks {
 
 PhoneFrm::PhoneFrm(forms::Application& app) : forms::Form(app, "PhoneFrm") {
   SetCaption("Phone Wave Selections");
+  // The function keys play from the window's boxes for the whole run.
+  CloseBoxHides = true;
   LayOut();
   DropQuotesTypedIntoBoxes(*this);
   WireHandlers();

@@ -44,6 +44,8 @@ void Place(forms::Label& label, const char* caption, float left, float top, floa
 frmWinKey::frmWinKey(forms::Application& app) : forms::Form(app, "frmWinKey") {
   Design();
   Wire();
+  // The window holds the open keyer; only the program's end closes it with the window.
+  CloseBoxHides = true;
 }
 
 frmWinKey::~frmWinKey() = default;

@@ -163,7 +163,14 @@ void Form::MouseMoveBy(int button, int shift, float x, float y) {
 bool Form::CloseBy() {
   if (!loaded_ || !ControlBox) return false;
   bool closed = false;
-  app_.Dispatch([&] { closed = app_.UnloadWithEvents(*this, UnloadMode::CloseBox); });
+  app_.Dispatch([&] {
+    if (CloseBoxHides) {
+      Hide();
+      closed = true;
+      return;
+    }
+    closed = app_.UnloadWithEvents(*this, UnloadMode::CloseBox);
+  });
   return closed;
 }
 

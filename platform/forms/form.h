@@ -73,6 +73,10 @@ class Form {
   // Laid out over the whole screen on purpose, the window may stand over the task bar; every
   // other window is kept inside the work area whenever it is shown (KeepWithinScreen).
   bool CoversTaskbar = false;
+  // A window that stays loaded for the whole run: its close box hides it as Hide does, and
+  // everything it holds stays for its next showing. No query-unload or unload event runs;
+  // Unload (by code, or at the program's end) still unloads it with its events.
+  bool CloseBoxHides = false;
   bool HasMenuBar() const;
   // The frame that the outer size allows for, in twips: a 4-pixel border round the window,
   // an 18-pixel caption and, when it has a menu, a 20-pixel menu bar; a 9480 x 6510 inner
@@ -98,7 +102,9 @@ class Form {
   bool IsLoaded() const { return loaded_; }
 
   // What the operator does to the window itself.
-  bool CloseBy();  // the close box
+  // The close box: unloads the window (its events may refuse), or hides it when
+  // CloseBoxHides is set. True when the window left the screen.
+  bool CloseBy();
   void ActivateBy();
   // The mouse on the window's own background (not over a control); x, y in twips of the
   // inner area. A left press and release there is a click on the window.

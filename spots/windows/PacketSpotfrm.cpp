@@ -26,6 +26,8 @@ PacketSpotfrm::PacketSpotfrm(forms::Application& app)
       Winsock1(std::make_unique<io::TcpClient>()) {
   Design();
   Wire();
+  // Hidden, the window keeps its source open and its spot intake running.
+  CloseBoxHides = true;
 }
 
 PacketSpotfrm::~PacketSpotfrm() {

@@ -67,6 +67,27 @@ TEST_F(WinKeyWindowTest, F1OpensTheKeyerSendsItsSettingsThenTheMessageAndStopCle
   EXPECT_TRUE(h.dialogs().message_boxes.empty());
 }
 
+// Closed by its close box, the window is hidden as by Done: the keyer stays open and the
+// next message goes to it; the window's unload closes it.
+TEST_F(WinKeyWindowTest, TheCloseBoxHidesTheWindowAndTheKeyerStaysOpen) {
+  SimulatedWinKeyer sim;
+  ChooseKeyerOn(sim);
+  cw().Text1.SetText("CQ");
+  PressF1();
+  const std::string opening = "00 04 55 00 02 02 16 03 32 04 00 00 17 32 09 06 0E 00 ";
+  ASSERT_EQ(Hex(sim.Received(20)), opening + "43 51");
+  wk().Show();
+  EXPECT_TRUE(wk().CloseBy());
+  EXPECT_FALSE(wk().Visible());
+  EXPECT_EQ(wk().lblOpenStatus.Caption(), "WK Success!");
+  EXPECT_EQ(keying().WinKeyVersion, 31);
+  PressF1();
+  EXPECT_EQ(Hex(sim.Received(22)), opening + "43 51 43 51") << "sent without opening the keyer again";
+  wk().Unload();
+  EXPECT_EQ(Hex(sim.Received(24)), opening + "43 51 43 51 00 03");
+  EXPECT_TRUE(h.dialogs().message_boxes.empty());
+}
+
 // The CW window's prosign keys have no character of the keyer's own: each goes as the two
 // letters merged into one sign.
 TEST_F(WinKeyWindowTest, ProsignsReachTheKeyerAsMergedLetters) {

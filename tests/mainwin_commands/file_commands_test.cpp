@@ -2,9 +2,12 @@
 // BACKUP folder after each, and the dialogs the operator sees.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "keying/keying_devices.h"
 #include "keying/keying_state.h"
 #include "keying/windows/BlindFrm.h"
 #include "keying/windows/CWFrm.h"
@@ -18,6 +21,7 @@
 #include "spots/windows/PacketSpotfrm.h"
 #include "spots/windows/SpectrumMap.h"
 #include "station/windows/frmCountyChangeRover.h"
+#include "tests/keying/keying_fixture.h"
 #include "tests/mainwin_commands/main_window_fixture.h"
 
 namespace ks::testing {
@@ -213,19 +217,46 @@ TEST_F(FileCommandsTest, ExitLoggedOnStoresTheOperatingTime) {
   EXPECT_TRUE(BackupFiles().empty());
 }
 
-TEST_F(FileCommandsTest, CloseIsRefusedWhileMorseIsSent) {
-  Outfrm& w = Open<Outfrm>();
-  KeyingState& keying = app().State<KeyingState>();
-  keying.CWSending = 1;
-  keying.CWBuffer = "CQ PA";
-  EXPECT_FALSE(w.CloseBy());
-  EXPECT_NE(app().FindForm("Outfrm"), nullptr);
-  EXPECT_EQ(keying.CWBuffer, "");
-  EXPECT_FALSE(app().Ended());
-  keying.CWSending = 0;  // the sender found the buffer empty and stopped
-  w.CloseBy();
+// The main window closed while a message is being sent. The close comes between two
+// characters: the rest of the message is not sent, the keying line is keyed up (also one
+// whose key-up the port refused at the end of the character) and the close goes on as any
+// close does, with the backup and the operating time. The parameter is the number of
+// key-ups the parallel port refuses.
+class CloseWhileSendingTest : public FileCommandsTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(CloseWhileSendingTest, TheCloseEndsTheMessageReleasesTheLineAndCloses) {
+  auto owned = std::make_unique<RecordingDevices>(app(), h.clock());
+  RecordingDevices& devices = *owned;
+  UseKeyingDevices(app(), std::move(owned));
+  Outfrm& w = app().Get<Outfrm>();
+  GrowLogSinceLoad(w);
+  app().State<RunState>().LoggedOn = true;
+  app().State<RunState>().TimeOnCurrent = 60;
+  CWFrm& cw = app().Get<CWFrm>();
+  cw.Text1.SetText("EEEE");
+  cw.Text11.SetText("12");  // 100 ms units
+  cw.Option3.ClickBy();     // the parallel port
+  devices.failing_key_ups = GetParam();
+  // The operator closes the window as soon as the first character has gone.
+  h.loop().Post([&w] { w.CloseBy(); });
+  w.PressKey(vbKeyF1);
+
   EXPECT_TRUE(app().Ended());
+  ASSERT_FALSE(devices.transitions.empty());
+  EXPECT_FALSE(devices.transitions.back().down) << "the line is keyed up";
+  EXPECT_EQ(std::count_if(devices.transitions.begin(), devices.transitions.end(),
+                          [](const Transition& t) { return t.down; }),
+            1)
+      << "one character sent, the rest of the message dropped";
+  EXPECT_EQ(devices.key_up_tries, GetParam() + 1) << "the refused key-up was tried again by the close";
+  const KeyingState& keying = app().State<KeyingState>();
+  EXPECT_TRUE(keying.CWBuffer.empty());
+  EXPECT_EQ(keying.CWSending, 0);
+  EXPECT_EQ(BackupFiles(), (std::vector<std::string>{"201310121530.log"}));
+  EXPECT_EQ(PrefLine(kTimeOnTotalLine), "60");
 }
+
+INSTANTIATE_TEST_SUITE_P(RefusedKeyUps, CloseWhileSendingTest, ::testing::Values(0, 2));
 
 TEST_F(FileCommandsTest, CloseUnloadsTheToolWindowsInOrderAndBacksUp) {
   Outfrm& w = Open<Outfrm>();

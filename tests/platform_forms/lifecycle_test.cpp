@@ -47,6 +47,39 @@ TEST(Lifecycle, TheCloseBoxCanBeRefused) {
   EXPECT_FALSE(h.app().IsLoaded<frmTest>());
 }
 
+// A window that stays loaded for the run: its close box hides it, shown modelessly or
+// modally, and it keeps what it holds; only Unload takes it away, with its events.
+TEST(Lifecycle, TheCloseBoxHidesAWindowThatStaysLoaded) {
+  for (const bool modal : {false, true}) {
+    SCOPED_TRACE(modal ? "modal" : "modeless");
+    Headless h;
+    auto& f = h.app().Get<frmTest>();
+    f.CloseBoxHides = true;
+    f.Text1.SetText("kept");
+    bool closed = false;
+    auto close_box = [&] {
+      f.events.clear();
+      closed = f.CloseBy();
+    };
+    if (modal) {
+      h.loop().ScriptModal("frmTest", [&](forms::Form&) { close_box(); });
+      f.ShowModal();
+      EXPECT_FALSE(f.IsModal()) << "the modal display ended";
+    } else {
+      f.Show();
+      close_box();
+    }
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(f.Visible());
+    ASSERT_EQ(h.app().IfLoaded<frmTest>(), &f);
+    EXPECT_EQ(f.Text1.Text(), "kept");
+    EXPECT_EQ(f.events, std::vector<std::string>{}) << "neither query-unload nor unload ran";
+    EXPECT_TRUE(f.Unload());
+    EXPECT_EQ(f.events, (std::vector<std::string>{"QueryUnload(code)", "Form_Unload"}));
+    EXPECT_FALSE(h.app().IsLoaded<frmTest>());
+  }
+}
+
 TEST(Lifecycle, AWindowMayUnloadItselfInItsOwnHandler) {
   Headless h;
   auto& f = h.app().Get<frmTest>();

@@ -24,6 +24,9 @@ class FitBench {
   forms::Application& app() { return headless_.app(); }
   forms::Headless& headless() { return headless_; }
   qt::QtView& view() { return *view_; }
+  // The view's loop: its DoEvents lets Qt deliver what waits and carries the program's end
+  // out of a handler that ended it, as the program's own DoEvents does.
+  qt::QtEventLoop& qt_loop() { return qt_loop_; }
   const std::filesystem::path& work() const { return work_.path(); }
 
  private:

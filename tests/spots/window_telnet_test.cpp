@@ -143,6 +143,20 @@ TEST_F(TelnetTest, WithDXOnlyJustTheSpotLinesAreShown) {
   EXPECT_NE(w.txtUnProcessed.Text().find("G4ABC", shown), std::string::npos);
 }
 
+// Closed by its close box, the window is hidden as by Done: the connection stays and the
+// cluster's spots still reach the list.
+TEST_F(TelnetTest, TheCloseBoxHidesTheWindowAndTheSpotsGoOnArriving) {
+  PacketSpotfrm& w = Connected();
+  EXPECT_TRUE(w.CloseBy());
+  EXPECT_FALSE(w.Visible());
+  ASSERT_EQ(app().IfLoaded<PacketSpotfrm>(), &w);
+  EXPECT_TRUE(w.Label4.Visible());
+  cluster_.Send(ClusterSpot("W3LPL", "14025.0", "DL1ABC") + "\r\n");
+  ASSERT_TRUE(Pump([&] { return main().txtDX.ItemCount() == 1; }));
+  EXPECT_EQ(main().txtDX.Item(1).text, "DL1ABC");
+  EXPECT_EQ(w.Winsock1->GetState(), io::TcpClient::State::kConnected);
+}
+
 TEST_F(TelnetTest, TypedLinesGoToTheClusterOnceConnected) {
   PacketSpotfrm& w = Open("127.0.0.1", cluster_.Port());
   w.txtSent.SetText("W1AW");
