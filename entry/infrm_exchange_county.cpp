@@ -4,6 +4,7 @@
 #include "entry/instate_multipliers.h"
 #include "keying/keyer_services.h"
 #include "logstore/county_table.h"
+#include "logstore/exchange_type_ahead.h"
 #include "logstore/key_filters.h"
 #include "logstore/prefix_table.h"
 #include "mainwin/windows/Infrm.h"
@@ -51,9 +52,6 @@ void Infrm::txtCntry_KeyPress(int& KeyAscii) {
   if (KeyAscii == '\r') {
     KeyAscii = 0;
     Mains();
-  } else if (KeyAscii == ' ' && txtCntry.SelStart() < 4 && entry.FieldHandoff == kHandoffNone) {
-    KeyAscii = 0;
-    txtSec.SetFocus();
   }
   // A letter typed in the serial box starts the exchange.
   if (entry.FieldHandoff == kHandoffSerialToCounty) {
@@ -61,30 +59,12 @@ void Infrm::txtCntry_KeyPress(int& KeyAscii) {
     txtCntry.SetSelStart(1);
     entry.FieldHandoff = kHandoffNone;
   }
-  const bool typing = KeyAscii != 0 && KeyAscii != ' ';
-  if (typing && txtCntry.SelStart() == 0) txtCntry.SetText("");
-  // Abbreviations come out in capitals; a fourth character makes the first three a name.
-  if (KeyAscii != 0 && (txtCntry.Text().empty() || txtCntry.SelStart() < 3)) CapitalizeKey(KeyAscii);
-  if (typing && txtCntry.SelStart() == 3) {
-    const std::string& text = txtCntry.Text();
-    txtCntry.SetText(text.substr(0, 1) + vb::LCase(text.substr(1, 2)) + text.substr(3));
-    txtCntry.SetSelStart(3);
-  }
-  if (txtCntry.Text().size() <= 2 || KeyAscii == 0) return;
-  const std::string typed = txtCntry.Text().substr(0, static_cast<std::size_t>(txtCntry.SelStart())) + static_cast<char>(KeyAscii);
-  if (const PrefixEntry* country = App().State<PrefixTable>().LastCountryStartingWith(typed)) {
-    txtCntry.SetText(typed + country->PrefixCountry.substr(typed.size()));
-    txtCntry.SetSelStart(static_cast<int>(typed.size()));
-    txtCntry.SetSelLength(static_cast<int>(country->PrefixCountry.size() - typed.size()));
-    KeyAscii = 0;
+  const ExchangeKeyOutcome outcome = ExchangeTypeAhead(txtCntry, App().State<PrefixTable>(), KeyAscii);
+  if (const PrefixEntry* country = outcome.country) {
     Label19.SetCaption(country->PrefixContinent);
     ShowBearingDistance(country->PrefixLatitude, country->PrefixLongitude);
   }
-  // A blank that continues no country name moves on to the county.
-  if (KeyAscii == ' ') {
-    KeyAscii = 0;
-    txtSec.SetFocus();
-  }
+  if (outcome.move_on) txtSec.SetFocus();
 }
 
 // The county is passed over unless the exchange names the party state or one of its sections.

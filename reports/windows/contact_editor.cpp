@@ -6,6 +6,7 @@
 
 #include "entry/entry_state.h"
 #include "logstore/county_table.h"
+#include "logstore/exchange_type_ahead.h"
 #include "logstore/key_filters.h"
 #include "logstore/log_store.h"
 #include "logstore/prefix_table.h"
@@ -199,22 +200,12 @@ void ContactEditor::CountyKeyPress(forms::TextBox& box, int& KeyAscii) {
   CountyTypeAhead(box, App().State<CountyTable>(), KeyAscii, {.space_keeps_text_at_start = true});
 }
 
-// Section and state codes are typed as they are; a beginning that a country name of the
-// prefix table shares completes to the last such name, its rest selected.
+// The exchange takes the keys the main window's exchange box takes: a code stays the code
+// typed, a country is proposed only once a fourth character is typed, and Space accepts what
+// the box shows and moves on.
 void ContactEditor::ExchangeKeyPress(int& KeyAscii) {
   if (!QuoteAndEnter(KeyAscii)) return;
-  forms::TextBox& box = txtEditPre;
-  if (box.Text().empty() || box.SelStart() == 0) {
-    box.SetText("");
-    Cap2(KeyAscii);
-  }
-  const std::string typed = box.Text().substr(0, static_cast<std::size_t>(box.SelStart())) + static_cast<char>(KeyAscii);
-  const PrefixEntry* country = App().State<PrefixTable>().LastCountryStartingWith(typed);
-  if (country == nullptr) return;
-  box.SetText(typed + country->PrefixCountry.substr(typed.size()));
-  box.SetSelStart(static_cast<int>(typed.size()));
-  box.SetSelLength(static_cast<int>(country->PrefixCountry.size() - typed.size()));
-  KeyAscii = 0;
+  if (ExchangeTypeAhead(txtEditPre, App().State<PrefixTable>(), KeyAscii).move_on) txtEditNum.SetFocus();
 }
 
 bool ContactEditor::Active() const { return IsLoaded() && Visible() && !in_done_; }
