@@ -15,6 +15,7 @@
 //   mainwin/file_commands.cpp       New, Archive, Restore, Exit and the close of the window
 //   mainwin/menu_commands.cpp       the menu items that open tool windows
 //   mainwin/entry_services.cpp      least forms of the in-state window's entry services
+//   mainwin/rig_notice.cpp          the rig's notice in the message label
 //   entry/main_window_list.cpp      the recent-contacts list's commands, the serial macro,
 //                                   Clear and the partial-duplicate switch (both windows)
 //   entry/outfrm_*.cpp              the out-of-state window's entry, checks and scoring
@@ -103,6 +104,10 @@ class MainWindow : public MainWindowControls, public EntryWindowLink {
   // ---- Recent-contacts list, both windows (entry/main_window_list.cpp) ----
   // Public: the contact editors' "Delete Dupe" button calls it.
   void cmdDelete_Click();
+
+  // ---- The rig's notice in the message label (mainwin/rig_notice.cpp) ----
+  // Shows `notice` after the label's message until it is replaced; an empty text takes it back.
+  void SetRigNotice(const std::string& notice);
 
  protected:
   // ---- Hooks: where the two windows differ in the load ----
@@ -272,7 +277,10 @@ class MainWindow : public MainWindowControls, public EntryWindowLink {
   bool FocusInEntryLine() const;
 
  private:
+  void lblDialog_Change();
+
   bool line_entry_under_way_ = false;
+  std::string rig_notice_;  // the rig's notice shown in lblDialog, empty when none
 };
 
 }  // namespace ks

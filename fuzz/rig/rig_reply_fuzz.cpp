@@ -1,7 +1,8 @@
 // A radio's reply, of any length and any bytes, through its family's parsers, with either
 // request last, and the request texts taken from the input's first line. A reply that is not
-// taken leaves the reading exactly as it was; one that is taken leaves a frequency that is a
-// number and a mode the parsers know.
+// taken leaves the reading exactly as it was, and one without a frequency answer its
+// frequency; one that is taken leaves a frequency that is a number and a mode the parsers
+// know.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -22,10 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::uint8_t alternate : {0, 1}) {
     const ks::rig::RigReading before{7.0f, "XX", 10};
     ks::rig::RigReading reading = before;
-    const bool taken = ks::rig::ParseReply(family, input, requests, alternate, reading);
-    if (!taken && (reading.frequency != before.frequency || reading.mode != before.mode ||
-                   reading.kenwood_vfo != before.kenwood_vfo))
+    const ks::rig::ReplyTaken taken = ks::rig::ParseReply(family, input, requests, alternate, reading);
+    if (!taken.answer && (reading.frequency != before.frequency || reading.mode != before.mode ||
+                          reading.kenwood_vfo != before.kenwood_vfo))
       std::abort();
+    if (!taken.frequency && reading.frequency != before.frequency) std::abort();
     if (!std::isfinite(reading.frequency) || reading.frequency < 0) std::abort();
     if (reading.mode != "XX" && reading.mode != "CW" && reading.mode != "PH" && reading.mode != "AM" &&
         reading.mode != "FM")

@@ -33,4 +33,11 @@ void Form1::BandMapSpots(std::string& qDXSpotCall, std::string& qDXSpotFreq, std
   ActiveMainWindow().BandMapSpots(qDXSpotCall, qDXSpotFreq, qDXSpotRecord);
 }
 
+void Form1::RigNotice(const std::string& notice) {
+  MainWindow* window = App().State<StationSettings>().OutOfState != 0
+                           ? static_cast<MainWindow*>(App().IfLoaded<Outfrm>())
+                           : static_cast<MainWindow*>(App().IfLoaded<Infrm>());
+  if (window != nullptr) window->SetRigNotice(notice);
+}
+
 }  // namespace ks

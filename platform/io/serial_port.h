@@ -73,6 +73,8 @@ class SerialPort {
   virtual SerialResult Write(std::string_view bytes) = 0;
   // Appends every byte waiting in the receive buffer to `bytes`.
   virtual SerialResult Read(std::string& bytes) = 0;
+  // Drops every byte received and not yet read, here and in the driver.
+  virtual SerialResult DiscardInput() = 0;
   // Bytes received and not yet read.
   virtual SerialResult BytesWaiting(int& count) = 0;
   // Bytes written and not yet sent on the line.

@@ -117,6 +117,13 @@ class PosixSerialPort final : public SerialPort {
     return Pump();  // what the kernel held back beyond the limit
   }
 
+  SerialResult DiscardInput() override {
+    if (!IsOpen()) return NotOpen();
+    received_.clear();
+    if (::ioctl(fd_, TCFLSH, TCIFLUSH) != 0) return Vanished(errno);
+    return {};
+  }
+
   SerialResult BytesWaiting(int& count) override {
     count = 0;
     if (auto r = Pump(); !r) return r;

@@ -50,29 +50,30 @@ const RigFamily& FindRigFamily(std::string_view name) {
   return kFamilies.front();
 }
 
-std::optional<std::string> PollRequestBytes(const RigFamily& family, const RigRequests& requests,
+std::optional<PollRequest> PollRequestBytes(const RigFamily& family, const RigRequests& requests,
                                             std::uint8_t& alternate, bool convert_to_hex) {
   auto due = [&](const std::string& request) { return request.size() >= family.min_request; };
-  std::string bytes;
+  PollRequest out;
   switch (family.poll) {
     case P::kNone:
       break;
     case P::kTextBoth:
     case P::kTextBothCr: {
       const char* end = family.poll == P::kTextBothCr ? "\r" : "";
-      if (due(requests.freq)) bytes += requests.freq + end;
-      if (due(requests.mode)) bytes += requests.mode + end;
+      out.asks_frequency = due(requests.freq);
+      if (due(requests.freq)) out.bytes += requests.freq + end;
+      if (due(requests.mode)) out.bytes += requests.mode + end;
       break;
     }
     case P::kOther:
-      if (due(requests.freq)) bytes += OtherRequest(requests.freq, convert_to_hex);
-      if (due(requests.mode)) bytes += OtherRequest(requests.mode, convert_to_hex);
+      if (due(requests.freq)) out.bytes += OtherRequest(requests.freq, convert_to_hex);
+      if (due(requests.mode)) out.bytes += OtherRequest(requests.mode, convert_to_hex);
       break;
     case P::kFrequencyHex:
       if (due(requests.freq)) {
         auto request = HexPairsToBytes(requests.freq, family.hex_pairs);
         if (!request) return std::nullopt;
-        bytes = *request;
+        out = {*request, true};
       }
       break;
     case P::kAlternateHex:
@@ -80,49 +81,61 @@ std::optional<std::string> PollRequestBytes(const RigFamily& family, const RigRe
       const std::string& request = alternate == 0 ? requests.freq : requests.mode;
       if (due(request)) {
         if (family.poll == P::kAlternateText) {
-          bytes = request;
+          out.bytes = request;
         } else if (auto converted = HexPairsToBytes(request, family.hex_pairs)) {
-          bytes = *converted;
+          out.bytes = *converted;
         } else {
           return std::nullopt;
         }
+        out.asks_frequency = alternate == 0;
       }
       alternate = alternate == 0 ? 1 : 0;
       break;
     }
   }
-  return bytes;
+  return out;
 }
 
-bool ParseReply(const RigFamily& family, std::string_view reply, const RigRequests& requests,
-                std::uint8_t alternate, RigReading& reading) {
+bool EmptiesInputBeforeRequest(const RigFamily& family) { return family.poll == P::kFrequencyHex; }
+
+ReplyTaken ParseReply(const RigFamily& family, std::string_view reply, const RigRequests& requests,
+                      std::uint8_t alternate, RigReading& reading) {
+  // A parser whose answer carries the frequency (alone or with the mode), or only the mode.
+  auto frequency = [](bool taken) { return ReplyTaken{taken, taken}; };
+  auto mode = [](bool taken) { return ReplyTaken{taken, false}; };
+  auto both = [](bool frequency_taken, bool mode_taken) {
+    return ReplyTaken{frequency_taken || mode_taken, frequency_taken};
+  };
   switch (family.reply) {
-    case R::kNone: return true;  // "Other": the reply is only shown, and any reply is one
-    case R::kPegasus: return false;
+    case R::kNone: return {true, false};  // "Other": the reply is only shown
+    case R::kPegasus: return {};
     case R::kKenwood: {
-      const bool frequency = ParseKenwoodFrequency(reply, requests, reading);
-      return ParseKenwoodMode(reply, reading) || frequency;
+      const bool f = ParseKenwoodFrequency(reply, requests, reading);
+      return both(f, ParseKenwoodMode(reply, reading));
     }
-    case R::kKenwood2: return ParseKenwood2Reply(reply, reading);
-    case R::kFTdx9000: return ParseFTdx9000Reply(reply, requests, reading);
+    case R::kKenwood2: return frequency(ParseKenwood2Reply(reply, reading));
+    case R::kFTdx9000: {
+      const bool f = ParseFTdx9000Frequency(reply, requests, reading);
+      return both(f, ParseFTdx9000Mode(reply, requests, reading));
+    }
     case R::kOrion: {
-      const bool frequency = ParseOrionFrequency(reply, reading);
-      return ParseOrionMode(reply, reading) || frequency;
+      const bool f = ParseOrionFrequency(reply, reading);
+      return both(f, ParseOrionMode(reply, reading));
     }
     case R::kIcom:
     case R::kIcom735:
-      return alternate == 1 ? ParseIcomFrequency(reply, family.reply == R::kIcom735, reading)
-                            : ParseIcomMode(reply, reading);
-    case R::kYaesu: return ParseYaesuReply(reply, reading);
-    case R::kYaesu757: return ParseYaesu757Reply(reply, reading);
-    case R::kYaesu890: return ParseYaesu890Reply(reply, reading);
-    case R::kYaesu920: return ParseYaesu920Reply(reply, reading);
-    case R::kYaesu990: return ParseYaesu990Reply(reply, reading);
-    case R::kYaesu1000: return ParseYaesu1000Reply(reply, reading);
+      return alternate == 1 ? frequency(ParseIcomFrequency(reply, family.reply == R::kIcom735, reading))
+                            : mode(ParseIcomMode(reply, reading));
+    case R::kYaesu: return frequency(ParseYaesuReply(reply, reading));
+    case R::kYaesu757: return frequency(ParseYaesu757Reply(reply, reading));
+    case R::kYaesu890: return frequency(ParseYaesu890Reply(reply, reading));
+    case R::kYaesu920: return frequency(ParseYaesu920Reply(reply, reading));
+    case R::kYaesu990: return frequency(ParseYaesu990Reply(reply, reading));
+    case R::kYaesu1000: return frequency(ParseYaesu1000Reply(reply, reading));
     case R::kTenTecPanel:
-      return alternate == 1 ? ParseTenTecFrequency(reply, reading) : ParseTenTecMode(reply, reading);
+      return alternate == 1 ? frequency(ParseTenTecFrequency(reply, reading)) : mode(ParseTenTecMode(reply, reading));
   }
-  return false;
+  return {};
 }
 
 std::string SetFrequencyCommand(const RigFamily& family, float mhz, const RigRequests& requests,

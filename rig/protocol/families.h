@@ -51,17 +51,37 @@ const std::vector<RigFamily>& RigFamilies();
 // The family of that exact name; "None" for a name that is none of them.
 const RigFamily& FindRigFamily(std::string_view name);
 
-// The bytes a send tick writes, given the family and the request texts; `alternate` says
+// What a send tick writes: the request bytes, and whether they hold a frequency request that
+// the family's parsers read the answer of ("Other" has none: its replies are only shown).
+struct PollRequest {
+  std::string bytes;
+  bool asks_frequency = false;
+  friend bool operator==(const PollRequest&, const PollRequest&) = default;
+};
+
+// The request a send tick writes, given the family and the request texts; `alternate` says
 // which request is due for the alternating families and is moved on. Nothing when a
 // request that is due holds a pair that is not hexadecimal (then `alternate` is unchanged).
-std::optional<std::string> PollRequestBytes(const RigFamily& family, const RigRequests& requests,
+std::optional<PollRequest> PollRequestBytes(const RigFamily& family, const RigRequests& requests,
                                             std::uint8_t& alternate, bool convert_to_hex);
 
+// The families whose replies are records of a fixed length with no end mark (the binary
+// Yaesu ones): a record that comes in after its read tick would join the head of the next
+// into one of the right length, so the input is emptied before each request.
+bool EmptiesInputBeforeRequest(const RigFamily& family);
+
+// What the parsers took from a reply.
+struct ReplyTaken {
+  // A well-formed answer (for "Other", whose replies are only shown, any reply); without one
+  // the reply counts as no reply.
+  bool answer = false;
+  // Among them a frequency answer, on which the band of the next contact depends.
+  bool frequency = false;
+};
+
 // Runs the family's parsers over a reply. `alternate` 1 means the frequency request was last.
-// True when a well-formed answer was taken (for "Other", whose replies are only shown, any
-// reply); false when the reply held none, which counts as no reply.
-bool ParseReply(const RigFamily& family, std::string_view reply, const RigRequests& requests,
-                std::uint8_t alternate, RigReading& reading);
+ReplyTaken ParseReply(const RigFamily& family, std::string_view reply, const RigRequests& requests,
+                      std::uint8_t alternate, RigReading& reading);
 
 // The set-frequency command; empty when the family has none (or the Pegasus, which is set
 // through its control program's file).

@@ -10,22 +10,27 @@ bool IsModeCode(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'
 
 }  // namespace
 
-// "FA", 8 digits of hertz, ";" and "MD0", one mode code (a hex digit), ";"; the keys come
-// from the request boxes (the first two and three characters).
-bool ParseFTdx9000Reply(std::string_view reply, const RigRequests& requests, RigReading& reading) {
-  const std::string_view freq_key = std::string_view(requests.freq).substr(0, 2);
-  const std::string_view mode_key = std::string_view(requests.mode).substr(0, 3);
-  const bool frequency = freq_key.size() == 2 && TakeFirstAnswer(reply, freq_key, ';', [&](std::string_view answer) {
-    if (answer.size() != 11 || !AllDigits(answer.substr(2, 8))) return false;
-    reading.frequency = HertzToMhz(*ReadDecimal(answer.substr(2, 8)));
+// "FA", 8 digits of hertz (zero- or blank-padded), ";"; the key is the first two characters
+// of the frequency request.
+bool ParseFTdx9000Frequency(std::string_view reply, const RigRequests& requests, RigReading& reading) {
+  const std::string_view key = std::string_view(requests.freq).substr(0, 2);
+  return key.size() == 2 && TakeFirstAnswer(reply, key, ';', [&](std::string_view answer) {
+    const auto hertz = answer.size() == 11 ? ReadPaddedNumber(answer.substr(2, 8)) : std::nullopt;
+    if (!hertz) return false;
+    reading.frequency = HertzToMhz(*hertz);
     return true;
   });
-  const bool mode = mode_key.size() == 3 && TakeFirstAnswer(reply, mode_key, ';', [&](std::string_view answer) {
+}
+
+// "MD0", one mode code (a hex digit), ";"; the key is the first three characters of the mode
+// request.
+bool ParseFTdx9000Mode(std::string_view reply, const RigRequests& requests, RigReading& reading) {
+  const std::string_view key = std::string_view(requests.mode).substr(0, 3);
+  return key.size() == 3 && TakeFirstAnswer(reply, key, ';', [&](std::string_view answer) {
     if (answer.size() != 5 || !IsModeCode(answer[3])) return false;
     reading.mode = answer[3] == '3' ? "CW" : "PH";
     return true;
   });
-  return frequency || mode;
 }
 
 }  // namespace ks::rig

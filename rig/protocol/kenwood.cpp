@@ -13,12 +13,16 @@ constexpr size_t kStatusRecord = 38;
 constexpr size_t kStatusMode = 29;
 constexpr size_t kStatusVfo = 30;
 
+// The frequency field of both answers: 11 characters of hertz from position 2, zero- (or
+// blank-) padded.
+std::optional<double> HertzOf(std::string_view answer) { return ReadPaddedNumber(answer.substr(2, 11)); }
+
 bool IsStatusRecord(std::string_view answer) {
-  return answer.size() == kStatusRecord && AllDigits(answer.substr(2, 11)) && DigitAt(answer, kStatusMode) >= 0 &&
+  return answer.size() == kStatusRecord && HertzOf(answer) && DigitAt(answer, kStatusMode) >= 0 &&
          DigitAt(answer, kStatusVfo) >= 0;
 }
 
-float FrequencyOf(std::string_view answer) { return HertzToMhz(*ReadDecimal(answer.substr(2, 11))); }
+float FrequencyOf(std::string_view answer) { return HertzToMhz(*HertzOf(answer)); }
 
 }  // namespace
 
@@ -29,7 +33,7 @@ bool ParseKenwoodFrequency(std::string_view reply, const RigRequests& requests, 
   const std::string_view key = std::string_view(requests.freq).substr(0, 2);
   return TakeFirstAnswer(reply, key, ';', [&](std::string_view answer) {
     const bool well_formed = key == "IF" ? IsStatusRecord(answer)
-                                         : answer.size() == kFrequencyAnswer && AllDigits(answer.substr(2, 11));
+                                         : answer.size() == kFrequencyAnswer && HertzOf(answer);
     if (well_formed) reading.frequency = FrequencyOf(answer);
     return well_formed;
   });

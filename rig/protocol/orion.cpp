@@ -6,12 +6,17 @@
 
 namespace ks::rig {
 
-// "@AF", the frequency in hertz (at most 9 digits), a carriage return.
+// "@AF", the frequency in hertz, a carriage return. The radio writes the hertz in a field of
+// eight, so below 10 MHz a blank stands before the seven digits ("@AF 7040000"). A shorter
+// field lost characters on the way ("@AF1407400" is 14.074 MHz cut, not 1.4074), and a
+// number of more than nine digits (a gigahertz and up) is no frequency of the radio.
 bool ParseOrionFrequency(std::string_view reply, RigReading& reading) {
+  constexpr size_t kFieldWidth = 8;
   return TakeFirstAnswer(reply, "@AF", '\r', [&](std::string_view answer) {
-    const std::string_view digits = answer.substr(3, answer.size() - 4);
-    if (digits.size() > 9 || !AllDigits(digits)) return false;
-    reading.frequency = HertzToMhz(*ReadDecimal(digits));
+    const std::string_view field = answer.substr(3, answer.size() - 4);
+    const auto hertz = field.size() >= kFieldWidth ? ReadPaddedNumber(field) : std::nullopt;
+    if (!hertz || *hertz >= 1e9) return false;
+    reading.frequency = HertzToMhz(*hertz);
     return true;
   });
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The reply parsers of every radio family. Each reads an untrusted reply of any length and
 // takes an answer only when it is well formed for its radio (its key, its length, digits
-// where the radio sends digits, its end mark): a cut, merged or noisy answer is no answer
-// and changes nothing. Each returns true when it took an answer.
+// where the radio sends digits, its end mark) and takes every form of it that the radio
+// sends (a number field padded with leading zeros or blanks): a cut, merged or noisy answer
+// is no answer and changes nothing. Each returns true when it took an answer.
 #include <string_view>
 
 #include "rig/protocol/reading.h"
@@ -13,7 +14,9 @@ namespace ks::rig {
 bool ParseKenwoodFrequency(std::string_view reply, const RigRequests& requests, RigReading& reading);
 bool ParseKenwoodMode(std::string_view reply, RigReading& reading);
 bool ParseKenwood2Reply(std::string_view reply, RigReading& reading);
-bool ParseFTdx9000Reply(std::string_view reply, const RigRequests& requests, RigReading& reading);
+// The FTdx9000's two answers, looked for in every reply: "FA" and 8 digits, "MD0" and a mode code.
+bool ParseFTdx9000Frequency(std::string_view reply, const RigRequests& requests, RigReading& reading);
+bool ParseFTdx9000Mode(std::string_view reply, const RigRequests& requests, RigReading& reading);
 bool ParseOrionFrequency(std::string_view reply, RigReading& reading);
 bool ParseOrionMode(std::string_view reply, RigReading& reading);
 

@@ -44,6 +44,12 @@ bool AllDigits(std::string_view text) {
   return true;
 }
 
+std::optional<double> ReadPaddedNumber(std::string_view field) {
+  const size_t first = field.find_first_not_of(' ');
+  if (first == std::string_view::npos || !AllDigits(field.substr(first))) return std::nullopt;
+  return ReadDecimal(field.substr(first));
+}
+
 bool PackedDecimal(std::string_view bytes) {
   for (char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);

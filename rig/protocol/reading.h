@@ -38,6 +38,11 @@ std::string ZeroPadded(long long value, int width);
 int DigitAt(std::string_view text, size_t at);
 // At least one character, and every one a decimal digit.
 bool AllDigits(std::string_view text);
+// A number field as the radios write it: digits, which may have leading zeros or stand after
+// leading blanks (a printf field of fixed width), and nothing else. Its value; nothing for a
+// field that holds anything else (a sign, a point, a blank after a digit, a letter), which
+// only noise puts there.
+std::optional<double> ReadPaddedNumber(std::string_view field);
 // Every half of every byte is a decimal digit (packed decimal, "\x14\x25" is 1425).
 bool PackedDecimal(std::string_view bytes);
 

@@ -75,6 +75,11 @@ class RigControlfrm : public forms::Form {
   void OptFreq_Click();
   void OptDont_Click();
 
+  // The notices of a radio whose frequency is no longer read, shown after the main window's
+  // message; the frequency label says "No Response" meanwhile.
+  static constexpr const char* kSilenceNotice = "No frequency from the rig!";
+  static constexpr const char* kPortLostNotice = "Rig port lost!";
+
   // Rig state.
   std::string RigBaud = "";  // 5 characters, blank-padded
   std::string RigParity, RigDataBits, RigStopBits, RigCommSettings;
@@ -88,7 +93,7 @@ class RigControlfrm : public forms::Form {
   std::uint8_t KenwoodVFO = 10;
   std::uint8_t RigSettingsLoading = 0;
   std::vector<rig::BandPlanRow> BandPlan;  // the Extra-class rows of BandPlan.txt
-  rig::SilenceWatch Silence;               // how long the radio has given no well-formed reply
+  rig::SilenceWatch Silence;               // the frequency requests that went unanswered
 
   io::SerialPort& comComm1() { return *port_; }
   // Writes to the port for the frequency-command test window; false if it is not open.
@@ -169,8 +174,9 @@ class RigControlfrm : public forms::Form {
   void ReadTick();
   void TakeReading();
   void TellSilence();
+  void EndSilence();
   void ShowPortFailure();
-  void PortLost(const std::string& why);
+  void PortLost();
   void LoadRigSettings();
   void SaveRigSettings();
   void ApplyPreset(const std::string& family);

@@ -20,6 +20,9 @@ constexpr const char* kInvalidComm =
     "The comm port that you selected for rig interface is either in use, invalid or the settings that you have "
     "selected are invalid.  Please select another combination or choose None for your rig selection.";
 
+// The polled frequency as the window shows it (14.2 MHz as 14.20000).
+std::string FrequencyText(float mhz) { return vb::Format(mhz, "###.####0"); }
+
 template <typename Choice>
 void TakeChecked(std::initializer_list<std::pair<forms::OptionButton*, Choice>> options, Choice& value) {
   for (auto& [option, choice] : options) {
@@ -83,6 +86,7 @@ void RigControlfrm::Command2_Click() {
   Label2.SetVisible(false);
   Command2.SetEnabled(false);
   if (port_->IsOpen()) port_->Close();
+  if (Silence.Stop()) App().Get<Form1>().RigNotice("");
 }
 
 bool RigControlfrm::OpenRigPort() {
@@ -127,23 +131,30 @@ void RigControlfrm::tmrGetData_Timer() {
 }
 
 // A port that fails under a running poll has gone away (unplugged): polling stops and the
-// operator is told once, instead of every tick failing in silence.
-void RigControlfrm::PortLost(const std::string& why) {
+// operator is told once, instead of every tick failing in silence. Nothing takes the focus:
+// the poll runs from a timer, under the operator's typing. The notice stays until polling
+// is started again and the radio's frequency is read.
+void RigControlfrm::PortLost() {
   Command2_Click();
-  App().MsgBox("The rig's serial port stopped working (" + why + ").  Polling has stopped.", vb::vbExclamation,
-               "Rig Interface");
+  Silence.Lost();
+  lblFreq.SetCaption("No Response");
+  App().Get<Form1>().RigNotice(kPortLostNotice);
 }
 
 void RigControlfrm::SendTick() {
   if (RigName() != "Ten Tec Pegasus") {
     if (!port_->IsOpen()) return;
     int pending = 0;
-    if (auto r = port_->OutputPending(pending); !r) return PortLost(r.error);
+    if (!port_->OutputPending(pending)) return PortLost();
     if (pending == 0) {
-      auto bytes = rig::PollRequestBytes(Family(), Requests(), PollAlternate, chkConvToHex.Value() == 1);
-      if (!bytes) return;  // a request that is not hex: the cycle stays here
-      if (!bytes->empty()) {
-        if (auto r = port_->Write(*bytes); !r) return PortLost(r.error);
+      auto request = rig::PollRequestBytes(Family(), Requests(), PollAlternate, chkConvToHex.Value() == 1);
+      if (!request) return;  // a request that is not hex: the cycle stays here
+      if (!request->bytes.empty()) {
+        // A record that came in after its read tick goes, so that it does not join the answer
+        // to this request.
+        if (rig::EmptiesInputBeforeRequest(Family()) && !port_->DiscardInput()) return PortLost();
+        if (!port_->Write(request->bytes)) return PortLost();
+        if (request->asks_frequency) Silence.Asked();
       }
     }
   }
@@ -155,47 +166,57 @@ void RigControlfrm::ReadTick() {
   const bool pegasus = RigName() == "Ten Tec Pegasus";
   if (!pegasus) {
     if (!port_->IsOpen()) return;
-    if (auto r = port_->Read(RigReply); !r) return PortLost(r.error);
+    if (!port_->Read(RigReply)) return PortLost();
   }
   // Only a well-formed answer is a reply: noise, a cut answer or one of the wrong length
   // changes nothing, as if the radio had not answered.
-  bool answered = false;
+  rig::ReplyTaken taken;
   if (pegasus) {
-    answered = ReadPegasusFile();
+    Silence.Asked();  // reading its control program's file is the request
+    taken.answer = taken.frequency = ReadPegasusFile();
   } else if (!RigReply.empty()) {
     rig::RigReading reading{RigFrequency, RigMode, KenwoodVFO};
-    answered = rig::ParseReply(Family(), RigReply, Requests(), PollAlternate, reading);
+    taken = rig::ParseReply(Family(), RigReply, Requests(), PollAlternate, reading);
     RigFrequency = reading.frequency;
     RigMode = reading.mode;
     KenwoodVFO = reading.kenwood_vfo;
   }
-  if (answered) TakeReading();
+  if (taken.answer) TakeReading();
   if (Visible() && !RigReply.empty()) {
     if (ChkConvHex.Value() == 1) RigReply = rig::HexDump(RigReply);
     lblUnProcess.SetCaption(RigReply);
   }
   RigReply.clear();
   PollPhase = 0;
-  if (Silence.Note(answered, App().Clock().TickMs())) TellSilence();
+  switch (Silence.Note(taken.frequency, App().Clock().TickMs())) {
+    case rig::SilenceWatch::Change::kBegins: return TellSilence();
+    case rig::SilenceWatch::Change::kEnds: return EndSilence();
+    case rig::SilenceWatch::Change::kNone: return;
+  }
 }
 
 void RigControlfrm::TakeReading() {
   if (OptFreq.Value()) rig::ModeFromFrequency(RigFrequency, RigMode);
   if (Visible()) {
-    if (RigFrequency > 0) lblFreq.SetCaption(vb::Format(RigFrequency, "###.####0"));
+    if (RigFrequency > 0) lblFreq.SetCaption(FrequencyText(RigFrequency));
     lblMode.SetCaption(RigMode);
   }
   if (chkFrequency.Value() == 1) App().Get<Form1>().BandFreqConversion(RigFrequency);
   if (!OptDont.Value()) App().Get<Form1>().ModeSelection(RigMode);
 }
 
-// Polling goes on while the operator reads this; the radio's next good reply is taken
-// without a word.
+// Told where the operator looks, without taking the focus from the entry line (the poll runs
+// from a timer, under the operator's typing); polling goes on.
 void RigControlfrm::TellSilence() {
-  App().MsgBox(
-      "The radio has not answered for 5 seconds.  Until it answers again, contacts are logged on the band and mode "
-      "it last reported.  Check that the radio is on, its cable and the settings of the rig interface.",
-      vb::vbExclamation, "Rig Interface");
+  lblFreq.SetCaption("No Response");
+  App().Get<Form1>().RigNotice(kSilenceNotice);
+}
+
+// The radio's frequency is read again: the notice goes, and the frequency label shows it
+// again even while the window is hidden, so that it does not keep saying "No Response".
+void RigControlfrm::EndSilence() {
+  lblFreq.SetCaption(RigFrequency > 0 ? FrequencyText(RigFrequency) : "");
+  App().Get<Form1>().RigNotice("");
 }
 
 void RigControlfrm::Form_Unload(int& Cancel) {

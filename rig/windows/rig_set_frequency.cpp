@@ -33,8 +33,7 @@ void RigControlfrm::ChangeFrequency(float& frequency) {
   try {
     const auto& family = Family();
     if (RigName() != "Ten Tec Pegasus") {
-      std::string discarded;
-      if (auto r = port_->Read(discarded); !r) throw std::runtime_error(r.error);
+      if (auto r = port_->DiscardInput(); !r) throw std::runtime_error(r.error);
     }
     RigReply.clear();
     float lookup = mhz;

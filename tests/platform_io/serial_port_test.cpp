@@ -91,6 +91,24 @@ TEST_F(SerialPortTest, BytesTravelBothWaysUnchanged) {
   EXPECT_EQ(pending, 0);
 }
 
+// What waits when the input is emptied goes, whether the port has taken it in already or the
+// driver still holds it; what comes after is read.
+TEST_F(SerialPortTest, DiscardedInputIsGoneAndWhatComesAfterIsRead) {
+  ASSERT_TRUE(port_->Open().ok());
+  peer_.Write(std::string("\x00\x70\x40", 3));
+  int waiting = 0;
+  ASSERT_TRUE(port_->BytesWaiting(waiting).ok());  // taken in by the port
+  ASSERT_EQ(waiting, 3);
+  peer_.Write(std::string("\x00\x02", 2));  // still in the driver
+  ASSERT_TRUE(port_->DiscardInput().ok());
+  std::string got;
+  ASSERT_TRUE(port_->Read(got).ok());
+  EXPECT_EQ(got, "");
+  peer_.Write("\x01\x42");
+  ASSERT_TRUE(port_->Read(got).ok());
+  EXPECT_EQ(got, "\x01\x42");
+}
+
 TEST_F(SerialPortTest, ReadingAnIdleLineReturnsAtOnceWithNothing) {
   ASSERT_TRUE(port_->Open().ok());
   std::string got;
@@ -182,6 +200,7 @@ TEST_F(SerialPortTest, OperationsOnAClosedPortFail) {
   EXPECT_FALSE(port_->Read(got).ok());
   EXPECT_FALSE(port_->BytesWaiting(count).ok());
   EXPECT_FALSE(port_->OutputPending(count).ok());
+  EXPECT_FALSE(port_->DiscardInput().ok());
   port_->Close();  // harmless
 }
 

@@ -104,6 +104,33 @@ forms::Form& WithDXAreaShown(FitBench& bench) {
   return window;
 }
 
+// A main window with the rig's notice after a message of the entry line: after the starting
+// hint; after the warning of a partial duplicate with the label shortened for post-contest
+// entry; after the longest warning of a duplicate (a rover's, with a long call) in the plain
+// entry layout.
+template <forms::Form& (*Open)(FitBench&)>
+forms::Form& WithRigNoticeAfterHint(FitBench& bench) {
+  auto& window = static_cast<MainWindow&>(Open(bench));
+  window.SetRigNotice(RigControlfrm::kSilenceNotice);
+  return window;
+}
+
+template <forms::Form& (*Open)(FitBench&)>
+forms::Form& WithRigNoticeInPostContestEntry(FitBench& bench) {
+  auto& window = static_cast<MainWindow&>(WithEntryExtrasShown<Open>(bench));
+  window.lblDialog.SetCaption("Possible Duplicate!");
+  window.SetRigNotice(RigControlfrm::kSilenceNotice);
+  return window;
+}
+
+template <forms::Form& (*Open)(FitBench&)>
+forms::Form& WithRigNoticeAfterDuplicate(FitBench& bench) {
+  auto& window = static_cast<MainWindow&>(Open(bench));
+  window.lblDialog.SetCaption("Dupe if not rover!  KP4/W3XYZ  10/12  15:00:00   Rec#  1234");
+  window.SetRigNotice(RigControlfrm::kSilenceNotice);
+  return window;
+}
+
 // Every window of the program. A window joins the fit check with one line here:
 //   {"Name", Shown<Name>},            for a window that is loaded and shown, or
 //   {"Name", OpenName},               a function (FitBench&) -> forms::Form& above that sets
@@ -119,6 +146,12 @@ const FitWindow kWindows[] = {
     {"InfrmWithSpotList", WithDXAreaShown<InStateMain, true>},
     {"OutfrmWithBandMap", WithDXAreaShown<OutOfStateMain, false>},
     {"InfrmWithBandMap", WithDXAreaShown<InStateMain, false>},
+    {"OutfrmWithRigNoticeAfterHint", WithRigNoticeAfterHint<OutOfStateMain>},
+    {"InfrmWithRigNoticeAfterHint", WithRigNoticeAfterHint<InStateMain>},
+    {"OutfrmWithRigNoticeInPostContestEntry", WithRigNoticeInPostContestEntry<OutOfStateMain>},
+    {"InfrmWithRigNoticeInPostContestEntry", WithRigNoticeInPostContestEntry<InStateMain>},
+    {"OutfrmWithRigNoticeAfterDuplicate", WithRigNoticeAfterDuplicate<OutOfStateMain>},
+    {"InfrmWithRigNoticeAfterDuplicate", WithRigNoticeAfterDuplicate<InStateMain>},
     {"Form5", Shown<Form5>},
     {"Form6", Shown<Form6>},
     {"frmCountyChange", Shown<frmCountyChange>},

@@ -73,40 +73,139 @@ TEST_F(KenwoodPoll, GarbageFromTheRadioChangesNothing) {
   EXPECT_TRUE(bench.rig().tmrGetData.Enabled());
 }
 
-TEST_F(KenwoodPoll, ASilentRadioIsToldOnceAfterFiveSecondsAndItsReturnIsTakenSilently) {
+// The notice of a radio whose frequency is no longer read, where the operator looks: after
+// the message of the main window's message label.
+bool NoticeShown(RigBench& bench, const char* notice = RigControlfrm::kSilenceNotice) {
+  return bench.Open().lblDialog.Caption().find(notice) != std::string::npos;
+}
+
+TEST_F(KenwoodPoll, ASilentRadioIsToldWhereTheOperatorLooksAndItsNextAnswerIsTakenAtOnce) {
+  bench.rig().Show();
   OpenAndAnswer();  // the last good reply
+  ASSERT_EQ(bench.rig().lblFreq.Caption(), "7.04000");
+  const size_t boxes = bench.dialogs().message_boxes.size();  // the load's question
   bench.radio.silent = true;
   for (int i = 0; i < 9; ++i) bench.PollCycle();  // 4.5 seconds without a reply
-  EXPECT_EQ(bench.CountMessages("Rig Interface"), 0);
+  EXPECT_FALSE(NoticeShown(bench));
   bench.PollCycle();
-  EXPECT_EQ(bench.CountMessages("Rig Interface"), 1);
+  EXPECT_TRUE(NoticeShown(bench)) << bench.Open().lblDialog.Caption();
+  EXPECT_EQ(bench.rig().lblFreq.Caption(), "No Response");
   for (int i = 0; i < 20; ++i) bench.PollCycle();
-  EXPECT_EQ(bench.CountMessages("Rig Interface"), 1);
+  EXPECT_TRUE(NoticeShown(bench));
+  EXPECT_EQ(bench.dialogs().message_boxes.size(), boxes) << "a message box took the keys";
   EXPECT_TRUE(bench.rig().tmrGetData.Enabled());
   EXPECT_EQ(bench.settings().CurrentBand, "40");
 
-  bench.radio.silent = false;  // back, and on 20 m phone
+  bench.radio.silent = false;  // back, and on 20 m phone: the next poll takes it
   bench.radio.hertz = 14250000;
   bench.radio.kenwood_mode = 2;
   bench.PollCycle();
   EXPECT_EQ(bench.settings().CurrentBand, "20");
   EXPECT_EQ(bench.settings().CurrentMode, "PH");
-  EXPECT_EQ(bench.CountMessages("Rig Interface"), 1);
+  EXPECT_FALSE(NoticeShown(bench));
+  EXPECT_EQ(bench.rig().lblFreq.Caption(), "14.25000");
 
-  bench.radio.silent = true;  // a later silence is told again, once
-  for (int i = 0; i < 30; ++i) bench.PollCycle();
-  EXPECT_EQ(bench.CountMessages("Rig Interface"), 2);
+  bench.radio.silent = true;  // a later silence is told again
+  for (int i = 0; i < 10; ++i) bench.PollCycle();
+  EXPECT_TRUE(NoticeShown(bench));
+  EXPECT_EQ(bench.dialogs().message_boxes.size(), boxes);
 }
 
-TEST_F(KenwoodPoll, AnUnpluggedRadioIsReportedOnceAndPollingStops) {
+TEST_F(KenwoodPoll, TheNoticeStaysAfterTheMessagesOfTheEntryLineAndGoesWithTheSilence) {
   OpenAndAnswer();
+  MainWindow& w = bench.Open();
+  bench.radio.silent = true;
+  for (int i = 0; i < 10; ++i) bench.PollCycle();
+  ASSERT_TRUE(NoticeShown(bench));
+  w.lblDialog.SetCaption("Duplicate K3XYZ 10/12 15:00:00  Rec#  2");  // the entry line's message
+  EXPECT_EQ(w.lblDialog.Caption(), "Duplicate K3XYZ 10/12 15:00:00  Rec#  2  No frequency from the rig!");
+  w.ClearEntryFields();
+  EXPECT_EQ(w.lblDialog.Caption(), "No frequency from the rig!");
+  w.lblDialog.SetCaption("Possible Duplicate!");
+  bench.radio.silent = false;
+  bench.PollCycle();
+  EXPECT_EQ(w.lblDialog.Caption(), "Possible Duplicate!");  // the notice goes, the message stays
+}
+
+// Only frequency requests that went out count, and only a frequency answer ends a silence.
+struct SilenceCase {
+  const char* name;
+  Kind kind;
+  const char* family;
+  const char* freq_request;
+  const char* mode_request;
+  const char* poll_rate;
+  int tick_ms;
+  std::string (*noise)(const std::string& answer);  // the radio is silent when null
+  int cycles;                                       // poll cycles after the last frequency answer
+  bool told;
+};
+
+class Silence : public ::testing::TestWithParam<SilenceCase> {};
+
+TEST_P(Silence, IsToldOnlyForFrequencyRequestsThatWentUnanswered) {
+  const SilenceCase& c = GetParam();
+  RigBench bench(c.kind);
+  bench.WriteRigSettings(c.family, c.freq_request, c.mode_request, 1, c.poll_rate);
+  bench.radio.hertz = 7040000;
+  bench.Open();
+  bench.radio.Serve(100);
+  bench.headless().Advance(c.tick_ms);
+  const size_t boxes = bench.dialogs().message_boxes.size();
+  if (c.noise != nullptr) {
+    bench.radio.line_noise = c.noise;
+  } else {
+    bench.radio.silent = true;
+  }
+  for (int i = 0; i < c.cycles; ++i) bench.PollCycle(c.tick_ms, 100);
+  EXPECT_EQ(NoticeShown(bench), c.told) << bench.Open().lblDialog.Caption();
+  EXPECT_EQ(bench.dialogs().message_boxes.size(), boxes);
+}
+
+std::string DamageFrequency(const std::string& answer) {
+  return answer.rfind("FA", 0) == 0 ? "FA0000704O000;" : answer;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Polls, Silence,
+    ::testing::Values(
+        SilenceCase{"KenwoodFourAndAHalfSeconds", Kind::kKenwood, "Kenwood", "FA;", "MD;", "M", 250, nullptr, 9, false},
+        SilenceCase{"KenwoodFiveSeconds", Kind::kKenwood, "Kenwood", "FA;", "MD;", "M", 250, nullptr, 10, true},
+        // Every ten seconds: one missed answer is no silence, three are.
+        SilenceCase{"TenSecondPollOneMissed", Kind::kKenwood, "Kenwood", "FA;", "MD;", "R", 5000, nullptr, 1, false},
+        SilenceCase{"TenSecondPollTwoMissed", Kind::kKenwood, "Kenwood", "FA;", "MD;", "R", 5000, nullptr, 2, false},
+        SilenceCase{"TenSecondPollThreeMissed", Kind::kKenwood, "Kenwood", "FA;", "MD;", "R", 5000, nullptr, 3, true},
+        // Its mode answers are read, its frequency answers never: the band is not followed.
+        SilenceCase{"ModeReadFrequencyNot", Kind::kKenwood, "Kenwood", "FA;", "MD;", "M", 250, DamageFrequency, 12,
+                    true},
+        // Nothing asks for the frequency: the set-up works as configured.
+        SilenceCase{"KenwoodWithoutFrequencyRequest", Kind::kKenwood, "Kenwood", "", "MD;", "M", 250, nullptr, 20,
+                    false},
+        SilenceCase{"OtherWithEmptyRequests", Kind::kKenwood, "Other", "", "", "M", 250, nullptr, 20, false},
+        SilenceCase{"OtherWithRequests", Kind::kKenwood, "Other", "FA;", "MD;", "M", 250, nullptr, 20, false},
+        // The frequency is asked every other cycle: three go unanswered in six cycles, the five
+        // seconds take ten.
+        SilenceCase{"IcomFiveSeconds", Kind::kIcom, "Icom", "FE FE 64 E0 03 FD", "FE FE 64 E0 04 FD", "M", 250, nullptr,
+                    10, true},
+        SilenceCase{"IcomTenSecondPollTwoMissed", Kind::kIcom, "Icom", "FE FE 64 E0 03 FD", "FE FE 64 E0 04 FD", "R",
+                    5000, nullptr, 4, false},
+        SilenceCase{"YaesuRecord", Kind::kYaesu, "Yaesu", "00 00 00 00 03", "", "M", 250, nullptr, 10, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(KenwoodPoll, AnUnpluggedRadioIsToldOnceAndPollingStops) {
+  OpenAndAnswer();
+  const size_t boxes = bench.dialogs().message_boxes.size();
   bench.radio.line().Hangup();
   bench.headless().Advance(2000);
-  EXPECT_EQ(bench.CountMessages("Rig Interface"), 1);
+  EXPECT_TRUE(NoticeShown(bench, RigControlfrm::kPortLostNotice)) << bench.Open().lblDialog.Caption();
+  EXPECT_EQ(bench.rig().lblFreq.Caption(), "No Response");
+  EXPECT_EQ(bench.dialogs().message_boxes.size(), boxes);
   EXPECT_FALSE(bench.rig().tmrGetData.Enabled());
   EXPECT_FALSE(bench.rig().comComm1().IsOpen());
   bench.headless().Advance(2000);
-  EXPECT_EQ(bench.CountMessages("Rig Interface"), 1);
+  EXPECT_TRUE(NoticeShown(bench, RigControlfrm::kPortLostNotice));
+  bench.rig().Command2_Click();  // "End Test": the operator has seen it
+  EXPECT_FALSE(NoticeShown(bench, RigControlfrm::kPortLostNotice));
 }
 
 // Line noise that hits every answer a radio sends: no answer is well formed, so the radio's
@@ -215,6 +314,29 @@ TEST(RigPort, IcomEchoesAreSkippedAndTheRequestsAlternate) {
   EXPECT_EQ(bench.settings().CurrentBand, "80");
   bench.headless().Advance(250);
   EXPECT_EQ(rig::HexDump(bench.radio.line().ReadAtLeast(6)), "FE FE 64 E0 04 FD ");
+}
+
+// A Yaesu slower than the poll: of each record only the head comes before the read tick, the
+// tail after it. The tail goes before the next request, so it never joins the next record's
+// head into five bytes of the right digits; the frequency stays as last read until the radio
+// answers in time again.
+TEST(RigPort, ASlowYaesusLateTailIsDroppedBeforeTheNextRequest) {
+  RigBench bench(Kind::kYaesu);
+  bench.WriteRigSettings("Yaesu", "00 00 00 00 03", "");
+  bench.radio.hertz = 14250000;
+  bench.OpenAndAnswer();
+  ASSERT_FLOAT_EQ(bench.rig().RigFrequency, 14.25f);
+  bench.radio.hertz = 7040000;
+  bench.radio.answer_in_time = 3;
+  for (int i = 0; i < 4; ++i) {
+    bench.PollCycle();
+    bench.radio.SendLate();
+    EXPECT_FLOAT_EQ(bench.rig().RigFrequency, 14.25f) << "cycle " << i;
+  }
+  bench.radio.answer_in_time = 0;
+  bench.PollCycle();
+  EXPECT_FLOAT_EQ(bench.rig().RigFrequency, 7.04f);
+  EXPECT_EQ(bench.settings().CurrentBand, "40");
 }
 
 TEST(RigPort, PegasusIsReadFromItsFolderOnEveryReadTick) {

@@ -2,10 +2,10 @@
 // The main window of a station whose radio is on a pseudo-terminal named as port 1.
 #include "mainwin/main_window_state.h"
 #include "platform/io/settings_store.h"
-#include "rig/control/rig_cntrl_file.h"
 #include "rig/windows/RigControlfrm.h"
 #include "rig/windows/frmFrequencyTest.h"
 #include "tests/mainwin/main_window_fixture.h"
+#include "tests/rig/rig_settings_text.h"
 #include "tests/rig/simulated_radio.h"
 
 namespace ks::testing {
@@ -17,23 +17,10 @@ class RigBench : public MainWindowBench {
     CopySupplied("BandPlan.txt", dir().path());
   }
 
-  // Writes RigCntrl.txt for `family` at 4800,N,8,2 on port 1, polled every 500 ms.
+  // Writes RigCntrl.txt for `family` (tests/rig/rig_settings_text.h) and selects it.
   void WriteRigSettings(const std::string& family, const std::string& freq_request, const std::string& mode_request,
-                        int mode_by = 1) {
-    rig::RigSettingsFile file;
-    file.baud = "4800";
-    file.parity = "N";
-    file.data_bits = "8";
-    file.stop_bits = "2";
-    file.freq_request = freq_request;
-    file.mode_request = mode_request;
-    file.comm_settings = "4800,N,8,2";
-    file.port_number = 1;
-    file.power_line = "N";
-    file.poll_rate = "M";
-    file.rig_name = family;
-    file.mode_by = mode_by;
-    WriteBytes(dir() / "RigCntrl.txt", rig::FormatRigSettings(file));
+                        int mode_by = 1, const std::string& poll_rate = "M") {
+    WriteBytes(dir() / "RigCntrl.txt", RigSettingsText(family, freq_request, mode_request, mode_by, poll_rate));
     settings().RigName = family;
   }
 
@@ -47,11 +34,12 @@ class RigBench : public MainWindowBench {
     headless().Advance(250);
   }
 
-  // One poll cycle: the send tick, the radio's answer, the read tick.
-  void PollCycle() {
-    headless().Advance(250);
-    radio.Serve();
-    headless().Advance(250);
+  // One poll cycle of ticks `tick_ms` apart: the send tick, the radio's answer (when the
+  // request comes within `serve_ms`), the read tick.
+  void PollCycle(int tick_ms = 250, int serve_ms = 500) {
+    headless().Advance(tick_ms);
+    radio.Serve(serve_ms);
+    headless().Advance(tick_ms);
   }
 
   SimulatedRadio radio;

@@ -2,8 +2,10 @@
 // the radios need, on virtual time.
 #include <gtest/gtest.h>
 
+#include "logstore/log_store.h"
 #include "platform/vb/constants.h"
 #include "rig/protocol/hex.h"
+#include "rig/windows/frmRigTune.h"
 #include "tests/rig/rig_fixture.h"
 
 namespace ks::testing {
@@ -62,21 +64,38 @@ TEST_F(SetFrequency, Kenwood2AddressesTheVfoTheRadioReported) {
   EXPECT_EQ(bench.radio.line().ReadAtLeast(18), "MD2;FB00014250000;");
 }
 
-TEST(OrionSetFrequency, TheRadioIsSentWholeHertzAndReportsThemBack) {
+// An Orion answering as Hamlib's simulator does, set to 7.04 MHz from the tune window: it is
+// sent whole hertz, the poll reads its "@AF 7040000", and the next contact typed into the
+// main window is stored on 40 m at 7.040.
+TEST(OrionSetFrequency, TunedBelowTenMegahertzTheNextContactIsStoredThere) {
   RigBench bench(Kind::kOrion);
   bench.WriteRigSettings("Ten Tec Orion", "?AF", "?RMM");
-  bench.radio.hertz = 14025000;
+  bench.radio.hertz = 14074000;
   bench.OpenAndAnswer();
-  EXPECT_FLOAT_EQ(bench.rig().RigFrequency, 14.025f);
+  EXPECT_FLOAT_EQ(bench.rig().RigFrequency, 14.074f);
+  ASSERT_EQ(bench.settings().CurrentBand, "20");
   const std::size_t before = bench.radio.received.size();
-  float spot = 7.04f;
-  bench.rig().ChangeFrequency(spot);
+  frmRigTune& tune = bench.app().Get<frmRigTune>();
+  tune.txtFreq.SetText("7.04");
+  tune.Command1.Press();
   bench.radio.Serve();
   EXPECT_EQ(bench.radio.received.substr(before), "*AF7040000\r");
   EXPECT_EQ(bench.radio.hertz, 7040000);
   bench.PollCycle();
   EXPECT_FLOAT_EQ(bench.rig().RigFrequency, 7.04f);
   EXPECT_EQ(bench.settings().CurrentBand, "40");
+
+  MainWindow& w = bench.Open();
+  w.txtCall.SetFocus();
+  w.TypeText("k3xyz 42 y ");
+  w.PressKey(vb::vbKeyReturn);
+  const LogStore& store = bench.app().State<LogStore>();
+  ASSERT_EQ(store.QSOCount, 4);
+  const LogRecord& contact = store.Records[4];
+  EXPECT_EQ(contact.LogCall, "K3XYZ");
+  EXPECT_EQ(contact.LogCounty, "York");
+  EXPECT_EQ(contact.LogBand, "40");
+  EXPECT_EQ(contact.LogFrequency, "7.040");
 }
 
 TEST_F(SetFrequency, PegasusIsToldThroughItsFile) {

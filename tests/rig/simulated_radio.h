@@ -3,8 +3,9 @@
 // as the real one does: Kenwood and Elecraft text commands (FA, MD, IF), Icom CI-V frames,
 // the Yaesu five-byte commands and the Orion's text commands (?AF, ?RMM, *AF). The test
 // calls Serve() when the radio has time to answer (between a poll's send tick and its read
-// tick); Serve waits for bytes with a deadline, never by sleeping. A radio may be silent, or
-// its answers may pass through line noise on their way.
+// tick); Serve waits for bytes with a deadline, never by sleeping. A radio may be silent, its
+// answers may pass through line noise on their way, or it may be slow: only the head of each
+// answer comes in time, and the test sends the rest later with SendLate().
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -27,7 +28,15 @@ class SimulatedRadio {
   bool silent = false;
   // What the line does to each answer on its way (nothing by default).
   std::function<std::string(const std::string&)> line_noise;
+  // A slow radio: of each answer, only this many bytes go out when it is served (0: all).
+  size_t answer_in_time = 0;
   std::string received;  // every byte the radio was sent
+
+  // The rest of the answers of a slow radio.
+  void SendLate() {
+    line_.Write(late_);
+    late_.clear();
+  }
 
   // Takes what has arrived (waiting up to `timeout_ms` for the first byte) and answers it.
   void Serve(int timeout_ms = 500) {
@@ -45,7 +54,14 @@ class SimulatedRadio {
     AnswerYaesu();
   }
 
-  void Send(const std::string& answer) { line_.Write(line_noise ? line_noise(answer) : answer); }
+  void Send(const std::string& answer) {
+    std::string bytes = line_noise ? line_noise(answer) : answer;
+    if (answer_in_time > 0 && bytes.size() > answer_in_time) {
+      late_ += bytes.substr(answer_in_time);
+      bytes.resize(answer_in_time);
+    }
+    line_.Write(bytes);
+  }
 
   void AnswerKenwood() {
     for (size_t end; (end = pending_.find(';')) != std::string::npos;) {
@@ -89,13 +105,19 @@ class SimulatedRadio {
     }
   }
 
-  // Commands end with a carriage return. The radio reads "*AF" as whole hertz, taking the
-  // digits up to the first other character, so "*AF7.04" would send it to 7 Hz.
+  // Commands end with a carriage return. As Hamlib's Orion simulator (simulators/simorion.c)
+  // does, the radio answers ?AF as "@AF%8d\r", so below 10 MHz a blank stands before the
+  // seven digits, and ?RMM as "@RMM%d\r"; it reads "*AF" as whole hertz ("*AF%d"), taking
+  // the digits up to the first other character, so "*AF7.04" would send it to 7 Hz.
   void AnswerOrion() {
     for (size_t end; (end = pending_.find('\r')) != std::string::npos;) {
       const std::string command = pending_.substr(0, end);
       pending_.erase(0, end + 1);
-      if (command == "?AF") Send("@AF" + std::to_string(hertz) + "\r");
+      char answer[32];
+      if (command == "?AF") {
+        std::snprintf(answer, sizeof answer, "@AF%8lld\r", hertz);
+        Send(answer);
+      }
       if (command == "?RMM") Send("@RMM" + std::to_string(orion_mode) + "\r");
       if (command.rfind("*AF", 0) == 0) hertz = std::strtoll(command.c_str() + 3, nullptr, 10);
     }
@@ -104,6 +126,7 @@ class SimulatedRadio {
   Kind kind_;
   PtyPeer line_;
   std::string pending_;
+  std::string late_;
 };
 
 }  // namespace ks::testing

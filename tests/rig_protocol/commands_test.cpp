@@ -101,36 +101,43 @@ struct PollCase {
   const char* family;
   RigRequests requests;
   std::uint8_t alternate_before;
-  std::optional<std::string> bytes;
+  std::optional<PollRequest> request;  // the bytes, and whether they ask for the frequency
   std::uint8_t alternate_after;
   bool convert_to_hex = false;
 };
 
 TEST(PollRequests, EachFamilyWritesItsRequests) {
   const std::vector<PollCase> cases = {
-      {"Kenwood", kKenwood, 0, "FA;MD;", 0},
-      {"Kenwood 2", {"IF;", ""}, 0, "IF;", 0},
-      {"Kenwood", {"", ""}, 0, "", 0},
-      {"Icom", kIcom, 0, Hex("FE FE 64 E0 03 FD"), 1},
-      {"Icom", kIcom, 1, Hex("FE FE 64 E0 04 FD"), 0},
-      {"Icom", {"FE FE 64 E0 03 F", "x"}, 0, "", 1},  // too short: skipped, the turn moves on
+      {"Kenwood", kKenwood, 0, PollRequest{"FA;MD;", true}, 0},
+      {"Kenwood 2", {"IF;", ""}, 0, PollRequest{"IF;", true}, 0},
+      {"Kenwood", {"", ""}, 0, PollRequest{"", false}, 0},
+      {"Kenwood", {"", "MD;"}, 0, PollRequest{"MD;", false}, 0},
+      {"Icom", kIcom, 0, PollRequest{Hex("FE FE 64 E0 03 FD"), true}, 1},
+      {"Icom", kIcom, 1, PollRequest{Hex("FE FE 64 E0 04 FD"), false}, 0},
+      // Too short: skipped, and the turn moves on.
+      {"Icom", {"FE FE 64 E0 03 F", "x"}, 0, PollRequest{"", false}, 1},
       {"Icom", {"FE FE 64 E0 0X FD", ""}, 0, std::nullopt, 0},
-      {"Yaesu", {"00 00 00 00 03", ""}, 0, Hex("00 00 00 00 03"), 0},
-      {"Yaesu 890", {"00 00 00 02 10", "00 00 00 00 01"}, 1, Hex("00 00 00 02 10"), 1},
-      {"Yaesu FTdx9000", kFTdx, 0, "FA;", 1},
-      {"Yaesu FTdx9000", kFTdx, 1, "MD0;", 0},
-      {"Yaesu FTdx9000", {"F", ""}, 0, "", 1},
-      {"Ten Tec Fnt Pnl", {"3F 41 0D", "3F 4D 0D"}, 0, Hex("3F 41 0D"), 1},
-      {"Ten Tec Orion", {"?AF", "?RMM"}, 0, "?AF\r?RMM\r", 0},
-      {"Ten Tec Pegasus", {"x", "y"}, 0, "", 0},
-      {"None", kKenwood, 0, "", 0},
-      {"Other", {"3F 41", "0D"}, 0, Hex("3F 41 0D"), 0, true},
-      {"Other", {"3F 41", "0D"}, 0, "3F 410D", 0, false},
+      {"Yaesu", {"00 00 00 00 03", ""}, 0, PollRequest{Hex("00 00 00 00 03"), true}, 0},
+      {"Yaesu 890", {"00 00 00 02 10", "00 00 00 00 01"}, 1, PollRequest{Hex("00 00 00 02 10"), true}, 1},
+      {"Yaesu FTdx9000", kFTdx, 0, PollRequest{"FA;", true}, 1},
+      {"Yaesu FTdx9000", kFTdx, 1, PollRequest{"MD0;", false}, 0},
+      {"Yaesu FTdx9000", {"F", ""}, 0, PollRequest{"", false}, 1},
+      {"Ten Tec Fnt Pnl", {"3F 41 0D", "3F 4D 0D"}, 0, PollRequest{Hex("3F 41 0D"), true}, 1},
+      {"Ten Tec Orion", {"?AF", "?RMM"}, 0, PollRequest{"?AF\r?RMM\r", true}, 0},
+      {"Ten Tec Pegasus", {"x", "y"}, 0, PollRequest{"", false}, 0},
+      {"None", kKenwood, 0, PollRequest{"", false}, 0},
+      // Its replies are only shown: no request of it is a frequency request.
+      {"Other", {"3F 41", "0D"}, 0, PollRequest{Hex("3F 41 0D"), false}, 0, true},
+      {"Other", {"3F 41", "0D"}, 0, PollRequest{"3F 410D", false}, 0, false},
   };
   for (const auto& c : cases) {
     std::uint8_t alternate = c.alternate_before;
-    auto bytes = PollRequestBytes(FindRigFamily(c.family), c.requests, alternate, c.convert_to_hex);
-    EXPECT_EQ(bytes, c.bytes) << c.family << " " << c.requests.freq;
+    auto request = PollRequestBytes(FindRigFamily(c.family), c.requests, alternate, c.convert_to_hex);
+    EXPECT_EQ(request.has_value(), c.request.has_value()) << c.family << " " << c.requests.freq;
+    if (request && c.request) {
+      EXPECT_EQ(request->bytes, c.request->bytes) << c.family << " " << c.requests.freq;
+      EXPECT_EQ(request->asks_frequency, c.request->asks_frequency) << c.family << " " << c.requests.freq;
+    }
     EXPECT_EQ(alternate, c.alternate_after) << c.family << " " << c.requests.freq;
   }
 }

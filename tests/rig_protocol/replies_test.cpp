@@ -1,4 +1,7 @@
-// Every family's replies, as real byte strings, against the frequency and mode they give.
+// Every family's replies, as real byte strings, against the frequency and mode they give:
+// the answers shaped as the radios send them (after Hamlib's simulators and drivers: padded
+// number fields, the CI-V bus's echo of the request, the Yaesu records), beside the noise, cut
+// and overlong replies that are refused.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -18,7 +21,7 @@ struct ReplyCase {
   std::string reply;
   std::uint8_t alternate;  // 1: the frequency request was last
   bool taken;              // a well-formed answer was found
-  float frequency;         // expected; the reading starts at 1.0 "AM"
+  float frequency;         // expected; the reading starts at 1.0 "AM", which no answer gives
   const char* mode;
   int vfo = 10;
 };
@@ -36,7 +39,9 @@ TEST_P(Replies, GiveFrequencyAndMode) {
       {"Yaesu FTdx9000", {"FA;", "MD0;"}}};
   if (auto it = kPresets.find(c.family); it != kPresets.end()) requests = it->second;
   RigReading reading{1.0f, "AM"};
-  EXPECT_EQ(ParseReply(family, c.reply, requests, c.alternate, reading), c.taken);
+  const ReplyTaken taken = ParseReply(family, c.reply, requests, c.alternate, reading);
+  EXPECT_EQ(taken.answer, c.taken);
+  EXPECT_EQ(taken.frequency, c.frequency != 1.0f) << "a frequency answer";
   EXPECT_FLOAT_EQ(reading.frequency, c.frequency);
   EXPECT_EQ(reading.mode, c.mode);
   EXPECT_EQ(reading.kenwood_vfo, c.vfo);
@@ -73,12 +78,23 @@ std::vector<ReplyCase> Cases() {
       {"KenwoodGoodFrequencyBadMode", "Kenwood", "FA00014250000;MD-7;", 0, true, 14.25f, "AM"},
       {"KenwoodBrokenThenWhole", "Kenwood", "FA0070;FA00014250000;", 0, true, 14.25f, "AM"},
       {"KenwoodMergedWithNoise", "Kenwood", "?;FA00007040000;MD3;FA00014000000;", 0, true, 7.04f, "CW"},
+      // Hamlib's Kenwood and Elecraft simulators: "FA%011d;" and "MD%d;".
+      {"ElecraftFrequencyAndMode", "Elecraft", "FA00014074000;MD3;", 0, true, 14.074f, "CW"},
+      {"KenwoodBlankPaddedFrequency", "Kenwood", "FA    7040000;", 0, true, 7.04f, "AM"},
+      {"KenwoodInnerBlank", "Kenwood", "FA0000704 000;", 0, false, 1.0f, "AM"},
+      {"KenwoodSignInFrequency", "Kenwood", "FA-0007040000;", 0, false, 1.0f, "AM"},
+      {"KenwoodPointInFrequency", "Kenwood", "FA0000007.040;", 0, false, 1.0f, "AM"},
+      {"KenwoodBlankAfterDigits", "Kenwood", "FA0007040000 ;", 0, false, 1.0f, "AM"},
       {"Kenwood2StatusRecord", "Kenwood 2", IfReply('3', '0'), 0, true, 14.25f, "CW", 0},
       {"Kenwood2Mode7IsPhoneVfoB", "Kenwood 2", IfReply('7', '1'), 0, true, 14.25f, "PH", 1},
       {"Kenwood2EndsBeforeMode", "Kenwood 2", "IF00014250000 ", 0, false, 1.0f, "AM"},
       {"Kenwood2RecordShort", "Kenwood 2", "IF00014250000" + std::string(23, '0') + ";", 0, false, 1.0f, "AM"},
       {"Kenwood2ModeLetter", "Kenwood 2", IfReply('X', '0'), 0, false, 1.0f, "AM"},
       {"Kenwood2TooShort", "Kenwood 2", "IF000142500", 0, false, 1.0f, "AM"},
+      // The status records of Hamlib's Elecraft simulator and of a Kenwood (blanks in the
+      // fields between).
+      {"Kenwood2ElecraftRecord", "Kenwood 2", "IF00007230000     -000000 0001000001 ;", 0, true, 7.23f, "PH", 0},
+      {"Kenwood2KenwoodRecord", "Kenwood 2", "IF00010138698     +00000000002000000 ;", 0, true, 10.1387f, "PH", 0},
       {"FTdx9000Frequency", "Yaesu FTdx9000", "FA14250000;", 1, true, 14.25f, "AM"},
       {"FTdx9000SevenDigits", "Yaesu FTdx9000", "FA1425000;", 1, false, 1.0f, "AM"},
       {"FTdx9000NineDigits", "Yaesu FTdx9000", "FA142500000;", 1, false, 1.0f, "AM"},
@@ -86,6 +102,8 @@ std::vector<ReplyCase> Cases() {
       {"FTdx9000ModeLetterIsPhone", "Yaesu FTdx9000", "MD0C;", 0, true, 1.0f, "PH"},
       {"FTdx9000ModeNoise", "Yaesu FTdx9000", "MD0-;", 0, false, 1.0f, "AM"},
       {"FTdx9000Both", "Yaesu FTdx9000", "FA07040000;MD02;", 0, true, 7.04f, "PH"},
+      {"FTdx9000BlankPadded", "Yaesu FTdx9000", "FA 7040000;", 1, true, 7.04f, "AM"},
+      {"FTdx9000ModeOnly", "Yaesu FTdx9000", "MD03;", 1, true, 1.0f, "CW"},
       {"OrionFrequencyAfterNoise", "Ten Tec Orion", "xx@AF14250000\r@RMM3\r", 0, true, 14.25f, "CW"},
       {"OrionNoCarriageReturn", "Ten Tec Orion", "@AF14250000", 0, false, 1.0f, "AM"},
       {"OrionModePhone", "Ten Tec Orion", "@RMM0\r", 0, true, 1.0f, "PH"},
@@ -93,8 +111,28 @@ std::vector<ReplyCase> Cases() {
       {"OrionEmptyFrequency", "Ten Tec Orion", "@AF\r", 0, false, 1.0f, "AM"},
       {"OrionLetterInFrequency", "Ten Tec Orion", "@AF1425O000\r", 0, false, 1.0f, "AM"},
       {"OrionFrequencyTooLong", "Ten Tec Orion", "@AF99999999999999\r", 0, false, 1.0f, "AM"},
+      // Hamlib's Orion simulator answers ?AF as "@AF%8d\r" and ?RMM as "@RMM%d\r": below 10 MHz
+      // a blank stands before the seven digits; its driver reads the field with "%8u".
+      {"OrionBelowTenMegahertzBlankPadded", "Ten Tec Orion", "@AF 7040000\r@RMM0\r", 0, true, 7.04f, "PH"},
+      {"OrionBelowTenMegahertzZeroPadded", "Ten Tec Orion", "@AF07040000\r", 0, true, 7.04f, "AM"},
+      {"OrionTwentyMetres", "Ten Tec Orion", "@AF14074000\r@RMM2\r", 0, true, 14.074f, "CW"},
+      {"OrionHundredSixtyMetres", "Ten Tec Orion", "@AF 1840000\r", 0, true, 1.84f, "AM"},
+      {"OrionBlanksOnly", "Ten Tec Orion", "@AF        \r", 0, false, 1.0f, "AM"},
+      {"OrionInnerBlank", "Ten Tec Orion", "@AF 704 000\r", 0, false, 1.0f, "AM"},
+      {"OrionBlankAfterDigits", "Ten Tec Orion", "@AF7040000 \r", 0, false, 1.0f, "AM"},
+      {"OrionSign", "Ten Tec Orion", "@AF-7040000\r", 0, false, 1.0f, "AM"},
+      {"OrionPoint", "Ten Tec Orion", "@AF  7.0400\r", 0, false, 1.0f, "AM"},
+      {"OrionGigahertz", "Ten Tec Orion", "@AF1000000000\r", 0, false, 1.0f, "AM"},
+      {"OrionDigitLost", "Ten Tec Orion", "@AF1407400\r", 0, false, 1.0f, "AM"},
+      {"OrionCutThenWhole", "Ten Tec Orion", "@AF 70\r@AF14074000\r", 0, true, 14.074f, "AM"},
       {"IcomEchoThenAnswer", "Icom", Hex("FE FE 64 E0 03 FD FE FE E0 64 03 00 00 25 14 00 FD"), 1, true, 14.25f, "AM"},
       {"IcomEchoAlone", "Icom", Hex("FE FE 64 E0 03 FD"), 1, false, 1.0f, "AM"},
+      // An IC-7300 (address 94) on a CI-V bus: the echo of the request, then the answer.
+      {"IcomEchoThen40m", "Icom", Hex("FE FE 94 E0 03 FD FE FE E0 94 03 00 00 04 07 00 FD"), 1, true, 7.04f, "AM"},
+      {"IcomEchoThenModeCw", "Icom", Hex("FE FE 94 E0 04 FD FE FE E0 94 04 03 01 FD"), 0, true, 1.0f, "CW"},
+      // Hamlib's Icom simulator answers in the request's frame, its addresses unswapped.
+      {"IcomSimulatorFrame", "Icom", Hex("FE FE 94 E0 03 00 40 07 14 00 FD"), 1, true, 14.074f, "AM"},
+      {"IcomModeAnswerInFrequencyTurn", "Icom", Hex("FE FE 94 E0 04 FD FE FE E0 94 04 03 01 FD"), 1, false, 1.0f, "AM"},
       {"IcomModeCw", "Icom", Hex("FE FE 64 E0 04 FD FE FE E0 64 04 03 01 FD"), 0, true, 1.0f, "CW"},
       {"IcomModeFirstByte01", "Ten Tec Omni VI", Hex("FE FE E0 04 04 01 03 FD"), 0, true, 1.0f, "PH"},
       {"IcomModeThreeBytes", "Icom", Hex("FE FE E0 64 04 03 01 01 FD"), 0, false, 1.0f, "AM"},
@@ -109,6 +147,11 @@ std::vector<ReplyCase> Cases() {
       {"Yaesu40mPhone", "Yaesu", Hex("00 70 40 00 00"), 0, true, 7.04f, "PH"},
       {"YaesuModeByteLetter", "Yaesu", Hex("01 42 50 00 0A"), 0, false, 1.0f, "AM"},
       {"YaesuHalfMegahertz", "Yaesu", Hex("00 05 00 00 01"), 0, true, 0.5f, "PH"},
+      // Hamlib's FT-817 simulator answers its read command 03 with 01 40 74 00 03.
+      {"YaesuFt817Answer", "Yaesu", Hex("01 40 74 00 03"), 0, true, 14.074f, "CW"},
+      // The tail of a record that came late, then the head of the next: refused by length
+      // only when the two do not make five bytes, hence the emptied input before a request.
+      {"YaesuTailAndHead", "Yaesu", Hex("00 02 01 40 74 00"), 0, false, 1.0f, "AM"},
       {"YaesuFourBytes", "Yaesu", Hex("01 42 50 00"), 0, false, 1.0f, "AM"},
       {"YaesuSixBytes", "Yaesu", Hex("01 42 50 00 82 00"), 0, false, 1.0f, "AM"},
       {"YaesuFrequencyNotDecimal", "Yaesu", Hex("01 4A 50 00 82"), 0, false, 1.0f, "AM"},

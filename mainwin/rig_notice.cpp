@@ -1,0 +1,43 @@
+#include "mainwin/rig_notice.h"
+
+#include "mainwin/main_window.h"
+
+namespace ks {
+namespace {
+
+constexpr std::string_view kGap = "  ";
+
+std::string_view TrimmedEnd(std::string_view text) {
+  const size_t last = text.find_last_not_of(' ');
+  return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
+}  // namespace
+
+std::string WithNotice(std::string_view caption, std::string_view notice) {
+  if (notice.empty() || caption.find(notice) != std::string_view::npos) return std::string(caption);
+  const std::string_view message = TrimmedEnd(caption);
+  if (message.empty()) return std::string(notice);
+  return std::string(message) + std::string(kGap) + std::string(notice);
+}
+
+std::string WithoutNotice(std::string_view caption, std::string_view notice) {
+  const size_t at = notice.empty() ? std::string_view::npos : caption.find(notice);
+  if (at == std::string_view::npos) return std::string(caption);
+  const std::string rest =
+      std::string(TrimmedEnd(caption.substr(0, at))) + std::string(caption.substr(at + notice.size()));
+  return TrimmedEnd(rest).empty() ? std::string() : rest;
+}
+
+void MainWindow::SetRigNotice(const std::string& notice) {
+  const std::string message = WithoutNotice(lblDialog.Caption(), rig_notice_);
+  rig_notice_ = notice;
+  lblDialog.SetCaption(WithNotice(message, rig_notice_));
+}
+
+// Whatever the entry line writes into the label, the notice stays after it.
+void MainWindow::lblDialog_Change() {
+  if (!rig_notice_.empty()) lblDialog.SetCaption(WithNotice(lblDialog.Caption(), rig_notice_));
+}
+
+}  // namespace ks
