@@ -11,6 +11,10 @@ EntryWindowLink* ActiveEntryWindow(forms::Application& app) {
   return dynamic_cast<EntryWindowLink*>(app.FindForm(name));
 }
 
+void ShowKeyingNotice(forms::Application& app, const std::string& text) {
+  if (EntryWindowLink* window = ActiveEntryWindow(app)) window->DialogLabel().SetCaption(text);
+}
+
 void LogFromMessage(forms::Application& app) {
   EntryWindowLink* window = ActiveEntryWindow(app);
   if (window != nullptr && !window->CallBox().Text().empty()) window->Mains();

@@ -5,16 +5,36 @@
 // The line keeps what is known of the transmitter: it counts as down from the moment a
 // key-down is tried (the write may have half happened) until a key-up has succeeded. A
 // key-up that fails leaves it down, so the next Release tries again.
+#include <exception>
+#include <stdexcept>
+
 namespace ks {
+
+// A key-down that the device refused: the line cannot be raised, so nothing keys the
+// transmitter. The text says which line and why.
+class KeyDownRefused : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 class KeyLine {
  public:
   virtual ~KeyLine() = default;
-  // Keys the line; raises when the device refuses.
+  // Keys the line; raises when the device refuses, a refused key-down as KeyDownRefused.
   void Key(bool down) {
-    if (down) down_ = true;
-    Write(down);
-    if (!down) down_ = false;
+    if (!down) {
+      Write(false);
+      down_ = false;
+      return;
+    }
+    down_ = true;
+    try {
+      Write(true);
+    } catch (const KeyDownRefused&) {
+      throw;
+    } catch (const std::exception& refused) {
+      throw KeyDownRefused(refused.what());
+    }
   }
   // Keys the line up when it may be down; never raises. True when the line is known up.
   bool Release() noexcept {

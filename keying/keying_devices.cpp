@@ -1,6 +1,7 @@
 #include "keying/keying_devices.h"
 
 #include <stdexcept>
+#include <string>
 
 #include "platform/forms/application.h"
 #include "platform/io/parallel_port.h"
@@ -10,17 +11,26 @@
 namespace ks {
 namespace {
 
-// DTR or RTS of a serial port. A failing line raises, which ends the character being sent.
+// DTR or RTS of a serial port. A failing line raises, which ends the character being sent;
+// so does raising a line on a port that has none (a three-wire port or adapter), where the
+// write itself goes through and moves nothing.
 class SerialModemLine final : public KeyLine {
  public:
   SerialModemLine(io::SerialPort& port, ModemSignal signal) : port_(port), signal_(signal) {}
   void Write(bool down) override {
     if (!port_.IsOpen()) return;
     const io::SerialResult result = signal_ == ModemSignal::DTR ? port_.SetDtr(down) : port_.SetRts(down);
-    if (!result) throw std::runtime_error(result.error);
+    if (!result) throw std::runtime_error(Name() + " cannot be " + (down ? "raised: " : "lowered: ") + result.error);
+    if (down && !port_.HasModemLines()) {
+      throw KeyDownRefused(Name() + " cannot be raised: the port has no modem-control lines");
+    }
   }
 
  private:
+  std::string Name() const {
+    return std::string("the ") + (signal_ == ModemSignal::DTR ? "DTR" : "RTS") + " line of port " +
+           std::to_string(port_.PortNumber());
+  }
   io::SerialPort& port_;
   ModemSignal signal_;
 };
@@ -32,7 +42,10 @@ class ParallelKeyLine final : public KeyLine {
   explicit ParallelKeyLine(std::unique_ptr<io::ParallelPort> port) : port_(std::move(port)) {}
   void Write(bool down) override {
     std::string why;
-    if (!port_->WriteControl(down ? kParallelKeyDown : kParallelKeyUp, why)) throw std::runtime_error(why);
+    if (!port_->WriteControl(down ? kParallelKeyDown : kParallelKeyUp, why)) {
+      throw std::runtime_error(std::string("the parallel port's line cannot be ") + (down ? "raised: " : "lowered: ") +
+                               why);
+    }
   }
 
  private:
@@ -44,7 +57,7 @@ class SystemKeyingDevices final : public KeyingDevices {
   explicit SystemKeyingDevices(forms::Application& app) : app_(app) {}
   std::unique_ptr<io::SerialPort> NewSerialPort() override { return io::MakePosixSerialPort(app_.Settings()); }
   std::unique_ptr<KeyLine> ModemLine(io::SerialPort& port, ModemSignal signal) override {
-    return std::make_unique<SerialModemLine>(port, signal);
+    return SerialPortLine(port, signal);
   }
   std::unique_ptr<KeyLine> ParallelLine(int address, std::string& why) override {
     std::unique_ptr<io::ParallelPort> port = io::OpenParallelPort(address, kParallelKeyUp, why);
@@ -65,6 +78,10 @@ struct KeyingDevicesSlot {
 };
 
 }  // namespace
+
+std::unique_ptr<KeyLine> SerialPortLine(io::SerialPort& port, ModemSignal signal) {
+  return std::make_unique<SerialModemLine>(port, signal);
+}
 
 std::unique_ptr<KeyLine> ParallelPortLine(std::unique_ptr<io::ParallelPort> port) {
   return std::make_unique<ParallelKeyLine>(std::move(port));

@@ -41,6 +41,10 @@ class KeyingDevices {
   virtual std::unique_ptr<io::SoundPlayer> NewSoundPlayer() = 0;
 };
 
+// DTR or RTS of `port` as a keying line: a key-down on an open port that has no such
+// line is refused (KeyDownRefused); keying a closed port moves nothing.
+std::unique_ptr<KeyLine> SerialPortLine(io::SerialPort& port, ModemSignal signal);
+
 // The keying line of an open parallel port: key-down and key-up write kParallelKeyDown and
 // kParallelKeyUp to its control register.
 std::unique_ptr<KeyLine> ParallelPortLine(std::unique_ptr<io::ParallelPort> port);

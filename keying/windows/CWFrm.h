@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "keying/key_line.h"
 #include "keying/morse_engine.h"
@@ -43,9 +44,14 @@ class CWFrm : public forms::Form {
   void CWSetup();
   // Steps of the counting loop that take 60 ms (the Loop timing method).
   double LoopsPer60ms = 0;
-  // Keys up every keying line that may still be down (a key-up that failed); the end of
-  // each drain of CWBuffer, the window's unload and its destruction call it.
+  // Keys up every keying line that may still be down (a key-up that failed), those of a
+  // parallel-port address the operator has since changed included; the end of each drain
+  // of CWBuffer, the window's unload and its destruction call it.
   void ReleaseLines();
+  // The notice of the last message stopped because its keying line could not be raised,
+  // and how many have been stopped so (for a caller that tells it again its own way).
+  const std::string& KeyingFaultNotice() const { return fault_notice_; }
+  int KeyingFaults() const { return faults_; }
 
   // ---- Window events (CWFrm_settings.cpp) ----
   void Form_Load() override;
@@ -137,12 +143,20 @@ class CWFrm : public forms::Form {
   KeyLine* SerialLine(bool dtr);
   KeyLine* ParallelLine();
   void EchoRemaining(const std::string& text);
+  // Ends the drain of a message whose line cannot be raised: `unsent` and the F1 repeat
+  // are dropped, and the operator is told in the main window's message label.
+  void StopUnkeyed(const std::string& unsent);
 
   std::unique_ptr<KeyLine> dtr_line_;
   std::unique_ptr<KeyLine> rts_line_;
   std::unique_ptr<KeyLine> parallel_line_;
   int parallel_address_ = -1;
-  int refused_parallel_address_ = -1;
+  // Lines of an earlier parallel-port address whose key-up has not yet succeeded.
+  std::vector<std::unique_ptr<KeyLine>> retired_lines_;
+  // Why the character being sent could not key its line; set by Transmit.
+  std::optional<std::string> keying_fault_;
+  std::string fault_notice_;
+  int faults_ = 0;
 };
 
 }  // namespace ks

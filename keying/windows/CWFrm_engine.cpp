@@ -45,17 +45,16 @@ KeyLine* CWFrm::ParallelLine() {
   const std::optional<std::int16_t> address = base ? vb::CInt(*base) : std::nullopt;
   if (!address) return nullptr;
   if (parallel_line_ && parallel_address_ == *address) return parallel_line_.get();
-  if (parallel_line_) parallel_line_->Release();
+  // A line of the old address still down is kept, and released again with the others.
+  if (parallel_line_ && !parallel_line_->Release()) retired_lines_.push_back(std::move(parallel_line_));
   parallel_line_.reset();
   parallel_address_ = -1;
   std::string why;
   parallel_line_ = Devices(App()).ParallelLine(*address, why);
   if (parallel_line_) {
     parallel_address_ = *address;
-  } else if (refused_parallel_address_ != *address) {
-    // Told once for each address, not at every character of every message.
-    refused_parallel_address_ = *address;
-    App().MsgBox("The parallel port for CW keying cannot be used: " + why + ".", vb::vbOKOnly, "Parallel port");
+  } else {
+    keying_fault_ = "the parallel port at " + Text14.Text() + " cannot be used: " + why;
   }
   return parallel_line_.get();
 }
@@ -64,6 +63,7 @@ void CWFrm::ReleaseLines() {
   for (KeyLine* line : {dtr_line_.get(), rts_line_.get(), parallel_line_.get()}) {
     if (line != nullptr) line->Release();
   }
+  std::erase_if(retired_lines_, [](const std::unique_ptr<KeyLine>& line) { return line->Release(); });
 }
 
 KeyLine* CWFrm::ChosenLine() {
@@ -75,6 +75,7 @@ KeyLine* CWFrm::ChosenLine() {
 
 void CWFrm::Transmit(char CodeCharacter) {
   forms::Application& app = App();
+  keying_fault_.reset();
   const std::uint8_t keying = app.State<KeyingState>().CWKeying;
   if (keying == kKeyingNone) return;
   if (!KeyingPorts::IsOpen(app.State<KeyingPorts>().Comm) && keying < kKeyingParallel) CWSetup();
@@ -87,7 +88,11 @@ void CWFrm::Transmit(char CodeCharacter) {
   const std::string elements = CharacterElements(CodeCharacter, *space);
   if (elements.empty()) return;
   try {
-    KeyElements(elements, ChosenLine(), [this] { return CurrentTiming(); }, Devices(app).Waits());
+    KeyLine* line = ChosenLine();
+    if (keying_fault_) return;  // nothing to key it on: the character is not sent unkeyed
+    KeyElements(elements, line, [this] { return CurrentTiming(); }, Devices(app).Waits());
+  } catch (const KeyDownRefused& refused) {
+    keying_fault_ = refused.what();
   } catch (const std::exception&) {
     // A line that fails ends this character, and KeyElements has tried to release it; one
     // whose key-up still fails counts as down until a later release succeeds.

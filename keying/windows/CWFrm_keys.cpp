@@ -77,16 +77,33 @@ void CWFrm::LoopThroughCWBuffer() {
       cw.ReleaseLines();
     }
   } ending{*this, keying.CWSending};
+  const int faults_before = faults_;
   while (!keying.CWBuffer.empty()) {
     const char next = keying.CWBuffer.front();
     keying.CWBuffer.erase(0, 1);
     Transmit(next);
+    if (keying_fault_) {
+      StopUnkeyed(next + keying.CWBuffer);
+      return;
+    }
     EchoRemaining(keying.CWBuffer);
     app.DoEvents();
   }
   if (keying.CWRepeat == 1) tmrRepeat.SetEnabled(true);
   keying.CWSending = 0;
-  EchoRemaining(keying.KeyboardCW == 1 ? kKeyboardCWNotice : "");
+  // A message stopped meanwhile (by a nested drain) leaves its notice in place.
+  if (faults_ == faults_before) EchoRemaining(keying.KeyboardCW == 1 ? kKeyboardCWNotice : "");
+}
+
+void CWFrm::StopUnkeyed(const std::string& unsent) {
+  KeyingState& keying = App().State<KeyingState>();
+  keying.CWBuffer.clear();
+  keying.CWRepeat = 0;
+  tmrRepeat.SetEnabled(false);
+  fault_notice_ = "CW stopped, nothing keyed: " + *keying_fault_ + ". Not sent: \"" + unsent + "\"";
+  keying_fault_.reset();
+  ++faults_;
+  ShowKeyingNotice(App(), fault_notice_);
 }
 
 void CWFrm::UpDown1_UpClick() { StepSpeed(Text11, 1); }

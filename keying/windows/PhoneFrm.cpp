@@ -5,6 +5,7 @@
 #include "keying/keyer_files.h"
 #include "platform/forms/application.h"
 #include "platform/forms/form_resize.h"
+#include "platform/vb/constants.h"
 #include "platform/vb/parse.h"
 #include "platform/vb/rounding.h"
 
@@ -146,8 +147,11 @@ void PhoneFrm::Browse_Click(forms::TextBox& box) {
 }
 
 void PhoneFrm::Command11_Click() {
+  const int faults = faults_;
   int f1 = 112;
   FKeyPhone(f1);
+  // The operator pressed Test here, where the main window's message label may be hidden.
+  if (faults_ != faults) App().MsgBox(fault_notice_, vb::vbOKOnly, "Voice keyer");
   if (Visible()) Command1.SetFocus();
 }
 

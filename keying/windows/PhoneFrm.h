@@ -6,6 +6,8 @@
 //   windows/PhoneFrm.cpp       construction, layout, wiring, load, unload, Done, Browse, boxes
 //   windows/PhoneFrm_keys.cpp  FKeyPhone, the end-of-play watch, the repeat and the port
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "keying/key_line.h"
 #include "keying/push_to_talk.h"
@@ -98,6 +100,8 @@ class PhoneFrm : public forms::Form {
   KeyLine* ParallelLine();
   // Push-to-talk off and the watch stopped: every failure of a message ends here.
   void EndMessage();
+  // Releases `line` before it is replaced; one still down is kept until a Drop releases it.
+  void RetireLine(std::unique_ptr<KeyLine>& line);
 
   StaticLabels captions_{*this};
   std::unique_ptr<io::SoundPlayer> player_;
@@ -105,6 +109,12 @@ class PhoneFrm : public forms::Form {
   bool serial_line_dtr_ = false;
   std::unique_ptr<KeyLine> parallel_line_;
   int parallel_address_ = -1;
+  // Lines of an earlier port address or signal whose key-up has not yet succeeded.
+  std::vector<std::unique_ptr<KeyLine>> retired_lines_;
+  // The notice of the last message not played because push-to-talk could not be raised,
+  // and how many such.
+  std::string fault_notice_;
+  int faults_ = 0;
   // Declared last so that it drops the lines above before they go.
   PushToTalk ptt_;
 };

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "keying/entry_window_link.h"
 #include "keying/keying_devices.h"
 #include "keying/keying_ports.h"
 #include "keying/keying_state.h"
@@ -46,7 +47,7 @@ KeyLine* PhoneFrm::SerialLine() {
   if (!ports.CommPhone) return nullptr;
   const bool dtr = Option2.Value();
   if (!serial_line_ || serial_line_dtr_ != dtr) {
-    ptt_.Forget(serial_line_.get());
+    RetireLine(serial_line_);
     serial_line_ = Devices(App()).ModemLine(*ports.CommPhone, dtr ? ModemSignal::DTR : ModemSignal::RTS);
     serial_line_dtr_ = dtr;
   }
@@ -57,18 +58,24 @@ KeyLine* PhoneFrm::ParallelLine() {
   const std::optional<std::int16_t> address = vb::CInt(NumberOf(Text11));
   if (!address) throw std::runtime_error("the parallel-port address is out of range");
   if (!parallel_line_ || parallel_address_ != *address) {
-    ptt_.Forget(parallel_line_.get());
-    parallel_line_.reset();
+    RetireLine(parallel_line_);
+    parallel_address_ = -1;
     std::string why;
     parallel_line_ = Devices(App()).ParallelLine(*address, why);
-    if (!parallel_line_) throw std::runtime_error("the parallel port cannot be used: " + why);
+    if (!parallel_line_) throw KeyDownRefused("the parallel port at " + Text11.Text() + " cannot be used: " + why);
     parallel_address_ = *address;
   }
   return parallel_line_.get();
 }
 
+void PhoneFrm::RetireLine(std::unique_ptr<KeyLine>& line) {
+  if (line && !ptt_.Forget(line.get())) retired_lines_.push_back(std::move(line));
+  line.reset();
+}
+
 void PhoneFrm::EndMessage() {
   ptt_.Drop();
+  std::erase_if(retired_lines_, [this](const std::unique_ptr<KeyLine>& line) { return !ptt_.Holds(line.get()); });
   // A line whose key-up failed keeps the watch running: each tick tries it again.
   Timer1.SetEnabled(ptt_.Keyed());
 }
@@ -97,6 +104,16 @@ void PhoneFrm::FKeyPhone(int& KeyCode) {
     }
     if (Option3.Value()) ptt_.Raise(ParallelLine());
     if (!Player().Play(std::move(*sound), why)) throw std::runtime_error(why);
+  } catch (const KeyDownRefused& refused) {
+    // Not played unkeyed: told without a window that waits, since a timer may be playing it.
+    EndMessage();
+    keying.PhoneRepeat = 0;
+    tmrRepeat.SetEnabled(false);
+    fault_notice_ = key + " voice message (" + files[KeyCode - 112]->Text() +
+                    ") not played, push-to-talk cannot be keyed: " + refused.what() + ".";
+    ++faults_;
+    ShowKeyingNotice(app, fault_notice_);
+    return;
   } catch (const std::exception& failure) {
     // Nothing to send: the transmitter is not left keyed.
     EndMessage();

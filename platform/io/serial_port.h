@@ -55,12 +55,15 @@ class SerialPort {
   virtual std::string Settings() const = 0;
   virtual SerialResult SetHandshake(Handshake handshake) = 0;
   virtual Handshake GetHandshake() const = 0;
-  // The modem-control lines. A port without them (a pseudo-terminal) keeps the wish and
-  // reports success: the line is not there to set.
+  // The modem-control lines. A port without them (a pseudo-terminal, a three-wire port or
+  // adapter) keeps the wish and reports success: the line is not there to set.
   virtual SerialResult SetDtr(bool on) = 0;
   virtual SerialResult SetRts(bool on) = 0;
   virtual bool Dtr() const = 0;
   virtual bool Rts() const = 0;
+  // False once the open device has said it has no modem-control lines, so that raising
+  // DTR or RTS moves nothing; true before that.
+  virtual bool HasModemLines() const = 0;
 
   // Opens the device of the port number with the settings, the handshaking and the
   // wished DTR and RTS states. Fails if the device is absent, already in use or refuses them.

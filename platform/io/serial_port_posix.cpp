@@ -65,12 +65,14 @@ class PosixSerialPort final : public SerialPort {
   }
   bool Dtr() const override { return dtr_; }
   bool Rts() const override { return rts_; }
+  bool HasModemLines() const override { return modem_lines_; }
 
   SerialResult Open() override {
     if (IsOpen()) return SerialResult::Failure("port is already open");
     const std::string path = SerialDevicePath(store_, number_);
     fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) return SerialResult::Failure(path + ": " + ErrorText(errno));
+    modem_lines_ = true;
     SerialResult result;
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
       result = SerialResult::Failure(path + ": in use by another program");
@@ -189,7 +191,10 @@ class PosixSerialPort final : public SerialPort {
     int bits = line;
     if (::ioctl(fd_, on ? TIOCMBIS : TIOCMBIC, &bits) == 0) return {};
     // A pseudo-terminal or a three-wire adapter has no modem-control lines.
-    if (errno == ENOTTY || errno == EINVAL) return {};
+    if (errno == ENOTTY || errno == EINVAL) {
+      modem_lines_ = false;
+      return {};
+    }
     return Vanished(errno);
   }
 
@@ -237,6 +242,7 @@ class PosixSerialPort final : public SerialPort {
   Handshake handshake_ = Handshake::kNone;
   bool dtr_ = false;
   bool rts_ = false;
+  bool modem_lines_ = true;
   int fd_ = -1;
   std::string outgoing_;
   std::string received_;

@@ -1,9 +1,14 @@
 // The system sound player on ALSA's default device. A worker thread writes the samples a
 // short period at a time without ever blocking, watching a stop flag between periods, and
-// then lets the stream drain: the sound has ended when the stream itself says so (its state
-// leaves running and draining), on a hardware device, a file sink and a sound server such
-// as PulseAudio or PipeWire alike. A sound server's device never reports its delay falling
-// to 0, so the delay is not asked.
+// then lets the stream drain. The sound has ended when the first of two things says so:
+//  - the stream's own state (it leaves running and draining), on a hardware device, a file
+//    sink and a sound server such as PulseAudio or PipeWire alike;
+//  - the stream's count of what it still holds, read once the last sample is written: the
+//    sound ends that long after the write, plus kHeardGrace. A sound server answers a
+//    drain only when its sink wakes after the stream's last sample, which a sink that sleeps
+//    (an idle null sink, a server just started, a server that has stopped) does a second
+//    or more late or never; its count of what it holds is right to a few milliseconds.
+//    The count is not waited on to fall to 0: a sound server's never does.
 //
 // Whatever the device says, the sound counts as ended no later than its length plus
 // kSoundEndSlackMs, and Stop never waits long for a worker caught in a device that hangs.
@@ -29,6 +34,9 @@ using SteadyClock = std::chrono::steady_clock;
 // How long Stop waits for the worker to finish before leaving it to end on its own.
 constexpr auto kStopWait = std::chrono::milliseconds(250);
 constexpr int kPollMs = 10;
+// How long after the stream's own count says the last sample is heard the sound still
+// counts as playing: the count is read a moment before that sample leaves the device.
+constexpr auto kHeardGrace = std::chrono::milliseconds(120);
 
 // ALSA reports a missing card on stderr by itself; the player reports it in its own words.
 void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
@@ -46,6 +54,9 @@ std::optional<snd_pcm_format_t> PcmFormat(int bits) {
 // What the player and its worker share; the worker keeps it alive as long as it runs.
 struct Playback {
   std::atomic<bool> stop{false};
+  // When the stream's count says the last sample is heard, in steady-clock ticks; 0 while
+  // not known.
+  std::atomic<SteadyClock::rep> heard_by{0};
   std::mutex mutex;
   std::condition_variable finished;
   bool done = false;
@@ -60,6 +71,11 @@ struct Playback {
   bool Done() {
     std::lock_guard lock(mutex);
     return done;
+  }
+  // True once the stream's count says the last sample has been heard, with kHeardGrace.
+  bool Heard(SteadyClock::time_point now) const {
+    const SteadyClock::rep at = heard_by;
+    return at != 0 && now >= SteadyClock::time_point(SteadyClock::duration(at)) + kHeardGrace;
   }
   // Waits up to `limit` for the worker to finish; true when it has.
   bool WaitDone(std::chrono::milliseconds limit) {
@@ -89,6 +105,16 @@ bool WriteAll(snd_pcm_t* pcm, const WavSound& sound, Playback& playback, SteadyC
   return true;
 }
 
+// Starts a stream that holds less than its start threshold (a short sound) and notes when
+// the stream's count of the frames it still holds says the last one is heard.
+void NoteWhenHeard(snd_pcm_t* pcm, int rate, Playback& playback) {
+  if (snd_pcm_state(pcm) == SND_PCM_STATE_PREPARED && snd_pcm_start(pcm) < 0) return;
+  snd_pcm_sframes_t held = 0;
+  if (snd_pcm_delay(pcm, &held) < 0 || held < 0 || rate <= 0) return;
+  const auto left = std::chrono::microseconds(static_cast<std::int64_t>(held) * 1000000 / rate);
+  playback.heard_by = (SteadyClock::now() + left).time_since_epoch().count();
+}
+
 // Lets what the stream holds play out, until its own state says it has: a drained stream
 // goes back to setup, and one that ran dry stops with an underrun.
 void Drain(snd_pcm_t* pcm, Playback& playback, SteadyClock::time_point give_up) {
@@ -103,7 +129,10 @@ void Drain(snd_pcm_t* pcm, Playback& playback, SteadyClock::time_point give_up) 
 }
 
 void Run(std::shared_ptr<Playback> playback, snd_pcm_t* pcm, WavSound sound, SteadyClock::time_point give_up) {
-  if (WriteAll(pcm, sound, *playback, give_up)) Drain(pcm, *playback, give_up);
+  if (WriteAll(pcm, sound, *playback, give_up)) {
+    NoteWhenHeard(pcm, sound.info.sample_rate, *playback);
+    Drain(pcm, *playback, give_up);
+  }
   snd_pcm_drop(pcm);
   snd_pcm_close(pcm);
   playback->MarkDone();
@@ -138,7 +167,11 @@ class AlsaPlayer final : public SoundPlayer {
     return true;
   }
 
-  bool Playing() override { return playback_ && !playback_->Done() && SteadyClock::now() < ends_by_; }
+  bool Playing() override {
+    if (!playback_ || playback_->Done()) return false;
+    const auto now = SteadyClock::now();
+    return now < ends_by_ && !playback_->Heard(now);
+  }
 
   void Stop() override {
     if (!playback_) return;

@@ -1,5 +1,6 @@
 // The function-key messages: macros, the drain with its echo and notice, a new key or Esc
-// in the middle of a message, the F1 repeat and the speed steps.
+// in the middle of a message, a keying line that cannot be raised, the F1 repeat and the
+// speed steps.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,6 +9,7 @@
 #include "keying/morse_table.h"
 #include "keying/windows/CWFrm.h"
 #include "tests/keying/keying_fixture.h"
+#include "tests/support/pty_peer.h"
 
 namespace ks::testing {
 namespace {
@@ -156,6 +158,92 @@ TEST_F(SenderTest, AFailedKeyUpIsTriedAgainOnEveryWayOutUntilTheLineIsUp) {
     EXPECT_EQ(devices->key_up_tries, c.refused + 1) << c.way_out << ": released by the last way out, not before";
     EXPECT_EQ(Sent(), c.sent) << c.way_out;
   }
+}
+
+// A keying line that cannot be raised stops the message at its first character: nothing is
+// sent unkeyed (no time passes), the F1 repeat ends, and the main window's message label
+// says why and what was not sent, with no window that waits for an answer (the sender runs
+// from timers too). Serial lines are the program's own on a pseudo-terminal, which has no
+// modem-control lines, as a three-wire port or adapter has none.
+TEST_F(SenderTest, ALineThatCannotBeRaisedStopsTheMessageAndSaysWhatWasNotSent) {
+  PtyPeer peer;
+  MapPort(3, peer.SlavePath());
+  devices->modem_lines = false;
+  cw().Text10.SetText("3");
+  cw().Text1.SetText("CQ TEST");
+  cw().txtCWLoop.SetText("5");
+  cw().txtCWLoop.LostFocus();
+  const struct {
+    const char* line;
+    std::function<void()> choose;
+    std::function<void()> press;
+    const char* notice;
+    const char* sent;
+  } cases[] = {
+      {"RTS", [this] { cw().Option1.SetValue(true); }, [this] { Press(112); },
+       "CW stopped, nothing keyed: the RTS line of port 3 cannot be raised: the port has no modem-control lines. "
+       "Not sent: \"CQ TEST\"",
+       ""},
+      {"DTR", [this] { cw().Option2.SetValue(true); }, [this] { Press(112); },
+       "CW stopped, nothing keyed: the DTR line of port 3 cannot be raised: the port has no modem-control lines. "
+       "Not sent: \"CQ TEST\"",
+       ""},
+      {"a parallel port that cannot be opened",
+       [this] {
+         cw().Option3.SetValue(true);
+         cw().Text14.SetText("&H3BC");
+       },
+       [this] { Press(112); },
+       "CW stopped, nothing keyed: the parallel port at &H3BC cannot be used: no port there. Not sent: \"CQ TEST\"",
+       ""},
+      // F1 pressed while F2 is sent on a port that works, with the address changed meanwhile:
+      // the notice stays when the interrupted F2 ends after it.
+      {"a message started in the middle of another",
+       [this] {
+         cw().Option3.SetValue(true);
+         cw().Text14.SetText("&H378");
+         cw().Text2.SetText("TTT");
+       },
+       [this] {
+         h.loop().Post([this] {
+           cw().Text14.SetText("&H3BC");
+           Press(112);
+         });
+         Press(113);
+       },
+       "CW stopped, nothing keyed: the parallel port at &H3BC cannot be used: no port there. Not sent: \"CQ TEST\"",
+       "111000"},
+  };
+  for (const auto& c : cases) {
+    devices->transitions.clear();
+    devices->waits.now = 0;
+    entry().lblDialog.SetCaption("");
+    c.choose();
+    c.press();
+    EXPECT_EQ(entry().lblDialog.Caption(), c.notice) << c.line;
+    EXPECT_EQ(Sent(), c.sent) << c.line;
+    EXPECT_DOUBLE_EQ(devices->waits.now, 100.0 * static_cast<double>(std::string(c.sent).size()))
+        << c.line << ": time passed as if the rest were sent unkeyed";
+    EXPECT_TRUE(keying().CWBuffer.empty()) << c.line;
+    EXPECT_EQ(keying().CWSending, 0) << c.line;
+    EXPECT_EQ(keying().CWRepeat, 0) << c.line;
+    EXPECT_FALSE(cw().tmrRepeat.Enabled()) << c.line;
+    EXPECT_TRUE(h.dialogs().message_boxes.empty()) << c.line;
+  }
+}
+
+// The operator moves the keying to another parallel-port address while the old port still
+// refuses the key-up: the old line is released again at the end of the next message.
+TEST_F(SenderTest, ALineLeftDownAtAnOldParallelAddressIsStillReleased) {
+  cw().Text1.SetText("E");
+  devices->failing_key_ups = 4;  // the character, its own release, the drain's end, the change
+  Press(112);
+  EXPECT_TRUE(LineDownAtEnd());
+  cw().Text14.SetText("&H278");
+  Press(112);
+  EXPECT_EQ(devices->failing_key_ups, 0);
+  // E on the new port, then the old one released at the end of that message.
+  EXPECT_EQ(Timeline(), (std::vector<std::string>{"LPT+ 0.0", "LPT2+ 100.0", "LPT2- 200.0", "LPT- 500.0"}));
 }
 
 TEST_F(SenderTest, NewKeyReplacesTheRestOfAMessage) {

@@ -1,5 +1,6 @@
 // The CW window: cw.txt written by Done and read back, the per-user timing settings, the
-// boxes when they are left, the buttons and the keying options.
+// boxes when they are left, the buttons (Test on a line that cannot be raised among them)
+// and the keying options.
 #include <gtest/gtest.h>
 
 #include "keying/keyer_files.h"
@@ -8,6 +9,7 @@
 #include "keying/windows/PhoneFrm.h"
 #include "tests/keying/keying_fixture.h"
 #include "tests/support/file_size_limit.h"
+#include "tests/support/pty_peer.h"
 
 namespace ks::testing {
 namespace {
@@ -202,6 +204,25 @@ TEST_F(CWWindowTest, TestSendsTheF9MessageOrAsksForAPort) {
   ASSERT_EQ(h.dialogs().message_boxes.size(), 1u);
   EXPECT_EQ(h.dialogs().message_boxes[0].title, "A com port is required.");
   EXPECT_EQ(devices->transitions.size(), 2u);
+}
+
+// Test on a line that cannot be raised (a pseudo-terminal has no modem-control lines): the
+// operator pressed Test in this window and is told here, and "Sending!" does not stay.
+TEST_F(CWWindowTest, TestOnALineThatCannotBeRaisedSaysSo) {
+  PtyPeer peer;
+  MapPort(2, peer.SlavePath());
+  devices->modem_lines = false;
+  cw().Text9.SetText("VVV DE ");
+  cw().Text10.SetText("2");
+  cw().Option2.SetValue(true);
+  cw().Command4.Press();
+  ASSERT_EQ(h.dialogs().message_boxes.size(), 1u);
+  EXPECT_EQ(h.dialogs().message_boxes[0].title, "CW keying");
+  EXPECT_EQ(h.dialogs().message_boxes[0].text,
+            "CW stopped, nothing keyed: the DTR line of port 2 cannot be raised: the port has no modem-control "
+            "lines. Not sent: \"VVV DE \"");
+  EXPECT_FALSE(cw().Label23.Visible());
+  EXPECT_DOUBLE_EQ(devices->waits.now, 0);
 }
 
 }  // namespace

@@ -5,9 +5,12 @@
 // application's virtual clock. Serial ports are real ports on pseudo-terminals.
 //
 // A pseudo-terminal has no modem-control lines, so DTR and RTS cannot be watched at the
-// far end: the recording line stands in for the line itself. The parallel port is the
-// program's own keying line over a simulated control register that records what it is
-// written and can refuse key-ups, as a failing device does.
+// far end: the recording line stands in for the line itself. With `modem_lines` false the
+// program's own line is used instead, on a port that really has none to raise, like a
+// three-wire port or adapter. The parallel port is the program's own keying line over a
+// simulated control register that records what it is written and can refuse key-ups, as a
+// failing device does; there is one at &H378 (its transitions named "LPT") and one at
+// &H278 ("LPT2").
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -98,8 +101,13 @@ class RecordingLine final : public KeyLine {
 // counted down), so the register keeps its key-down value.
 class SimulatedParallelPort final : public io::ParallelPort {
  public:
-  SimulatedParallelPort(std::vector<Transition>& log, VirtualWaits& waits, int& failing_key_ups, int& key_up_tries)
-      : log_(log), waits_(waits), failing_key_ups_(failing_key_ups), key_up_tries_(key_up_tries) {}
+  SimulatedParallelPort(std::string name, std::vector<Transition>& log, VirtualWaits& waits, int& failing_key_ups,
+                        int& key_up_tries)
+      : name_(std::move(name)),
+        log_(log),
+        waits_(waits),
+        failing_key_ups_(failing_key_ups),
+        key_up_tries_(key_up_tries) {}
   bool WriteControl(std::uint8_t value, std::string& why) override {
     if (value == kParallelKeyUp) {
       ++key_up_tries_;
@@ -109,11 +117,12 @@ class SimulatedParallelPort final : public io::ParallelPort {
         return false;
       }
     }
-    log_.push_back({"LPT", value == kParallelKeyDown, waits_.now});
+    log_.push_back({name_, value == kParallelKeyDown, waits_.now});
     return true;
   }
 
  private:
+  std::string name_;
   std::vector<Transition>& log_;
   VirtualWaits& waits_;
   int& failing_key_ups_;
@@ -125,15 +134,16 @@ class RecordingDevices final : public KeyingDevices {
   RecordingDevices(forms::Application& app, const io::Clock& clock) : app_(app), clock_(clock) {}
   std::unique_ptr<io::SerialPort> NewSerialPort() override { return io::MakePosixSerialPort(app_.Settings()); }
   std::unique_ptr<KeyLine> ModemLine(io::SerialPort& port, ModemSignal signal) override {
+    if (!modem_lines) return SerialPortLine(port, signal);
     return std::make_unique<RecordingLine>(signal == ModemSignal::DTR ? "DTR" : "RTS", transitions, waits, &port);
   }
   std::unique_ptr<KeyLine> ParallelLine(int address, std::string& why) override {
-    if (address != parallel_address) {
+    if (address != 0x378 && address != 0x278) {
       why = "no port there";
       return nullptr;
     }
-    return ParallelPortLine(
-        std::make_unique<SimulatedParallelPort>(transitions, waits, failing_key_ups, key_up_tries));
+    return ParallelPortLine(std::make_unique<SimulatedParallelPort>(address == 0x378 ? "LPT" : "LPT2", transitions,
+                                                                    waits, failing_key_ups, key_up_tries));
   }
   UnitWaits& Waits() override { return waits; }
   std::unique_ptr<io::SoundPlayer> NewSoundPlayer() override {
@@ -145,8 +155,8 @@ class RecordingDevices final : public KeyingDevices {
 
   VirtualWaits waits;
   std::vector<Transition> transitions;
-  int parallel_address = 0x378;
-  int failing_key_ups = 0;  // the parallel port refuses this many key-ups
+  bool modem_lines = true;  // false: the serial keying lines are the program's own
+  int failing_key_ups = 0;  // the parallel ports refuse this many key-ups
   int key_up_tries = 0;
   std::vector<io::VirtualSoundPlayer*> players;
   bool machine_sound = false;  // players on the machine's sound output instead
@@ -237,6 +247,14 @@ class KeyingTest : public ::testing::Test {
   std::string WriteWav(const std::string& name, int ms) {
     WriteBytes(work() / name, Wav(ms));
     return (work() / name).string();
+  }
+  // "+" when `line` ("LPT", "RTS", ...) was last written down, "-" when up, "" never.
+  std::string LastState(const std::string& line) const {
+    std::string last;
+    for (const Transition& t : devices->transitions) {
+      if (t.line == line) last = t.down ? "+" : "-";
+    }
+    return last;
   }
   bool LineDownAtEnd() const { return !devices->transitions.empty() && devices->transitions.back().down; }
 

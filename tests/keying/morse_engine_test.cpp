@@ -160,13 +160,5 @@ TEST_F(EngineTest, InvalidSerialPortIsReportedAndTheWindowShown) {
   EXPECT_TRUE(devices->transitions.empty());
 }
 
-TEST_F(EngineTest, ParallelPortThatCannotOpenIsToldOncePerAddress) {
-  cw().Text14.SetText("&H278");
-  cw().Transmit('E');
-  cw().Transmit('E');
-  EXPECT_EQ(h.dialogs().message_boxes.size(), 1u);
-  EXPECT_TRUE(devices->transitions.empty());
-}
-
 }  // namespace
 }  // namespace ks::testing

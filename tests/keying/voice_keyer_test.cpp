@@ -1,10 +1,12 @@
 // The voice keyer: a message played with push-to-talk up during the play and down after,
-// the repeat, Stop, a new key during a message, files that cannot be played, and
-// wave2.txt written by Done and read back.
+// the repeat, Stop, a new key during a message, files that cannot be played, push-to-talk
+// that cannot be raised or is left down at an old address, and wave2.txt written by Done
+// and read back.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 
 #include "keying/keyer_files.h"
 #include "keying/keyer_services.h"
@@ -125,6 +127,86 @@ TEST_F(VoiceKeyerTest, RefusedReleaseIsTriedAgainAtEachTick) {
   h.Advance(80);  // refused once more, then released
   EXPECT_FALSE(Keyed());
   EXPECT_EQ(devices->key_up_tries, 3);
+  EXPECT_FALSE(phone().Timer1.Enabled());
+}
+
+// Push-to-talk that cannot be raised: the message is not played unkeyed, the F1 repeat
+// ends, and the main window's message label says which message and why, with no window
+// that waits for an answer (the repeat plays from a timer); the Test button, pressed in
+// this window, shows it in a message box as well. Serial lines are the program's own on a
+// pseudo-terminal, which has no modem-control lines, as a three-wire port or adapter.
+TEST_F(VoiceKeyerTest, PushToTalkThatCannotBeRaisedPlaysNothingAndSaysSo) {
+  PtyPeer peer;
+  MapPort(3, peer.SlavePath());
+  devices->modem_lines = false;
+  entry();
+  phone().txtPHLoop.SetText("0.5");
+  phone().txtPHLoop.LostFocus();
+  const std::string no_lines = "F1 voice message (" + (work() / "cq.wav").string() +
+                               ") not played, push-to-talk cannot be keyed: the ";
+  const struct {
+    const char* line;
+    std::function<void()> choose;
+    std::function<void()> press;
+    std::string notice;
+    std::size_t played;  // messages played before
+    std::size_t boxes;
+  } cases[] = {
+      {"RTS", [this] { phone().Option1.SetValue(true); phone().Text10.SetText("3"); }, [this] { Press(112); },
+       no_lines + "RTS line of port 3 cannot be raised: the port has no modem-control lines.", 0, 0},
+      {"DTR", [this] { phone().Option2.SetValue(true); }, [this] { Press(112); },
+       no_lines + "DTR line of port 3 cannot be raised: the port has no modem-control lines.", 0, 0},
+      {"Test", [] {}, [this] { phone().Command11.Press(); },
+       no_lines + "DTR line of port 3 cannot be raised: the port has no modem-control lines.", 0, 1},
+      {"a parallel port that cannot be opened",
+       [this] {
+         phone().Option3.SetValue(true);
+         phone().Text10.SetText("0");
+         phone().Text11.SetText("&H3BC");
+       },
+       [this] { Press(112); }, no_lines + "parallel port at &H3BC cannot be used: no port there.", 0, 0},
+      // F1 plays on a port that works; its repeat, played by the timer, finds the address changed.
+      {"the repeat",
+       [this] { phone().Text11.SetText("&H378"); },
+       [this] {
+         Press(112);
+         h.Advance(1040);
+         phone().Text11.SetText("&H3BC");
+         h.Advance(500);
+       },
+       no_lines + "parallel port at &H3BC cannot be used: no port there.", 1, 0},
+  };
+  for (const auto& c : cases) {
+    h.dialogs().message_boxes.clear();
+    entry().lblDialog.SetCaption("");
+    c.choose();
+    const std::size_t played = devices->players.empty() ? 0 : devices->players[0]->played.size();
+    c.press();
+    EXPECT_EQ(entry().lblDialog.Caption(), c.notice) << c.line;
+    EXPECT_EQ((devices->players.empty() ? 0 : devices->players[0]->played.size()) - played, c.played) << c.line;
+    EXPECT_FALSE(Keyed()) << c.line;
+    EXPECT_FALSE(phone().Timer1.Enabled()) << c.line;
+    EXPECT_EQ(keying().PhoneRepeat, 0) << c.line;
+    EXPECT_FALSE(phone().tmrRepeat.Enabled()) << c.line;
+    ASSERT_EQ(h.dialogs().message_boxes.size(), c.boxes) << c.line;
+    if (c.boxes > 0) EXPECT_EQ(h.dialogs().message_boxes[0].text, c.notice);
+  }
+}
+
+// The operator moves push-to-talk to another parallel-port address while the old port
+// still refuses the key-up: the old line is released once the next message ends.
+TEST_F(VoiceKeyerTest, ALineLeftDownAtAnOldParallelAddressIsStillReleased) {
+  phone().Text2.SetText(WriteWav("qrz.wav", 500));
+  devices->failing_key_ups = 3;
+  Press(112);
+  h.Advance(1040);  // the message has ended; its release is refused
+  EXPECT_EQ(LastState("LPT"), "+");
+  phone().Text11.SetText("&H278");
+  Press(113);  // the old line's release is refused again
+  EXPECT_EQ(LastState("LPT2"), "+");
+  h.Advance(500 + 80);
+  EXPECT_EQ(LastState("LPT"), "-") << "the old port was left keyed";
+  EXPECT_EQ(LastState("LPT2"), "-");
   EXPECT_FALSE(phone().Timer1.Enabled());
 }
 

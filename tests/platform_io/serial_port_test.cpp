@@ -145,6 +145,8 @@ TEST_F(SerialPortTest, ModemLinesAndHandshakingDoNotFailOnALineWithoutThem) {
   EXPECT_TRUE(port_->Rts());
   EXPECT_FALSE(port_->Dtr());
   EXPECT_TRUE(port_->IsOpen());
+  // ...but the port says so, for a user whose line must really move (a keying line).
+  EXPECT_FALSE(port_->HasModemLines());
 }
 
 TEST_F(SerialPortTest, AMissingOrBusyDeviceIsRefusedWithItsPath) {

@@ -103,6 +103,10 @@ class PulseNullSink {
     return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
   }
 
+  // Stops or continues the server process: a stopped server answers nothing and plays
+  // nothing.
+  bool Pause(bool pause) { return daemon_ > 0 && ::kill(daemon_, pause ? SIGSTOP : SIGCONT) == 0; }
+
   std::string ReadLog() const {
     std::ifstream in(dir_ / "pulseaudio.log");
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
