@@ -71,7 +71,7 @@ void BM_PlainRead(benchmark::State& state) {
   const fs::path file = Folders().For(state.range(0)) / ks::kLogFileName;
   std::string bytes;
   for (auto _ : state) {
-    ks::io::ReadFile(file, bytes);
+    ks::io::ReadFile(file, bytes, ks::kLogFileMaxBytes);
     benchmark::DoNotOptimize(bytes.data());
   }
   state.SetComplexityN(state.range(0));

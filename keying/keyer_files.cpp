@@ -89,7 +89,7 @@ bool ReadRepeat(vb::LineReader& in, forms::TextBox& seconds_box, forms::Timer& t
 
 std::optional<vb::LineReader> OpenWorkingFile(forms::Application& app, const char* name) {
   std::string bytes;
-  if (!io::ReadFile(WorkingFile(app, name), bytes)) return std::nullopt;
+  if (!io::ReadFile(WorkingFile(app, name), bytes, io::kSettingsFileMaxBytes)) return std::nullopt;
   return vb::LineReader(std::move(bytes));
 }
 
@@ -113,7 +113,7 @@ FileReport& NoteStop(FileReport& report, const vb::LineReader& in, int values) {
 FileReport LoadWaveSettings(forms::Application& app) {
   constexpr int kWaveValues = 13;
   std::string bytes;
-  FileReport report = ReadWholeFile(WorkingFile(app, kWaveFileName), bytes);
+  FileReport report = ReadWholeFile(WorkingFile(app, kWaveFileName), bytes, io::kSettingsFileMaxBytes);
   if (!report) return report;
   vb::LineReader in(std::move(bytes));
   PhoneFrm& phone = app.Get<PhoneFrm>();

@@ -53,7 +53,7 @@ FileReport LoadCountyTable(forms::Application& app) {
   CountyTable& table = app.State<CountyTable>();
   table = CountyTable{};
   std::string bytes;
-  FileReport report = ReadWholeFile(WorkingFile(app, kCountyFileName), bytes);
+  FileReport report = ReadWholeFile(WorkingFile(app, kCountyFileName), bytes, io::kTableFileMaxBytes);
   if (!report) return report;
   vb::LineReader reader(std::move(bytes));
   CountyTable loaded;

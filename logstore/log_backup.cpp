@@ -40,7 +40,7 @@ fs::path BackupName(const fs::path& folder, const std::string& stem, const std::
     std::error_code ec;
     if (!fs::exists(path, ec)) break;
     std::string existing;
-    if (io::ReadFile(path, existing) && existing == bytes) break;
+    if (io::ReadFile(path, existing, kLogFileMaxBytes) && existing == bytes) break;
   }
   return path;
 }
@@ -67,7 +67,7 @@ bool SaveBeforeErasing(forms::Application& app, const fs::path& log) {
   std::error_code ec;
   if (!fs::exists(log, ec)) return true;
   std::string bytes;
-  if (auto read = io::ReadFile(log, bytes); !read) {
+  if (auto read = io::ReadFile(log, bytes, kLogFileMaxBytes); !read) {
     ReportLogWriteFailure(app, LogWriteKind::Backup, log, read.error);
     return false;
   }
@@ -83,7 +83,7 @@ void BackupLogFile(forms::Application& app) {
   const LogStore& store = app.State<LogStore>();
   if (store.QSOCount <= 0 || static_cast<float>(store.QSOCount) == store.QSOCountAtLoad) return;
   std::string bytes;
-  if (!io::ReadFile(WorkingFile(app, kLogFileName), bytes)) return;
+  if (!io::ReadFile(WorkingFile(app, kLogFileName), bytes, kLogFileMaxBytes)) return;
   WriteBackupCopy(app, bytes);
 }
 

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 
 #include "platform/vb/line_scanner.h"
 #include "platform/vb/line_format.h"
+#include "platform/vb/number_text.h"
 #include "platform/vb/parse.h"
 #include "startup/file_reports.h"
 
@@ -29,11 +31,31 @@ constexpr std::size_t kShortestLineBytes = 19 * 2 + 1 + 19 + 2;
 
 constexpr std::size_t kFieldCount = kFields.size();
 
-// A quoted value as the file holds it, text after its closing quote included, cut for a message.
-std::string RawQuoted(std::string_view value, std::string_view after_quote) {
+// A value as the file holds it (quotes, and text after its closing quote, included), cut for
+// a message.
+std::string AsWritten(std::string_view value, bool quoted, std::string_view after_quote) {
   constexpr std::size_t kShown = 40;
-  std::string raw = "\"" + std::string(value) + "\"" + std::string(after_quote);
+  std::string raw = quoted ? "\"" + std::string(value) + "\"" + std::string(after_quote) : std::string(value);
   return raw.size() > kShown ? raw.substr(0, kShown) + "..." : raw;
+}
+
+// What is wrong with value `number` when the file holds it otherwise than the writer writes a
+// text, so that a rewrite would change it: the writer drops a double quote inside a text, and
+// what follows a closing quote would be lost.
+std::optional<std::string> TextFault(std::size_t number, std::string_view value, bool quoted,
+                                     std::string_view after_quote) {
+  const bool inner_quote = quoted ? after_quote.find('"') != std::string_view::npos
+                                  : value.find('"') != std::string_view::npos;
+  if (!inner_quote && after_quote.empty()) return std::nullopt;
+  return "value " + std::to_string(number) + ", " + AsWritten(value, quoted, after_quote) +
+         (inner_quote ? ", holds a double quote inside its text." : ", has text after its closing quote.");
+}
+
+// The points as the writer writes them read back as the same number. Whole numbers below
+// 10^15 always do; a value of more significant digits than the writer keeps does not.
+bool PointsKeptByWrite(double points) {
+  if (points == std::trunc(points) && std::fabs(points) < 1e15) return true;
+  return vb::CDbl(vb::FormatDouble(points)) == points;
 }
 
 // Reads the values of one line into `record`, assigning each text into the string already
@@ -50,17 +72,15 @@ std::optional<std::string> ReadRecord(vb::LineScanner& scanner, LogRecord& recor
         (record.*field).assign(value.data(), value.size());
       } else if (const auto points = vb::CDbl(value)) {
         record.LogPoints = *points;
+        if (!PointsKeptByWrite(*points) && !fault)
+          fault = "the points value " + ShownValue(value) + " has more digits than the log keeps.";
       } else if (!fault) {
         fault = "the points value " + ShownValue(value) + " is not a number.";
       }
     }
     ++fields;
     if (scanner.LastUnclosed() && !fault) fault = "the line ends inside a text, before its closing quote.";
-    if (!scanner.LastTextAfterQuote().empty() && !fault) {
-      // Reading on would cut the text short, and the next rewrite would lose the rest for good.
-      fault = "value " + std::to_string(fields) + ", " + RawQuoted(value, scanner.LastTextAfterQuote()) +
-              ", holds a double quote inside its text.";
-    }
+    if (!fault) fault = TextFault(fields, value, quoted, scanner.LastTextAfterQuote());
     if (scanner.LastEndedLine()) break;
     if (scanner.AtEnd()) {
       // A comma at the very end: the program ends every line with CR LF, so the file was cut.

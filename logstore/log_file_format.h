@@ -19,10 +19,13 @@ struct LogParseResult {
 
 // Reads every record of `bytes` into records[1], records[2] ..., reusing the slots already
 // there and growing the vector as needed (slot 0 is left alone). Each record is one line of
-// exactly 20 values; lines that hold only blanks are passed over. A line that is no record
-// (another number of values, a points value that is not a number, a text cut off before its
-// closing quote, a text that goes on after its closing quote) stops the reading with ok false,
-// its line and the reason: no record is ever taken in part.
+// exactly 20 values; lines that hold only blanks, and a byte-order mark before the first, are
+// passed over. A line that is no record stops the reading with ok false, its line and the
+// reason: no record is ever taken in part. So is a line that FormatLogText would not give back
+// as it stands, so that the records read are the records that a rewrite reads back: another
+// number of values, a points value that is not a number or has more digits than the writer
+// keeps, a text cut off before its closing quote, a double quote inside a text (quoted or
+// not), text after a closing quote.
 LogParseResult ParseLogText(std::string_view bytes, std::vector<LogRecord>& records);
 
 // Records 1 to `count` as the bytes of log.txt.

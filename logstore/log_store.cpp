@@ -67,7 +67,7 @@ void LoadLogFile(forms::Application& app) {
   }
   ResetTallies(app);
   std::string& bytes = app.State<LogReadBuffer>().bytes;
-  FileReport report = ReadWholeFile(WorkingFile(app, kLogFileName), bytes);
+  FileReport report = ReadWholeFile(WorkingFile(app, kLogFileName), bytes, kLogFileMaxBytes);
   if (!report) FailLoad(app, report);
   const LogParseResult parsed = ParseLogText(bytes, store.Records);
   if (!parsed.ok) {

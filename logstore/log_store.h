@@ -6,6 +6,7 @@
 // is on the disk before it returns, a rewrite replaces the file only once the new one is
 // complete, and a write that fails is told to the operator with the file and the reason.
 // After such a failure the next write puts the whole log on the disk again.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,9 @@ struct LogRecord {
 };
 
 inline constexpr const char* kLogFileName = "log.txt";
+// The most log.txt may hold: a contact the entry windows log takes under 200 bytes, so this is
+// room for over 300,000 of them, and for 100,000 with every field filled to 670 bytes by hand.
+inline constexpr std::size_t kLogFileMaxBytes = std::size_t{64} << 20;
 inline constexpr const char* kBackupFolderName = "BACKUP";
 
 // app.State<LogStore>()

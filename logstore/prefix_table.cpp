@@ -65,7 +65,7 @@ FileReport LoadPrefixTable(forms::Application& app) {
   const std::optional<fs::path> path = FindPrefixFile(app);
   if (!path) return {WorkingFile(app, kPrefixFileName), {}};
   std::string bytes;
-  FileReport report = ReadWholeFile(*path, bytes);
+  FileReport report = ReadWholeFile(*path, bytes, io::kTableFileMaxBytes);
   if (!report) return report;
   vb::LineReader in(std::move(bytes));
   TableValues values(in, report);

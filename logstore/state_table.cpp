@@ -26,7 +26,7 @@ FileReport LoadStateTable(forms::Application& app) {
   StateTable& table = app.State<StateTable>();
   table = StateTable{};
   std::string bytes;
-  FileReport report = ReadWholeFile(WorkingFile(app, kStateFileName), bytes);
+  FileReport report = ReadWholeFile(WorkingFile(app, kStateFileName), bytes, io::kTableFileMaxBytes);
   if (!report) return report;
   vb::LineReader in(std::move(bytes));
   TableValues values(in, report);

@@ -60,7 +60,7 @@ void StoreOperatingTime(forms::Application& app) {
 
 // The file chosen for a restore, read whole; the reason when it cannot be read or holds no log.
 io::FileResult ReadRestorableLog(const fs::path& path, std::string& bytes) {
-  if (io::FileResult read = io::ReadFile(path, bytes); !read) return read;
+  if (io::FileResult read = io::ReadFile(path, bytes, kLogFileMaxBytes); !read) return read;
   std::vector<LogRecord> records(1);
   if (!ParseLogText(bytes, records).ok) {
     return io::FileResult::Failure(path.filename().string() + " is not a log file: a record in it cannot be read.");
@@ -100,7 +100,7 @@ void MainWindow::mnuArchive_Click() {
   cdbFile.Filter = kLogFilter;
   cdbFile.Flags = forms::CommonDialog::kOverwritePrompt;
   if (!cdbFile.ShowSave()) return;
-  const io::FileResult copied = io::CopyFileReplacing(WorkingFile(app, kLogFileName), cdbFile.FileName);
+  const io::FileResult copied = io::CopyFileReplacing(WorkingFile(app, kLogFileName), cdbFile.FileName, kLogFileMaxBytes);
   if (!copied) app.MsgBox(copied.error, vb::vbOKOnly, "Error Archiving Log");
 }
 

@@ -172,7 +172,7 @@ std::optional<DxccTable> ReadDxccTable(forms::Application& app, std::string& err
     }
   if (path.empty()) path = WorkingFile(app, kDxccTableFileName);
   std::string bytes;
-  if (const io::FileResult read = io::ReadFile(path, bytes); !read.ok()) {
+  if (const io::FileResult read = io::ReadFile(path, bytes, io::kTableFileMaxBytes); !read.ok()) {
     error = path.string() + ": " + read.error;
     return std::nullopt;
   }

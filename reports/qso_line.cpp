@@ -101,21 +101,46 @@ std::string QsoLineMode(const std::string& mode) {
   return upper == "PK" ? "DG" : upper;
 }
 
+std::optional<std::string> MissingSetupField(const QsoLineOptions& o) {
+  const auto blank = [](const std::string& value) { return vb::Trim(value.substr(0, 9)).empty(); };
+  const char* missing = blank(o.own_call)                         ? "Your Call Sign"
+                        : o.out_of_state && blank(o.own_exchange) ? o.own_exchange_name.c_str()
+                                                                  : nullptr;
+  if (missing == nullptr) return std::nullopt;
+  return "\"" + std::string(missing) + "\" is blank in the station setup, and every QSO line sends it.";
+}
+
 std::optional<std::string> QsoLine(const LogRecord& r, const QsoLineOptions& o, std::string* fault) {
+  const auto refuse = [fault](std::string why) -> std::optional<std::string> {
+    if (fault != nullptr) *fault = std::move(why);
+    return std::nullopt;
+  };
   const std::optional<vb::DateTime> date = vb::CDate(r.LogDate);
   const std::optional<vb::DateTime> time = vb::CDate(r.LogTime);
-  if (!date || !time) {
-    if (fault != nullptr && !date) *fault = "the date \"" + r.LogDate + "\" is not a date.";
-    if (fault != nullptr && date) *fault = "the time \"" + r.LogTime + "\" is not a time.";
-    return std::nullopt;
-  }
+  if (!date) return refuse("the date \"" + r.LogDate + "\" is not a date.");
+  if (!time) return refuse("the time \"" + r.LogTime + "\" is not a time.");
+  if (auto missing = MissingSetupField(o)) return refuse(*missing);
+  const std::string frequency = BandFrequencyField(r.LogBand);
+  if (frequency.empty()) return refuse("the band \"" + r.LogBand + "\" is not one of the contest's bands.");
+  // Log checkers split the line at its blanks: an empty field would shift those after it.
+  const std::string sent = vb::Trim(SentExchange(r, o).substr(0, 9));
+  const std::string received = ReceivedExchange(r, o);
+  const std::pair<const std::string*, const char*> fields[] = {
+      {&r.LogMode, "the mode"},
+      {&r.LogSerialSent, "the serial number sent"},
+      {&sent, "the county sent"},
+      {&r.LogCall, "the call"},
+      {&r.LogSerialReceived, "the serial number received"},
+      {&received, "the exchange received (county, section, state or country)"}};
+  for (const auto& [value, name] : fields)
+    if (vb::Trim(*value).empty()) return refuse(std::string(name) + " is empty.");
   ColumnText line(false);
-  line.At(1, "QSO:").At(6, BandFrequencyField(r.LogBand)).At(12, QsoLineMode(r.LogMode));
+  line.At(1, "QSO:").At(6, frequency).At(12, QsoLineMode(r.LogMode));
   line.At(15, vb::Format(*date, "yyyy-mm-dd")).At(26, vb::Format(*time, "hhnn")).At(31, o.own_call.substr(0, 9));
   RightAligned(line, 44, r.LogSerialSent);
-  line.At(46, vb::Trim(SentExchange(r, o).substr(0, 9))).At(56, r.LogCall.substr(0, 9));
+  line.At(46, sent).At(56, r.LogCall.substr(0, 9));
   RightAligned(line, 69, r.LogSerialReceived);
-  line.At(71, ReceivedExchange(r, o));
+  line.At(71, received);
   return line.Text();
 }
 

@@ -37,8 +37,10 @@ struct QsoLineOptions {
   std::string own_call;
   bool out_of_state = false;
   // What an out-of-state station sends: its state for the Cabrillo log, its section for the
-  // plain log. An in-state station sends the county it logged from.
+  // plain log, and the caption of its box in the station setup. An in-state station sends the
+  // county it logged from.
   std::string own_exchange;
+  std::string own_exchange_name;
   bool county_abbreviations = false;
   const CountyTable* counties = nullptr;
 };
@@ -50,10 +52,16 @@ std::string BandFrequencyField(const std::string& band);
 // the digital mode "DG".
 std::string QsoLineMode(const std::string& mode);
 
+// The station-setup field that every QSO line sends and that is blank (the own call, an
+// out-of-state station's exchange), as the reason no line can be written; nothing when none is.
+std::optional<std::string> MissingSetupField(const QsoLineOptions& options);
+
 // One QSO line (without its line end): eleven fields separated by blanks. A serial too long
 // for its room is kept on the line, one space after what stands before it. An exchange the
-// score counts as a DX country is written "DX", the exchange DX stations send. Nothing when
-// the date does not read as a date or the time as a time; `fault` then says which.
+// score counts as a DX country is written "DX", the exchange DX stations send. Nothing, with
+// `fault` saying why, when a field cannot be written: the date does not read as a date or the
+// time as a time, the band is none of the table's, or a field would be empty (which would leave
+// the line ten fields for a log checker), the setup's own call or exchange included.
 std::optional<std::string> QsoLine(const LogRecord& record, const QsoLineOptions& options,
                                    std::string* fault = nullptr);
 

@@ -13,17 +13,28 @@ constexpr const char* kEndOfLog = "END-OF-LOG:";
 
 bool IsCallCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
 
-// The QSO lines of records 1 to count, or the error of the first that cannot be written.
+// The contact as the operator finds it in the log: its number, call, date and time.
+std::string ContactName(long number, const LogRecord& r) {
+  std::string known;
+  for (const std::string* field : {&r.LogCall, &r.LogDate, &r.LogTime}) {
+    if (vb::Trim(*field).empty()) continue;
+    known += (known.empty() ? "" : ", ") + *field;
+  }
+  return "Contact " + std::to_string(number) + (known.empty() ? "" : " (" + known + ")");
+}
+
+// The QSO lines of records 1 to count, or the error of the first that cannot be written: a
+// blank setup field is told once, not as a fault of the first contact.
 SponsorText QsoLines(const std::vector<LogRecord>& records, long count, const QsoLineOptions& options) {
+  if (count >= 1 && records.size() > 1) {
+    if (auto missing = MissingSetupField(options)) return {"", *missing};
+  }
   SponsorText out;
   for (long i = 1; i <= count && i < static_cast<long>(records.size()); ++i) {
     const LogRecord& r = records[static_cast<std::size_t>(i)];
     std::string fault;
     const std::optional<std::string> line = QsoLine(r, options, &fault);
-    if (!line) {
-      out.error = "Contact " + std::to_string(i) + " (" + r.LogCall + "): " + fault;
-      return out;
-    }
+    if (!line) return {"", ContactName(i, r) + ": " + fault};
     out.text += *line + "\r\n";
   }
   return out;

@@ -44,7 +44,7 @@ PackSpotRead ReadPackSpotFile(const std::filesystem::path& folder) {
   const auto path = io::FindNoCase(folder, kPackSpotFileName);
   if (!path) return read;
   std::string bytes;
-  if (!io::ReadFile(*path, bytes)) return read;
+  if (!io::ReadFile(*path, bytes, io::kSettingsFileMaxBytes)) return read;
   read.found = true;
   vb::LineReader reader(std::move(bytes));
   ValueSteps step(reader, read.values_read);

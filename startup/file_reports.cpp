@@ -18,9 +18,9 @@ std::string ShownValue(std::string_view value) {
   return "\"" + std::string(value.substr(0, kShown)) + (value.size() > kShown ? "..." : "") + "\"";
 }
 
-FileReport ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
+FileReport ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::size_t max_bytes) {
   FileReport report{path, {}};
-  if (const io::FileResult read = io::ReadFile(path, bytes); !read) report.Add(0, read.error);
+  if (const io::FileResult read = io::ReadFile(path, bytes, max_bytes); !read) report.Add(0, read.error);
   return report;
 }
 

@@ -37,9 +37,10 @@ struct FileReport {
 // long, so that a damaged file cannot flood the message.
 std::string ShownValue(std::string_view value);
 
-// Reads a whole file into `bytes`; the report holds the reason as a problem of the whole
-// file when it cannot be read (missing, not a regular file, unreadable).
-FileReport ReadWholeFile(const std::filesystem::path& path, std::string& bytes);
+// Reads a whole file of at most `max_bytes` into `bytes`; the report holds the reason as a
+// problem of the whole file when it cannot be read (missing, not a regular file, unreadable,
+// larger than the bound).
+FileReport ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::size_t max_bytes);
 
 // `message`, an empty line, the path, and one line per problem ("Line 11: ...").
 std::string DescribeFileReport(std::string_view message, const FileReport& report);

@@ -133,7 +133,7 @@ class PrefLines {
 
 FileReport ReadPrefFile(forms::Application& app) {
   std::string bytes;
-  FileReport report = ReadWholeFile(WorkingFile(app, kPrefFileName), bytes);
+  FileReport report = ReadWholeFile(WorkingFile(app, kPrefFileName), bytes, io::kSettingsFileMaxBytes);
   if (!report) return report;
   vb::LineReader in(std::move(bytes));
   PrefLines lines(in, report);

@@ -161,7 +161,7 @@ void frmWinKey::ReadSettingsFile() {
   std::string bytes;
   const fs::path path = App().State<Folders>().DataFolder / kWinKeyFileName;
   bool whole = true;
-  if (io::IsFile(path) && io::ReadFile(path, bytes)) {
+  if (io::IsFile(path) && io::ReadFile(path, bytes, io::kSettingsFileMaxBytes)) {
     vb::LineReader in(std::move(bytes));
     const std::optional<double> port = in.ReadNumber();
     whole = port && *port >= 0 && *port <= 255;

@@ -102,10 +102,12 @@ PictureBox::PictureBox(Form& form, std::string name, Control* container, int ind
     : Control(form, ControlKind::PictureBox, std::move(name), container, index) {}
 
 void PictureBox::SetPicture(const std::string& path) {
+  // The pictures are screen-sized: a 4096 by 4096 picture of 32-bit pixels fits.
+  constexpr std::size_t kMaxPictureBytes = std::size_t{64} << 20;
   picture_ = path;
   picture_pixels_.reset();
   std::string bytes;
-  if (!path.empty() && io::ReadFile(path, bytes)) picture_pixels_ = DecodeBmp(bytes);
+  if (!path.empty() && io::ReadFile(path, bytes, kMaxPictureBytes)) picture_pixels_ = DecodeBmp(bytes);
   surface_stale_ = true;
   Notify(Property::Picture);
 }

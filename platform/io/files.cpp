@@ -217,9 +217,9 @@ FileResult AppendFileDurable(const fs::path& path, const std::string& bytes) {
   return {};
 }
 
-FileResult CopyFileReplacing(const fs::path& from, const fs::path& to) {
+FileResult CopyFileReplacing(const fs::path& from, const fs::path& to, std::size_t max_bytes) {
   std::string bytes;
-  if (auto read = ReadFile(from, bytes); !read) return read;
+  if (auto read = ReadFile(from, bytes, max_bytes); !read) return read;
   return WriteFileAtomic(to, bytes);
 }
 

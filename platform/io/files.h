@@ -5,7 +5,6 @@
 // disk never leaves a half-written file; appends are on the disk before they return.
 #include <cstdint>
 #include <filesystem>
-#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,10 +47,20 @@ FileResult OpenRegularFile(const fs::path& path, int flags, int& fd);
 // The reason given when a file holds more bytes than its reader takes.
 inline constexpr const char* kFileTooLarge = "File too large";
 
-// Reads a whole file as bytes; only a regular file can be read, and one of more than
-// `max_bytes` fails with kFileTooLarge, leaving `bytes` empty.
-FileResult ReadFile(const fs::path& path, std::string& bytes,
-                    std::size_t max_bytes = std::numeric_limits<std::size_t>::max());
+// Bounds of the files the program reads whole, each far above what such a file holds; a
+// reader whose file is of neither kind states its own.
+// A settings file (the station's, the keyers', the rig's, the spot source's, the shared
+// preferences): a few dozen short values, the CW messages the longest at some hundred bytes each.
+inline constexpr std::size_t kSettingsFileMaxBytes = std::size_t{1} << 20;
+// A table supplied with the program, the band plan or the help text: the largest, the prefix
+// table, holds about 340 kB.
+inline constexpr std::size_t kTableFileMaxBytes = std::size_t{16} << 20;
+
+// Reads a whole file as bytes; only a regular file can be read. One of more than `max_bytes`
+// fails with kFileTooLarge at once, before any of it is read or room is made for it, leaving
+// `bytes` empty: every reader bounds its file, so that a file grown by accident cannot take
+// the machine's memory and minutes of a blank screen before its message.
+FileResult ReadFile(const fs::path& path, std::string& bytes, std::size_t max_bytes);
 
 // Replaces `path` with `bytes` atomically: the bytes go to a temporary file in the same
 // folder, are flushed to the disk, and the temporary file then takes the place of `path`.
@@ -64,8 +73,9 @@ FileResult WriteFileAtomic(const fs::path& path, const std::string& bytes);
 // file at its former length. Only a regular file (made when missing) takes an append.
 FileResult AppendFileDurable(const fs::path& path, const std::string& bytes);
 
-// Copies a file byte for byte, replacing the target (through a temporary file).
-FileResult CopyFileReplacing(const fs::path& from, const fs::path& to);
+// Copies a file of at most `max_bytes` byte for byte, replacing the target (through a
+// temporary file).
+FileResult CopyFileReplacing(const fs::path& from, const fs::path& to, std::size_t max_bytes);
 
 // Makes one folder (its parent must exist). Succeeds when the folder already exists.
 FileResult MakeFolder(const fs::path& path);

@@ -92,7 +92,7 @@ void frmBandPlan::Form_Load() {
   Label3.SetBackColor(forms::colors::kBlue);
 
   std::string bytes;
-  const bool read = io::ReadFile(WorkingFile(App(), "BandPlan.txt"), bytes).ok();
+  const bool read = io::ReadFile(WorkingFile(App(), "BandPlan.txt"), bytes, io::kTableFileMaxBytes).ok();
   const auto plan = rig::ParseBandPlan(read ? std::move(bytes) : std::string());
   if (read && (plan.complete || !plan.effective_date.empty())) {
     Label1.SetCaption("Frequencies Effective: " + plan.effective_date);

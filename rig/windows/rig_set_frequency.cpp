@@ -15,7 +15,7 @@ namespace ks {
 void RigControlfrm::LoadBandPlan() {
   BandPlan.clear();
   std::string bytes;
-  if (!io::ReadFile(WorkingFile(App(), "BandPlan.txt"), bytes).ok()) return;
+  if (!io::ReadFile(WorkingFile(App(), "BandPlan.txt"), bytes, io::kTableFileMaxBytes).ok()) return;
   BandPlan = rig::ExtraClassRows(std::move(bytes));
 }
 
@@ -96,7 +96,7 @@ void RigControlfrm::PauseMilliseconds(float ms) {
 bool RigControlfrm::ReadPegasusFile() {
   std::string bytes;
   const auto folder = rig::PegasusFolder(App().Settings(), App().Environment());
-  if (!io::ReadFile(io::ResolveNoCase(folder, "PEGASUS.OUT"), bytes).ok()) return false;
+  if (!io::ReadFile(io::ResolveNoCase(folder, "PEGASUS.OUT"), bytes, io::kSettingsFileMaxBytes).ok()) return false;
   return rig::ParsePegasusOut(std::move(bytes), RigFrequency, RigMode);
 }
 

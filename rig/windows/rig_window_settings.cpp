@@ -121,7 +121,7 @@ void RigControlfrm::Form_Load() {
 
 void RigControlfrm::LoadRigSettings() {
   std::string bytes;
-  if (!io::ReadFile(WorkingFile(App(), "RigCntrl.txt"), bytes).ok()) return;
+  if (!io::ReadFile(WorkingFile(App(), "RigCntrl.txt"), bytes, io::kSettingsFileMaxBytes).ok()) return;
   const auto read = rig::ParseRigSettings(std::move(bytes));
   const auto& v = read.values;
   const int n = read.count;

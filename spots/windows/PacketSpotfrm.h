@@ -24,6 +24,7 @@
 #include "platform/io/tcp_client.h"
 #include "spots/agw_engine.h"
 #include "spots/line_intake.h"
+#include "spots/telnet_commands.h"
 
 namespace ks {
 
@@ -159,8 +160,10 @@ class PacketSpotfrm : public forms::Form {
 
   // The TNC's serial port.
   std::unique_ptr<io::SerialPort> comComm1;
-  // The cluster connection and the text after its last complete line.
+  // The cluster connection, the state of a Telnet command cut by a read's end, and the text
+  // after its last complete line.
   std::unique_ptr<io::TcpClient> Winsock1;
+  TelnetCommandFilter TelnetCommands;
   LineAssembler TelnetLines;
   // The packet engine, made when it is opened.
   std::unique_ptr<AgwEngine> AGW;

@@ -29,6 +29,7 @@ void PacketSpotfrm::OpenTelnet() {
 void PacketSpotfrm::CloseTelnet() {
   Winsock1->Close();
   TelnetLines.Clear();
+  TelnetCommands.Reset();
   tmrSocket.SetEnabled(false);
 }
 
@@ -39,8 +40,12 @@ void PacketSpotfrm::tmrSocket_Timer() {
 }
 
 void PacketSpotfrm::Winsock1_DataArrival(const std::string& block) {
+  // The server's commands and the control bytes around the lines (NULs, bells) are no text:
+  // before a "DX de " they would hide the spot, and the box would show them as boxes.
+  const std::string text = WithoutControlCharacters(TelnetCommands.Data(block));
+  if (text.empty()) return;
   // A spot after a prompt starts a line of its own, in the box as in the parsing.
-  const std::string taken = TelnetLines.AppendBlock(block);
+  const std::string taken = TelnetLines.AppendBlock(text);
   if (chkDX.Value() == 0) {
     AppendReceived(taken);
     TrimReceivedText();

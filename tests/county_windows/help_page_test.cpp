@@ -29,7 +29,7 @@ TEST_F(HelpPage, ShowsTheHelpTextWithItsLineBreaks) {
 
 TEST_F(HelpPage, ShowsTheSuppliedHelpFileWhole) {
   std::string supplied;
-  ASSERT_TRUE(io::ReadFile(std::filesystem::path(KEYSTONE_SOURCE_DIR) / "data" / kHelpFileName, supplied).ok());
+  ASSERT_TRUE(io::ReadFile(std::filesystem::path(KEYSTONE_SOURCE_DIR) / "data" / kHelpFileName, supplied, io::kTableFileMaxBytes).ok());
   io::WriteFileAtomic(work() / "readsqso.TXT", supplied);  // found without regard to case
   ShowModalWith<Form5>("Form5", [&](Form5& f) { EXPECT_EQ(f.Text1.Text(), supplied); });
 }

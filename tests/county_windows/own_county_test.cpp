@@ -17,7 +17,7 @@ class OwnCountyWindow : public WindowFixture {
   }
   std::string PrefLine(int line) {
     std::string bytes;
-    io::ReadFile(work() / kPrefFileName, bytes);
+    io::ReadFile(work() / kPrefFileName, bytes, io::kSettingsFileMaxBytes);
     std::size_t start = 0;
     for (int i = 1; i < line; ++i) start = bytes.find("\r\n", start) + 2;
     return bytes.substr(start, bytes.find("\r\n", start) - start);

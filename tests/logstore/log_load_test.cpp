@@ -104,6 +104,19 @@ TEST_F(LogLoad, BlankLinesArePassedOver) {
   }
 }
 
+// An editor puts a byte-order mark before the text of a file it saves.
+TEST_F(LogLoad, AByteOrderMarkBeforeTheFirstRecordIsPassedOver) {
+  const LogRecord first = Contact("K1ABC", "Erie");
+  const LogRecord second = Contact("W3LPL", "York");
+  for (const std::string& before : {std::string("\xEF\xBB\xBF"), std::string("\xEF\xBB\xBF\r\n  \r\n")}) {
+    WriteLog(before + FormatLogLine(first) + FormatLogLine(second));
+    ASSERT_FALSE(LoadEndsProgram());
+    EXPECT_EQ(InMemory(), (std::vector<LogRecord>{first, second}));
+    ASSERT_TRUE(RewriteLogFile(app()));
+    EXPECT_EQ(ReadLog(), FormatLogLine(first) + FormatLogLine(second));
+  }
+}
+
 TEST_F(LogLoad, AnEmptyLogLoadsWithoutContacts) {
   WriteLog("");
   ASSERT_FALSE(LoadEndsProgram());
@@ -195,9 +208,18 @@ INSTANTIATE_TEST_SUITE_P(
         // next rewrite of the file.
         BadLog{"a stray double quote in the call", GoodLine() + "\"K1\"A\"UHA\"" + GoodLine().substr(7),
                "Line 2: value 1, \"K1\"A\"UHA\", holds a double quote inside its text."},
+        // The writer drops a double quote inside a text: read, the call would change at the
+        // next rewrite without a word.
+        BadLog{"a double quote inside an unquoted call", GoodLine() + "ZL3\"TAO" + GoodLine().substr(7),
+               "Line 2: value 1, ZL3\"TAO, holds a double quote inside its text."},
         BadLog{"text after a closing quote", "\"K3A\",\"\",\"\",\"\",\"Erie\" Co,\"\",\"\",\"\",\"\",\"\",\"1\","
                "\"2026/10/10\",\"16:05\",\"PH\",\"40\",1,\"\",\"\",\"1\",\"\"\r\n",
-               "Line 1: value 5, \"Erie\" Co, holds a double quote inside its text."}),
+               "Line 1: value 5, \"Erie\" Co, has text after its closing quote."},
+        // Points are written with 15 significant digits; more would be lost at the next rewrite.
+        BadLog{"points of more digits than the log keeps",
+               "\"K3A\",\"\",\"\",\"\",\"Erie\",\"\",\"\",\"\",\"\",\"\",\"1\",\"2026/10/10\",\"16:05\",\"PH\",\"40\","
+               "1.0000000000000002,\"\",\"\",\"1\",\"\"\r\n",
+               "Line 1: the points value \"1.0000000000000002\" has more digits than the log keeps."}),
     [](const ::testing::TestParamInfo<BadLog>& info) {
       std::string name = info.param.what;
       for (char& c : name)

@@ -71,12 +71,14 @@ TEST(Files, AppendAddsToTheEnd) {
 TEST(Files, CopyAndFolders) {
   TempDir dir;
   Put(dir / "a", "bytes\r\n\x80");
-  ASSERT_TRUE(CopyFileReplacing(dir / "a", dir / "b").ok());
+  ASSERT_TRUE(CopyFileReplacing(dir / "a", dir / "b", 8).ok());
   EXPECT_EQ(Get(dir / "b"), "bytes\r\n\x80");
+  EXPECT_EQ(CopyFileReplacing(dir / "a", dir / "c", 7).error, kFileTooLarge);
+  EXPECT_FALSE(std::filesystem::exists(dir / "c"));
   EXPECT_TRUE(MakeFolder(dir / "f").ok());
   EXPECT_TRUE(MakeFolder(dir / "f").ok()) << "an existing folder is fine";
   EXPECT_FALSE(MakeFolder(dir / "x" / "y").ok()) << "the parent must exist";
-  EXPECT_FALSE(ReadFile(dir / "f", *std::make_unique<std::string>()).ok());
+  EXPECT_FALSE(ReadFile(dir / "f", *std::make_unique<std::string>(), kSettingsFileMaxBytes).ok());
 }
 
 // A named pipe or a device in place of a data file fails at once, as an unreadable file does,
@@ -97,7 +99,7 @@ TEST(Files, OnlyARegularFileIsReadOrAppendedTo) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     std::string bytes = "left over";
-    const FileResult read = ReadFile(c.path, bytes);
+    const FileResult read = ReadFile(c.path, bytes, kSettingsFileMaxBytes);
     EXPECT_EQ(read.error, c.reason);
     EXPECT_EQ(bytes, "");
     EXPECT_FALSE(AppendFileDurable(c.path, "one\r\n").ok());
@@ -121,7 +123,7 @@ TEST(Files, WhatIsNoRegularFileIsNeverOpened) {
   ASSERT_GE(watch, 0);
   ASSERT_GE(::inotify_add_watch(watch, pipe.c_str(), IN_OPEN), 0);
   std::string bytes;
-  EXPECT_EQ(ReadFile(pipe, bytes).error, kNotARegularFile);
+  EXPECT_EQ(ReadFile(pipe, bytes, kSettingsFileMaxBytes).error, kNotARegularFile);
   EXPECT_EQ(AppendFileDurable(pipe, "one\r\n").error, kNotARegularFile);
   alignas(inotify_event) char events[4096];
   EXPECT_LT(::read(watch, events, sizeof events), 0) << "the pipe was opened";

@@ -71,6 +71,11 @@ TEST(LineReader, SplitsValuesByTheReadingRules) {
       {"unclosed quote ends at its line", "\"broken\r\nnext\r\n", {"broken", "next"}},
       {"unclosed quote at the end", "x,\"tail", {"x", "tail"}},
       {"control and high bytes", std::string("\x01\xff\0z,q", 6), {std::string("\x01\xff\0z", 4), "q"}},
+      // An editor saving a file puts a UTF-8 byte-order mark before its text.
+      {"byte-order mark before a text", "\xEF\xBB\xBF\"K1ABC\"\r\n5\r\n", {"K1ABC", "5"}},
+      {"byte-order mark before a bare value", "\xEF\xBB\xBF" "5,x", {"5", "x"}},
+      {"byte-order mark alone", "\xEF\xBB\xBF", {}},
+      {"byte-order mark after the start is text", "x,\xEF\xBB\xBF" "y", {"x", "\xEF\xBB\xBF" "y"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

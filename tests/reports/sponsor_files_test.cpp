@@ -49,7 +49,7 @@ LogRecord Q(const char* call, const char* band, const char* mode, const char* da
 }
 
 // An in-state rover: two own counties, contacts with counties, sections and DX, a duplicate,
-// a repeated county-line entry with no points, a contact outside the band table.
+// a repeated county-line entry with no points, a post-contest contact.
 std::vector<LogRecord> InStateLog() {
   std::vector<LogRecord> log(1);
   const char* own[] = {"Northumberland", "Centre"};
@@ -68,7 +68,7 @@ std::vector<LogRecord> InStateLog() {
   log.push_back(Q("W3AA", "40", "CW", "2013/10/13", "16:01:00", "31", "12", "Allegheny", "PA", "Centre", 2));
   log.push_back(Q("W3AA", "40", "CW", "2013/10/13", "16:02:00", "32", "12", "Allegheny", "PA", "Centre", 2));
   log.push_back(Q("K3ZZ", "20", "PH", "2013/10/13", "16:03:00", "33", "1234567", "Centre", "PA", "Centre", 0));
-  log.push_back(Q("VE3XYZ", "30", "cw", "2013/10/13", "7:05", "34", "9", "", "ON", "Centre", 2));
+  log.push_back(Q("VE3XYZ", "40", "cw", "2013/10/13", "7:05", "34", "9", "", "ON", "Centre", 2));
   return log;
 }
 
@@ -112,6 +112,7 @@ QsoLineOptions OutOfState(std::string own_exchange) {
   o.own_call = "W1AW";
   o.out_of_state = true;
   o.own_exchange = std::move(own_exchange);
+  o.own_exchange_name = "Your ARRL Section";
   return o;
 }
 
@@ -188,11 +189,57 @@ TEST(SponsorFiles, AQsoLineIsElevenFieldsALogCheckerReads) {
   EXPECT_EQ(fault, "the time \"25:00\" is not a time.");
   std::vector<LogRecord> log = InStateLog();
   log[5].LogTime = "noon";
-  EXPECT_EQ(PlainLog(log, 5, "N3KEY", InState(true)).error, "Contact 5 (W5AF): the time \"noon\" is not a time.");
+  EXPECT_EQ(PlainLog(log, 5, "N3KEY", InState(true)).error,
+            "Contact 5 (W5AF, 2013/10/12, noon): the time \"noon\" is not a time.");
+}
+
+// A field that would be empty would leave the line ten fields, and every field after it in
+// the wrong place for a log checker: no file is made, and the message names what is missing,
+// the setup field once or else the contact and its field.
+TEST(SponsorFiles, AQsoLineWithAFieldThatWouldBeEmptyIsNotWritten) {
+  const struct {
+    const char* what;
+    void (*damage)(LogRecord&, QsoLineOptions&);
+    const char* error;
+  } cases[] = {
+      {"a blank ARRL section in the setup", [](LogRecord&, QsoLineOptions& o) { o.own_exchange = "  "; },
+       "\"Your ARRL Section\" is blank in the station setup, and every QSO line sends it."},
+      {"a blank own call in the setup", [](LogRecord&, QsoLineOptions& o) { o.own_call = ""; },
+       "\"Your Call Sign\" is blank in the station setup, and every QSO line sends it."},
+      {"an empty received county", [](LogRecord& r, QsoLineOptions&) { r.LogCounty = ""; },
+       "Contact 2 (K3CD, 2013/10/12, 16:12:00): the exchange received (county, section, state or country) is empty."},
+      {"an empty call", [](LogRecord& r, QsoLineOptions&) { r.LogCall = " "; },
+       "Contact 2 (2013/10/12, 16:12:00): the call is empty."},
+      {"an empty serial received", [](LogRecord& r, QsoLineOptions&) { r.LogSerialReceived = ""; },
+       "Contact 2 (K3CD, 2013/10/12, 16:12:00): the serial number received is empty."},
+      {"an empty serial sent", [](LogRecord& r, QsoLineOptions&) { r.LogSerialSent = ""; },
+       "Contact 2 (K3CD, 2013/10/12, 16:12:00): the serial number sent is empty."},
+      {"an empty mode", [](LogRecord& r, QsoLineOptions&) { r.LogMode = ""; },
+       "Contact 2 (K3CD, 2013/10/12, 16:12:00): the mode is empty."},
+      {"a band outside the band table", [](LogRecord& r, QsoLineOptions&) { r.LogBand = "30"; },
+       "Contact 2 (K3CD, 2013/10/12, 16:12:00): the band \"30\" is not one of the contest's bands."},
+  };
+  for (const auto& c : cases) {
+    std::vector<LogRecord> log = OutOfStateLog();
+    QsoLineOptions options = OutOfState("CT");
+    c.damage(log[2], options);
+    const long n = static_cast<long>(log.size()) - 1;
+    EXPECT_EQ(PlainLog(log, n, "W1AW", options).error, c.error) << c.what;
+    EXPECT_EQ(PlainLog(log, n, "W1AW", options).text, "") << c.what;
+    EXPECT_EQ(CabrilloLog(log, n, CabrilloHeader{}, options).text, "") << c.what;
+  }
+  // The county an in-state station sent is the contact's own.
+  std::vector<LogRecord> log = InStateLog();
+  log[3].LogCountySent = "";
+  EXPECT_EQ(PlainLog(log, 3, "N3KEY", InState(false)).error,
+            "Contact 3 (W3AD, 2013/10/12, 14:13:03): the county sent is empty.");
+  // With nothing logged there is no QSO line to write.
+  EXPECT_EQ(PlainLog({LogRecord{}}, 0, "W1AW", OutOfState("")).error, "");
 }
 
 TEST(SponsorFiles, DupeSheetsSortByCallAreaAndKeepDuplicatesTogether) {
-  const auto in = InStateLog();
+  auto in = InStateLog();
+  in.back().LogBand = "30";  // a band the sheet does not list
   ExpectGolden("instate_dupe.log", DupeSheet(in, static_cast<long>(in.size()) - 1, "N3KEY", false));
   const auto out = OutOfStateLog();
   ExpectGolden("outstate_dupe.log", DupeSheet(out, static_cast<long>(out.size()) - 1, "W1AW", true));
@@ -290,6 +337,19 @@ TEST_F(SubmissionWindow, WritesThePlainLogWhereTheDialogPutsIt) {
   EXPECT_EQ(ReadBytes(Data("mine.log")), ReadBytes(kGolden / "outstate_plain.log"));
   EXPECT_EQ(bench.CountMessages("File Written Successfully."), 1);
   EXPECT_EQ(bench.settings().OwnCall, "W1AW") << "the call is trimmed in place";
+}
+
+// Setup lets the ARRL section stay blank; the plain log then cannot be written.
+TEST_F(SubmissionWindow, ABlankARRLSectionIsToldAndNoPlainLogIsWritten) {
+  bench.settings().OwnCall = "W1AW";
+  bench.settings().OwnARRLSection = "";
+  bench.dialogs().AnswerFileDialog({true, Data("mine.log").string(), 1});
+  Window().Command1.ClickBy();
+  EXPECT_FALSE(std::filesystem::exists(Data("mine.log")));
+  ASSERT_EQ(bench.CountMessages("Unable to write file."), 1);
+  EXPECT_EQ(bench.dialogs().message_boxes.back().text,
+            "\"Your ARRL Section\" is blank in the station setup, and every QSO line sends it.");
+  EXPECT_EQ(bench.CountMessages("File Written Successfully."), 0);
 }
 
 TEST_F(SubmissionWindow, ACancelledDialogWritesNothingAndAFolderThatCannotBeWrittenIsTold) {

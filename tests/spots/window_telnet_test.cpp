@@ -4,6 +4,7 @@
 #include <chrono>
 #include <set>
 
+#include "platform/vb/number_text.h"
 #include "tests/spots/spot_fixture.h"
 #include "tests/support/tcp_peer.h"
 
@@ -131,6 +132,47 @@ TEST_F(TelnetTest, EachSpotWrittenTogetherWithAPromptIsListedOnALineOfItsOwn) {
   EXPECT_NE(shown.find("NODE\r\n" + prompt + "\r\n" + spot(0)), std::string::npos);
   EXPECT_NE(shown.find(prompt + "\r\n" + spot(1) + spot(2)), std::string::npos);
   EXPECT_TRUE(shown.ends_with(prompt + "\r\n" + spot(7)));
+}
+
+// A cluster's server negotiates and subnegotiates before its greeting, and its node sends NULs
+// before each "DX de " and a bell before the line end; one read ends inside a subnegotiation.
+TEST_F(TelnetTest, SpotsAmongNulsBellsAndTelnetCommandsAreAllListedWhole) {
+  PacketSpotfrm& w = Connected();
+  const std::string iac(1, '\xff');
+  const std::string negotiation = iac + "\xfd\x18" + iac + "\xfb\x01" + iac + "\xfa\x18\x01" + iac + "\xf0";
+  const std::string greeting = "Hello W1AW, this is NODE" + iac + "\xf9\r\n";
+  auto call = [](int i) { return std::string("W1") + static_cast<char>('A' + i / 26) + static_cast<char>('A' + i % 26); };
+  std::string spots;
+  for (int i = 0; i < 40; ++i) {
+    const std::string spot = ClusterSpot("K3ZZZ", std::to_string(14000 + i) + ".0", call(i));
+    spots += std::string(2, '\0') + spot + "\a\r\n";
+    if (i % 10 == 9) spots += iac + "\xfa\x1f" + iac + iac + "\x50" + iac + "\xf0";
+  }
+  const std::string text = negotiation + greeting + spots;
+  const std::size_t cut = text.find(iac + "\xfa\x1f") + 3;  // inside the first subnegotiation among the spots
+  cluster_.Send(text.substr(0, cut));
+  ASSERT_TRUE(Pump([&] { return main().txtDX.ItemCount() == 10; }));
+  cluster_.Send(text.substr(cut));
+  ASSERT_TRUE(Pump([&] { return main().txtDX.ItemCount() == 40; }));
+
+  MainWindow& m = main();
+  for (int row = 1; row <= 40; ++row) {
+    const auto& item = m.txtDX.Item(row);
+    const int i = 40 - row;  // newest first
+    EXPECT_EQ(item.text, call(i)) << row;
+    EXPECT_EQ(item.SubItem(1), vb::CStr((14000 + i) / 1000.0)) << row;
+    EXPECT_EQ(item.SubItem(4), "de K3ZZZ:  CW 599") << row;
+    EXPECT_EQ(item.SubItem(6), "1902") << row;
+    EXPECT_EQ(item.SubItem(7), "FN20") << row;
+  }
+  const std::string& shown = w.txtUnProcessed.Text();
+  EXPECT_NE(shown.find("Hello W1AW, this is NODE\r\n" + ClusterSpot("K3ZZZ", "14000.0", call(0)) + "\r\n"),
+            std::string::npos);
+  for (const char c : shown) {
+    EXPECT_TRUE(static_cast<unsigned char>(c) >= 0x20 || c == '\r' || c == '\n') << static_cast<int>(c);
+    EXPECT_NE(c, '\xff');
+  }
+  EXPECT_TRUE(shown.ends_with(ClusterSpot("K3ZZZ", "14039.0", call(39)) + "\r\n"));
 }
 
 TEST_F(TelnetTest, WithDXOnlyJustTheSpotLinesAreShown) {

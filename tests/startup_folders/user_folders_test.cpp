@@ -123,7 +123,7 @@ TEST(SharedPrefs, KeysAreSetReplacedAndSavedWithTheDeclaration) {
   const std::string expected =
       "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<OWN_CALL>K3ZZ</OWN_CALL>\r\n<OWN_SPC>PA</OWN_SPC>\r\n";
   std::string on_disk;
-  ASSERT_TRUE(io::ReadFile(path, on_disk).ok());
+  ASSERT_TRUE(io::ReadFile(path, on_disk, io::kSettingsFileMaxBytes).ok());
   EXPECT_EQ(on_disk, expected);
 
   Headless again;
@@ -155,7 +155,7 @@ TEST(SharedPrefs, TagMarksInAValueAreDroppedSoOtherKeysStayIntact) {
   EXPECT_EQ(h.app().State<SharedPrefs>().SharedPrefsText,
             std::string(kSharedPrefsDeclaration) + "\r\n<OWN_CALL>W3AB</OWN_CALL>\r\n<OWN_SPC>NJ</OWN_SPC>");
   std::string on_disk;
-  ASSERT_TRUE(io::ReadFile(path, on_disk).ok());
+  ASSERT_TRUE(io::ReadFile(path, on_disk, io::kSettingsFileMaxBytes).ok());
   EXPECT_NE(on_disk.find("<OWN_SPC>NJ</OWN_SPC>\r\n"), std::string::npos);
 }
 

@@ -141,6 +141,16 @@ TEST(SettingsFile, ADamagedLineCostsOnlyItsOwnValue) {
   }
 }
 
+// An editor puts a byte-order mark before the text of a file it saves.
+TEST(SettingsFile, AFileSavedWithAByteOrderMarkReadsWhole) {
+  SetupRun run;
+  run.WritePrefs(SampleSettings());
+  run.WriteWorking("QSOpref.txt", "\xEF\xBB\xBF" + run.ReadWorking("QSOpref.txt"));
+  const FileReport report = ReadPrefFile(run.app());
+  EXPECT_TRUE(report.ok());
+  EXPECT_EQ(run.app().State<StationSettings>(), SampleSettings());
+}
+
 TEST(SettingsFile, AFileThatCannotBeReadChangesNothing) {
   SetupRun run;
   run.app().State<StationSettings>() = SampleSettings();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <string>
 
 #include "platform/io/files.h"
@@ -14,7 +15,7 @@ inline std::filesystem::path SuppliedData() { return std::filesystem::path(KEYST
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
   std::string bytes;
-  EXPECT_TRUE(io::ReadFile(path, bytes).ok()) << path;
+  EXPECT_TRUE(io::ReadFile(path, bytes, std::numeric_limits<std::size_t>::max()).ok()) << path;
   return bytes;
 }
 
