@@ -89,6 +89,12 @@ std::string ReceivedExchange(const LogRecord& r, const QsoLineOptions& o) {
   return exchange;
 }
 
+// A name as one blank-free field: "Mc Kean" gives "McKean".
+std::string WithoutBlanks(std::string text) {
+  std::erase(text, ' ');
+  return text;
+}
+
 // A serial whose last character stands in `last_column`.
 void RightAligned(ColumnText& line, int last_column, const std::string& serial) {
   line.At(last_column + 1 - static_cast<int>(serial.size()), serial);
@@ -122,9 +128,10 @@ std::optional<std::string> QsoLine(const LogRecord& r, const QsoLineOptions& o, 
   if (auto missing = MissingSetupField(o)) return refuse(*missing);
   const std::string frequency = BandFrequencyField(r.LogBand);
   if (frequency.empty()) return refuse("the band \"" + r.LogBand + "\" is not one of the contest's bands.");
-  // Log checkers split the line at its blanks: an empty field would shift those after it.
-  const std::string sent = vb::Trim(SentExchange(r, o).substr(0, 9));
-  const std::string received = ReceivedExchange(r, o);
+  // Log checkers split the line at its blanks: an empty field would shift those after it, and
+  // a county written in full with a blank in its name ("Mc Kean") would make two.
+  const std::string sent = WithoutBlanks(SentExchange(r, o)).substr(0, 9);
+  const std::string received = WithoutBlanks(ReceivedExchange(r, o));
   const std::pair<const std::string*, const char*> fields[] = {
       {&r.LogMode, "the mode"},
       {&r.LogSerialSent, "the serial number sent"},

@@ -183,6 +183,13 @@ TEST(SponsorFiles, AQsoLineIsElevenFieldsALogCheckerReads) {
     ASSERT_EQ(fields.size(), 11u) << c.what << ": " << line;
     EXPECT_EQ(fields[2] + " " + fields[4] + " " + fields[10], c.fields) << c.what;
   }
+  // Counties written in full: a name with a blank in it stays one field.
+  const std::string full = *QsoLine(
+      Q("DL1ABC", "20", "CW", "2013/10/12", "16:05:33", "12", "345", "Mc Kean", "PA", "Mc Kean", 2), InState(false));
+  std::istringstream full_words(full);
+  const std::vector<std::string> full_fields{std::istream_iterator<std::string>(full_words), {}};
+  ASSERT_EQ(full_fields.size(), 11u) << full;
+  EXPECT_EQ(full_fields[7] + " " + full_fields[10], "McKean McKean");
   std::string fault;
   EXPECT_FALSE(QsoLine(Q("K3A", "20", "CW", "2013/10/12", "25:00", "1", "1", "York", "PA", "Centre", 2), InState(true),
                        &fault));
