@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
+#include <QTest>
 #include <QWidget>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -60,6 +62,23 @@ void TypedKeys::Queue(const forms::Form& window, int key, const QString& text, Q
   ASSERT_NE(handle, nullptr);
   QApplication::postEvent(handle, new QKeyEvent(QEvent::KeyPress, key, modifiers, text));
   QApplication::postEvent(handle, new QKeyEvent(QEvent::KeyRelease, key, modifiers, text));
+}
+
+void TypedKeys::QueueWithAlt(const forms::Form& window, int key, const QString& text) {
+  QWidget* shown = bench_.view().WindowOf(window);
+  ASSERT_NE(shown, nullptr);
+  QPointer<QWindow> handle = shown->windowHandle();
+  ASSERT_FALSE(handle.isNull());
+  QMetaObject::invokeMethod(
+      qApp,
+      [handle, key, text] {
+        if (handle.isNull()) return;
+        qt_handleKeyEvent(handle, QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        qt_handleKeyEvent(handle, QEvent::KeyPress, key, Qt::AltModifier, text);
+        qt_handleKeyEvent(handle, QEvent::KeyRelease, key, Qt::AltModifier, text);
+        qt_handleKeyEvent(handle, QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+      },
+      Qt::QueuedConnection);
 }
 
 }  // namespace ks::testing

@@ -33,6 +33,10 @@ class TypedKeys {
   void Queue(const forms::Form& window, const std::string& text);
   void Queue(const forms::Form& window, int key, const QString& text = {},
              Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  // Alt held for `key`, put into Qt's queue as the keyboard's own: when Qt gets to it, it
+  // comes in by the window system's road, where Qt's shortcuts (the menus' access keys) see
+  // it first, as they see the operator's.
+  void QueueWithAlt(const forms::Form& window, int key, const QString& text);
 
  private:
   FitBench& bench_;
