@@ -2,7 +2,6 @@
 // typed into the Qt view: the rest of the refused line goes with it, and Esc, a function key,
 // an arrow or a menu's access key, pressed on hearing "dupe", starts the next contact, which
 // is stored. In-state and rover windows; virtual time, a recording Morse keying line.
-#include <QApplication>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -14,7 +13,6 @@
 #include "keying/morse_table.h"
 #include "keying/windows/CWFrm.h"
 #include "logstore/log_file_format.h"
-#include "logstore/prefix_table.h"
 #include "mainwin/windows/Infrm.h"
 #include "station/station_settings.h"
 #include "station/windows/frmCountyChangeRover.h"
@@ -42,12 +40,7 @@ struct HoldCase {
 class HoldKeys : public ::testing::Test {
  protected:
   HoldKeys() : bench(1366, 768) {
-    bench.headless().loop().AlsoRunInDoEvents([] { QApplication::processEvents(); });
-    StationSettings& s = bench.app().State<StationSettings>();
-    s.OwnCounty = "Centre";
-    s.CurrentBand = "20";
-    s.CurrentMode = "CW";
-    LoadPrefixTable(bench.app());
+    UseEntryStation(bench);
     auto owned = std::make_unique<RecordingDevices>(bench.app(), bench.headless().clock());
     devices = owned.get();
     UseKeyingDevices(bench.app(), std::move(owned));

@@ -8,7 +8,9 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include "logstore/prefix_table.h"
 #include "platform/qt/form_window.h"
+#include "station/station_settings.h"
 
 namespace ks::testing {
 
@@ -23,6 +25,16 @@ int KeyOf(char c) {
 }
 
 }  // namespace
+
+void UseEntryStation(FitBench& bench) {
+  bench.headless().loop().AlsoRunInDoEvents([] { QApplication::processEvents(); });
+  StationSettings& s = bench.app().State<StationSettings>();
+  s.Rover = 0;
+  s.OwnCounty = "Centre";
+  s.CurrentBand = "20";
+  s.CurrentMode = "CW";
+  LoadPrefixTable(bench.app());
+}
 
 void TypedKeys::Settle() {
   for (int pass = 0; pass < 3; ++pass) {

@@ -13,6 +13,11 @@ class QWidget;
 
 namespace ks::testing {
 
+// The bench as a station inside the state at Centre county, on 20 m in CW, not a rover, with
+// the prefix table loaded, whose DoEvents lets Qt deliver the keys waiting in its queue, as
+// the real loop does.
+void UseEntryStation(FitBench& bench);
+
 class TypedKeys {
  public:
   explicit TypedKeys(FitBench& bench) : bench_(bench) {}
