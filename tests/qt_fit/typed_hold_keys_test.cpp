@@ -159,5 +159,15 @@ TEST_F(HoldKeys, AltCClearsTheLineTypedBeforeItAndNotTheCallTypedAfter) {
   EXPECT_EQ(keys.Focused(*window), bench.view().WidgetOf(window->txtCall));
 }
 
+// Alt with a letter that opens no menu types nothing into the box.
+TEST_F(HoldKeys, AltWithALetterOfNoMenuTypesNothing) {
+  Open(false);
+  Queue("n3");
+  keys.QueueWithAlt(*window, Qt::Key_Z, "z");
+  Queue("abc");
+  keys.Settle();
+  EXPECT_EQ(window->txtCall.Text(), "N3ABC");
+}
+
 }  // namespace
 }  // namespace ks::testing
