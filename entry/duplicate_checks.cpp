@@ -63,7 +63,7 @@ std::string DuplicateMessage(std::string_view lead, const LogRecord& record, lon
   }
   std::string text(lead);
   text.append(record.LogCall).append(style.gap).append(date).append(style.gap).append(record.LogTime);
-  return text.append(style.rec_label).append(" ").append(std::to_string(number));
+  return text.append(style.rec_label).append(kRecNumberGap).append(std::to_string(number));
 }
 
 std::string PartialDupeList(const LogStore& store, std::string_view typed, std::string_view band,

@@ -37,13 +37,16 @@ DuplicateScan ScanForDuplicate(const LogStore& store, std::string_view call, std
 std::vector<long> RecordsWithCall(const LogStore& store, std::string_view call, const DupeRecordFilter& filter = {});
 
 // The message naming record `number`: `lead`, the call as logged, the gap, the date, the gap,
-// the time, `rec_label` and the number after one blank. With `short_date` the date
-// shows as "mm/dd", else as stored.
+// the time, `rec_label` and, two blanks after it, the number. With `short_date` the date
+// shows as "mm/dd", else as stored. The two blanks are no-break spaces (0xA0), so that a
+// message label that wraps the text never puts the number on a line of its own, away from
+// "Rec#".
 struct DupeMessageStyle {
   bool short_date = false;
-  const char* rec_label = "   Rec# ";
+  const char* rec_label = "   Rec#";
   const char* gap = "  ";  // between the call, the date and the time
 };
+inline constexpr const char* kRecNumberGap = "\xA0\xA0";
 std::string DuplicateMessage(std::string_view lead, const LogRecord& record, long number,
                              const DupeMessageStyle& style = {});
 

@@ -85,16 +85,18 @@ void Infrm::txtCall_KeyPress(int& KeyAscii) {
 }
 
 // The hold after a duplicate, with the keys typed meanwhile waiting. A line refused as the
-// call box was left ends at its own Enter: the keys already typed ahead for it by the end of
-// the hold, through that Enter, go with it, and the keys after it start the next line. Keys
-// typed during the hold with no Enter among them are the next call, begun on the cleared line.
+// call box was left goes on being typed during the hold: those keys go with it, up to its
+// own Enter or to the first key that is no typing (Esc, a function or arrow key, a menu's
+// Alt key), with which the operator, warned, goes on to the next station; that key and the
+// keys after it are struck as typed after the hold. Typing keys with neither after them are
+// the next call, begun on the cleared line.
 void Infrm::HoldAfterDuplicate(bool refused_on_leaving) {
   forms::Application& app = App();
   const forms::KeyHold hold = HoldKeys();
   ClearDupeFlag();
   if (!refused_on_leaving) return;
   app.DoEvents();  // the keys typed during the hold come in, and wait
-  app.Keys().DropThrough(*this, '\r');
+  app.Keys().DropRestOfLine(*this);
 }
 
 // The duplicate warning, then the points by mode (also when the warning emptied the line).

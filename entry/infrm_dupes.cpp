@@ -61,7 +61,7 @@ void Infrm::DupCheckOnLog() {
     }
   }
   if (duplicate == 0) return;
-  const DupeMessageStyle style{.short_date = true, .rec_label = "  Rec# ", .gap = " "};
+  const DupeMessageStyle style{.short_date = true, .rec_label = "  Rec#", .gap = " "};
   ShowDupeMessage(DuplicateMessage(kDuplicateLead, store.Records[static_cast<std::size_t>(duplicate)], duplicate, style));
   lblDupe.SetCaption("");
   app.Beep();
@@ -94,7 +94,7 @@ void Infrm::DupCheck2() {
     if (same_contact && !vb::EqualsNoCase(r.LogSPC, settings.PartyState)) DupCheckOnLog();
     if (entry.DupeFlag == 1) return show_rows();
     if (same_contact) {
-      ShowDupeMessage(DuplicateMessage(kDupeWarningLead, r, i, {.short_date = true, .rec_label = "   Rec# "}));
+      ShowDupeMessage(DuplicateMessage(kDupeWarningLead, r, i, {.short_date = true, .rec_label = "   Rec#"}));
       lblDupe.SetCaption("");
       app.Beep();
       if (!list_previous) return show_rows();

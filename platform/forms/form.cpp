@@ -49,6 +49,15 @@ bool Form::HasMenuBar() const {
   });
 }
 
+Menu* Form::MenuOfAccessKey(char letter) const {
+  for (Control* c : controls_) {
+    if (c->Kind() != ControlKind::Menu) continue;
+    auto* menu = static_cast<Menu*>(c);
+    if (menu->ParentMenu() == nullptr && menu->Visible() && menu->Enabled() && menu->AccessKey() == letter) return menu;
+  }
+  return nullptr;
+}
+
 float Form::ScaleWidth() const { return std::max(0.0f, width_ - 2 * kBorder); }
 
 float Form::ScaleHeight() const {

@@ -15,6 +15,7 @@ namespace ks::forms {
 
 class Application;
 class CommandButton;
+class Menu;
 
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
@@ -78,6 +79,9 @@ class Form {
   // Unload (by code, or at the program's end) still unloads it with its events.
   bool CloseBoxHides = false;
   bool HasMenuBar() const;
+  // The menu of the menu bar whose access key is `letter` (upper case), shown and enabled;
+  // null when there is none.
+  Menu* MenuOfAccessKey(char letter) const;
   // The frame that the outer size allows for, in twips: a 4-pixel border round the window,
   // an 18-pixel caption and, when it has a menu, a 20-pixel menu bar; a 9480 x 6510 inner
   // area with a menu bar makes a window of 9600 x 7200, the whole design screen.

@@ -4,8 +4,35 @@
 #include <utility>
 
 #include "platform/forms/application.h"
+#include "platform/forms/types.h"
 
 namespace ks::forms {
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr int kTab = 9;
+constexpr int kEnter = 13;
+constexpr int kDelete = 127;
+constexpr int kShiftKey = 16;
+constexpr int kCtrlKey = 17;
+constexpr int kAltKey = 18;
+
+// Shift, Ctrl or Alt pressed on its own, before the key it is held for.
+bool IsModifierKey(const KeyQueue::Key& key) {
+  return key.key_code == kShiftKey || key.key_code == kCtrlKey || key.key_code == kAltKey;
+}
+
+bool WithCtrlOrAlt(const KeyQueue::Key& key) { return (key.shift & (kCtrlMask | kAltMask)) != 0; }
+
+bool EndsLine(const KeyQueue::Key& key) { return !WithCtrlOrAlt(key) && key.key_ascii == kEnter; }
+
+// A character (Space included), Tab or Backspace: a key that goes on typing a line.
+bool TypesIntoLine(const KeyQueue::Key& key) {
+  if (WithCtrlOrAlt(key)) return false;
+  return key.key_ascii == kBackspace || key.key_ascii == kTab || (key.key_ascii >= ' ' && key.key_ascii != kDelete);
+}
+
+}  // namespace
 
 KeyHold::KeyHold(KeyQueue& queue, Form& form) : queue_(&queue), form_(&form) { queue_->Hold(*form_); }
 
@@ -42,13 +69,38 @@ void KeyQueue::Take(Key key) {
   ScheduleIfDeliverable();
 }
 
-bool KeyQueue::DropThrough(const Form& form, int key_ascii) {
-  auto end = std::find_if(waiting_.begin(), waiting_.end(),
-                          [&](const Key& k) { return k.form == &form && k.key_ascii == key_ascii; });
-  if (end == waiting_.end()) return false;
-  ++end;
-  waiting_.erase(std::remove_if(waiting_.begin(), end, [&](const Key& k) { return k.form == &form; }), end);
-  return true;
+std::size_t KeyQueue::DropRestOfLine(const Form& form) {
+  std::size_t scanned = 0;  // the form's keys looked at, in order
+  std::size_t line = 0;     // how many of them type the refused line
+  bool ended = false;
+  for (const Key& key : waiting_) {
+    if (key.form != &form) continue;
+    if (IsModifierKey(key)) {
+      ++scanned;  // goes with the key it is pressed for
+      continue;
+    }
+    if (EndsLine(key)) {
+      line = ++scanned;
+      ended = true;
+      break;
+    }
+    if (!TypesIntoLine(key)) {
+      ended = true;
+      break;
+    }
+    line = ++scanned;
+  }
+  if (!ended) return 0;
+  std::size_t left = line;
+  for (auto it = waiting_.begin(); it != waiting_.end() && left != 0;) {
+    if (it->form == &form) {
+      it = waiting_.erase(it);
+      --left;
+    } else {
+      ++it;
+    }
+  }
+  return line;
 }
 
 void KeyQueue::Forget(const Form& form) {

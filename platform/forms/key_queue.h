@@ -46,9 +46,14 @@ class KeyQueue {
   void Take(Key key);
   bool Held(const Form& form) const;
   std::size_t Waiting(const Form& form) const;
-  // Drops the waiting keys of `form` up to and including the first that types `key_ascii`.
-  // When none does, nothing is dropped and the result is false.
-  bool DropThrough(const Form& form, int key_ascii);
+  // After a line was refused while it was being typed: drops the waiting keys of `form` that
+  // go on typing it (characters, Space included, Tab and Backspace) through the Enter that
+  // ends them. The first waiting key that types nothing into a line (Esc, a function, arrow,
+  // page or editing key, any Ctrl or Alt combination) ends the line instead: the typing keys
+  // before it are dropped, and it, with the Shift, Ctrl or Alt pressed for it, and every key
+  // after it stay. When neither comes, nothing is dropped: the keys are a line of their own.
+  // Returns how many keys were dropped.
+  std::size_t DropRestOfLine(const Form& form);
   // The window has gone: its waiting keys and holds go with it.
   void Forget(const Form& form);
   // A handler lets events run (DoEvents): the waiting keys of windows not held come in then,

@@ -34,6 +34,15 @@ bool IsPlainClickKind(ControlKind kind) {
 }
 
 
+// The menu whose access key `key` is (Alt with a letter or digit) in `form`'s menu bar.
+forms::Menu* MenuKeyOf(const forms::Form& form, const QKeyEvent& key) {
+  const Qt::KeyboardModifiers held = key.modifiers() & ~Qt::KeypadModifier;
+  const int k = key.key();
+  if (held != Qt::AltModifier || !((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9)))
+    return nullptr;
+  return form.MenuOfAccessKey(static_cast<char>(k));  // Qt's letter and digit keys are their characters
+}
+
 }  // namespace
 
 void InputFilter::Run(const std::function<void()>& action) {
@@ -53,6 +62,7 @@ bool InputFilter::PassAsOperator(QObject* watched) {
 bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
   if (!enabled) return false;
   switch (event->type()) {
+    case QEvent::ShortcutOverride: return ShortcutOverride(watched, static_cast<QKeyEvent&>(*event));
     case QEvent::KeyPress: return KeyPress(watched, static_cast<QKeyEvent&>(*event));
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -76,9 +86,28 @@ bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
   }
   const Keystroke k = KeystrokeOf(key);
   if (k.key_code == 0 && k.key_ascii == 0) return false;
+  if (const forms::Menu* menu = MenuKeyOf(*form, key)) {
+    const char letter = menu->AccessKey();
+    Run([&] {
+      form->TakeKey(k.key_code, 0, k.shift, [this, form, letter] {
+        if (forms::Menu* still = form->MenuOfAccessKey(letter)) router_.OpenMenuByKey(*form, *still);
+      });
+    });
+    return true;
+  }
   std::shared_ptr<QKeyEvent> copy(key.clone());
   // The queue forgets the keys of a window that goes, so `form` is alive whenever it strikes.
   Run([&] { form->TakeKey(k.key_code, k.key_ascii, k.shift, [this, form, k, copy] { Strike(*form, k, *copy); }); });
+  return true;
+}
+
+// A menu's access key is the window's, not Qt's shortcut: it comes in as a key press and
+// takes its turn in the window's key queue, behind the keys typed before it (a hold after a
+// refused line may keep those waiting), and then opens or chooses its menu.
+bool InputFilter::ShortcutOverride(QObject* watched, QKeyEvent& key) {
+  forms::Form* form = router_.FormOf(watched);
+  if (form == nullptr || MenuKeyOf(*form, key) == nullptr) return false;
+  key.accept();
   return true;
 }
 

@@ -36,6 +36,9 @@ class InputRouter {
   virtual QWidget* WidgetOfControl(const forms::Control& control) = 0;
   // Puts Qt's focus where the model has it.
   virtual void ShowFocus(forms::Form& form) = 0;
+  // What the access key of a menu of the menu bar does: opens the menu, or chooses it when
+  // it has no items.
+  virtual void OpenMenuByKey(forms::Form& form, forms::Menu& menu) = 0;
   virtual QtEventLoop& Loop() = 0;
 };
 
@@ -47,6 +50,7 @@ class InputFilter final : public QObject {
 
  private:
   bool KeyPress(QObject* watched, QKeyEvent& key);
+  bool ShortcutOverride(QObject* watched, QKeyEvent& key);
   void Strike(forms::Form& form, const Keystroke& k, QKeyEvent& key);
   void PassToWidget(QWidget& widget, QKeyEvent& key);
   bool Mouse(QObject* watched, QMouseEvent& mouse);

@@ -87,7 +87,7 @@ int KeyCodeOf(int qt_key, bool keypad) {
 }
 
 // The character a key types: the control codes of Enter, Esc, Backspace, Tab and Ctrl with
-// a letter, else the typed text's Windows-1252 byte.
+// a letter, nothing with Alt held, else the typed text's Windows-1252 byte.
 int KeyAsciiOf(const QKeyEvent& event, int key_code, int shift) {
   switch (key_code) {
     case vb::vbKeyReturn: return 13;
@@ -101,6 +101,7 @@ int KeyAsciiOf(const QKeyEvent& event, int key_code, int shift) {
       return key_code - vb::vbKeyA + 1;
     return 0;
   }
+  if ((shift & forms::kAltMask) != 0) return 0;  // Alt with a key types nothing
   const QString text = event.text();
   if (text.size() != 1 || text[0].unicode() < 32 || text[0].unicode() == 127) return 0;
   return Cp1252ByteOf(text[0]).value_or(0);

@@ -73,6 +73,7 @@ class QtView final : public QObject,
   QWidget* MainWidgetOf(QObject* object) override;
   QWidget* WidgetOfControl(const forms::Control& control) override { return WidgetOf(control); }
   void ShowFocus(forms::Form& form) override;
+  void OpenMenuByKey(forms::Form& form, forms::Menu& menu) override;
   QtEventLoop& Loop() override { return loop_; }
   // WindowEvents
   bool CloseBy(forms::Form& form) override;

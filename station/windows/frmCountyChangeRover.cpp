@@ -1,5 +1,7 @@
 #include "station/windows/frmCountyChangeRover.h"
 
+#include <algorithm>
+
 #include "logstore/county_table.h"
 #include "platform/forms/application.h"
 #include "platform/vb/constants.h"
@@ -86,10 +88,15 @@ void frmCountyChangeRover::List1_GotFocus() {
   if (List1.ListIndex() < 0) List1.SelectByKey(0);
 }
 
+// Delete removes the chosen county and the keyboard goes on in the list: the county after it
+// (or the last) is chosen, for the arrows or a further Delete.
 void frmCountyChangeRover::List1_KeyDown(int& KeyCode, int) {
   if (KeyCode != vb::vbKeyDelete) return;
   KeyCode = 0;
-  if (List1.ListIndex() >= 0) RemoveSelectedCounty();
+  const int chosen = List1.ListIndex();
+  if (chosen < 0) return;
+  List1.RemoveItem(chosen);
+  if (List1.ListCount() > 0) List1.SelectByKey(std::min(chosen, List1.ListCount() - 1));
 }
 
 void frmCountyChangeRover::List1_KeyPress(int& KeyAscii) {

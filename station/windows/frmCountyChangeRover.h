@@ -1,10 +1,12 @@
 #pragma once
 // The rover-county window: the counties of the county line a rover operates from. Enter adds
-// a checked county to the sorted list (a county of the table not listed yet), a click on a
-// listed county removes it, as do Delete and Enter on the county chosen with the keys, and
-// Done puts the alphabetically first county into the own-county window's box. The window stays loaded
-// for the run once opened: the in-state main window reads List1 and Check1 after every
-// contact to enter the contact again for each further county.
+// a checked county to the sorted list (a county of the table not listed yet). A click on a
+// listed county removes it, as does Enter on the county chosen with the keys, and the focus
+// goes to Done; Delete removes the chosen county and chooses the next (or the last), so the
+// keys go on in the list. Done puts the alphabetically first county into the own-county
+// window's box. The window stays loaded for the run once opened: the in-state main window
+// reads List1 and Check1 after every contact to enter the contact again for each further
+// county.
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 
@@ -37,7 +39,7 @@ class frmCountyChangeRover : public forms::Form {
 
  private:
   void Design();
-  // Removes the selected county and sends the focus to Done.
+  // Removes the selected county and sends the focus to Done (a click, or Enter).
   void RemoveSelectedCounty();
   bool IsListed(const std::string& county) const;
 };

@@ -84,11 +84,17 @@ TEST_F(RoverCountyWindow, AClickRemovesTheCountyAndTheNextBecomesFirst) {
 }
 
 // Without a mouse: the list takes the focus with its first county chosen, the arrow keys
-// choose another without removing anything, and Delete or Enter removes the chosen county as
-// a click does, sending the focus to Done.
+// choose another without removing anything, and Enter removes the chosen county as a click
+// does, sending the focus to Done; Delete removes it and chooses the next, the focus staying
+// in the list.
 TEST_F(RoverCountyWindow, DeleteOrEnterRemovesTheCountyChosenWithTheKeys) {
-  for (const int key : {vb::vbKeyDelete, vb::vbKeyReturn}) {
-    SCOPED_TRACE(key);
+  struct Case {
+    int key;
+    bool focus_to_done;
+    std::string chosen_after;
+  };
+  for (const Case& c : {Case{vb::vbKeyDelete, false, "Perry"}, Case{vb::vbKeyReturn, true, ""}}) {
+    SCOPED_TRACE(c.key);
     Show([&](frmCountyChangeRover& r) {
       r.List1.Clear();
       for (const char* county : {"juniata", "mifflin", "perry"}) Add(r, county);
@@ -98,9 +104,11 @@ TEST_F(RoverCountyWindow, DeleteOrEnterRemovesTheCountyChosenWithTheKeys) {
       EXPECT_EQ(r.List1.Text(), "Juniata");
       EXPECT_TRUE(r.List1.SelectByKey(1));
       EXPECT_EQ(r.List1.Items(), (List{"Juniata", "Mifflin", "Perry"}));
-      r.PressKey(key);
+      r.PressKey(c.key);
       EXPECT_EQ(r.List1.Items(), (List{"Juniata", "Perry"}));
-      EXPECT_TRUE(r.Command1.HasFocus());
+      EXPECT_EQ(r.Command1.HasFocus(), c.focus_to_done);
+      EXPECT_EQ(r.List1.HasFocus(), !c.focus_to_done);
+      EXPECT_EQ(r.List1.Text(), c.chosen_after);
       r.Command1.ClickBy();
     });
   }

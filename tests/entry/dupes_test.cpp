@@ -18,7 +18,7 @@ TEST_F(DupesTest, TheSameCallBandModeAndCountyIsRefused) {
   h.dialogs().beeps = 0;
   w.txtSec.SetText("YORK");
   w.PressKey(vb::vbKeyReturn);
-  EXPECT_EQ(w.lblDialog.Caption(), "Duplicate K1ABC  2013/10/12  15:00:00   Rec#  2");
+  EXPECT_EQ(w.lblDialog.Caption(), "Duplicate K1ABC  2013/10/12  15:00:00   Rec#\xA0\xA0" "2");
   EXPECT_EQ(w.lblDialog.BackColor(), kDialogAlertColor);
   EXPECT_EQ(h.dialogs().beeps, 1);
   EXPECT_EQ(keyer->Joined(), "BlindKeyPhone Dupe");
@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, NotADuplicate,
 TEST_F(DupesTest, LeavingTheCallBoxWarnsAndFillsTheCountyFromTheFirstContact) {
   Outfrm& w = LoggedOnWith({Contact("K1ABC", "Adams", "40", "PH"), Contact("K1ABC", "York", "20", "CW")});
   w.TypeText("k1abc ");
-  EXPECT_EQ(w.lblDialog.Caption(), "Duplicate Unless Rover!  K1ABC  2013/10/12  15:00:00   Rec#  2");
+  EXPECT_EQ(w.lblDialog.Caption(), "Duplicate Unless Rover!  K1ABC  2013/10/12  15:00:00   Rec#\xA0\xA0" "2");
   EXPECT_EQ(w.lblDialog.BackColor(), kDialogAlertColor);
   EXPECT_EQ(w.txtSec.Text(), "Adams");
   EXPECT_EQ(w.txtSec.SelLength(), 5);
@@ -71,7 +71,7 @@ TEST_F(DupesTest, ListPreviousListsEveryEarlierContactWithTheCall) {
   w.TypeText("K1ABC ");
   EXPECT_EQ(RowNumbers(w), (std::vector<std::string>{"1", "3", "4"}));
   EXPECT_EQ(h.dialogs().beeps, 2);  // one for each on this band and mode
-  EXPECT_EQ(w.lblDialog.Caption().find("Rec#  4"), w.lblDialog.Caption().size() - 7);
+  EXPECT_EQ(w.lblDialog.Caption().find("Rec#\xA0\xA0" "4"), w.lblDialog.Caption().size() - 7);
   w.txtCall.SetText("");
   w.txtSec.SetFocus();
   w.txtCall.SetFocus();  // the empty call box brings the recent contacts back

@@ -126,7 +126,7 @@ TEST_F(InStateLoggingTest, TheSameContactFromTheSameOwnCountyIsADuplicate) {
   // Leaving the call box of a section station already runs the final check.
   w.txtCall.SetText("W1AW");
   w.txtRSTR.SetFocus();
-  EXPECT_EQ(w.lblDialog.Caption(), "Duplicate W1AW 10/12 15:00:00  Rec#  1");
+  EXPECT_EQ(w.lblDialog.Caption(), "Duplicate W1AW 10/12 15:00:00  Rec#\xA0\xA0" "1");
   EXPECT_EQ(w.lblDialog.BackColor(), 255u);
   EXPECT_EQ(w.txtCall.Text(), "");
   EXPECT_EQ(w.ActiveControl(), &w.txtCall);
@@ -142,7 +142,7 @@ TEST_F(InStateLoggingTest, TheSameContactFromTheSameOwnCountyIsADuplicate) {
   // A Pennsylvania station in the same county is refused on Enter.
   w.txtCall.SetText("");
   Fill(w, "K3XYZ", "9", "PA", "York");
-  EXPECT_EQ(w.lblDialog.Caption(), "Duplicate K3XYZ 10/12 15:00:00  Rec#  2");
+  EXPECT_EQ(w.lblDialog.Caption(), "Duplicate K3XYZ 10/12 15:00:00  Rec#\xA0\xA0" "2");
   EXPECT_EQ(store().QSOCount, 2);
 }
 
@@ -150,7 +150,7 @@ TEST_F(InStateLoggingTest, ACountyLineStationInAnotherCountyIsWarnedThenStored) 
   Infrm& w = OpenLoggedOn({InStateContact("K3XYZ", "PA", "York")});
   w.txtCall.SetText("K3XYZ");
   w.txtRSTR.SetFocus();
-  EXPECT_EQ(w.lblDialog.Caption(), "Dupe if not rover!  K3XYZ  10/12  15:00:00   Rec#  1");
+  EXPECT_EQ(w.lblDialog.Caption(), "Dupe if not rover!  K3XYZ  10/12  15:00:00   Rec#\xA0\xA0" "1");
   EXPECT_EQ(w.txtSec.Text(), "York");
   EXPECT_EQ(w.txtCntry.Text(), "PA");
   Fill(w, "K3XYZ", "5", "PA", "Adams");

@@ -13,6 +13,8 @@
 // &H278 ("LPT2").
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -166,6 +168,18 @@ class RecordingDevices final : public KeyingDevices {
   const io::Clock& clock_;
 };
 
+// The key-down and key-up runs of one line in whole units of `unit_ms`, as an element
+// string ("1" down, "0" up), from its first transition to `end_ms`.
+inline std::string ElementsOf(const std::vector<Transition>& t, double unit_ms, double end_ms) {
+  std::string out;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const double until = i + 1 < t.size() ? t[i + 1].at_ms : end_ms;
+    const long units = std::lround((until - t[i].at_ms) / unit_ms);
+    out.append(static_cast<std::size_t>(std::max(0L, units)), t[i].down ? '1' : '0');
+  }
+  return out;
+}
+
 // Stands in for the active main window: a call box, a message label, and Mains counted.
 class FakeEntryWindow final : public forms::Form, public EntryWindowLink {
  public:
@@ -211,18 +225,7 @@ class KeyingTest : public ::testing::Test {
     }
     return out;
   }
-  // The key-down and key-up runs of one line in whole units of `unit_ms`, as an element
-  // string ("1" down, "0" up), from its first transition to `end_ms`.
-  std::string Elements(double unit_ms, double end_ms) const {
-    std::string out;
-    const auto& t = devices->transitions;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-      const double until = i + 1 < t.size() ? t[i + 1].at_ms : end_ms;
-      const long units = std::lround((until - t[i].at_ms) / unit_ms);
-      out.append(static_cast<std::size_t>(std::max(0L, units)), t[i].down ? '1' : '0');
-    }
-    return out;
-  }
+  std::string Elements(double unit_ms, double end_ms) const { return ElementsOf(devices->transitions, unit_ms, end_ms); }
   // A WAV file of `ms` milliseconds of silence (8 kHz, 16-bit mono).
   static std::string Wav(int ms) {
     const std::uint32_t data = static_cast<std::uint32_t>(ms) * 16;

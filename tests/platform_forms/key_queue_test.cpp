@@ -83,34 +83,82 @@ TEST_F(KeyQueueTest, AKeyHandlerThatLetsEventsRunLetsTheKeysWaitingBehindItIn) {
   EXPECT_EQ(seen_while_sending, "x");
 }
 
+// Keys as a table writes them: characters as typed, and {Esc}, {F4}, {Up}, {Tab}, {Shift},
+// {Ctrl}, {Alt}, {Ctrl+A}, {Alt+C} for the keys that type no character.
+void TypeKeys(forms::Form& form, const std::string& keys) {
+  struct Named {
+    const char* name;
+    int code, shift;
+  };
+  static const Named kNamed[] = {{"Esc", 27, 0},   {"F4", 115, 0},   {"Up", 38, 0},         {"Tab", 9, 0},
+                                 {"Shift", 16, 1}, {"Ctrl", 17, 2},  {"Alt", 18, 4},        {"Ctrl+A", 'A', 2},
+                                 {"Alt+C", 'C', 4}};
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    if (keys[i] != '{') {
+      form.TypeText(std::string(1, keys[i]));
+      continue;
+    }
+    const std::size_t close = keys.find('}', i);
+    const std::string name = keys.substr(i + 1, close - i - 1);
+    for (const Named& n : kNamed)
+      if (name == n.name) form.PressKey(n.code, n.shift);
+    i = close;
+  }
+}
+
+// What a key struck on the box is, as the table writes it: its character, "|" for Enter, the
+// key's code in angle brackets for a key that types none.
+std::string Struck(int key_code, int key_ascii) {
+  if (key_ascii == '\r') return "|";
+  if (key_ascii >= ' ') return std::string(1, static_cast<char>(key_ascii));
+  return "<" + std::to_string(key_code) + ">";
+}
+
 struct DropCase {
   const char* name;
   std::string waiting;
   std::string struck;
-  bool dropped;
+  std::size_t dropped;
 };
 
-class DropThrough : public KeyQueueTest, public ::testing::WithParamInterface<DropCase> {};
+class DropRestOfLine : public KeyQueueTest, public ::testing::WithParamInterface<DropCase> {};
 
-TEST_P(DropThrough, DropsTheWaitingKeysUpToTheFirstEnterOrNone) {
+TEST_P(DropRestOfLine, DropsTheTypingKeysUpToTheirEnterOrTheFirstKeyThatTypesNothing) {
   const DropCase& c = GetParam();
-  f.Text1.KeyPress = [](int& key) {
-    if (key == '\r') key = '|';  // an Enter shows where it was struck
-  };
+  std::string struck;
+  int down = 0;
+  for (forms::TextBox* box : {&f.Text1, &f.Text2}) {
+    box->KeyDown = [&](int& key_code, int) { down = key_code; };
+    box->KeyPress = [&](int& key_ascii) {
+      struck += Struck(down, key_ascii);
+      down = 0;
+    };
+    box->KeyUp = [&](int&, int) {
+      if (down != 0) struck += Struck(down, 0);
+      down = 0;
+    };
+  }
   {
     const forms::KeyHold hold = f.HoldKeys();
-    f.TypeText(c.waiting);
-    EXPECT_EQ(h.app().Keys().DropThrough(f, '\r'), c.dropped);
+    TypeKeys(f, c.waiting);
+    EXPECT_EQ(h.app().Keys().DropRestOfLine(f), c.dropped);
   }
   h.loop().RunPosted();
-  EXPECT_EQ(f.Text1.Text(), c.struck);
+  EXPECT_EQ(struck, c.struck);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, DropThrough,
-                         ::testing::Values(DropCase{"through_the_first_enter", "7 ct\rn3\r", "n3|", true},
-                                           DropCase{"no_enter_drops_nothing", "n3abc", "n3abc", false},
-                                           DropCase{"enter_last", "7 ct\r", "", true}),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Keys, DropRestOfLine,
+    ::testing::Values(DropCase{"through_its_enter", "7 ct\rn3\r", "n3|", 5},
+                      DropCase{"enter_last", "7 ct\r", "", 5},
+                      DropCase{"no_end_drops_nothing", "n3abc", "n3abc", 0},
+                      DropCase{"tab_backspace_and_shift_type_the_line", "7{Tab}\b{Shift}C\rn3", "n3", 6},
+                      DropCase{"esc_ends_it", "7 c{Esc}n3\r", "<27>n3|", 3},
+                      DropCase{"a_function_key_first", "{F4}n3\r", "<115>n3|", 0},
+                      DropCase{"an_arrow_after_typing_with_no_enter", "7{Up}n3", "<38>n3", 1},
+                      DropCase{"alt_c_with_its_alt", "7 {Alt}{Alt+C}n3\r", "<18><67>n3|", 2},
+                      DropCase{"ctrl_a_with_its_ctrl", "ab{Ctrl}{Ctrl+A}cd", "<17><65>cd", 2}),
+    [](const auto& info) { return info.param.name; });
 
 // Another window's keys are not held, and a window that goes takes its waiting keys with it.
 TEST_F(KeyQueueTest, AHoldIsTheWindowsOwnAndItsWaitingKeysGoWithIt) {

@@ -14,6 +14,12 @@
 
 namespace ks::testing {
 
+// The screen sizes at which the fit check opens every window.
+struct FitScreen {
+  int width, height;
+};
+inline constexpr FitScreen kFitScreens[] = {{640, 480}, {1280, 1024}, {1366, 768}, {1920, 1080}, {2560, 1440}};
+
 class FitBench {
  public:
   FitBench(int width_px, int height_px);

@@ -175,11 +175,6 @@ const FitWindow kWindows[] = {
     {"DEEditOut", Shown<DEEditOut>},
 };
 
-struct ScreenSize {
-  int width, height;
-};
-constexpr ScreenSize kScreens[] = {{640, 480}, {1280, 1024}, {1366, 768}, {1920, 1080}, {2560, 1440}};
-
 class FitCheck : public ::testing::TestWithParam<FitWindow> {
  protected:
   // The window opened on `bench` as the program opens it, a second on, so that the clocks
@@ -195,7 +190,7 @@ class FitCheck : public ::testing::TestWithParam<FitWindow> {
   // Runs `check` on the window at each screen size, with "Name at W x H" to report by.
   template <typename Check>
   void AtEveryScreenSize(const Check& check) {
-    for (const ScreenSize& screen : kScreens) {
+    for (const FitScreen& screen : kFitScreens) {
       FitBench bench(screen.width, screen.height);
       if (forms::Form* window = Opened(bench))
         check(*window, bench.view(),

@@ -4,7 +4,6 @@
 // contact) or holds after a duplicate. Virtual time: the hold passes on the bench's clock.
 #include <algorithm>
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -17,7 +16,6 @@
 #include "keying/keying_state.h"
 #include "keying/windows/CWFrm.h"
 #include "logstore/log_store.h"
-#include "logstore/prefix_table.h"
 #include "mainwin/main_window_state.h"
 #include "mainwin/windows/Infrm.h"
 #include "mainwin/windows/Outfrm.h"
@@ -57,16 +55,7 @@ class PaintLog : public QObject {
 
 class TypedEntry : public ::testing::Test {
  protected:
-  TypedEntry() : bench(1366, 768) {
-    // The program's DoEvents lets Qt deliver the keys waiting in its queue, as the real loop does.
-    bench.headless().loop().AlsoRunInDoEvents([] { QApplication::processEvents(); });
-    StationSettings& s = bench.app().State<StationSettings>();
-    s.Rover = 0;
-    s.OwnCounty = "Centre";
-    s.CurrentBand = "20";
-    s.CurrentMode = "CW";
-    LoadPrefixTable(bench.app());
-  }
+  TypedEntry() : bench(1366, 768) { UseEntryStation(bench); }
 
   // Loads the main window of a station inside or outside the state over `log`, focus in the
   // call box.
@@ -175,7 +164,7 @@ TEST_P(TypedDuplicate, TheMessageShowsForTheWholeHoldAndTheNextCallStartsAfresh)
   const std::int64_t typed_at = bench.headless().clock().TickMs();
   Type(GetParam());
 
-  const std::string message = "Duplicate W1AW 10/12 15:00:00  Rec#  1";
+  const std::string message = "Duplicate W1AW 10/12 15:00:00  Rec#\u00A0\u00A0" "1";
   ASSERT_FALSE(painted.paints.empty());
   EXPECT_EQ(painted.paints.front().tick, typed_at) << "drawn before the hold";
   EXPECT_EQ(painted.paints.front().text, message);
@@ -201,7 +190,7 @@ TEST_F(TypedEntry, TheInStateWarningOfACountyLineStaysUpAsTheLineGoesOn) {
   MainWindow& w = Open(true, {InStateContact("W3XYZ", "PA", "Mifflin")});
   Type("w3xyz ");
   EXPECT_EQ(dynamic_cast<QLabel*>(WidgetOf(w.lblDialog))->text().toStdString(),
-            "Dupe if not rover!  W3XYZ  10/12  15:00:00   Rec#  1");
+            "Dupe if not rover!  W3XYZ  10/12  15:00:00   Rec#\u00A0\u00A0" "1");
   EXPECT_EQ(Shown(w.txtSec), "Mifflin");
   EXPECT_EQ(Focused(), WidgetOf(w.txtRSTR));
 }

@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
+#include <QTest>
 #include <QWidget>
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include "logstore/prefix_table.h"
 #include "platform/qt/form_window.h"
+#include "station/station_settings.h"
 
 namespace ks::testing {
 
@@ -21,6 +25,16 @@ int KeyOf(char c) {
 }
 
 }  // namespace
+
+void UseEntryStation(FitBench& bench) {
+  bench.headless().loop().AlsoRunInDoEvents([] { QApplication::processEvents(); });
+  StationSettings& s = bench.app().State<StationSettings>();
+  s.Rover = 0;
+  s.OwnCounty = "Centre";
+  s.CurrentBand = "20";
+  s.CurrentMode = "CW";
+  LoadPrefixTable(bench.app());
+}
 
 void TypedKeys::Settle() {
   for (int pass = 0; pass < 3; ++pass) {
@@ -60,6 +74,23 @@ void TypedKeys::Queue(const forms::Form& window, int key, const QString& text, Q
   ASSERT_NE(handle, nullptr);
   QApplication::postEvent(handle, new QKeyEvent(QEvent::KeyPress, key, modifiers, text));
   QApplication::postEvent(handle, new QKeyEvent(QEvent::KeyRelease, key, modifiers, text));
+}
+
+void TypedKeys::QueueWithAlt(const forms::Form& window, int key, const QString& text) {
+  QWidget* shown = bench_.view().WindowOf(window);
+  ASSERT_NE(shown, nullptr);
+  QPointer<QWindow> handle = shown->windowHandle();
+  ASSERT_FALSE(handle.isNull());
+  QMetaObject::invokeMethod(
+      qApp,
+      [handle, key, text] {
+        if (handle.isNull()) return;
+        qt_handleKeyEvent(handle, QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        qt_handleKeyEvent(handle, QEvent::KeyPress, key, Qt::AltModifier, text);
+        qt_handleKeyEvent(handle, QEvent::KeyRelease, key, Qt::AltModifier, text);
+        qt_handleKeyEvent(handle, QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+      },
+      Qt::QueuedConnection);
 }
 
 }  // namespace ks::testing

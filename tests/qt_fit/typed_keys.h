@@ -13,6 +13,11 @@ class QWidget;
 
 namespace ks::testing {
 
+// The bench as a station inside the state at Centre county, on 20 m in CW, not a rover, with
+// the prefix table loaded, whose DoEvents lets Qt deliver the keys waiting in its queue, as
+// the real loop does.
+void UseEntryStation(FitBench& bench);
+
 class TypedKeys {
  public:
   explicit TypedKeys(FitBench& bench) : bench_(bench) {}
@@ -33,6 +38,10 @@ class TypedKeys {
   void Queue(const forms::Form& window, const std::string& text);
   void Queue(const forms::Form& window, int key, const QString& text = {},
              Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  // Alt held for `key`, put into Qt's queue as the keyboard's own: when Qt gets to it, it
+  // comes in by the window system's road, where Qt's shortcuts (the menus' access keys) see
+  // it first, as they see the operator's.
+  void QueueWithAlt(const forms::Form& window, int key, const QString& text);
 
  private:
   FitBench& bench_;
