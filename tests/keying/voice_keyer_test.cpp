@@ -189,7 +189,9 @@ TEST_F(VoiceKeyerTest, PushToTalkThatCannotBeRaisedPlaysNothingAndSaysSo) {
     EXPECT_EQ(keying().PhoneRepeat, 0) << c.line;
     EXPECT_FALSE(phone().tmrRepeat.Enabled()) << c.line;
     ASSERT_EQ(h.dialogs().message_boxes.size(), c.boxes) << c.line;
-    if (c.boxes > 0) EXPECT_EQ(h.dialogs().message_boxes[0].text, c.notice);
+    if (c.boxes > 0) {
+      EXPECT_EQ(h.dialogs().message_boxes[0].text, c.notice);
+    }
   }
 }
 
