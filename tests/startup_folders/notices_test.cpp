@@ -1,0 +1,69 @@
+// Notices: one per source, replaced and taken back by it, shown in the order their sources
+// first told; a failure is a message box when the operator asked, a notice when a timer did.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/forms/headless.h"
+#include "startup/notices.h"
+#include "tests/platform_forms/test_window.h"
+
+namespace ks::testing {
+namespace {
+
+TEST(Notices, OnePerSourceInTheOrderTheirSourcesFirstTold) {
+  const struct {
+    const char* source;
+    const char* text;
+    const char* joined;  // every notice after the change
+  } steps[] = {
+      {"rig", "No frequency from the rig!", "No frequency from the rig!"},
+      {"log.txt", "log.txt not written!", "No frequency from the rig!  log.txt not written!"},
+      {"rig", "Rig port lost!", "Rig port lost!  log.txt not written!"},
+      {"rig", "", "log.txt not written!"},
+      {"rig", "No frequency from the rig!", "No frequency from the rig!  log.txt not written!"},
+      {"log.txt", "", "No frequency from the rig!"},
+      {"QSOpref.txt", "", "No frequency from the rig!"},
+  };
+  Notices notices;
+  int changes = 0;
+  notices.Changed = [&] { ++changes; };
+  int expected_changes = 0;
+  for (const auto& s : steps) {
+    const bool changes_it = notices.Of(s.source) != s.text;
+    notices.Set(s.source, s.text);
+    expected_changes += changes_it ? 1 : 0;
+    EXPECT_EQ(notices.Joined(), s.joined) << s.source << " " << s.text;
+    EXPECT_EQ(notices.Of(s.source), s.text);
+    EXPECT_EQ(changes, expected_changes) << "told again without a change, or changed unseen";
+  }
+}
+
+TEST(TellFailure, AMessageBoxForTheOperatorsActionANoticeForATimersTick) {
+  forms::Headless h;
+  auto& f = h.app().Get<frmTest>();
+  f.Show();
+  const forms::MessageBoxRequest box{"The settings could not be saved.", 48, "Settings Not Saved"};
+  auto tell = [&] { TellFailure(h.app(), box, "QSOpref.txt", "QSOpref.txt not saved!"); };
+  f.Command1.Click = tell;
+  f.Timer1.Tick = [&] {
+    f.Timer1.SetEnabled(false);
+    tell();
+  };
+
+  f.Command1.ClickBy();
+  ASSERT_EQ(h.dialogs().message_boxes.size(), 1u);
+  EXPECT_EQ(h.dialogs().message_boxes[0].title, "Settings Not Saved");
+  EXPECT_EQ(h.dialogs().message_boxes[0].text, box.text);
+  EXPECT_EQ(h.app().State<Notices>().Joined(), "");
+
+  f.Timer1.SetInterval(100);
+  f.Timer1.SetEnabled(true);
+  h.Advance(100);
+  EXPECT_EQ(h.dialogs().message_boxes.size(), 1u) << "a message box opened from a timer";
+  EXPECT_EQ(h.app().State<Notices>().Of("QSOpref.txt"), "QSOpref.txt not saved!");
+}
+
+}  // namespace
+}  // namespace ks::testing
