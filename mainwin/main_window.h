@@ -109,7 +109,7 @@ class MainWindow : public MainWindowControls, public EntryWindowLink {
   // The rig's notice: shown after the label's message until it is replaced; an empty text
   // takes it back.
   void SetRigNotice(const std::string& notice);
-  // Shows the notices of every source after the label's message (startup/notices.h).
+  // Shows the newest notice of any source after the label's message (startup/notices.h).
   void ShowNotices();
 
  protected:
@@ -284,7 +284,7 @@ class MainWindow : public MainWindowControls, public EntryWindowLink {
   void lblDialog_Change();
 
   bool line_entry_under_way_ = false;
-  std::string shown_notices_;  // the notices shown after lblDialog's message, empty when none
+  std::string shown_notices_;  // the notice shown after lblDialog's message, empty when none
 };
 
 }  // namespace ks

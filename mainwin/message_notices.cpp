@@ -45,7 +45,7 @@ void MainWindow::WireNotices() {
 
 void MainWindow::ShowNotices() {
   const std::string message = WithoutNotice(lblDialog.Caption(), shown_notices_);
-  shown_notices_ = App().State<Notices>().Joined();
+  shown_notices_ = App().State<Notices>().Newest();
   lblDialog.SetCaption(WithNotice(message, shown_notices_));
 }
 

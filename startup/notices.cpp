@@ -9,13 +9,13 @@ namespace ks {
 
 void Notices::Set(const std::string& source, const std::string& text) {
   auto it = std::find_if(notices_.begin(), notices_.end(), [&](const auto& n) { return n.first == source; });
-  if (it == notices_.end()) {
-    if (text.empty()) return;
-    notices_.emplace_back(source, text);
-  } else {
+  if (it != notices_.end()) {
     if (it->second == text) return;
-    it->second = text;
+    notices_.erase(it);
+  } else if (text.empty()) {
+    return;
   }
+  if (!text.empty()) notices_.emplace_back(source, text);
   if (Changed) Changed();
 }
 
@@ -25,15 +25,7 @@ std::string Notices::Of(const std::string& source) const {
   return {};
 }
 
-std::string Notices::Joined() const {
-  std::string joined;
-  for (const auto& [from, text] : notices_) {
-    if (text.empty()) continue;
-    if (!joined.empty()) joined += "  ";
-    joined += text;
-  }
-  return joined;
-}
+std::string Notices::Newest() const { return notices_.empty() ? std::string() : notices_.back().second; }
 
 void TellFailure(forms::Application& app, const forms::MessageBoxRequest& box, const std::string& source,
                  const std::string& notice) {

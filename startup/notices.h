@@ -2,8 +2,9 @@
 // Notices: short texts that tell the operator what a timer or a device found, without a
 // window that waits for an answer. The main window shows them in its message label, after
 // whatever message the entry line writes there. Each source has at most one notice: a new
-// one replaces it and an empty text takes it back. They stand in the order their sources
-// first told, two blanks apart.
+// one replaces it and an empty text takes it back. The label has room for one beside the
+// longest message, so it shows the newest; when that is taken back, the one before it shows
+// again. Each notice is kept short enough for that room (26 characters).
 #include <functional>
 #include <string>
 #include <utility>
@@ -26,13 +27,13 @@ class Notices {
   void Set(const std::string& source, const std::string& text);
   // The notice of `source`; empty when it has none.
   std::string Of(const std::string& source) const;
-  // Every notice, in the order their sources first told, two blanks apart.
-  std::string Joined() const;
+  // The notice told last of those not taken back; empty when none stands.
+  std::string Newest() const;
   // Runs after each change; the main window sets it to show the notices.
   std::function<void()> Changed;
 
  private:
-  std::vector<std::pair<std::string, std::string>> notices_;
+  std::vector<std::pair<std::string, std::string>> notices_;  // oldest first
 };
 
 // A failure the operator must hear of. Asked for by the operator's own action (a key, a

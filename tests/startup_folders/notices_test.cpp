@@ -1,5 +1,6 @@
-// Notices: one per source, replaced and taken back by it, shown in the order their sources
-// first told; a failure is a message box when the operator asked, a notice when a timer did.
+// Notices: one per source, replaced and taken back by it; the newest shows, and the one
+// before it shows again when it is taken back. A failure is a message box when the
+// operator asked, a notice when a timer did.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,29 +13,30 @@
 namespace ks::testing {
 namespace {
 
-TEST(Notices, OnePerSourceInTheOrderTheirSourcesFirstTold) {
+TEST(Notices, OnePerSourceAndTheNewestShows) {
   const struct {
     const char* source;
     const char* text;
-    const char* joined;  // every notice after the change
+    const char* newest;  // what the label shows after the change
   } steps[] = {
       {"rig", "No frequency from the rig!", "No frequency from the rig!"},
-      {"log.txt", "log.txt not written!", "No frequency from the rig!  log.txt not written!"},
-      {"rig", "Rig port lost!", "Rig port lost!  log.txt not written!"},
+      {"log.txt", "log.txt not written!", "log.txt not written!"},
+      {"QSOpref.txt", "", "log.txt not written!"},  // nothing to take back
+      {"rig", "Rig port lost!", "Rig port lost!"},
       {"rig", "", "log.txt not written!"},
-      {"rig", "No frequency from the rig!", "No frequency from the rig!  log.txt not written!"},
+      {"log.txt", "log.txt not written!", "log.txt not written!"},  // told again: no change
+      {"rig", "No frequency from the rig!", "No frequency from the rig!"},
       {"log.txt", "", "No frequency from the rig!"},
-      {"QSOpref.txt", "", "No frequency from the rig!"},
+      {"rig", "", ""},
   };
   Notices notices;
   int changes = 0;
   notices.Changed = [&] { ++changes; };
   int expected_changes = 0;
   for (const auto& s : steps) {
-    const bool changes_it = notices.Of(s.source) != s.text;
+    expected_changes += notices.Of(s.source) != s.text ? 1 : 0;
     notices.Set(s.source, s.text);
-    expected_changes += changes_it ? 1 : 0;
-    EXPECT_EQ(notices.Joined(), s.joined) << s.source << " " << s.text;
+    EXPECT_EQ(notices.Newest(), s.newest) << s.source << " " << s.text;
     EXPECT_EQ(notices.Of(s.source), s.text);
     EXPECT_EQ(changes, expected_changes) << "told again without a change, or changed unseen";
   }
@@ -56,7 +58,7 @@ TEST(TellFailure, AMessageBoxForTheOperatorsActionANoticeForATimersTick) {
   ASSERT_EQ(h.dialogs().message_boxes.size(), 1u);
   EXPECT_EQ(h.dialogs().message_boxes[0].title, "Settings Not Saved");
   EXPECT_EQ(h.dialogs().message_boxes[0].text, box.text);
-  EXPECT_EQ(h.app().State<Notices>().Joined(), "");
+  EXPECT_EQ(h.app().State<Notices>().Newest(), "");
 
   f.Timer1.SetInterval(100);
   f.Timer1.SetEnabled(true);
