@@ -28,8 +28,8 @@ void ResetTallies(forms::Application& app) {
     for (int index = 1; index <= 100; ++index) tallies.MultWorkedFlags[slot][index] = 0;
 }
 
-// The bytes of the last load, and the records a load is read into before they replace the
-// log in memory (those of the load before, so that each reload reuses what they hold).
+// The bytes of the last load, and the records a load from a timer is read into before they
+// replace the log in memory (those such a load replaced, so that each reuses what they hold).
 struct LogReadBuffer {
   std::string bytes;
   std::vector<LogRecord> records;
@@ -79,14 +79,20 @@ void LoadLogFile(forms::Application& app) {
   LogReadBuffer& buffer = app.State<LogReadBuffer>();
   FileReport report = ReadWholeFile(WorkingFile(app, kLogFileName), buffer.bytes, kLogFileMaxBytes);
   if (!report) return FailLoad(app, report);
-  const LogParseResult parsed = ParseLogText(buffer.bytes, buffer.records);
+  // From a timer a fault must leave the log in memory whole: the file is read into the spare
+  // records, which take the log's place once all of it has been read. The operator's own
+  // reload reads in place, since a fault there ends the program.
+  const bool keep_until_read = app.InTimerEvent();
+  const LogParseResult parsed = ParseLogText(buffer.bytes, keep_until_read ? buffer.records : store.Records);
   if (!parsed.ok) {
     report.Add(parsed.line, parsed.reason);
     return FailLoad(app, report);
   }
   ResetTallies(app);
-  std::swap(store.Records, buffer.records);
-  store.Records[0] = LogRecord{};
+  if (keep_until_read) {
+    std::swap(store.Records, buffer.records);
+    store.Records[0] = LogRecord{};
+  }
   store.QSOCount = parsed.count;
   store.Records.resize(static_cast<std::size_t>(parsed.count) + 1);
   app.State<Notices>().Set(kLogNoticeSource, "");
