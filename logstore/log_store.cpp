@@ -8,6 +8,7 @@
 #include "platform/io/files.h"
 #include "platform/vb/constants.h"
 #include "startup/file_reports.h"
+#include "startup/notices.h"
 #include "startup/user_folders.h"
 
 namespace ks {
@@ -27,13 +28,22 @@ void ResetTallies(forms::Application& app) {
     for (int index = 1; index <= 100; ++index) tallies.MultWorkedFlags[slot][index] = 0;
 }
 
-// The bytes of the last load, kept so that the next reload reuses the buffer.
+// The bytes of the last load, and the records a load from a timer is read into before they
+// replace the log in memory (those such a load replaced, so that each reuses what they hold).
 struct LogReadBuffer {
   std::string bytes;
+  std::vector<LogRecord> records;
 };
 
-// Tells what is wrong with the file, and where, so the operator can mend it; then ends.
-[[noreturn]] void FailLoad(forms::Application& app, const FileReport& report) {
+// Tells what is wrong with the file, and where, so the operator can mend it; then ends. A
+// reload that a timer made (the rig's band change) does not end the program under the
+// operator's typing: the log in memory stays as it was, the notice says that log.txt was
+// not read, and the operator's next reload meets the fault again.
+void FailLoad(forms::Application& app, const FileReport& report) {
+  if (app.InTimerEvent()) {
+    app.State<Notices>().Set(kLogNoticeSource, kLogUnreadNotice);
+    return;
+  }
   app.MsgBox(DescribeFileReport(kLoadErrorText, report), vb::vbOKOnly, kLoadErrorTitle);
   app.End();
 }
@@ -43,6 +53,7 @@ bool Settle(forms::Application& app, const io::FileResult& result, LogWriteKind 
   LogStore& store = app.State<LogStore>();
   if (result) {
     if (kind == LogWriteKind::Rewrite) store.FileBehind = false;
+    if (!store.FileBehind) app.State<Notices>().Set(kLogNoticeSource, "");
     return true;
   }
   store.FileBehind = true;
@@ -65,17 +76,26 @@ void LoadLogFile(forms::Application& app) {
     ReportLogWriteFailure(app, LogWriteKind::Reload, WorkingFile(app, kLogFileName), "");
     store.FileBehind = false;
   }
-  ResetTallies(app);
-  std::string& bytes = app.State<LogReadBuffer>().bytes;
-  FileReport report = ReadWholeFile(WorkingFile(app, kLogFileName), bytes, kLogFileMaxBytes);
-  if (!report) FailLoad(app, report);
-  const LogParseResult parsed = ParseLogText(bytes, store.Records);
+  LogReadBuffer& buffer = app.State<LogReadBuffer>();
+  FileReport report = ReadWholeFile(WorkingFile(app, kLogFileName), buffer.bytes, kLogFileMaxBytes);
+  if (!report) return FailLoad(app, report);
+  // From a timer a fault must leave the log in memory whole: the file is read into the spare
+  // records, which take the log's place once all of it has been read. The operator's own
+  // reload reads in place, since a fault there ends the program.
+  const bool keep_until_read = app.InTimerEvent();
+  const LogParseResult parsed = ParseLogText(buffer.bytes, keep_until_read ? buffer.records : store.Records);
   if (!parsed.ok) {
     report.Add(parsed.line, parsed.reason);
-    FailLoad(app, report);
+    return FailLoad(app, report);
+  }
+  ResetTallies(app);
+  if (keep_until_read) {
+    std::swap(store.Records, buffer.records);
+    store.Records[0] = LogRecord{};
   }
   store.QSOCount = parsed.count;
   store.Records.resize(static_cast<std::size_t>(parsed.count) + 1);
+  app.State<Notices>().Set(kLogNoticeSource, "");
   if (store.QSOCountAtLoad == 0) store.QSOCountAtLoad = static_cast<float>(store.QSOCount);
 }
 

@@ -72,8 +72,11 @@ struct InStateTallies {
 
 // Resets the tallies and reloads the whole log from log.txt. Blank lines are passed over. A
 // missing file or a bad record shows "Error opening file." titled "File Error" and ends the
-// program, leaving the file as it is.
+// program, leaving the file as it is. From a timer (the rig's band change) it leaves the log
+// in memory and its tallies as they were and puts up the notice kLogUnreadNotice instead,
+// which the log's next good read or write takes back.
 void LoadLogFile(forms::Application& app);
+inline constexpr const char* kLogUnreadNotice = "log.txt could not be read!";
 // Appends record QSOCount to log.txt, flushed to the disk; false (after telling the operator)
 // when it failed, with the file as it was.
 bool AppendLogRecord(forms::Application& app);

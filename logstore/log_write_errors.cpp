@@ -2,6 +2,7 @@
 
 #include "platform/forms/application.h"
 #include "platform/vb/constants.h"
+#include "startup/notices.h"
 
 namespace ks {
 
@@ -28,9 +29,21 @@ std::string LogWriteFailureText(LogWriteKind kind, const std::filesystem::path& 
   return reason;
 }
 
+std::string LogWriteFailureNotice(LogWriteKind kind) {
+  switch (kind) {
+    case LogWriteKind::Append: return "log.txt not written!";
+    case LogWriteKind::Rewrite: return "log.txt not written!";
+    case LogWriteKind::Reload: return "Unwritten changes lost!";
+    case LogWriteKind::Empty: return "log.txt not emptied!";
+    case LogWriteKind::Backup: return "Log not backed up!";
+  }
+  return "log.txt not written!";
+}
+
 void ReportLogWriteFailure(forms::Application& app, LogWriteKind kind, const std::filesystem::path& path,
                            const std::string& reason) {
-  app.MsgBox(LogWriteFailureText(kind, path, reason), vb::vbOKOnly + vb::vbCritical, kLogWriteErrorTitle);
+  TellFailure(app, {LogWriteFailureText(kind, path, reason), vb::vbOKOnly + vb::vbCritical, kLogWriteErrorTitle},
+              kLogNoticeSource, LogWriteFailureNotice(kind));
 }
 
 }  // namespace ks

@@ -22,7 +22,12 @@ inline constexpr const char* kLogWriteErrorTitle = "Log File Error";
 // The message for a failed write of `path` for `reason` (the system's description).
 std::string LogWriteFailureText(LogWriteKind kind, const std::filesystem::path& path, const std::string& reason);
 
-// Shows that message in a message box titled kLogWriteErrorTitle.
+// The short notice of that failure (a line of the main window's message label).
+std::string LogWriteFailureNotice(LogWriteKind kind);
+
+// Shows that message in a message box titled kLogWriteErrorTitle; when a timer made the write
+// (the rig's band change reloads the log), in a short notice of the log instead, which the
+// log's next good write or read takes back.
 void ReportLogWriteFailure(forms::Application& app, LogWriteKind kind, const std::filesystem::path& path,
                            const std::string& reason);
 

@@ -24,7 +24,7 @@ MainWindow::MainWindow(forms::Application& app, std::string name, MainWindowKind
   WireDXArea();
   WireRecentContacts();
   WireSharedEntry();
-  lblDialog.Change = [this] { lblDialog_Change(); };
+  WireNotices();
 }
 
 }  // namespace ks

@@ -15,7 +15,7 @@
 //   mainwin/file_commands.cpp       New, Archive, Restore, Exit and the close of the window
 //   mainwin/menu_commands.cpp       the menu items that open tool windows
 //   mainwin/entry_services.cpp      least forms of the in-state window's entry services
-//   mainwin/rig_notice.cpp          the rig's notice in the message label
+//   mainwin/message_notices.cpp     the notices in the message label
 //   entry/main_window_list.cpp      the recent-contacts list's commands, the serial macro,
 //                                   Clear and the partial-duplicate switch (both windows)
 //   entry/outfrm_*.cpp              the out-of-state window's entry, checks and scoring
@@ -105,9 +105,12 @@ class MainWindow : public MainWindowControls, public EntryWindowLink {
   // Public: the contact editors' "Delete Dupe" button calls it.
   void cmdDelete_Click();
 
-  // ---- The rig's notice in the message label (mainwin/rig_notice.cpp) ----
-  // Shows `notice` after the label's message until it is replaced; an empty text takes it back.
+  // ---- The notices in the message label (mainwin/message_notices.cpp) ----
+  // The rig's notice: shown after the label's message until it is replaced; an empty text
+  // takes it back.
   void SetRigNotice(const std::string& notice);
+  // Shows the newest notice of any source after the label's message (startup/notices.h).
+  void ShowNotices();
 
  protected:
   // ---- Hooks: where the two windows differ in the load ----
@@ -261,6 +264,7 @@ class MainWindow : public MainWindowControls, public EntryWindowLink {
   void WireDXArea();
   void WireRecentContacts();
   void WireSharedEntry();
+  void WireNotices();
 
   // ---- Keyboard dispatch (key_dispatch.cpp) ----
   // Opens the tool window of a Ctrl hot key; false for a key that has none.
@@ -280,7 +284,7 @@ class MainWindow : public MainWindowControls, public EntryWindowLink {
   void lblDialog_Change();
 
   bool line_entry_under_way_ = false;
-  std::string rig_notice_;  // the rig's notice shown in lblDialog, empty when none
+  std::string shown_notices_;  // the notice shown after lblDialog's message, empty when none
 };
 
 }  // namespace ks

@@ -4,6 +4,7 @@
 #include "platform/io/files.h"
 #include "platform/io/settings_store.h"
 #include "platform/vb/constants.h"
+#include "startup/notices.h"
 
 namespace ks {
 
@@ -42,11 +43,18 @@ std::string SettingsWriteFailureText(const std::filesystem::path& path, const st
 
 bool WriteSettingsFile(forms::Application& app, const std::filesystem::path& path, const std::string& bytes) {
   const io::FileResult written = io::WriteFileAtomic(path, bytes);
-  if (written) return true;
-  app.MsgBox(SettingsWriteFailureText(path, written.error), vb::vbOKOnly + vb::vbExclamation,
-             kSettingsWriteErrorTitle);
+  const std::string name = path.filename().string();
+  if (written) {
+    app.State<Notices>().Set(name, "");
+    return true;
+  }
+  TellFailure(app, {SettingsWriteFailureText(path, written.error), vb::vbOKOnly + vb::vbExclamation,
+                    kSettingsWriteErrorTitle},
+              name, SettingsNotSavedNotice(name));
   return false;
 }
+
+std::string SettingsNotSavedNotice(const std::string& file_name) { return file_name + " not saved!"; }
 
 bool SaveUserSettings(forms::Application& app, const std::string& store_app, const std::string& section,
                       const std::vector<std::pair<std::string, std::string>>& values) {

@@ -48,8 +48,10 @@ std::string DescribeFileReport(std::string_view message, const FileReport& repor
 // Replaces a settings file of the program whole (the station settings, the keyer settings,
 // the shared preferences). When it cannot be written the operator is told the file and the
 // reason, in a message box titled kSettingsWriteErrorTitle, and the old file stays as it
-// was; false then.
+// was; false then. A write that a timer made (the rig's band change) tells it instead in the
+// notice SettingsNotSavedNotice, under the file's name, which its next good write takes back.
 bool WriteSettingsFile(forms::Application& app, const std::filesystem::path& path, const std::string& bytes);
+std::string SettingsNotSavedNotice(const std::string& file_name);
 
 // Keeps values in the per-user settings store, in order. When the store cannot be written the
 // operator is told once, as for a settings file, and the values after the failed one are not

@@ -13,6 +13,7 @@
 #include "platform/vb/number_text.h"
 #include "platform/vb/parse.h"
 #include "platform/vb/rounding.h"
+#include "platform/vb/text.h"
 
 namespace ks {
 namespace {
@@ -111,8 +112,14 @@ void CWFrm::CWSetup() {
   KeyingPorts::Close(ports.CommPhone);
   if (!ports.Comm) ports.Comm = Devices(app).NewSerialPort();
   io::SerialPort& comm = *ports.Comm;
-  const bool opened = port && comm.SetPortNumber(*port) && comm.SetDtr(false) && comm.SetRts(false) && comm.Open();
+  const io::SerialResult opened = KeyingPorts::OpenLinesDown(comm, port);
   if (opened) return;
+  if (app.InTimerEvent()) {
+    // The F1 repeat sends from a timer: no window asks for another port; the message stops
+    // unkeyed and the main window's message label says why.
+    keying_fault_ = "serial port " + vb::Trim(Text10.Text()) + " cannot be opened (" + opened.error + ")";
+    return;
+  }
   app.Beep();
   app.MsgBox(kInvalidPort, vb::vbOKOnly, "Invalid port.");
   if (!Visible()) ShowModal();

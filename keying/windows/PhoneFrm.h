@@ -115,6 +115,8 @@ class PhoneFrm : public forms::Form {
   // and how many such.
   std::string fault_notice_;
   int faults_ = 0;
+  // Why the push-to-talk port last failed to open; empty once it opened.
+  std::string port_failure_;
   // Declared last so that it drops the lines above before they go.
   PushToTalk ptt_;
 };

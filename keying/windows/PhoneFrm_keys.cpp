@@ -100,7 +100,12 @@ void PhoneFrm::FKeyPhone(int& KeyCode) {
     if (!sound) throw std::runtime_error(why);
     if (NumberOf(Text10) > 0) {
       if (!KeyingPorts::IsOpen(app.State<KeyingPorts>().CommPhone)) OpenPhonePort();
-      if (KeyingPorts::IsOpen(app.State<KeyingPorts>().CommPhone)) ptt_.Raise(SerialLine());
+      if (KeyingPorts::IsOpen(app.State<KeyingPorts>().CommPhone)) {
+        ptt_.Raise(SerialLine());
+      } else if (app.InTimerEvent()) {
+        // The repeat plays from a timer: no window asks for another port, so nothing is played.
+        throw KeyDownRefused("serial port " + vb::Trim(Text10.Text()) + " cannot be opened (" + port_failure_ + ")");
+      }
     }
     if (Option3.Value()) ptt_.Raise(ParallelLine());
     if (!Player().Play(std::move(*sound), why)) throw std::runtime_error(why);
@@ -117,7 +122,14 @@ void PhoneFrm::FKeyPhone(int& KeyCode) {
   } catch (const std::exception& failure) {
     // Nothing to send: the transmitter is not left keyed.
     EndMessage();
-    app.MsgBox("The voice message of " + key + " cannot be sent: " + failure.what(), vb::vbOKOnly, "Voice keyer");
+    if (!app.InTimerEvent()) {
+      app.MsgBox("The voice message of " + key + " cannot be sent: " + failure.what(), vb::vbOKOnly, "Voice keyer");
+      return;
+    }
+    // The repeat found it, from a timer: the repeat ends, told where the operator looks.
+    keying.PhoneRepeat = 0;
+    tmrRepeat.SetEnabled(false);
+    ShowKeyingNotice(app, key + " voice message not played, repeat stopped: " + failure.what() + ".");
     return;
   }
   Timer1.SetEnabled(true);
@@ -148,9 +160,11 @@ void PhoneFrm::OpenPhonePort() {
   if (!ports.CommPhone) ports.CommPhone = Devices(app).NewSerialPort();
   io::SerialPort& port = *ports.CommPhone;
   const std::optional<std::int16_t> port_number = vb::CInt(*number);
-  const bool opened =
-      port_number && port.SetPortNumber(*port_number) && port.SetDtr(false) && port.SetRts(false) && port.Open();
+  const io::SerialResult opened = KeyingPorts::OpenLinesDown(port, port_number);
+  port_failure_ = opened.error;
   if (opened) return;
+  // From the repeat's timer no window may open: FKeyPhone tells it without one.
+  if (app.InTimerEvent()) return;
   app.Beep();
   app.MsgBox(kInvalidPort, vb::vbOKOnly, "Invalid port.");
   if (!Visible()) ShowModal();

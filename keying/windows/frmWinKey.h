@@ -83,6 +83,8 @@ class frmWinKey : public forms::Form {
   bool WriteSettingsFile();
   // Says that the keyer stopped answering or its port failed, closes it and drops what waits.
   void GiveUp(const std::string& why);
+  // Drops what waits to be sent and the F1 repeat, and says why in the main window's label.
+  void StopSending(const std::string& why);
   io::WinKeyer& Keyer();
 
   std::unique_ptr<io::WinKeyer> keyer_;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "keying/entry_window_link.h"
 #include "keying/keying_devices.h"
 #include "keying/keying_ports.h"
 #include "keying/keying_state.h"
@@ -57,7 +58,9 @@ void frmWinKey::cmdOpenWinkey_Click() {
   KeyingState& keying = App().State<KeyingState>();
   std::uint8_t version = 0;
   const int status = Keyer().Open(version, keying.WinKeyPort);
-  if (status != io::kWinKeyAlreadyOpen && version == 0) {
+  // The F1 repeat's send opens the keyer from a timer, where no window may wait for an
+  // answer: WKTransmit tells that failure without one.
+  if (status != io::kWinKeyAlreadyOpen && version == 0 && !App().InTimerEvent()) {
     App().MsgBox("Unable to establish connection with WinKey on com port " + std::to_string(keying.WinKeyPort) +
                      ".  Please check to make sure that you have specified the correct port and that the Winkey "
                      "device is properly connected.",
@@ -176,13 +179,21 @@ void frmWinKey::cmdStop_Click() {
   if (Visible()) cmdDone.SetFocus();
 }
 
+// The keyer stopped answering or its port failed while it was fed. The keyer found it, not
+// the operator, and the feeder lets events run, so the operator may be typing: told in the
+// main window's message label, without a window that waits.
 void frmWinKey::GiveUp(const std::string& why) {
-  KeyingState& keying = App().State<KeyingState>();
-  keying.CWBuffer.clear();
-  App().MsgBox("The WinKeyer on com port " + std::to_string(keying.WinKeyPort) + " " + why +
-                   ".  What was waiting to be sent has been dropped; the keyer is closed.",
-               vb::vbOKOnly + vb::vbExclamation, "WinKey Not Answering");
+  StopSending("the WinKeyer on com port " + std::to_string(App().State<KeyingState>().WinKeyPort) + " " + why +
+              "; the keyer is closed");
   cmdCloseWinkey_Click();
+}
+
+void frmWinKey::StopSending(const std::string& why) {
+  KeyingState& keying = App().State<KeyingState>();
+  const std::string unsent = keying.CWBuffer;
+  keying.CWBuffer.clear();
+  keying.CWRepeat = 0;
+  ShowKeyingNotice(App(), "CW stopped: " + why + ". Not sent: \"" + unsent + "\"");
 }
 
 // Hands CWBuffer to the keyer one character at a time, waiting while the keyer's buffer is
@@ -192,6 +203,11 @@ void frmWinKey::WKTransmit() {
   KeyingState& keying = App().State<KeyingState>();
   if (keying.WinKeyVersion == 0) cmdOpenWinkey_Click();
   if (keying.WinKeyVersion == 0) {
+    // The next send tries to open it again; the repeat's does not, since it stops here.
+    if (App().InTimerEvent()) {
+      StopSending("no WinKeyer answers on com port " + std::to_string(keying.WinKeyPort) + " (" +
+                  lblOpenStatus.Caption() + ")");
+    }
     keying.CWBuffer.clear();
     return;
   }

@@ -3,6 +3,7 @@
 #include "mainwin/windows/Infrm.h"
 #include "mainwin/windows/Outfrm.h"
 #include "platform/forms/application.h"
+#include "startup/notices.h"
 #include "station/station_settings.h"
 
 namespace ks {
@@ -33,11 +34,6 @@ void Form1::BandMapSpots(std::string& qDXSpotCall, std::string& qDXSpotFreq, std
   ActiveMainWindow().BandMapSpots(qDXSpotCall, qDXSpotFreq, qDXSpotRecord);
 }
 
-void Form1::RigNotice(const std::string& notice) {
-  MainWindow* window = App().State<StationSettings>().OutOfState != 0
-                           ? static_cast<MainWindow*>(App().IfLoaded<Outfrm>())
-                           : static_cast<MainWindow*>(App().IfLoaded<Infrm>());
-  if (window != nullptr) window->SetRigNotice(notice);
-}
+void Form1::RigNotice(const std::string& notice) { App().State<Notices>().Set(kRigNoticeSource, notice); }
 
 }  // namespace ks

@@ -112,9 +112,42 @@ std::string Application::InputBox(const std::string& prompt, const std::string& 
   return answer.value_or("");
 }
 
+void Application::DispatchTimerTick(const std::function<void()>& tick) {
+  Dispatch([&] {
+    ++timer_events_;
+    struct Done {
+      int& count;
+      ~Done() { --count; }
+    } done{timer_events_};
+    tick();
+  });
+}
+
+namespace {
+
+// The events run below an event loop's call are not the tick's that made the call.
+struct OwnEvents {
+  explicit OwnEvents(int& count) : count_(count), saved_(count) { count_ = 0; }
+  ~OwnEvents() { count_ = saved_; }
+  OwnEvents(const OwnEvents&) = delete;
+  OwnEvents& operator=(const OwnEvents&) = delete;
+
+ private:
+  int& count_;
+  int saved_;
+};
+
+}  // namespace
+
 void Application::DoEvents() {
+  OwnEvents own(timer_events_);
   keys_.LetWaitingKeysIn();
   Loop().DoEvents();
+}
+
+void Application::RunModal(Form& form) {
+  OwnEvents own(timer_events_);
+  Loop().RunModal(form);
 }
 
 void Application::PaintNow() {

@@ -102,6 +102,9 @@ class Application {
   std::string InputBox(const std::string& prompt, const std::string& title = "", const std::string& default_text = "");
   void Beep() { Dialogs().Beep(); }
   void DoEvents();
+  // Shows `form` modally until it is hidden; like DoEvents, the events run meanwhile are
+  // their own.
+  void RunModal(Form& form);
   // Draws what the windows hold now, letting no event run (the toolkit's Refresh): what a
   // handler shows before it holds the program stays on the screen while it holds.
   void PaintNow();
@@ -117,6 +120,14 @@ class Application {
   // Runs one event from outside (the operator, a timer, a posted event). Catches the end
   // of the program at the outermost level and frees windows unloaded meanwhile.
   void Dispatch(const std::function<void()>& event);
+  // Runs a timer's tick. The devices are read from timers, so a device's event runs here too.
+  void DispatchTimerTick(const std::function<void()>& tick);
+  // Whether the code running now was started by a timer's tick (or a device event) rather
+  // than by the operator. No window that waits for an answer may open then: it would take
+  // the keys being typed into another window and hold the timers behind it. The events that
+  // a DoEvents or a modal window lets run meanwhile are their own: a click among them is
+  // the operator's.
+  bool InTimerEvent() const { return timer_events_ > 0; }
 
   // Active window tracking (the last window shown or activated).
   Form* ActiveForm() const { return active_form_; }
@@ -144,6 +155,7 @@ class Application {
   Form* active_form_ = nullptr;
   KeyQueue keys_{*this};
   int dispatch_depth_ = 0;
+  int timer_events_ = 0;  // timer ticks under way, not counting those below a DoEvents
   bool ended_ = false;
 };
 

@@ -124,7 +124,7 @@ void Form::ShowModal() {
     visible_ = true;
     if (View* v = app_.GetView()) v->FormShown(*this, true);
     ActivateBy();
-    app_.Loop().RunModal(*this);
+    app_.RunModal(*this);
     --modal_depth_;
   });
 }

@@ -77,7 +77,7 @@ void Timer::Restart() {
   if (!Enabled() || interval_ <= 0 || !ParentForm().IsLoaded()) return;
   Application& app = ParentForm().App();
   timer_id_ = app.Loop().StartTimer(interval_, [this, &app] {
-    app.Dispatch([this] {
+    app.DispatchTimerTick([this] {
       if (Tick) Tick();
     });
   });

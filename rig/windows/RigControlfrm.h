@@ -3,6 +3,7 @@
 // radio's frequency and mode (handed to the main window), the set-frequency and set-mode
 // commands other windows call, and the rig settings file RigCntrl.txt.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,9 +33,12 @@ class RigControlfrm : public forms::Form {
   void Form_Load() override;
   void Form_Unload(int& Cancel) override;
 
-  // Moving the radio; both take the frequency by reference and never change it.
-  void ChangeFrequency(float& frequency);
-  void ChangeMode(float& frequency, std::string& mode);
+  // Moving the radio; both take the frequency by reference and never change it. A failure
+  // goes to `tell` with the text and title of its message box; without one, the message box
+  // shows (the operator's own click asked for the change).
+  using SetFailureTeller = std::function<void(const std::string& text, const std::string& title)>;
+  void ChangeFrequency(float& frequency, const SetFailureTeller& tell = {});
+  void ChangeMode(float& frequency, std::string& mode, const SetFailureTeller& tell = {});
 
   // Window handlers.
   void List1_Click();
@@ -177,6 +181,7 @@ class RigControlfrm : public forms::Form {
   void EndSilence();
   void ShowPortFailure();
   void PortLost();
+  void TellSetFailure(const SetFailureTeller& tell, const std::string& text, const char* title);
   void LoadRigSettings();
   void SaveRigSettings();
   void ApplyPreset(const std::string& family);

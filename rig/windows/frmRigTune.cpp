@@ -97,8 +97,10 @@ void frmRigTune::Design() {
     option->Move(120 + static_cast<float>(place++) * 900, 330, 900, 255);
   }
   Option4.SetValue(true);
+  lblNotice.Move(120, 4380, 3330, 375);
+  lblNotice.WordWrap = true;
   cmdDone.SetCaption("&Done");
-  cmdDone.Move(1845, 4380, 1215, 375);
+  cmdDone.Move(3570, 4380, 1215, 375);
 }
 
 void frmRigTune::Wire() {
@@ -127,12 +129,14 @@ void frmRigTune::Form_Load() {
   forms::FitFormToScreen(*this, rule);
 }
 
-void frmRigTune::Command1_Click() {
+void frmRigTune::Command1_Click() { SendFrequency({}); }
+
+void frmRigTune::SendFrequency(const RigControlfrm::SetFailureTeller& tell) {
   auto mhz = FrequencyOf(txtFreq.Text());
   if (!mhz || App().State<StationSettings>().RigName == "None") return;
   float frequency = *mhz;
   going_ = true;
-  App().Get<RigControlfrm>().ChangeFrequency(frequency);
+  App().Get<RigControlfrm>().ChangeFrequency(frequency, tell);
   going_ = false;
 }
 
@@ -183,10 +187,25 @@ void frmRigTune::Form_KeyPress(int& KeyAscii) {
 }
 
 void frmRigTune::chkScan_Click() {
-  if (chkScan.Value() == 1 && !FrequencyOf(txtFreq.Text())) txtFreq.SetText(txtFrom.Text());
+  if (stopping_scan_) return;
+  if (chkScan.Value() == 1) {
+    lblNotice.SetCaption("");
+    lblNotice.SetToolTipText("");
+    if (!FrequencyOf(txtFreq.Text())) txtFreq.SetText(txtFrom.Text());
+  }
   Command1.SetFocus();
 }
 
+void frmRigTune::StopScan(const char* notice, const std::string& why) {
+  stopping_scan_ = true;
+  chkScan.SetValue(0);
+  stopping_scan_ = false;
+  lblNotice.SetCaption(notice);
+  lblNotice.SetToolTipText(why);
+}
+
+// The scan stops, and says so, when a frequency cannot reach the radio: the rig's port fails
+// under it, or the rig is no longer polled (the rig window found its port gone).
 void frmRigTune::Timer1_Timer() {
   // A tick that falls while the last frequency still waits for the radio is skipped.
   if (chkScan.Value() != 1 || going_) return;
@@ -194,6 +213,9 @@ void frmRigTune::Timer1_Timer() {
   auto to = FrequencyOf(txtTo.Text());
   auto frequency = FrequencyOf(txtFreq.Text());
   if (!from || !to || !frequency) return;
+  if (App().State<StationSettings>().RigName != "None" && !App().Get<RigControlfrm>().tmrGetData.Enabled()) {
+    return StopScan(kNotPolledNotice, "");
+  }
   float step = 0.00001f;
   if (Option5.Value()) step = 0.0025f;
   if (Option1.Value()) step = 0.0005f;
@@ -202,7 +224,11 @@ void frmRigTune::Timer1_Timer() {
   float next = *frequency + step;
   if (next > *to) next = *from;
   txtFreq.SetText(vb::Format(next, "####.#####"));
-  Command1_Click();
+  std::string failure;
+  SendFrequency([&failure](const std::string& text, const std::string& title) {
+    if (failure.empty()) failure = title + ": " + text;
+  });
+  if (!failure.empty() && IsLoaded()) StopScan(kPortErrorNotice, failure);
 }
 
 void frmRigTune::cmdDone_Click() { Hide(); }

@@ -2,9 +2,12 @@
 // The tune-and-scan window: band presets, a typed frequency, steps up and down, the mode
 // buttons and a slow scan between two limits. Every frequency and mode goes to the radio
 // through the rig window.
+#include <string>
+
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "rig/windows/RigControlfrm.h"
 
 namespace ks {
 
@@ -34,6 +37,11 @@ class frmRigTune : public forms::Form {
   void Timer1_Timer();
   void cmdDone_Click();
 
+  // Why the scan stopped by itself, shown in lblNotice until Scan is ticked again. The scan
+  // runs from a timer, so it tells here instead of in a message box.
+  static constexpr const char* kPortErrorNotice = "Scan stopped: rig port error.";
+  static constexpr const char* kNotPolledNotice = "Scan stopped: rig not polled.";
+
   // In tab order.
   forms::TextBox txtFreq{*this, "txtFreq"};
   forms::CommandButton Command1{*this, "Command1"};
@@ -56,6 +64,7 @@ class frmRigTune : public forms::Form {
   forms::OptionButton Option2{*this, "Option2", &Frame1};
   forms::OptionButton Option3{*this, "Option3", &Frame1};
   forms::OptionButton Option4{*this, "Option4", &Frame1};
+  forms::Label lblNotice{*this, "lblNotice"};
   forms::CommandButton cmdDone{*this, "cmdDone"};
   forms::Label Label1{*this, "Label1"};
   forms::Label Label2{*this, "Label2"};
@@ -69,8 +78,13 @@ class frmRigTune : public forms::Form {
  private:
   void Design();
   void Wire();
+  // Go: the frequency box to the radio, its failures to `tell` (a message box without one).
+  void SendFrequency(const RigControlfrm::SetFailureTeller& tell);
+  // Unticks Scan without moving the focus and says why in lblNotice (`why`: its tip).
+  void StopScan(const char* notice, const std::string& why);
 
   bool going_ = false;  // a frequency is on its way to the radio
+  bool stopping_scan_ = false;
 };
 
 }  // namespace ks

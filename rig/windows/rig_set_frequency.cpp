@@ -26,7 +26,15 @@ bool RigControlfrm::SendBytes(const std::string& bytes) {
   return true;
 }
 
-void RigControlfrm::ChangeFrequency(float& frequency) {
+void RigControlfrm::TellSetFailure(const SetFailureTeller& tell, const std::string& text, const char* title) {
+  if (tell) {
+    tell(text, title);
+  } else {
+    App().MsgBox(text, vb::vbOKOnly, title);
+  }
+}
+
+void RigControlfrm::ChangeFrequency(float& frequency, const SetFailureTeller& tell) {
   if (!tmrGetData.Enabled()) return;
   tmrGetData.SetEnabled(false);
   const float mhz = frequency;
@@ -38,7 +46,7 @@ void RigControlfrm::ChangeFrequency(float& frequency) {
     RigReply.clear();
     float lookup = mhz;
     std::string mode;
-    ChangeMode(lookup, mode);
+    ChangeMode(lookup, mode, tell);
     WaitForOutputBuffer();
     if (family.wait_before_ms > 0) PauseMilliseconds(static_cast<float>(family.wait_before_ms));
     if (family.events_between_waits) App().DoEvents();
@@ -51,17 +59,18 @@ void RigControlfrm::ChangeFrequency(float& frequency) {
     WaitForOutputBuffer();
     tmrGetData.SetEnabled(true);
   } catch (const std::exception& error) {
-    App().MsgBox(error.what(), vb::vbOKOnly, "Error Changing Frequency");
-    // Polling goes on, so the window's "Polling Rig" stays true.
+    TellSetFailure(tell, error.what(), "Error Changing Frequency");
+    // Polling goes on, so the window's "Polling Rig" stays true; a port that went away with
+    // the command is lost as it is to the poll.
     if (port_->IsOpen() || RigName() == "Ten Tec Pegasus") {
       tmrGetData.SetEnabled(true);
     } else {
-      Command2_Click();
+      PortLost();
     }
   }
 }
 
-void RigControlfrm::ChangeMode(float& frequency, std::string& mode) {
+void RigControlfrm::ChangeMode(float& frequency, std::string& mode, const SetFailureTeller& tell) {
   if (RigName() == "None") return;
   if (mode.empty()) rig::LookupBandPlan(BandPlan, frequency, mode);
   if (mode.empty()) return;
@@ -72,7 +81,7 @@ void RigControlfrm::ChangeMode(float& frequency, std::string& mode) {
     SendBytes(rig::SetModeCommand(Family(), mode, Requests()));
     WaitForOutputBuffer();
   } catch (const std::exception& error) {
-    App().MsgBox(std::string(error.what()) + " " + mode, vb::vbOKOnly, "Error Changing Mode");
+    TellSetFailure(tell, std::string(error.what()) + " " + mode, "Error Changing Mode");
   }
 }
 

@@ -82,6 +82,28 @@ class VirtualWaits final : public UnitWaits {
   }
 };
 
+// A WAV file of `ms` milliseconds of silence (8 kHz, 16-bit mono).
+inline std::string SilentWav(int ms) {
+  const std::uint32_t data = static_cast<std::uint32_t>(ms) * 16;
+  std::string bytes = "RIFF";
+  auto le = [&bytes](std::uint32_t v, int n) {
+    for (int i = 0; i < n; ++i) bytes += static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  le(36 + data, 4);
+  bytes += "WAVEfmt ";
+  le(16, 4);
+  le(1, 2);
+  le(1, 2);
+  le(8000, 4);
+  le(16000, 4);
+  le(2, 2);
+  le(16, 2);
+  bytes += "data";
+  le(data, 4);
+  bytes.append(data, '\0');
+  return bytes;
+}
+
 class RecordingLine final : public KeyLine {
  public:
   RecordingLine(std::string name, std::vector<Transition>& log, VirtualWaits& waits, io::SerialPort* port = nullptr)
@@ -226,27 +248,7 @@ class KeyingTest : public ::testing::Test {
     return out;
   }
   std::string Elements(double unit_ms, double end_ms) const { return ElementsOf(devices->transitions, unit_ms, end_ms); }
-  // A WAV file of `ms` milliseconds of silence (8 kHz, 16-bit mono).
-  static std::string Wav(int ms) {
-    const std::uint32_t data = static_cast<std::uint32_t>(ms) * 16;
-    std::string bytes = "RIFF";
-    auto le = [&bytes](std::uint32_t v, int n) {
-      for (int i = 0; i < n; ++i) bytes += static_cast<char>((v >> (8 * i)) & 0xFF);
-    };
-    le(36 + data, 4);
-    bytes += "WAVEfmt ";
-    le(16, 4);
-    le(1, 2);
-    le(1, 2);
-    le(8000, 4);
-    le(16000, 4);
-    le(2, 2);
-    le(16, 2);
-    bytes += "data";
-    le(data, 4);
-    bytes.append(data, '\0');
-    return bytes;
-  }
+  static std::string Wav(int ms) { return SilentWav(ms); }
   std::string WriteWav(const std::string& name, int ms) {
     WriteBytes(work() / name, Wav(ms));
     return (work() / name).string();

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "mainwin/rig_notice.h"
+#include "mainwin/message_notices.h"
 
 namespace ks {
 namespace {

@@ -2,6 +2,10 @@
 // modal display with a scripted operator.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "platform/forms/headless.h"
 #include "tests/platform_forms/test_window.h"
 
@@ -95,6 +99,64 @@ TEST(Loop, SleepLetsNoEventRun) {
   EXPECT_EQ(h.clock().TickMs(), 3000);
   h.app().DoEvents();
   EXPECT_EQ(ticks, 1) << "a late timer fires once, not once for each interval missed";
+}
+
+// Whether the running code was started by a timer's tick: the tick's own code is, and so is
+// code the tick calls; what a DoEvents or a modal window lets run meanwhile is not (a click
+// there is the operator's), and a tick that a click's DoEvents lets run is.
+TEST(Loop, ATicksOwnCodeKnowsItRunsFromATimer) {
+  Headless h;
+  auto& f = h.app().Get<frmTest>();
+  f.Show();
+  std::vector<std::string> seen;
+  auto note = [&](const std::string& who) { seen.push_back(who + (h.app().InTimerEvent() ? " timer" : " operator")); };
+  f.Command1.Click = [&] { note("click"); };
+  f.Timer2.Tick = [&] {
+    f.Timer2.SetEnabled(false);
+    note("nested tick");
+  };
+  const struct {
+    const char* name;
+    std::function<void()> tick;  // what Timer1's tick does
+    std::function<void()> act;   // then, the operator
+    std::vector<std::string> seen;
+  } cases[] = {
+      {"a tick", [&] { note("tick"); }, [] {}, {"tick timer"}},
+      {"a click", [] {}, [&] { f.Command1.ClickBy(); }, {"click operator"}},
+      {"a click in the tick's DoEvents",
+       [&] {
+         h.app().Loop().Post([&] { f.Command1.ClickBy(); });
+         h.app().DoEvents();
+         note("tick after DoEvents");
+       },
+       [] {}, {"click operator", "tick after DoEvents timer"}},
+      {"a tick in a click's DoEvents",
+       [] {},
+       [&] {
+         f.Command1.Click = [&] {
+           f.Timer2.SetInterval(10);
+           f.Timer2.SetEnabled(true);
+           h.clock().Sleep(10);
+           h.app().DoEvents();
+           note("click after DoEvents");
+         };
+         f.Command1.ClickBy();
+       },
+       {"nested tick timer", "click after DoEvents operator"}},
+  };
+  for (const auto& c : cases) {
+    seen.clear();
+    f.Timer1.Tick = [&] {
+      f.Timer1.SetEnabled(false);
+      c.tick();
+    };
+    f.Timer1.SetInterval(100);
+    f.Timer1.SetEnabled(true);
+    h.Advance(100);
+    c.act();
+    EXPECT_EQ(seen, c.seen) << c.name;
+    EXPECT_FALSE(h.app().InTimerEvent()) << c.name;
+  }
 }
 
 // A dialog window that closes itself on its timer, or by its Done button.

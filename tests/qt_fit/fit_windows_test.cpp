@@ -27,6 +27,8 @@
 #include "rig/windows/frmBandPlan.h"
 #include "rig/windows/frmFrequencyTest.h"
 #include "rig/windows/frmRigTune.h"
+#include "startup/file_reports.h"
+#include "startup/notices.h"
 #include "startup/windows/frmCorvaneLogo.h"
 #include "station/station_settings.h"
 #include "station/windows/Form5.h"
@@ -131,6 +133,40 @@ forms::Form& WithRigNoticeAfterDuplicate(FitBench& bench) {
   return window;
 }
 
+// A main window with the longest notice of the log's and of the settings file's (the rig's
+// are checked above) after a message of the entry line: in the plain entry layout
+// after the longest warning of a duplicate, in the post-contest layout after the warning of
+// a partial duplicate.
+const struct {
+  const char* source;
+  std::string text;
+} kFileNotices[] = {{kLogNoticeSource, kLogUnreadNotice}, {kPrefFileName, SettingsNotSavedNotice(kPrefFileName)}};
+
+template <forms::Form& (*Open)(FitBench&), int kNotice>
+forms::Form& WithFileNoticeAfterDuplicate(FitBench& bench) {
+  auto& window = static_cast<MainWindow&>(Open(bench));
+  window.lblDialog.SetCaption("Dupe if not rover!  KP4/W3XYZ  10/12  15:00:00   Rec#  1234");
+  bench.app().State<Notices>().Set(kFileNotices[kNotice].source, kFileNotices[kNotice].text);
+  return window;
+}
+
+template <forms::Form& (*Open)(FitBench&), int kNotice>
+forms::Form& WithFileNoticeInPostContestEntry(FitBench& bench) {
+  auto& window = static_cast<MainWindow&>(WithEntryExtrasShown<Open>(bench));
+  window.lblDialog.SetCaption("Possible Duplicate!");
+  bench.app().State<Notices>().Set(kFileNotices[kNotice].source, kFileNotices[kNotice].text);
+  return window;
+}
+
+// The tune window once its scan stopped by itself, with the longer of its notices.
+forms::Form& TuneWithScanStopped(FitBench& bench) {
+  frmRigTune& window = bench.app().Get<frmRigTune>();
+  window.Show();
+  const std::string port = frmRigTune::kPortErrorNotice, polled = frmRigTune::kNotPolledNotice;
+  window.lblNotice.SetCaption(port.size() >= polled.size() ? port : polled);
+  return window;
+}
+
 // Every window of the program. A window joins the fit check with one line here:
 //   {"Name", Shown<Name>},            for a window that is loaded and shown, or
 //   {"Name", OpenName},               a function (FitBench&) -> forms::Form& above that sets
@@ -152,6 +188,14 @@ const FitWindow kWindows[] = {
     {"InfrmWithRigNoticeInPostContestEntry", WithRigNoticeInPostContestEntry<InStateMain>},
     {"OutfrmWithRigNoticeAfterDuplicate", WithRigNoticeAfterDuplicate<OutOfStateMain>},
     {"InfrmWithRigNoticeAfterDuplicate", WithRigNoticeAfterDuplicate<InStateMain>},
+    {"OutfrmWithLogUnreadAfterDuplicate", WithFileNoticeAfterDuplicate<OutOfStateMain, 0>},
+    {"InfrmWithLogUnreadAfterDuplicate", WithFileNoticeAfterDuplicate<InStateMain, 0>},
+    {"OutfrmWithSettingsUnsavedAfterDuplicate", WithFileNoticeAfterDuplicate<OutOfStateMain, 1>},
+    {"InfrmWithSettingsUnsavedAfterDuplicate", WithFileNoticeAfterDuplicate<InStateMain, 1>},
+    {"OutfrmWithLogUnreadInPostContestEntry", WithFileNoticeInPostContestEntry<OutOfStateMain, 0>},
+    {"InfrmWithLogUnreadInPostContestEntry", WithFileNoticeInPostContestEntry<InStateMain, 0>},
+    {"OutfrmWithSettingsUnsavedInPostContestEntry", WithFileNoticeInPostContestEntry<OutOfStateMain, 1>},
+    {"InfrmWithSettingsUnsavedInPostContestEntry", WithFileNoticeInPostContestEntry<InStateMain, 1>},
     {"Form5", Shown<Form5>},
     {"Form6", Shown<Form6>},
     {"frmCountyChange", Shown<frmCountyChange>},
@@ -163,6 +207,7 @@ const FitWindow kWindows[] = {
     {"SpectrumMap", Shown<SpectrumMap>},
     {"RigControlfrm", Shown<RigControlfrm>},
     {"frmRigTune", Shown<frmRigTune>},
+    {"frmRigTuneWithScanStopped", TuneWithScanStopped},
     {"frmFrequencyTest", Shown<frmFrequencyTest>},
     {"frmBandPlan", Shown<frmBandPlan>},
     {"CWFrm", Shown<CWFrm>},

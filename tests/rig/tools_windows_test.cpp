@@ -92,6 +92,54 @@ TEST_F(Tune, ScanStepsUpWrapsAtTheTopAndAnyKeyStopsIt) {
   EXPECT_EQ(w.txtFreq.Text(), "7.");
 }
 
+// The rig's port fails while the scan runs (the radio is unplugged). Whichever meets it
+// first, the scan's own frequency or the poll, no message box opens (the scan runs from a
+// timer, under whatever the operator types), the scan stops where it was and says why in
+// the window, the focus stays where the operator has it, and the main window's message
+// label tells that the rig's port is lost. Ticking Scan again takes the window's notice back.
+TEST(TuneScan, APortThatFailsUnderTheScanStopsItAndSaysSoWithoutAMessageBox) {
+  const struct {
+    const char* name;
+    const char* poll_rate;  // "R" every 5 s: the scan meets it; "F" every 50 ms: the poll does
+    const char* notice;
+    const char* tip;  // how the window's notice's tip begins
+  } cases[] = {
+      {"the scan's frequency", "R", frmRigTune::kPortErrorNotice, "Error Changing"},
+      {"the poll", "F", frmRigTune::kNotPolledNotice, ""},
+  };
+  for (const auto& c : cases) {
+    RigBench bench;
+    bench.WriteRigSettings("Kenwood", "FA;", "MD;", 1, c.poll_rate);
+    MainWindow& main = bench.Open();  // its load starts polling
+    auto& w = bench.app().Get<frmRigTune>();
+    w.Show();
+    w.txtFrom.SetText("7");
+    w.txtTo.SetText("7.1");
+    w.Option1.SetValue(true);  // 500 Hz
+    w.chkScan.SetValue(1);
+    bench.headless().Advance(299);
+    ASSERT_NE(bench.radio.line().ReadAtLeast(14).find("FA00007000500;"), std::string::npos) << c.name;
+    w.txtTo.SetFocus();
+    const std::size_t boxes = bench.dialogs().message_boxes.size();
+
+    bench.radio.line().Hangup();
+    bench.headless().Advance(299 * 2);
+    EXPECT_EQ(bench.dialogs().message_boxes.size(), boxes) << c.name << ": a message box opened from the scan";
+    EXPECT_EQ(w.chkScan.Value(), 0) << c.name;
+    EXPECT_EQ(w.lblNotice.Caption(), c.notice) << c.name;
+    EXPECT_EQ(w.lblNotice.ToolTipText().rfind(c.tip, 0), 0u) << c.name << ": " << w.lblNotice.ToolTipText();
+    EXPECT_EQ(w.ActiveControl(), &w.txtTo) << c.name;
+    EXPECT_NE(main.lblDialog.Caption().find(RigControlfrm::kPortLostNotice), std::string::npos)
+        << c.name << ": " << main.lblDialog.Caption();
+    const std::string stopped = w.txtFreq.Text();
+    bench.headless().Advance(299 * 3);
+    EXPECT_EQ(w.txtFreq.Text(), stopped) << c.name;
+
+    w.chkScan.SetValue(1);
+    EXPECT_EQ(w.lblNotice.Caption(), "") << c.name;
+  }
+}
+
 TEST_F(Tune, ModeButtonsSendTheMode) {
   tune().cmdLSB.Press();
   EXPECT_EQ(Sent(4), "MD1;");

@@ -41,6 +41,8 @@ class FakeEngine {
   }
   void Send(const AgwFrame& frame) { peer_.Send(EncodeAgwFrame(frame)); }
   void SendBytes(const std::string& bytes) { peer_.Send(bytes); }
+  void Quit() { peer_.CloseClient(); }
+  void Reset() { peer_.Reset(); }
   std::string registered_call;
 
  private:
@@ -154,6 +156,38 @@ TEST_F(AgwTest, AMalformedHeaderClosesTheConnectionWithAMessage) {
   EXPECT_NE(w.txtUnProcessed.Text().find("** The AGW Packet Engine connection was closed: "), std::string::npos);
   EXPECT_FALSE(w.Timer1.Enabled());
 }
+
+// The engine goes away while the operator types into the main window's call box: it is
+// found by the window's timer, so it is told in the received-text box, never in a message
+// box; the port closes and the focus stays in the call box.
+struct EngineGone {
+  const char* name;
+  void (*end)(FakeEngine&);
+};
+
+class AgwEngineGone : public AgwTest, public ::testing::WithParamInterface<EngineGone> {};
+
+TEST_P(AgwEngineGone, IsToldInTheReceivedTextWithoutAMessageBox) {
+  PacketSpotfrm& w = Open();
+  main().Show();
+  main().txtCall.SetFocus();
+  main().TypeText("k3x");
+  const std::size_t boxes = dialogs().message_boxes.size();
+  GetParam().end(engine_);
+  ASSERT_TRUE(Pump([&] { return !w.Label4.Visible(); }));
+  EXPECT_EQ(dialogs().message_boxes.size(), boxes);
+  EXPECT_NE(w.txtUnProcessed.Text().find("** The AGW Packet Engine connection was closed: "), std::string::npos)
+      << w.txtUnProcessed.Text();
+  EXPECT_FALSE(w.Timer1.Enabled());
+  EXPECT_EQ(app().ActiveForm(), &main());
+  EXPECT_EQ(main().ActiveControl(), &main().txtCall);
+  EXPECT_EQ(main().txtCall.Text(), "K3X");
+}
+
+INSTANTIATE_TEST_SUITE_P(Ends, AgwEngineGone,
+                         ::testing::Values(EngineGone{"Quits", [](FakeEngine& e) { e.Quit(); }},
+                                           EngineGone{"Resets", [](FakeEngine& e) { e.Reset(); }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AgwTest, ARefusedEngineIsReported) {
   app().Settings().SaveSetting("Keystone", "AGWPE", "Port", std::to_string(testing::TcpPeer::ClosedPort()));

@@ -240,6 +240,39 @@ TEST_F(TelnetTest, AResetMidLineIsReportedAndTheCutSpotIsNotStored) {
   EXPECT_EQ(main().txtDX.ItemCount(), 0);
 }
 
+// The cluster's socket ends while the operator types into the main window's call box: the
+// error comes as a socket event, from the window's timer, so it is told in the received-text
+// box, never in a message box; the port closes and the focus stays in the call box.
+TEST_F(TelnetTest, ASocketThatEndsIsToldInTheReceivedTextWithoutAMessageBox) {
+  const struct {
+    const char* name;
+    void (*end)(testing::TcpPeer&);
+    const char* told;
+  } cases[] = {
+      {"the cluster closes", [](testing::TcpPeer& c) { c.CloseClient(); }, "ERROR: Socket has been shut down."},
+      {"the cluster resets", [](testing::TcpPeer& c) { c.Reset(); }, "ERROR: The connection is reset by remote side.!"},
+  };
+  for (const auto& c : cases) {
+    testing::TcpPeer cluster;
+    PacketSpotfrm& w = Open("127.0.0.1", cluster.Port());
+    ASSERT_TRUE(cluster.Accept()) << c.name;
+    ASSERT_TRUE(Pump([&] { return w.Winsock1->GetState() == io::TcpClient::State::kConnected; })) << c.name;
+    main().Show();
+    main().txtCall.SetFocus();
+    main().TypeText("k3x");
+    const std::size_t boxes = dialogs().message_boxes.size();  // the main window's load asked one
+    c.end(cluster);
+    ASSERT_TRUE(Pump([&] { return !w.Label4.Visible(); })) << c.name;
+    EXPECT_EQ(dialogs().message_boxes.size(), boxes) << c.name;
+    EXPECT_NE(w.txtUnProcessed.Text().find(std::string(c.told) + "\r\n\r\n** Port Closed **"), std::string::npos)
+        << c.name << ": " << w.txtUnProcessed.Text();
+    EXPECT_EQ(app().ActiveForm(), &main()) << c.name;
+    EXPECT_EQ(main().ActiveControl(), &main().txtCall) << c.name;
+    EXPECT_EQ(main().txtCall.Text(), "K3X") << c.name;
+    main().txtCall.SetText("");
+  }
+}
+
 TEST_F(TelnetTest, AClusterThatNeverEndsALineCannotGrowMemory) {
   PacketSpotfrm& w = Connected();
   const std::string junk(100000, 'x');

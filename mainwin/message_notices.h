@@ -1,7 +1,7 @@
 #pragma once
-// The rig's notice in the main window's message label: it stands after whatever message the
-// entry line shows there, two blanks apart, so that neither hides the other, and it stays
-// there, whatever the entry line writes meanwhile, until the rig window takes it back.
+// A notice in the main window's message label: it stands after whatever message the entry
+// line shows there, two blanks apart, so that neither hides the other, and it stays there,
+// whatever the entry line writes meanwhile, until its source takes it back.
 #include <string>
 #include <string_view>
 

@@ -1,6 +1,8 @@
-#include "mainwin/rig_notice.h"
+#include "mainwin/message_notices.h"
 
 #include "mainwin/main_window.h"
+#include "platform/forms/application.h"
+#include "startup/notices.h"
 
 namespace ks {
 namespace {
@@ -29,15 +31,27 @@ std::string WithoutNotice(std::string_view caption, std::string_view notice) {
   return TrimmedEnd(rest).empty() ? std::string() : rest;
 }
 
-void MainWindow::SetRigNotice(const std::string& notice) {
-  const std::string message = WithoutNotice(lblDialog.Caption(), rig_notice_);
-  rig_notice_ = notice;
-  lblDialog.SetCaption(WithNotice(message, rig_notice_));
+void MainWindow::SetRigNotice(const std::string& notice) { App().State<Notices>().Set(kRigNoticeSource, notice); }
+
+// Every main window that is loaded shows the notices as they change.
+void MainWindow::WireNotices() {
+  lblDialog.Change = [this] { lblDialog_Change(); };
+  App().State<Notices>().Changed = [&app = App()] {
+    for (const char* name : {"Outfrm", "Infrm"}) {
+      if (auto* window = dynamic_cast<MainWindow*>(app.FindForm(name))) window->ShowNotices();
+    }
+  };
 }
 
-// Whatever the entry line writes into the label, the notice stays after it.
+void MainWindow::ShowNotices() {
+  const std::string message = WithoutNotice(lblDialog.Caption(), shown_notices_);
+  shown_notices_ = App().State<Notices>().Newest();
+  lblDialog.SetCaption(WithNotice(message, shown_notices_));
+}
+
+// Whatever the entry line writes into the label, the notices stay after it.
 void MainWindow::lblDialog_Change() {
-  if (!rig_notice_.empty()) lblDialog.SetCaption(WithNotice(lblDialog.Caption(), rig_notice_));
+  if (!shown_notices_.empty()) lblDialog.SetCaption(WithNotice(lblDialog.Caption(), shown_notices_));
 }
 
 }  // namespace ks
