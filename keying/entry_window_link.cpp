@@ -15,6 +15,12 @@ void ShowKeyingNotice(forms::Application& app, const std::string& text) {
   if (EntryWindowLink* window = ActiveEntryWindow(app)) window->DialogLabel().SetCaption(text);
 }
 
+void ShowKeyingNotice(forms::Application& app, const std::string& text, forms::Label& keyer_notice) {
+  keyer_notice.SetCaption(text);
+  keyer_notice.SetToolTipText(text);
+  ShowKeyingNotice(app, text);
+}
+
 void LogFromMessage(forms::Application& app) {
   EntryWindowLink* window = ActiveEntryWindow(app);
   if (window != nullptr && !window->CallBox().Text().empty()) window->Mains();

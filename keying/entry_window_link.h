@@ -27,6 +27,10 @@ EntryWindowLink* ActiveEntryWindow(forms::Application& app);
 // a fault this way while they send, from key handlers, timers and device events alike,
 // without a window that waits for an answer.
 void ShowKeyingNotice(forms::Application& app, const std::string& text);
+// The same, and in `keyer_notice`, the keyer window's own notice label (with the text as
+// its tip too, for a text longer than the label): the operator who pressed Test there may
+// not see the main window.
+void ShowKeyingNotice(forms::Application& app, const std::string& text, forms::Label& keyer_notice);
 
 // A "!" in a message: the active main window logs its entry line when its call box holds a call.
 void LogFromMessage(forms::Application& app);

@@ -17,9 +17,11 @@ struct MessageBoxRequest;
 
 namespace ks {
 
-// The sources that tell notices: the rig window, and the files written or read from a timer
-// (each file by its name, so that one file written again takes back only its own notice).
+// The sources that tell notices: the rig window's poll, its commands that move the radio,
+// and the files written or read from a timer (each file by its name, so that one file
+// written again takes back only its own notice).
 inline constexpr const char* kRigNoticeSource = "rig";
+inline constexpr const char* kRigCommandNoticeSource = "rig command";
 inline constexpr const char* kLogNoticeSource = "log.txt";
 
 class Notices {

@@ -126,7 +126,11 @@ void CWFrm::LayOutLabels(float top) {
   Command7.SetCaption("Send Code Practice");
   Command1.Move(8040, top, 1200, 390);
   Command1.SetCaption("Done");
-  SetClientSize(9480, top + 390 + 120);
+  top += 480;
+  lblNotice.Move(120, top, 9240, 510);
+  lblNotice.WordWrap = true;
+  lblNotice.SetForeColor(forms::colors::kRed);
+  SetClientSize(9480, top + 510 + 120);
 }
 
 void CWFrm::WireHandlers() {

@@ -48,10 +48,6 @@ class CWFrm : public forms::Form {
   // parallel-port address the operator has since changed included; the end of each drain
   // of CWBuffer, the window's unload and its destruction call it.
   void ReleaseLines();
-  // The notice of the last message stopped because its keying line could not be raised,
-  // and how many have been stopped so (for a caller that tells it again its own way).
-  const std::string& KeyingFaultNotice() const { return fault_notice_; }
-  int KeyingFaults() const { return faults_; }
 
   // ---- Window events (CWFrm_settings.cpp) ----
   void Form_Load() override;
@@ -126,6 +122,10 @@ class CWFrm : public forms::Form {
   forms::CommandButton Command7{*this, "Command7"};
   forms::CommandButton cmdConfWinkey{*this, "cmdConfWinkey"};
   forms::Label Label23{*this, "Label23"};
+  // Why the last message stopped unsent (its keying line could not be raised, or the
+  // WinKeyer failed), until Test is pressed again or the next message's sending ends
+  // without a stop; the main window's message label says it too.
+  forms::Label lblNotice{*this, "lblNotice"};
   // Repeats the F1 message.
   forms::Timer tmrRepeat{*this, "tmrRepeat", 0, false};
 
@@ -144,7 +144,7 @@ class CWFrm : public forms::Form {
   KeyLine* ParallelLine();
   void EchoRemaining(const std::string& text);
   // Ends the drain of a message whose line cannot be raised: `unsent` and the F1 repeat
-  // are dropped, and the operator is told in the main window's message label.
+  // are dropped, and the operator is told in lblNotice and the main window's message label.
   void StopUnkeyed(const std::string& unsent);
 
   std::unique_ptr<KeyLine> dtr_line_;
@@ -155,8 +155,7 @@ class CWFrm : public forms::Form {
   std::vector<std::unique_ptr<KeyLine>> retired_lines_;
   // Why the character being sent could not key its line; set by Transmit.
   std::optional<std::string> keying_fault_;
-  std::string fault_notice_;
-  int faults_ = 0;
+  int faults_ = 0;  // messages stopped by StopUnkeyed
 };
 
 }  // namespace ks

@@ -92,7 +92,10 @@ void CWFrm::LoopThroughCWBuffer() {
   if (keying.CWRepeat == 1) tmrRepeat.SetEnabled(true);
   keying.CWSending = 0;
   // A message stopped meanwhile (by a nested drain) leaves its notice in place.
-  if (faults_ == faults_before) EchoRemaining(keying.KeyboardCW == 1 ? kKeyboardCWNotice : "");
+  if (faults_ != faults_before) return;
+  EchoRemaining(keying.KeyboardCW == 1 ? kKeyboardCWNotice : "");
+  lblNotice.SetCaption("");
+  lblNotice.SetToolTipText("");
 }
 
 void CWFrm::StopUnkeyed(const std::string& unsent) {
@@ -100,10 +103,10 @@ void CWFrm::StopUnkeyed(const std::string& unsent) {
   keying.CWBuffer.clear();
   keying.CWRepeat = 0;
   tmrRepeat.SetEnabled(false);
-  fault_notice_ = "CW stopped, nothing keyed: " + *keying_fault_ + ". Not sent: \"" + unsent + "\"";
+  const std::string notice = "CW stopped, nothing keyed: " + *keying_fault_ + ". Not sent: \"" + unsent + "\"";
   keying_fault_.reset();
   ++faults_;
-  ShowKeyingNotice(App(), fault_notice_);
+  ShowKeyingNotice(App(), notice, lblNotice);
 }
 
 void CWFrm::UpDown1_UpClick() { StepSpeed(Text11, 1); }

@@ -61,13 +61,12 @@ void CWFrm::Command4_Click() {
     return;
   }
   Label23.SetVisible(true);
+  lblNotice.SetCaption("");
+  lblNotice.SetToolTipText("");
   app.DoEvents();
-  const int faults = KeyingFaults();
   int f9 = 120;
   FKeyCW(f9);
   Label23.SetVisible(false);
-  // The operator pressed Test here, where the main window's message label may be hidden.
-  if (KeyingFaults() != faults) app.MsgBox(KeyingFaultNotice(), vb::vbOKOnly, "CW keying");
   if (Visible()) Text1.SetFocus();
 }
 

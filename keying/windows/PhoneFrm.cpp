@@ -5,7 +5,6 @@
 #include "keying/keyer_files.h"
 #include "platform/forms/application.h"
 #include "platform/forms/form_resize.h"
-#include "platform/vb/constants.h"
 #include "platform/vb/parse.h"
 #include "platform/vb/rounding.h"
 
@@ -87,7 +86,11 @@ void PhoneFrm::LayOutHelp(float top) {
   captions_.Add("Plays F1 Command", 1440, top + 60, 1800, 255);
   Command1.Move(8280, top, 1200, 390);
   Command1.SetCaption("Done");
-  SetClientSize(9600, top + 390 + 120);
+  top += 480;
+  lblNotice.Move(120, top, 9360, 510);
+  lblNotice.WordWrap = true;
+  lblNotice.SetForeColor(forms::colors::kRed);
+  SetClientSize(9600, top + 510 + 120);
 }
 
 void PhoneFrm::WireHandlers() {
@@ -147,11 +150,10 @@ void PhoneFrm::Browse_Click(forms::TextBox& box) {
 }
 
 void PhoneFrm::Command11_Click() {
-  const int faults = faults_;
+  lblNotice.SetCaption("");
+  lblNotice.SetToolTipText("");
   int f1 = 112;
   FKeyPhone(f1);
-  // The operator pressed Test here, where the main window's message label may be hidden.
-  if (faults_ != faults) App().MsgBox(fault_notice_, vb::vbOKOnly, "Voice keyer");
   if (Visible()) Command1.SetFocus();
 }
 

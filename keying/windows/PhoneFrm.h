@@ -86,6 +86,9 @@ class PhoneFrm : public forms::Form {
   forms::CommandButton Command10{*this, "Command10"};
   forms::CommandButton Command1{*this, "Command1"};
   forms::CommandButton Command11{*this, "Command11"};
+  // Why the last message was not played, until Test is pressed again or a message plays;
+  // the main window's message label says it too.
+  forms::Label lblNotice{*this, "lblNotice"};
   forms::CommonDialog cdbFile{*this, "cdbFile"};
   // The end-of-play watch and the repeat delay.
   forms::Timer Timer1{*this, "Timer1", 40, false};
@@ -100,6 +103,9 @@ class PhoneFrm : public forms::Form {
   KeyLine* ParallelLine();
   // Push-to-talk off and the watch stopped: every failure of a message ends here.
   void EndMessage();
+  // A message not played: the repeat ends, and the operator is told why in lblNotice and the
+  // main window's message label, without a window that waits (a timer may be playing it).
+  void TellNotPlayed(const std::string& notice);
   // Releases `line` before it is replaced; one still down is kept until a Drop releases it.
   void RetireLine(std::unique_ptr<KeyLine>& line);
 
@@ -111,10 +117,6 @@ class PhoneFrm : public forms::Form {
   int parallel_address_ = -1;
   // Lines of an earlier port address or signal whose key-up has not yet succeeded.
   std::vector<std::unique_ptr<KeyLine>> retired_lines_;
-  // The notice of the last message not played because push-to-talk could not be raised,
-  // and how many such.
-  std::string fault_notice_;
-  int faults_ = 0;
   // Why the push-to-talk port last failed to open; empty once it opened.
   std::string port_failure_;
   // Declared last so that it drops the lines above before they go.

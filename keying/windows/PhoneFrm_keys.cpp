@@ -80,6 +80,13 @@ void PhoneFrm::EndMessage() {
   Timer1.SetEnabled(ptt_.Keyed());
 }
 
+void PhoneFrm::TellNotPlayed(const std::string& notice) {
+  EndMessage();
+  App().State<KeyingState>().PhoneRepeat = 0;
+  tmrRepeat.SetEnabled(false);
+  ShowKeyingNotice(App(), notice, lblNotice);
+}
+
 void PhoneFrm::FKeyPhone(int& KeyCode) {
   if (KeyCode < 112 || KeyCode > 120) return;
   forms::Application& app = App();
@@ -110,28 +117,19 @@ void PhoneFrm::FKeyPhone(int& KeyCode) {
     if (Option3.Value()) ptt_.Raise(ParallelLine());
     if (!Player().Play(std::move(*sound), why)) throw std::runtime_error(why);
   } catch (const KeyDownRefused& refused) {
-    // Not played unkeyed: told without a window that waits, since a timer may be playing it.
-    EndMessage();
-    keying.PhoneRepeat = 0;
-    tmrRepeat.SetEnabled(false);
-    fault_notice_ = key + " voice message (" + files[KeyCode - 112]->Text() +
-                    ") not played, push-to-talk cannot be keyed: " + refused.what() + ".";
-    ++faults_;
-    ShowKeyingNotice(app, fault_notice_);
+    // Not played unkeyed.
+    TellNotPlayed(key + " voice message (" + files[KeyCode - 112]->Text() +
+                  ") not played, push-to-talk cannot be keyed: " + refused.what() + ".");
     return;
   } catch (const std::exception& failure) {
     // Nothing to send: the transmitter is not left keyed.
-    EndMessage();
-    if (!app.InTimerEvent()) {
-      app.MsgBox("The voice message of " + key + " cannot be sent: " + failure.what(), vb::vbOKOnly, "Voice keyer");
-      return;
-    }
-    // The repeat found it, from a timer: the repeat ends, told where the operator looks.
-    keying.PhoneRepeat = 0;
-    tmrRepeat.SetEnabled(false);
-    ShowKeyingNotice(app, key + " voice message not played, repeat stopped: " + failure.what() + ".");
+    const bool repeating = keying.PhoneRepeat == 1 || tmrRepeat.Enabled();
+    TellNotPlayed(key + " voice message not played" + (repeating ? ", repeat stopped" : "") + ": " + failure.what() +
+                  ".");
     return;
   }
+  lblNotice.SetCaption("");
+  lblNotice.SetToolTipText("");
   Timer1.SetEnabled(true);
 }
 

@@ -8,6 +8,7 @@
 #include "keying/keying_devices.h"
 #include "keying/keying_ports.h"
 #include "keying/keying_state.h"
+#include "keying/windows/CWFrm.h"
 #include "keying/windows/frmWinKey.h"
 #include "platform/forms/application.h"
 #include "platform/io/winkeyer.h"
@@ -193,7 +194,13 @@ void frmWinKey::StopSending(const std::string& why) {
   const std::string unsent = keying.CWBuffer;
   keying.CWBuffer.clear();
   keying.CWRepeat = 0;
-  ShowKeyingNotice(App(), "CW stopped: " + why + ". Not sent: \"" + unsent + "\"");
+  const std::string notice = "CW stopped: " + why + ". Not sent: \"" + unsent + "\"";
+  // The CW window's Test feeds the keyer too: its own notice label says it beside the button.
+  if (auto* cw = dynamic_cast<CWFrm*>(App().FindForm("CWFrm"))) {
+    ShowKeyingNotice(App(), notice, cw->lblNotice);
+  } else {
+    ShowKeyingNotice(App(), notice);
+  }
 }
 
 // Hands CWBuffer to the keyer one character at a time, waiting while the keyer's buffer is

@@ -36,4 +36,8 @@ void Form1::BandMapSpots(std::string& qDXSpotCall, std::string& qDXSpotFreq, std
 
 void Form1::RigNotice(const std::string& notice) { App().State<Notices>().Set(kRigNoticeSource, notice); }
 
+void Form1::RigCommandNotice(const std::string& notice) {
+  App().State<Notices>().Set(kRigCommandNoticeSource, notice);
+}
+
 }  // namespace ks

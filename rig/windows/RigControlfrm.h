@@ -33,10 +33,18 @@ class RigControlfrm : public forms::Form {
   void Form_Load() override;
   void Form_Unload(int& Cancel) override;
 
-  // Moving the radio; both take the frequency by reference and never change it. A failure
-  // goes to `tell` with the text and title of its message box; without one, the message box
-  // shows (the operator's own click asked for the change).
+  // Moving the radio; both take the frequency by reference and never change it. They wait
+  // for the radio and let events run meanwhile, so the operator may be typing (the call that
+  // a spot click put in the call box): a failure opens no window. It is told in the main
+  // window's message label (kFrequencyNotSentNotice, kModeNotSentNotice) until the next
+  // command goes out, and to `tell`, when given, with the error and its title for the
+  // calling window's own label.
+  static constexpr const char* kFrequencyNotSentNotice = "Frequency not sent to rig!";
+  static constexpr const char* kModeNotSentNotice = "Mode not sent to rig!";
   using SetFailureTeller = std::function<void(const std::string& text, const std::string& title)>;
+  // A teller that shows a failure in `label` of the calling window (the title as its
+  // caption, the error as its tip), while that window is loaded.
+  static SetFailureTeller TellIn(forms::Label& label);
   void ChangeFrequency(float& frequency, const SetFailureTeller& tell = {});
   void ChangeMode(float& frequency, std::string& mode, const SetFailureTeller& tell = {});
 
@@ -181,7 +189,7 @@ class RigControlfrm : public forms::Form {
   void EndSilence();
   void ShowPortFailure();
   void PortLost();
-  void TellSetFailure(const SetFailureTeller& tell, const std::string& text, const char* title);
+  void TellSetFailure(const SetFailureTeller& tell, const std::string& text, const char* title, const char* notice);
   void LoadRigSettings();
   void SaveRigSettings();
   void ApplyPreset(const std::string& family);

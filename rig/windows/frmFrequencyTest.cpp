@@ -44,6 +44,8 @@ void frmFrequencyTest::Design() {
   Text2.Move(1920, 3210, 1335, 315);
   Command2.SetCaption("Send");
   Command2.Move(3390, 3180, 765, 375);
+  lblNotice.Move(120, 3630, 5295, 255);
+  lblNotice.SetForeColor(forms::colors::kRed);
 }
 
 void frmFrequencyTest::Form_Load() {
@@ -64,7 +66,9 @@ void frmFrequencyTest::Command2_Click() {
   auto mhz = vb::CSng(Text2.Text());
   if (!mhz) return;
   float frequency = *mhz;
-  App().Get<RigControlfrm>().ChangeFrequency(frequency);
+  lblNotice.SetCaption("");
+  lblNotice.SetToolTipText("");
+  App().Get<RigControlfrm>().ChangeFrequency(frequency, RigControlfrm::TellIn(lblNotice));
 }
 
 }  // namespace ks

@@ -24,6 +24,9 @@ class frmFrequencyTest : public forms::Form {
   forms::Label Label2{*this, "Label2"};
   forms::Label Label3{*this, "Label3"};
   forms::Label Label4{*this, "Label4"};
+  // A frequency that did not reach the radio: its error's title, the error as the tip,
+  // until the next Send.
+  forms::Label lblNotice{*this, "lblNotice"};
   forms::Line Line1{*this, "Line1", 0, 2340, 5535, 2340};
 
  private:

@@ -129,7 +129,15 @@ void frmRigTune::Form_Load() {
   forms::FitFormToScreen(*this, rule);
 }
 
-void frmRigTune::Command1_Click() { SendFrequency({}); }
+void frmRigTune::Command1_Click() {
+  ShowNotice("", "");
+  SendFrequency(RigControlfrm::TellIn(lblNotice));
+}
+
+void frmRigTune::ShowNotice(const std::string& notice, const std::string& why) {
+  lblNotice.SetCaption(notice);
+  lblNotice.SetToolTipText(why);
+}
 
 void frmRigTune::SendFrequency(const RigControlfrm::SetFailureTeller& tell) {
   auto mhz = FrequencyOf(txtFreq.Text());
@@ -178,7 +186,8 @@ void frmRigTune::NumberKeyPress(int& KeyAscii) {
 void frmRigTune::ModeButton_Click(const char* mode) {
   float frequency = 0;
   std::string text = mode;
-  App().Get<RigControlfrm>().ChangeMode(frequency, text);
+  ShowNotice("", "");
+  App().Get<RigControlfrm>().ChangeMode(frequency, text, RigControlfrm::TellIn(lblNotice));
   if (IsLoaded()) cmdDone.SetFocus();
 }
 
@@ -189,8 +198,7 @@ void frmRigTune::Form_KeyPress(int& KeyAscii) {
 void frmRigTune::chkScan_Click() {
   if (stopping_scan_) return;
   if (chkScan.Value() == 1) {
-    lblNotice.SetCaption("");
-    lblNotice.SetToolTipText("");
+    ShowNotice("", "");
     if (!FrequencyOf(txtFreq.Text())) txtFreq.SetText(txtFrom.Text());
   }
   Command1.SetFocus();
@@ -200,8 +208,7 @@ void frmRigTune::StopScan(const char* notice, const std::string& why) {
   stopping_scan_ = true;
   chkScan.SetValue(0);
   stopping_scan_ = false;
-  lblNotice.SetCaption(notice);
-  lblNotice.SetToolTipText(why);
+  ShowNotice(notice, why);
 }
 
 // The scan stops, and says so, when a frequency cannot reach the radio: the rig's port fails

@@ -37,8 +37,9 @@ class frmRigTune : public forms::Form {
   void Timer1_Timer();
   void cmdDone_Click();
 
-  // Why the scan stopped by itself, shown in lblNotice until Scan is ticked again. The scan
-  // runs from a timer, so it tells here instead of in a message box.
+  // Why the scan stopped by itself, shown in lblNotice until Scan is ticked again. A command
+  // of Go, a band, tune or mode button that did not reach the radio is told there too (the
+  // title of its error, the error as the tip) until the next such command.
   static constexpr const char* kPortErrorNotice = "Scan stopped: rig port error.";
   static constexpr const char* kNotPolledNotice = "Scan stopped: rig not polled.";
 
@@ -78,8 +79,9 @@ class frmRigTune : public forms::Form {
  private:
   void Design();
   void Wire();
-  // Go: the frequency box to the radio, its failures to `tell` (a message box without one).
+  // Go: the frequency box to the radio, its failures to `tell`.
   void SendFrequency(const RigControlfrm::SetFailureTeller& tell);
+  void ShowNotice(const std::string& notice, const std::string& why);
   // Unticks Scan without moving the focus and says why in lblNotice (`why`: its tip).
   void StopScan(const char* notice, const std::string& why);
 

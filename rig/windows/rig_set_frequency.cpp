@@ -5,7 +5,7 @@
 #include "platform/io/clock.h"
 #include "platform/io/files.h"
 #include "platform/io/serial_port.h"
-#include "platform/vb/constants.h"
+#include "mainwin/windows/Form1.h"
 #include "rig/control/pegasus_files.h"
 #include "rig/windows/RigControlfrm.h"
 #include "startup/user_folders.h"
@@ -26,17 +26,24 @@ bool RigControlfrm::SendBytes(const std::string& bytes) {
   return true;
 }
 
-void RigControlfrm::TellSetFailure(const SetFailureTeller& tell, const std::string& text, const char* title) {
-  if (tell) {
-    tell(text, title);
-  } else {
-    App().MsgBox(text, vb::vbOKOnly, title);
-  }
+void RigControlfrm::TellSetFailure(const SetFailureTeller& tell, const std::string& text, const char* title,
+                                   const char* notice) {
+  App().Get<Form1>().RigCommandNotice(notice);
+  if (tell) tell(text, title);
+}
+
+RigControlfrm::SetFailureTeller RigControlfrm::TellIn(forms::Label& label) {
+  return [&label](const std::string& text, const std::string& title) {
+    if (!label.ParentForm().IsLoaded()) return;
+    label.SetCaption(title);
+    label.SetToolTipText(text);
+  };
 }
 
 void RigControlfrm::ChangeFrequency(float& frequency, const SetFailureTeller& tell) {
   if (!tmrGetData.Enabled()) return;
   tmrGetData.SetEnabled(false);
+  App().Get<Form1>().RigCommandNotice("");
   const float mhz = frequency;
   try {
     const auto& family = Family();
@@ -59,7 +66,7 @@ void RigControlfrm::ChangeFrequency(float& frequency, const SetFailureTeller& te
     WaitForOutputBuffer();
     tmrGetData.SetEnabled(true);
   } catch (const std::exception& error) {
-    TellSetFailure(tell, error.what(), "Error Changing Frequency");
+    TellSetFailure(tell, error.what(), "Error Changing Frequency", kFrequencyNotSentNotice);
     // Polling goes on, so the window's "Polling Rig" stays true; a port that went away with
     // the command is lost as it is to the poll.
     if (port_->IsOpen() || RigName() == "Ten Tec Pegasus") {
@@ -74,6 +81,7 @@ void RigControlfrm::ChangeMode(float& frequency, std::string& mode, const SetFai
   if (RigName() == "None") return;
   if (mode.empty()) rig::LookupBandPlan(BandPlan, frequency, mode);
   if (mode.empty()) return;
+  App().Get<Form1>().RigCommandNotice("");
   try {
     App().DoEvents();
     WaitForOutputBuffer();
@@ -81,7 +89,7 @@ void RigControlfrm::ChangeMode(float& frequency, std::string& mode, const SetFai
     SendBytes(rig::SetModeCommand(Family(), mode, Requests()));
     WaitForOutputBuffer();
   } catch (const std::exception& error) {
-    TellSetFailure(tell, std::string(error.what()) + " " + mode, "Error Changing Mode");
+    TellSetFailure(tell, std::string(error.what()) + " " + mode, "Error Changing Mode", kModeNotSentNotice);
   }
 }
 

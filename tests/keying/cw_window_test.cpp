@@ -207,22 +207,34 @@ TEST_F(CWWindowTest, TestSendsTheF9MessageOrAsksForAPort) {
 }
 
 // Test on a line that cannot be raised (a pseudo-terminal has no modem-control lines): the
-// operator pressed Test in this window and is told here, and "Sending!" does not stay.
+// operator pressed Test in this window and is told in its notice label, where the main
+// window may be out of sight, without a window that waits; "Sending!" does not stay. The
+// next Test that keys takes the notice back.
 TEST_F(CWWindowTest, TestOnALineThatCannotBeRaisedSaysSo) {
   PtyPeer peer;
   MapPort(2, peer.SlavePath());
   devices->modem_lines = false;
+  entry();
   cw().Text9.SetText("VVV DE ");
   cw().Text10.SetText("2");
   cw().Option2.SetValue(true);
   cw().Command4.Press();
-  ASSERT_EQ(h.dialogs().message_boxes.size(), 1u);
-  EXPECT_EQ(h.dialogs().message_boxes[0].title, "CW keying");
-  EXPECT_EQ(h.dialogs().message_boxes[0].text,
-            "CW stopped, nothing keyed: the DTR line of port 2 cannot be raised: the port has no modem-control "
-            "lines. Not sent: \"VVV DE \"");
+  const std::string notice =
+      "CW stopped, nothing keyed: the DTR line of port 2 cannot be raised: the port has no modem-control "
+      "lines. Not sent: \"VVV DE \"";
+  EXPECT_TRUE(h.dialogs().message_boxes.empty());
+  EXPECT_EQ(cw().lblNotice.Caption(), notice);
+  EXPECT_EQ(cw().lblNotice.ToolTipText(), notice);
+  EXPECT_EQ(entry().lblDialog.Caption(), notice);
   EXPECT_FALSE(cw().Label23.Visible());
   EXPECT_DOUBLE_EQ(devices->waits.now, 0);
+
+  cw().Option3.SetValue(true);  // the parallel line keys
+  cw().Text9.SetText("E");
+  cw().Command4.Press();
+  EXPECT_EQ(devices->transitions.size(), 2u);
+  EXPECT_EQ(cw().lblNotice.Caption(), "");
+  EXPECT_TRUE(h.dialogs().message_boxes.empty());
 }
 
 }  // namespace

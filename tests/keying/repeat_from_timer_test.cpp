@@ -3,7 +3,9 @@
 // does not answer, a voice message's file gone) opens no window that waits for an answer,
 // since it would take the keys the operator types meanwhile: nothing is sent unkeyed, the
 // repeat ends, and the main window's message label says what was not sent and why. The same
-// failure met by the operator's own F1 is still told in its message box.
+// failure met by the operator's own F1 is still told in its message box where that box asks
+// for a port or a keyer to be set up; a voice file that cannot be played is told in the
+// label then too.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -29,7 +31,9 @@ struct RepeatCase {
   void (*fail)(RepeatFromTimer&);    // between the first F1 and its repeat
   const char* notice_begins;         // the main window's message label
   const char* notice_holds;          // further on in it
-  const char* box_title;  // the message box of the operator's own F1 on the failed device
+  // The message box of the operator's own F1 on the failed device; null when that F1 is
+  // told in the message label as the repeat was.
+  const char* box_title;
 };
 
 class RepeatFromTimer : public KeyingTest, public ::testing::WithParamInterface<RepeatCase> {
@@ -90,7 +94,13 @@ TEST_P(RepeatFromTimer, AFailingDeviceEndsTheRepeatWithANoticeAndNoWindow) {
   EXPECT_FALSE(LineDownAtEnd());
   EXPECT_FALSE(Repeating());
 
+  entry().lblDialog.SetCaption("");
   PressF1();
+  if (c.box_title == nullptr) {
+    EXPECT_EQ(h.dialogs().message_boxes.size(), boxes) << "the operator's own F1";
+    EXPECT_NE(entry().lblDialog.Caption().find(c.notice_holds), std::string::npos) << entry().lblDialog.Caption();
+    return;
+  }
   ASSERT_GT(h.dialogs().message_boxes.size(), boxes) << "the operator's own F1";
   EXPECT_EQ(h.dialogs().message_boxes[boxes].title, c.box_title);
 }
@@ -131,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
                      t.phone().Option3.SetValue(true);  // push-to-talk on the parallel port
                    },
                    [](RepeatFromTimer& t) { std::filesystem::remove(t.work() / "cq.wav"); },
-                   "F1 voice message not played, repeat stopped: ", "cq.wav", "Voice keyer"},
+                   "F1 voice message not played, repeat stopped: ", "cq.wav", nullptr},
         RepeatCase{"VoicePushToTalkPortGone",
                    [](RepeatFromTimer& t) {
                      t.voice = true;

@@ -3,6 +3,7 @@
 // frame caption or list-view column header whose text needs more room than its control
 // gives it in its own font.
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -167,6 +168,30 @@ forms::Form& TuneWithScanStopped(FitBench& bench) {
   return window;
 }
 
+// The keyer windows with a message's stop in their notice label, as Test shows it: a
+// keying or push-to-talk line that cannot be raised, a message of usual length, a file in
+// the working folder.
+template <typename Keyer>
+forms::Form& KeyerWithNotice(FitBench& bench) {
+  Keyer& window = bench.app().Get<Keyer>();
+  window.Show();
+  const std::string line = "the RTS line of port 3 cannot be raised: the port has no modem-control lines";
+  if constexpr (std::is_same_v<Keyer, CWFrm>) {
+    window.lblNotice.SetCaption("CW stopped, nothing keyed: " + line + ". Not sent: \"CQ PA K3ABC K3ABC TEST\"");
+  } else {
+    window.lblNotice.SetCaption("F1 voice message (CQ PA.wav) not played, push-to-talk cannot be keyed: " + line + ".");
+  }
+  return window;
+}
+
+// The frequency-command test window after a frequency that did not reach the radio.
+forms::Form& FrequencyTestWithNotice(FitBench& bench) {
+  frmFrequencyTest& window = bench.app().Get<frmFrequencyTest>();
+  window.Show();
+  window.lblNotice.SetCaption("Error Changing Frequency");
+  return window;
+}
+
 // Every window of the program. A window joins the fit check with one line here:
 //   {"Name", Shown<Name>},            for a window that is loaded and shown, or
 //   {"Name", OpenName},               a function (FitBench&) -> forms::Form& above that sets
@@ -209,9 +234,12 @@ const FitWindow kWindows[] = {
     {"frmRigTune", Shown<frmRigTune>},
     {"frmRigTuneWithScanStopped", TuneWithScanStopped},
     {"frmFrequencyTest", Shown<frmFrequencyTest>},
+    {"frmFrequencyTestWithNotice", FrequencyTestWithNotice},
     {"frmBandPlan", Shown<frmBandPlan>},
     {"CWFrm", Shown<CWFrm>},
+    {"CWFrmWithNotice", KeyerWithNotice<CWFrm>},
     {"PhoneFrm", Shown<PhoneFrm>},
+    {"PhoneFrmWithNotice", KeyerWithNotice<PhoneFrm>},
     {"BlindFrm", Shown<BlindFrm>},
     {"frmCodePractice", Shown<frmCodePractice>},
     {"frmWinKey", Shown<frmWinKey>},

@@ -6,6 +6,7 @@
 #include "rig/protocol/hex.h"
 #include "rig/windows/frmBandPlan.h"
 #include "rig/windows/frmRigTune.h"
+#include "startup/notices.h"
 #include "tests/rig/rig_fixture.h"
 
 namespace ks::testing {
@@ -143,6 +144,36 @@ TEST(TuneScan, APortThatFailsUnderTheScanStopsItAndSaysSoWithoutAMessageBox) {
 TEST_F(Tune, ModeButtonsSendTheMode) {
   tune().cmdLSB.Press();
   EXPECT_EQ(Sent(4), "MD1;");
+}
+
+// A command of the window's own buttons that does not reach the radio (it was unplugged)
+// opens no window: the window's notice label gives the error's title and its tip the error,
+// the main window's message label says it too, and the next command takes the label back.
+TEST_F(Tune, ACommandThatFailsIsToldInTheWindowWithoutAMessageBox) {
+  auto& w = tune();
+  w.lblNotice.SetCaption("Error Changing Mode");
+  w.cmdLSB.Press();
+  EXPECT_EQ(Sent(4), "MD1;");
+  EXPECT_EQ(w.lblNotice.Caption(), "") << "a command that went out";
+
+  bench.radio.line().Hangup();
+  const struct {
+    const char* name;
+    void (*press)(frmRigTune&);
+    const char* title;
+    const char* notice;
+  } cases[] = {
+      {"Go", [](frmRigTune& t) { t.txtFreq.SetText("14.2"); t.Command1.Press(); }, "Error Changing Frequency",
+       RigControlfrm::kFrequencyNotSentNotice},
+      {"LSB", [](frmRigTune& t) { t.cmdLSB.Press(); }, "Error Changing Mode", RigControlfrm::kModeNotSentNotice},
+  };
+  for (const auto& c : cases) {
+    c.press(w);
+    EXPECT_TRUE(bench.dialogs().message_boxes.empty()) << c.name;
+    EXPECT_EQ(w.lblNotice.Caption(), c.title) << c.name;
+    EXPECT_FALSE(w.lblNotice.ToolTipText().empty()) << c.name;
+    EXPECT_EQ(bench.app().State<Notices>().Of(kRigCommandNoticeSource), c.notice) << c.name;
+  }
 }
 
 TEST(FrequencyTest, SendsTextAndHexCommandsByteForByte) {
