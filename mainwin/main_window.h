@@ -106,9 +106,6 @@ class MainWindow : public MainWindowControls, public EntryWindowLink {
   void cmdDelete_Click();
 
   // ---- The notices in the message label (mainwin/message_notices.cpp) ----
-  // The rig's notice: shown after the label's message until it is replaced; an empty text
-  // takes it back.
-  void SetRigNotice(const std::string& notice);
   // Shows the newest notice of any source after the label's message (startup/notices.h).
   void ShowNotices();
 

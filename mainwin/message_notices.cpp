@@ -31,8 +31,6 @@ std::string WithoutNotice(std::string_view caption, std::string_view notice) {
   return TrimmedEnd(rest).empty() ? std::string() : rest;
 }
 
-void MainWindow::SetRigNotice(const std::string& notice) { App().State<Notices>().Set(kRigNoticeSource, notice); }
-
 // Every main window that is loaded shows the notices as they change.
 void MainWindow::WireNotices() {
   lblDialog.Change = [this] { lblDialog_Change(); };

@@ -3,7 +3,6 @@
 #include "mainwin/windows/Infrm.h"
 #include "mainwin/windows/Outfrm.h"
 #include "platform/forms/application.h"
-#include "startup/notices.h"
 #include "station/station_settings.h"
 
 namespace ks {
@@ -32,12 +31,6 @@ void Form1::DisplayBandMapLabels() { ActiveMainWindow().DisplayBandMapLabels(); 
 
 void Form1::BandMapSpots(std::string& qDXSpotCall, std::string& qDXSpotFreq, std::string& qDXSpotRecord) {
   ActiveMainWindow().BandMapSpots(qDXSpotCall, qDXSpotFreq, qDXSpotRecord);
-}
-
-void Form1::RigNotice(const std::string& notice) { App().State<Notices>().Set(kRigNoticeSource, notice); }
-
-void Form1::RigCommandNotice(const std::string& notice) {
-  App().State<Notices>().Set(kRigCommandNoticeSource, notice);
 }
 
 }  // namespace ks

@@ -21,10 +21,6 @@ class Form1 : public forms::Form {
   void PacketResize();
   void DisplayBandMapLabels();
   void BandMapSpots(std::string& qDXSpotCall, std::string& qDXSpotFreq, std::string& qDXSpotRecord);
-  // The rig's notice in the main window's message label; an empty text takes it back.
-  void RigNotice(const std::string& notice);
-  // The notice of a command that did not reach the radio; an empty text takes it back.
-  void RigCommandNotice(const std::string& notice);
 
   forms::Label lblDX{*this, "lblDX"};  // visible exactly while the band map is shown
   forms::TextBox txtCall{*this, "txtCall"};

@@ -2,6 +2,7 @@
 // either writes the family's requests or reads the reply, parses it and hands frequency and
 // mode to the main window. A tick never waits: the radio has until the next tick to answer.
 #include "mainwin/windows/Form1.h"
+#include "startup/notices.h"
 #include "platform/forms/application.h"
 #include "platform/io/clock.h"
 #include "platform/io/serial_port.h"
@@ -86,7 +87,7 @@ void RigControlfrm::Command2_Click() {
   Label2.SetVisible(false);
   Command2.SetEnabled(false);
   if (port_->IsOpen()) port_->Close();
-  if (Silence.Stop()) App().Get<Form1>().RigNotice("");
+  if (Silence.Stop()) App().State<Notices>().Set(kRigNoticeSource, "");
 }
 
 bool RigControlfrm::OpenRigPort() {
@@ -138,7 +139,7 @@ void RigControlfrm::PortLost() {
   Command2_Click();
   Silence.Lost();
   lblFreq.SetCaption("No Response");
-  App().Get<Form1>().RigNotice(kPortLostNotice);
+  App().State<Notices>().Set(kRigNoticeSource, kPortLostNotice);
 }
 
 void RigControlfrm::SendTick() {
@@ -209,14 +210,14 @@ void RigControlfrm::TakeReading() {
 // from a timer, under the operator's typing); polling goes on.
 void RigControlfrm::TellSilence() {
   lblFreq.SetCaption("No Response");
-  App().Get<Form1>().RigNotice(kSilenceNotice);
+  App().State<Notices>().Set(kRigNoticeSource, kSilenceNotice);
 }
 
 // The radio's frequency is read again: the notice goes, and the frequency label shows it
 // again even while the window is hidden, so that it does not keep saying "No Response".
 void RigControlfrm::EndSilence() {
   lblFreq.SetCaption(RigFrequency > 0 ? FrequencyText(RigFrequency) : "");
-  App().Get<Form1>().RigNotice("");
+  App().State<Notices>().Set(kRigNoticeSource, "");
 }
 
 void RigControlfrm::Form_Unload(int& Cancel) {

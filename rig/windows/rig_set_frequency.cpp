@@ -5,9 +5,9 @@
 #include "platform/io/clock.h"
 #include "platform/io/files.h"
 #include "platform/io/serial_port.h"
-#include "mainwin/windows/Form1.h"
 #include "rig/control/pegasus_files.h"
 #include "rig/windows/RigControlfrm.h"
+#include "startup/notices.h"
 #include "startup/user_folders.h"
 
 namespace ks {
@@ -28,7 +28,7 @@ bool RigControlfrm::SendBytes(const std::string& bytes) {
 
 void RigControlfrm::TellSetFailure(const SetFailureTeller& tell, const std::string& text, const char* title,
                                    const char* notice) {
-  App().Get<Form1>().RigCommandNotice(notice);
+  App().State<Notices>().Set(kRigCommandNoticeSource, notice);
   if (tell) tell(text, title);
 }
 
@@ -43,7 +43,7 @@ RigControlfrm::SetFailureTeller RigControlfrm::TellIn(forms::Label& label) {
 void RigControlfrm::ChangeFrequency(float& frequency, const SetFailureTeller& tell) {
   if (!tmrGetData.Enabled()) return;
   tmrGetData.SetEnabled(false);
-  App().Get<Form1>().RigCommandNotice("");
+  App().State<Notices>().Set(kRigCommandNoticeSource, "");
   const float mhz = frequency;
   try {
     const auto& family = Family();
@@ -81,7 +81,7 @@ void RigControlfrm::ChangeMode(float& frequency, std::string& mode, const SetFai
   if (RigName() == "None") return;
   if (mode.empty()) rig::LookupBandPlan(BandPlan, frequency, mode);
   if (mode.empty()) return;
-  App().Get<Form1>().RigCommandNotice("");
+  App().State<Notices>().Set(kRigCommandNoticeSource, "");
   try {
     App().DoEvents();
     WaitForOutputBuffer();

@@ -114,7 +114,7 @@ forms::Form& WithDXAreaShown(FitBench& bench) {
 template <forms::Form& (*Open)(FitBench&)>
 forms::Form& WithRigNoticeAfterHint(FitBench& bench) {
   auto& window = static_cast<MainWindow&>(Open(bench));
-  window.SetRigNotice(RigControlfrm::kSilenceNotice);
+  bench.app().State<Notices>().Set(kRigNoticeSource, RigControlfrm::kSilenceNotice);
   return window;
 }
 
@@ -122,7 +122,7 @@ template <forms::Form& (*Open)(FitBench&)>
 forms::Form& WithRigNoticeInPostContestEntry(FitBench& bench) {
   auto& window = static_cast<MainWindow&>(WithEntryExtrasShown<Open>(bench));
   window.lblDialog.SetCaption("Possible Duplicate!");
-  window.SetRigNotice(RigControlfrm::kSilenceNotice);
+  bench.app().State<Notices>().Set(kRigNoticeSource, RigControlfrm::kSilenceNotice);
   return window;
 }
 
@@ -130,7 +130,7 @@ template <forms::Form& (*Open)(FitBench&)>
 forms::Form& WithRigNoticeAfterDuplicate(FitBench& bench) {
   auto& window = static_cast<MainWindow&>(Open(bench));
   window.lblDialog.SetCaption("Dupe if not rover!  KP4/W3XYZ  10/12  15:00:00   Rec#  1234");
-  window.SetRigNotice(RigControlfrm::kSilenceNotice);
+  bench.app().State<Notices>().Set(kRigNoticeSource, RigControlfrm::kSilenceNotice);
   return window;
 }
 
