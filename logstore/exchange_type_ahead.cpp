@@ -5,12 +5,12 @@
 #include "logstore/key_filters.h"
 #include "logstore/prefix_table.h"
 #include "platform/forms/controls.h"
+#include "platform/vb/constants.h"
 #include "platform/vb/text.h"
 
 namespace ks {
 namespace {
 
-constexpr int kSpace = 32;
 // Characters that stay a code: until the caret passes them nothing is completed.
 constexpr int kCodeLength = 3;
 
@@ -22,8 +22,8 @@ ExchangeKeyOutcome MoveOn(int& key_ascii) {
 }  // namespace
 
 ExchangeKeyOutcome ExchangeTypeAhead(forms::TextBox& box, const PrefixTable& table, int& key_ascii) {
-  if (key_ascii == kSpace && box.SelStart() <= kCodeLength) return MoveOn(key_ascii);
-  const bool typing = key_ascii != 0 && key_ascii != kSpace;
+  if (key_ascii == vb::vbKeySpace && box.SelStart() <= kCodeLength) return MoveOn(key_ascii);
+  const bool typing = key_ascii != 0 && key_ascii != vb::vbKeySpace;
   if (typing && box.SelStart() == 0) box.SetText("");
   if (key_ascii != 0 && (box.Text().empty() || box.SelStart() < kCodeLength)) CapitalizeKey(key_ascii);
   if (typing && box.SelStart() == kCodeLength) {
@@ -41,7 +41,7 @@ ExchangeKeyOutcome ExchangeTypeAhead(forms::TextBox& box, const PrefixTable& tab
     key_ascii = 0;
     return {.country = country, .move_on = false};
   }
-  if (key_ascii == kSpace) return MoveOn(key_ascii);
+  if (key_ascii == vb::vbKeySpace) return MoveOn(key_ascii);
   return {};
 }
 

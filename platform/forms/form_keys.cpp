@@ -13,10 +13,6 @@
 
 namespace ks::forms {
 namespace {
-constexpr int kTab = 9;
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
-constexpr int kBackspace = 8;
 
 bool IsMultiLineText(const Control* c) {
   return c != nullptr && c->Kind() == ControlKind::TextBox && static_cast<const TextBox*>(c)->MultiLine;

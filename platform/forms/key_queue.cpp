@@ -9,14 +9,6 @@
 namespace ks::forms {
 namespace {
 
-constexpr int kBackspace = 8;
-constexpr int kTab = 9;
-constexpr int kEnter = 13;
-constexpr int kDelete = 127;
-constexpr int kShiftKey = 16;
-constexpr int kCtrlKey = 17;
-constexpr int kAltKey = 18;
-
 // Shift, Ctrl or Alt pressed on its own, before the key it is held for.
 bool IsModifierKey(const KeyQueue::Key& key) {
   return key.key_code == kShiftKey || key.key_code == kCtrlKey || key.key_code == kAltKey;
@@ -29,7 +21,7 @@ bool EndsLine(const KeyQueue::Key& key) { return !WithCtrlOrAlt(key) && key.key_
 // A character (Space included), Tab or Backspace: a key that goes on typing a line.
 bool TypesIntoLine(const KeyQueue::Key& key) {
   if (WithCtrlOrAlt(key)) return false;
-  return key.key_ascii == kBackspace || key.key_ascii == kTab || (key.key_ascii >= ' ' && key.key_ascii != kDelete);
+  return key.key_ascii == kBackspace || key.key_ascii == kTab || (key.key_ascii >= ' ' && key.key_ascii != kDeleteChar);
 }
 
 }  // namespace

@@ -6,21 +6,6 @@
 #include "platform/forms/form.h"
 
 namespace ks::forms {
-namespace {
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
-constexpr int kSpace = 32;
-constexpr int kCtrlC = 3;
-constexpr int kCtrlV = 22;
-constexpr int kCtrlX = 24;
-constexpr int kKeyA = 65;
-constexpr int kInsert = 45;
-constexpr int kDelete = 46;
-constexpr int kLeft = 37;
-constexpr int kUp = 38;
-constexpr int kRight = 39;
-constexpr int kDown = 40;
-}  // namespace
 
 TextBox::TextBox(Form& form, std::string name, Control* container, int index)
     : Control(form, ControlKind::TextBox, std::move(name), container, index) {

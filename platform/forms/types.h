@@ -73,6 +73,28 @@ constexpr int kShiftMask = 1;
 constexpr int kCtrlMask = 2;
 constexpr int kAltMask = 4;
 
+// The key codes and characters the window runtime acts on itself. Backspace, Tab and Enter
+// are both a key code and the character the key types.
+constexpr int kBackspace = 8;
+constexpr int kTab = 9;
+constexpr int kEnter = 13;
+constexpr int kShiftKey = 16;
+constexpr int kCtrlKey = 17;
+constexpr int kAltKey = 18;
+constexpr int kEscape = 27;
+constexpr int kSpace = 32;
+constexpr int kLeft = 37;
+constexpr int kUp = 38;
+constexpr int kRight = 39;
+constexpr int kDown = 40;
+constexpr int kInsert = 45;
+constexpr int kDelete = 46;
+constexpr int kKeyA = 65;
+constexpr int kCtrlC = 3;  // the characters of Ctrl with a letter
+constexpr int kCtrlV = 22;
+constexpr int kCtrlX = 24;
+constexpr int kDeleteChar = 127;  // the character some keyboards type with Delete
+
 // Alignment of labels, text boxes and list-view columns.
 enum class Alignment { Left = 0, Right = 1, Center = 2 };
 
