@@ -35,14 +35,16 @@ std::string TelnetCommandFilter::Data(std::string_view received) {
         state_ = State::kData;
         break;
       case State::kSubnegotiation:
+        if (byte == kInterpretAsCommand) state_ = State::kSubnegotiationCommand;
+        if (++subnegotiated_ > kMaxSubnegotiation) state_ = State::kData;
+        break;
       case State::kSubnegotiationCommand:
-        if (state_ == State::kSubnegotiationCommand && byte == kSubnegotiationEnd) {
+        if (byte == kSubnegotiationEnd) {
           state_ = State::kData;
           break;
         }
         // 255 255 inside is a data byte of the subnegotiation, and dropped with it.
-        state_ = state_ == State::kSubnegotiation && byte == kInterpretAsCommand ? State::kSubnegotiationCommand
-                                                                                  : State::kSubnegotiation;
+        state_ = State::kSubnegotiation;
         if (++subnegotiated_ > kMaxSubnegotiation) state_ = State::kData;
         break;
     }

@@ -2,17 +2,17 @@
 // either writes the family's requests or reads the reply, parses it and hands frequency and
 // mode to the main window. A tick never waits: the radio has until the next tick to answer.
 #include "mainwin/windows/Form1.h"
-#include "startup/notices.h"
 #include "platform/forms/application.h"
 #include "platform/io/clock.h"
 #include "platform/io/serial_port.h"
 #include "platform/vb/constants.h"
 #include "platform/vb/format.h"
-#include "rig/control/rig_cntrl_file.h"
 #include "platform/vb/text.h"
+#include "rig/control/rig_cntrl_file.h"
 #include "rig/protocol/hex.h"
 #include "rig/protocol/parsers.h"
 #include "rig/windows/RigControlfrm.h"
+#include "startup/notices.h"
 
 namespace ks {
 namespace {
