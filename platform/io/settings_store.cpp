@@ -37,7 +37,7 @@ std::filesystem::path IniSettingsStore::Location(const std::string& app) const {
 IniSettingsStore::Sections IniSettingsStore::Load(const std::string& app) const {
   Sections sections;
   std::string bytes;
-  if (!ReadFile(Location(app), bytes, kSettingsFileMaxBytes)) return sections;
+  if (!ReadTextFile(Location(app), bytes, kSettingsFileMaxBytes)) return sections;
   std::string section;
   std::size_t start = 0;
   while (start < bytes.size()) {
