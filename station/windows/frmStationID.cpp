@@ -195,6 +195,7 @@ void frmStationID::CapitalBox_KeyPress(int& key_ascii) {
 }
 
 void frmStationID::NumberBox_KeyPress(int& key_ascii) {
+  offset_refused_on_leave_ = false;
   if (DoneOnEnter(key_ascii)) return;
   NumBerr(key_ascii);
 }
@@ -233,6 +234,8 @@ void frmStationID::Text6_LostFocus() {
     Text6.SetFocus();
   } else if (!ReadUTCOffset(Text6.Text())) {
     RefuseUTCOffset();
+    // A click on Done leaves the box first: its refusal is this one, not told twice.
+    offset_refused_on_leave_ = true;
   }
 }
 
@@ -269,7 +272,10 @@ void frmStationID::Command1_Click() {
   for (forms::TextBox* box : {&Text6, &Text3, &Text4}) {
     if (!HoldsSingle(box->Text())) box->SetText("0");
   }
-  if (!ReadUTCOffset(Text6.Text())) return RefuseUTCOffset();
+  if (!ReadUTCOffset(Text6.Text())) {
+    if (!std::exchange(offset_refused_on_leave_, false)) RefuseUTCOffset();
+    return;
+  }
   StationSettings& s = app.State<StationSettings>();
   s.PartyState = "PA";
   s.OutOfState = Option1.Value() ? 0 : 1;

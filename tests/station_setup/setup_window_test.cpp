@@ -88,7 +88,7 @@ TEST(SetupWindow, EachBoxTakesTheKeysItsRuleAllows) {
       {"Text1", "w3\"abc", "W3ABC"},
       {"Text5", "pa", "PA"},
       {"Text6", "-4.5x", "-4.5"},
-      {"Text6", "12345678", "1234567"},  // at most seven characters
+      {"Text6", "-12.34567", "-12.345"},  // at most seven characters
       {"Text3", "7/5.5abc", "7/5.5"},
       {"Text4", "40,1e", "401"},
       {"Text7", "na", "NA"},
@@ -193,9 +193,12 @@ TEST(SetupWindow, AnOffsetBeyondADayIsRefusedWhereItIsTyped) {
     } else {
       EXPECT_TRUE(run.dialogs().message_boxes.empty());
     }
+    // A click on Done leaves the box first, and is told once; Enter in the box is told too.
     setup.Command1.ClickBy();
     if (c.refused) {
       EXPECT_EQ(run.dialogs().message_boxes.size(), 2u);
+      setup.PressKey(vb::vbKeyReturn);
+      EXPECT_EQ(run.dialogs().message_boxes.size(), 3u);
       EXPECT_EQ(run.dialogs().message_boxes.back().text, refusal);
       EXPECT_EQ(run.ReadWorking("QSOpref.txt"), stored);
       EXPECT_EQ(run.app().State<StationSettings>().UTCOffset, 5.0f);
