@@ -203,10 +203,10 @@ TEST(SponsorFiles, AQsoLineIsElevenFieldsALogCheckerReads) {
             "Contact 5 (W5AF, 2013/10/12, noon): the time \"noon\" is not a time.");
 }
 
-// A field that would be empty would leave the line ten fields, and every field after it in
-// the wrong place for a log checker: no file is made, and the message names what is missing,
-// the setup field once or else the contact and its field.
-TEST(SponsorFiles, AQsoLineWithAFieldThatWouldBeEmptyIsNotWritten) {
+// A field that would be empty would leave the line ten fields, and one that holds a blank
+// twelve, every field after it in the wrong place for a log checker: no file is made, and the
+// message names what is wrong, the setup field once or else the contact and its field.
+TEST(SponsorFiles, AQsoLineWithAFieldThatWouldBeEmptyOrHoldABlankIsNotWritten) {
   const struct {
     const char* what;
     void (*damage)(LogRecord&, QsoLineOptions&);
@@ -228,33 +228,7 @@ TEST(SponsorFiles, AQsoLineWithAFieldThatWouldBeEmptyIsNotWritten) {
        "Contact 2 (K3CD, 2013/10/12, 16:12:00): the mode is empty."},
       {"a band outside the band table", [](LogRecord& r, QsoLineOptions&) { r.LogBand = "30"; },
        "Contact 2 (K3CD, 2013/10/12, 16:12:00): the band \"30\" is not one of the contest's bands."},
-  };
-  for (const auto& c : cases) {
-    std::vector<LogRecord> log = OutOfStateLog();
-    QsoLineOptions options = OutOfState("CT");
-    c.damage(log[2], options);
-    const long n = static_cast<long>(log.size()) - 1;
-    EXPECT_EQ(PlainLog(log, n, "W1AW", options).error, c.error) << c.what;
-    EXPECT_EQ(PlainLog(log, n, "W1AW", options).text, "") << c.what;
-    EXPECT_EQ(CabrilloLog(log, n, CabrilloHeader{}, options).text, "") << c.what;
-  }
-  // The county an in-state station sent is the contact's own.
-  std::vector<LogRecord> log = InStateLog();
-  log[3].LogCountySent = "";
-  EXPECT_EQ(PlainLog(log, 3, "N3KEY", InState(false)).error,
-            "Contact 3 (W3AD, 2013/10/12, 14:13:03): the county sent is empty.");
-  // With nothing logged there is no QSO line to write.
-  EXPECT_EQ(PlainLog({LogRecord{}}, 0, "W1AW", OutOfState("")).error, "");
-}
-
-// A blank inside a field would make two fields of it for a log checker: the line is refused
-// as an empty field is, the value shown.
-TEST(SponsorFiles, AQsoLineWithABlankInsideAFieldIsNotWritten) {
-  const struct {
-    const char* what;
-    void (*damage)(LogRecord&, QsoLineOptions&);
-    const char* error;
-  } cases[] = {
+      // A blank inside a field would make two fields of it: refused as an empty field is.
       {"a call with a blank after it", [](LogRecord& r, QsoLineOptions&) { r.LogCall = "W1AW "; },
        "Contact 2 (W1AW , 2013/10/12, 16:12:00): the call \"W1AW \" holds a blank."},
       {"a call with a blank inside", [](LogRecord& r, QsoLineOptions&) { r.LogCall = "K1 A"; },
@@ -276,15 +250,21 @@ TEST(SponsorFiles, AQsoLineWithABlankInsideAFieldIsNotWritten) {
     QsoLineOptions options = OutOfState("CT");
     c.damage(log[2], options);
     const long n = static_cast<long>(log.size()) - 1;
-    const SponsorText plain = PlainLog(log, n, "W1AW", options);
-    EXPECT_EQ(plain.error, c.error) << c.what;
-    EXPECT_EQ(plain.text, "") << c.what;
+    EXPECT_EQ(PlainLog(log, n, "W1AW", options).error, c.error) << c.what;
+    EXPECT_EQ(PlainLog(log, n, "W1AW", options).text, "") << c.what;
     EXPECT_EQ(CabrilloLog(log, n, CabrilloHeader{}, options).text, "") << c.what;
   }
+  // The county an in-state station sent is the contact's own.
+  std::vector<LogRecord> log = InStateLog();
+  log[3].LogCountySent = "";
+  EXPECT_EQ(PlainLog(log, 3, "N3KEY", InState(false)).error,
+            "Contact 3 (W3AD, 2013/10/12, 14:13:03): the county sent is empty.");
   // Blanks inside a county's name are dropped, not refused: "Mc Kean" is written "McKean".
-  std::vector<LogRecord> log = OutOfStateLog();
-  log[2].LogCounty = "Mc Kean";
-  EXPECT_EQ(PlainLog(log, static_cast<long>(log.size()) - 1, "W1AW", OutOfState("CT")).error, "");
+  std::vector<LogRecord> mc_kean = OutOfStateLog();
+  mc_kean[2].LogCounty = "Mc Kean";
+  EXPECT_EQ(PlainLog(mc_kean, static_cast<long>(mc_kean.size()) - 1, "W1AW", OutOfState("CT")).error, "");
+  // With nothing logged there is no QSO line to write.
+  EXPECT_EQ(PlainLog({LogRecord{}}, 0, "W1AW", OutOfState("")).error, "");
 }
 
 // Every contact that cannot be written is named in the one message, so that all can be

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "entry/contact_clock.h"
 #include "mainwin/windows/Infrm.h"
 #include "mainwin/windows/Outfrm.h"
 #include "platform/forms/headless.h"
@@ -198,6 +199,7 @@ TEST_F(StartUp, AnOffsetBeyondADayInTheSettingsFileIsRefusedAndTheMainWindowRuns
     h.app().State<StationSettings>().UTCOffset = beyond;
     h.Advance(2000);
     EXPECT_FALSE(main->lblutctime.Caption().empty()) << beyond;
+    EXPECT_TRUE(vb::IsValid(StationUtcNow(h.app()))) << beyond;  // the stamp of a contact
   }
 }
 
