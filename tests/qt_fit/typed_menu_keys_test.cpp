@@ -231,6 +231,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "CW", "K1ABC", false},
         MenuCase{"clear_after_a_menu_left_for_another", true, "20", "", "{Alt+F}{Esc}{Alt+M}{Esc}k3zzz{Alt+C}",
                  {kWorked20}, "20", "CW", "", false},
+        // Another access key while a menu is open: Alt closes the menu, and the key acts.
+        MenuCase{"clear_while_a_menu_is_open", true, "20", "", "k3zzz{Alt+M}{Alt+C}k1abc", {kWorked20}, "20", "CW",
+                 "K1ABC", false},
         // Typed during the hold after W1AAA is refused: the menu takes the keys behind its
         // key, and the next contact goes on the band or mode chosen.
         MenuCase{"mode_menu_in_a_hold", true, "20", "w1aaa", " {Alt+M}pk1mi 25 me\r",
@@ -238,6 +241,8 @@ INSTANTIATE_TEST_SUITE_P(
         MenuCase{"band_menu_in_a_hold", true, "20", "w1aaa", " {Esc}{Alt+B}{Down}{Down}\rk1pd 4 oh\r",
                  {kWorked20, "K1PD/4/OH/40/CW"}, "40", "CW", "", true},
         MenuCase{"rest_of_the_line_then_the_band_menu", true, "20", "w1aaa", " [5 m]{Alt+B}\rk1pd 4 oh\r",
+                 {kWorked20, "K1PD/4/OH/160/CW"}, "160", "CW", "", true},
+        MenuCase{"one_menu_for_another_in_a_hold", true, "20", "w1aaa", " {Alt+M}{Alt+B}\rk1pd 4 oh\r",
                  {kWorked20, "K1PD/4/OH/160/CW"}, "160", "CW", "", true},
         // The Log "Time On" button's access key takes its turn: the rest of the refused line
         // before it goes, the contact after it is stored.
