@@ -13,6 +13,7 @@
 //   as Tab, other control characters are dropped, nothing is trimmed.
 // - Either way, no Enter reaches a single-line box from a paste (a paste never logs a
 //   contact), and a paste types at most kMaxPastedKeys keys; the rest is dropped.
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
