@@ -37,13 +37,19 @@ class TextBox : public Control {
   void DefaultKeyAction(int key_ascii) override;
   // Delete, and the clipboard's Ctrl+Insert, Shift+Delete and Shift+Insert.
   void DefaultKeyDown(int key_code, int shift) override;
+  // The operator pastes `text` here other than by a key (a middle click): its characters
+  // are typed into the window now, behind the keys still waiting, as pasted_keys.h says, so
+  // the handlers decide what the box holds, as for typed keys. A locked box takes nothing.
+  void PasteText(const std::string& text);
 
  private:
   void ReplaceText(std::string text, int caret);
   void CopySelection();
   void DeleteSelectionOrNext();
-  // Pastes the clipboard's first line, as much of it as MaxLength leaves room for.
+  // The clipboard pasted by the key being struck: typed after it, ahead of the keys typed
+  // after it.
   void Paste();
+  void TypePasted(const std::string& text, bool ahead);
   std::string text_;
   int sel_start_ = 0;
   int sel_length_ = 0;

@@ -5,38 +5,16 @@
 // box inserts it at the caret, replacing the selection, and raises Change), then KeyUp.
 // The character goes to the control that had the focus when the key went down, even when a
 // handler has moved the focus meanwhile; KeyUp goes to the control that has it then.
-#include <cctype>
-
 #include "platform/forms/application.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/forms/pasted_keys.h"
 
 namespace ks::forms {
 namespace {
 
 bool IsMultiLineText(const Control* c) {
   return c != nullptr && c->Kind() == ControlKind::TextBox && static_cast<const TextBox*>(c)->MultiLine;
-}
-
-// The key code of the key that types `ch` on a US keyboard, and whether shift is held.
-int KeyCodeOf(char ch, int& shift) {
-  const unsigned char c = static_cast<unsigned char>(ch);
-  shift = 0;
-  if (std::isupper(c)) {
-    shift = kShiftMask;
-    return c;
-  }
-  if (std::islower(c)) return std::toupper(c);
-  if (std::isdigit(c) || c == ' ') return c;
-  switch (c) {
-    case '\r': return kEnter;
-    case '\b': return kBackspace;
-    case '-': return 189;
-    case '.': return 190;
-    case '/': return 191;
-    case ',': return 188;
-    default: shift = kShiftMask; return c;
-  }
 }
 
 }  // namespace
@@ -103,9 +81,8 @@ KeyHold Form::HoldKeys() { return KeyHold(app_.Keys(), *this); }
 
 void Form::TypeText(const std::string& text) {
   for (char ch : text) {
-    int shift = 0;
-    const int code = KeyCodeOf(ch, shift);
-    TypeKey(code, static_cast<unsigned char>(ch), shift);
+    const TypedKey k = KeyOfCharacter(static_cast<unsigned char>(ch));
+    TypeKey(k.key_code, k.key_ascii, k.shift);
   }
 }
 

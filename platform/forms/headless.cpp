@@ -92,6 +92,18 @@ void HeadlessLoop::RunModal(Form& form) {
   if (still_up()) form.Hide();
 }
 
+void ScriptedServices::SetClipboardText(const std::string& text) {
+  if (clipboard_owner_ != nullptr) {
+    clipboard_owner_->SetClipboardText(text);
+  } else {
+    clipboard_ = text;
+  }
+}
+
+std::string ScriptedServices::ClipboardText() {
+  return clipboard_owner_ != nullptr ? clipboard_owner_->ClipboardText() : clipboard_;
+}
+
 int ScriptedServices::MessageBox(const MessageBoxRequest& request) {
   message_boxes.push_back(request);
   if (!message_answers_.empty()) {

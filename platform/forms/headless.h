@@ -71,8 +71,11 @@ class ScriptedServices final : public Services {
   std::optional<std::string> InputBox(const InputBoxRequest& request) override;
   FileDialogResult FileDialog(const FileDialogRequest& request) override;
   ColorDialogResult ColorDialog(const ColorDialogRequest& request) override;
-  void SetClipboardText(const std::string& text) override { clipboard_ = text; }
-  std::string ClipboardText() override { return clipboard_; }
+  void SetClipboardText(const std::string& text) override;
+  std::string ClipboardText() override;
+  // The clipboard is `owner`'s from now on (a test drawing with the real view uses the
+  // desktop's, which the operator copies to and pastes from).
+  void UseClipboardOf(Services* owner) { clipboard_owner_ = owner; }
   void Beep() override { ++beeps; }
 
   // Scripts: answers given in order; an unscripted message box answers with its first
@@ -96,6 +99,7 @@ class ScriptedServices final : public Services {
   std::deque<FileDialogResult> file_answers_;
   std::deque<ColorDialogResult> color_answers_;
   std::string clipboard_;
+  Services* clipboard_owner_ = nullptr;
 };
 
 // A complete headless application for tests and tools.

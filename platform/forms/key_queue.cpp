@@ -1,6 +1,7 @@
 #include "platform/forms/key_queue.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "platform/forms/application.h"
@@ -58,6 +59,15 @@ void KeyQueue::Take(Key key) {
     return;
   }
   waiting_.push_back(std::move(key));
+  ScheduleIfDeliverable();
+}
+
+void KeyQueue::TakeAll(std::vector<Key> keys, bool ahead) {
+  if (keys.empty() || keys.front().form == nullptr) return;
+  const Form* form = keys.front().form;
+  const auto at = ahead ? std::find_if(waiting_.begin(), waiting_.end(), [&](const Key& k) { return k.form == form; })
+                        : waiting_.end();
+  waiting_.insert(at, std::make_move_iterator(keys.begin()), std::make_move_iterator(keys.end()));
   ScheduleIfDeliverable();
 }
 

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <unordered_map>
+#include <vector>
 
 namespace ks::forms {
 
@@ -44,6 +45,10 @@ class KeyQueue {
 
   // Strikes the key now, or queues it behind the hold and the keys already waiting.
   void Take(Key key);
+  // Keys that one act of the operator stands for (the characters of a paste), all of one
+  // window, struck one per event from the next event on: ahead of that window's waiting
+  // keys when the act is the key being struck (those were typed after it), else behind them.
+  void TakeAll(std::vector<Key> keys, bool ahead);
   bool Held(const Form& form) const;
   std::size_t Waiting(const Form& form) const;
   // After a line was refused while it was being typed: drops the waiting keys of `form` that

@@ -4,6 +4,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/forms/pasted_keys.h"
 
 namespace ks::forms {
 
@@ -52,14 +53,20 @@ void TextBox::DeleteSelectionOrNext() {
   if (sel_length_ > 0) SetSelText("");
 }
 
-void TextBox::Paste() {
-  std::string text = ParentForm().App().Dialogs().ClipboardText();
-  if (!MultiLine) text = text.substr(0, text.find_first_of("\r\n"));
-  if (MaxLength > 0) {
-    const int room = std::max(0, MaxLength - static_cast<int>(text_.size()) + sel_length_);
-    if (static_cast<int>(text.size()) > room) text.resize(static_cast<std::size_t>(room));
-  }
-  SetSelText(text);
+void TextBox::Paste() { TypePasted(ParentForm().App().Dialogs().ClipboardText(), true); }
+
+void TextBox::PasteText(const std::string& text) { TypePasted(text, false); }
+
+void TextBox::TypePasted(const std::string& text, bool ahead) {
+  if (Locked) return;
+  Form& form = ParentForm();
+  const PastedKeys pasted = KeysOfPaste(text, MultiLine);
+  if (pasted.cut) form.App().Beep();
+  std::vector<KeyQueue::Key> keys;
+  keys.reserve(pasted.keys.size());
+  for (const TypedKey& k : pasted.keys)
+    keys.push_back({&form, k.key_code, k.key_ascii, k.shift, [&form, k] { form.KeyStroke(k.key_code, k.key_ascii, k.shift); }});
+  form.App().Keys().TakeAll(std::move(keys), ahead);
 }
 
 void TextBox::DefaultKeyDown(int key_code, int shift) {

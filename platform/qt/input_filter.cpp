@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -144,6 +145,10 @@ bool InputFilter::Mouse(QObject* watched, QMouseEvent& mouse) {
     if (type == QEvent::MouseButtonRelease) {
       PassAsOperator(watched);
       Run([&] { control->MouseUpBy(button, shift, x, y); });
+      if (mouse.button() == Qt::MiddleButton) {
+        if (router_.ControlOf(watched) == control) PasteSelection(watched, static_cast<forms::TextBox&>(*control));
+        return true;  // the widget's own paste would put in what typing could not
+      }
     }
     return PassAsOperator(watched);
   }
@@ -155,6 +160,21 @@ bool InputFilter::Mouse(QObject* watched, QMouseEvent& mouse) {
     return true;
   }
   return false;
+}
+
+// A middle click pastes the desktop's selection where the window system keeps one: typed
+// into the box, as the model's paste types, when the box has the focus in the model.
+void InputFilter::PasteSelection(QObject* watched, forms::TextBox& box) {
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard->supportsSelection()) return;
+  const QString text = clipboard->text(QClipboard::Selection);
+  if (!HoldsInCp1252(text)) {
+    QApplication::beep();
+    return;
+  }
+  forms::Form* form = router_.FormOf(watched);
+  if (form == nullptr || form->ActiveControl() != &box) return;
+  Run([&] { box.PasteText(ToCp1252(text)); });
 }
 
 // A control that the operator clicks takes the focus in the model too (its LostFocus and

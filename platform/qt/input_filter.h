@@ -57,6 +57,7 @@ class InputFilter final : public QObject {
   void Strike(forms::Form& form, const Keystroke& k, QKeyEvent& key);
   void PassToWidget(QWidget& widget, QKeyEvent& key);
   bool Mouse(QObject* watched, QMouseEvent& mouse);
+  void PasteSelection(QObject* watched, forms::TextBox& box);
   void FocusIn(QObject* watched, QFocusEvent& focus);
   // Lets the widget handle the event itself, as the operator's.
   bool PassAsOperator(QObject* watched);

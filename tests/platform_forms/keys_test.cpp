@@ -146,6 +146,7 @@ TEST_P(EditKeys, DeleteAndTheClipboardKeys) {
   f.Text1.SetSelLength(2);
   h.dialogs().SetClipboardText("K3ZZ\r\nsecond line");
   f.TypeKey(c.key_code, c.key_ascii, c.shift);
+  h.loop().RunPosted();  // a paste's characters are typed after the key
   EXPECT_EQ(f.Text1.Text(), c.expected_text);
   EXPECT_EQ(h.dialogs().ClipboardText(), c.expected_clipboard);
 }
@@ -204,12 +205,14 @@ TEST(Keys, APasteStopsAtMaxLengthAndADroppedCtrlVPastesNothing) {
   f.Text1.SetSelStart(2);
   h.dialogs().SetClipboardText("CDEF");
   f.PressKey('V', forms::kCtrlMask);
+  h.loop().RunPosted();
   EXPECT_EQ(f.Text1.Text(), "ABCD");
   f.Text1.SetText("");
   f.Text1.KeyPress = [](int& k) {
     if (k == 22) k = 0;
   };
   f.PressKey('V', forms::kCtrlMask);
+  h.loop().RunPosted();
   EXPECT_EQ(f.Text1.Text(), "");
 }
 

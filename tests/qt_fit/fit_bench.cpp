@@ -38,9 +38,15 @@ FitBench::FitBench(int width_px, int height_px) : headless_(forms::Screen::FromP
   app().SetView(view_.get());
 }
 
+void FitBench::UseDesktopClipboard() {
+  desktop_ = std::make_unique<qt::QtServices>(qt_loop_);
+  headless_.dialogs().UseClipboardOf(desktop_.get());
+}
+
 FitBench::~FitBench() {
   app().SetView(nullptr);
   view_.reset();
+  headless_.dialogs().UseClipboardOf(nullptr);
 }
 
 }  // namespace ks::testing

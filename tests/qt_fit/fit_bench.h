@@ -9,6 +9,7 @@
 
 #include "platform/forms/headless.h"
 #include "platform/qt/event_loop.h"
+#include "platform/qt/services.h"
 #include "platform/qt/view.h"
 #include "tests/support/temp_dir.h"
 
@@ -34,12 +35,15 @@ class FitBench {
   // out of a handler that ended it, as the program's own DoEvents does.
   qt::QtEventLoop& qt_loop() { return qt_loop_; }
   const std::filesystem::path& work() const { return work_.path(); }
+  // The program copies to and pastes from the desktop's clipboard, as the real program does.
+  void UseDesktopClipboard();
 
  private:
   TempDir work_;
   forms::Headless headless_;
   qt::QtEventLoop qt_loop_;
   std::unique_ptr<qt::QtView> view_;
+  std::unique_ptr<qt::QtServices> desktop_;
 };
 
 }  // namespace ks::testing

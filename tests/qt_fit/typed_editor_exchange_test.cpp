@@ -49,16 +49,7 @@ class TypedEditorExchange : public ::testing::Test {
     }
   }
   // The newest contact clicked in the recent-contacts list, then "Edit Contact".
-  void EditTheNewestContact() {
-    auto* list = dynamic_cast<QTreeWidget*>(WidgetOf(window.ListView1));
-    ASSERT_NE(list, nullptr);
-    ASSERT_GT(list->topLevelItemCount(), 0);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
-    keys.Settle();
-    ASSERT_TRUE(window.cmdEdit.Visible());
-    QTest::mouseClick(WidgetOf(window.cmdEdit), Qt::LeftButton);
-    keys.Settle();
-  }
+  void EditTheNewestContact() { EditNewestContact(bench, keys, window); }
   std::vector<std::string> DXList() {
     std::vector<std::string> items;
     for (int i = 0; i < window.List1.ListCount(); ++i) items.push_back(window.List1.List(i));

@@ -60,17 +60,9 @@ class TypedEntry : public ::testing::Test {
   // Loads the main window of a station inside or outside the state over `log`, focus in the
   // call box.
   MainWindow& Open(bool in_state, const std::vector<LogRecord>& log = {}) {
-    std::string text;
-    for (const LogRecord& r : log) text += FormatLogLine(r);
-    WriteBytes(bench.work() / "log.txt", text);
-    bench.app().State<StationSettings>().OutOfState = in_state ? 0 : 1;
-    MainWindow& w = in_state ? static_cast<MainWindow&>(bench.app().Get<Infrm>())
-                             : static_cast<MainWindow&>(bench.app().Get<Outfrm>());
-    w.Show();
-    w.txtCall.SetFocus();
+    MainWindow& w = OpenMainWindow(bench, keys, in_state, log);
     window = &w;
     main = &w;
-    Settle();
     return w;
   }
 

@@ -1,16 +1,22 @@
 #include "tests/qt_fit/typed_keys.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTest>
+#include <QTreeWidget>
 #include <QWidget>
 #include <QWindow>
 #include <gtest/gtest.h>
 
 #include "logstore/prefix_table.h"
+#include "mainwin/windows/Infrm.h"
+#include "mainwin/windows/Outfrm.h"
+#include "platform/qt/cp1252.h"
 #include "platform/qt/form_window.h"
 #include "station/station_settings.h"
+#include "tests/support/files.h"
 
 namespace ks::testing {
 
@@ -19,9 +25,14 @@ namespace {
 int KeyOf(char c) {
   if (c == ' ') return Qt::Key_Space;
   if (c == '\r') return Qt::Key_Return;
+  if (c == '\t') return Qt::Key_Tab;
+  if (c == '\b') return Qt::Key_Backspace;
   if (c >= 'a' && c <= 'z') return Qt::Key_A + (c - 'a');
   if (c >= 'A' && c <= 'Z') return Qt::Key_A + (c - 'A');
-  return Qt::Key_0 + (c - '0');
+  const QChar ch = qt::FromCp1252(std::string(1, c)).at(0);
+  if (ch.unicode() < 0x7f) return ch.unicode();  // Qt's keys of digits and signs are their codes
+  if (ch.unicode() <= 0xff) return ch.toUpper().unicode();  // and of the Latin-1 letters
+  return Qt::Key_unknown;
 }
 
 }  // namespace
@@ -34,6 +45,30 @@ void UseEntryStation(FitBench& bench) {
   s.CurrentBand = "20";
   s.CurrentMode = "CW";
   LoadPrefixTable(bench.app());
+}
+
+MainWindow& OpenMainWindow(FitBench& bench, TypedKeys& keys, bool in_state, const std::vector<LogRecord>& log) {
+  std::string text;
+  for (const LogRecord& r : log) text += FormatLogLine(r);
+  WriteBytes(bench.work() / "log.txt", text);
+  bench.app().State<StationSettings>().OutOfState = in_state ? 0 : 1;
+  MainWindow& w = in_state ? static_cast<MainWindow&>(bench.app().Get<Infrm>())
+                           : static_cast<MainWindow&>(bench.app().Get<Outfrm>());
+  w.Show();
+  w.txtCall.SetFocus();
+  keys.Settle();
+  return w;
+}
+
+void EditNewestContact(FitBench& bench, TypedKeys& keys, MainWindow& window) {
+  auto* list = dynamic_cast<QTreeWidget*>(bench.view().WidgetOf(window.ListView1));
+  ASSERT_NE(list, nullptr);
+  ASSERT_GT(list->topLevelItemCount(), 0);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
+  keys.Settle();
+  ASSERT_TRUE(window.cmdEdit.Visible());
+  QTest::mouseClick(bench.view().WidgetOf(window.cmdEdit), Qt::LeftButton);
+  keys.Settle();
 }
 
 void TypedKeys::Settle() {
@@ -61,6 +96,19 @@ void TypedKeys::Key(const forms::Form& window, int key, const QString& text, Qt:
 
 void TypedKeys::Type(const forms::Form& window, const std::string& text) {
   for (const char c : text) Key(window, KeyOf(c), QString(QChar(c)));
+}
+
+void TypedKeys::Characters(const forms::Form& window, const std::string& cp1252) {
+  for (const char c : cp1252) {
+    const QString text = c == '\t' || c == '\b' || c == '\r' ? QString(QChar(c)) : qt::FromCp1252(std::string(1, c));
+    const bool capital = c >= 'A' && c <= 'Z';
+    Key(window, KeyOf(c), text, capital ? Qt::ShiftModifier : Qt::NoModifier);
+  }
+}
+
+void TypedKeys::Paste(const forms::Form& window, const std::string& cp1252) {
+  QGuiApplication::clipboard()->setText(qt::FromCp1252(cp1252));
+  Key(window, Qt::Key_Insert, {}, Qt::ShiftModifier);
 }
 
 void TypedKeys::Queue(const forms::Form& window, const std::string& text) {

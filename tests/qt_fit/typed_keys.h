@@ -5,7 +5,10 @@
 #include <Qt>
 
 #include <string>
+#include <vector>
 
+#include "logstore/log_store.h"
+#include "mainwin/main_window.h"
 #include "platform/forms/form.h"
 #include "tests/qt_fit/fit_bench.h"
 
@@ -17,6 +20,14 @@ namespace ks::testing {
 // the prefix table loaded, whose DoEvents lets Qt deliver the keys waiting in its queue, as
 // the real loop does.
 void UseEntryStation(FitBench& bench);
+
+class TypedKeys;
+
+// Loads the main window of a station inside or outside the state over `log`, shown with the
+// focus in the call box.
+MainWindow& OpenMainWindow(FitBench& bench, TypedKeys& keys, bool in_state, const std::vector<LogRecord>& log = {});
+// The newest contact of `window` clicked in its recent-contacts list, then "Edit Contact".
+void EditNewestContact(FitBench& bench, TypedKeys& keys, MainWindow& window);
 
 class TypedKeys {
  public:
@@ -32,6 +43,11 @@ class TypedKeys {
            Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   // Letters, digits and blanks, one key each (letters as typed without shift).
   void Type(const forms::Form& window, const std::string& text);
+  // Any characters of Windows-1252, one key each as the keyboard sends it (a capital with
+  // Shift held), "\r" Enter, "\t" Tab, "\b" Backspace.
+  void Characters(const forms::Form& window, const std::string& cp1252);
+  // `cp1252` put on the desktop's clipboard, then Shift+Insert into the focused widget.
+  void Paste(const forms::Form& window, const std::string& cp1252);
   // Keys put into Qt's queue as a keyboard puts them, faster than the program takes them:
   // addressed to `window`, each reaches the widget focused when Qt delivers it, which may be
   // inside the program's own DoEvents. Letters, digits, blanks and "\r" for Enter.
