@@ -49,12 +49,21 @@ std::size_t KeyQueue::Waiting(const Form& form) const {
   return static_cast<std::size_t>(std::count_if(waiting_.begin(), waiting_.end(), [&](const Key& k) { return k.form == &form; }));
 }
 
+void KeyQueue::Strike(Key& key) {
+  striking_.push_back(&key);
+  struct Done {
+    std::vector<const Key*>& striking;
+    ~Done() { striking.pop_back(); }
+  } done{striking_};
+  key.strike();
+}
+
 bool KeyQueue::MustWait(const Form& form) const { return Held(form) || Waiting(form) != 0; }
 
 void KeyQueue::Take(Key key) {
   if (key.form == nullptr) return;
   if (!MustWait(*key.form)) {
-    key.strike();
+    Strike(key);
     return;
   }
   waiting_.push_back(std::move(key));
@@ -64,7 +73,6 @@ void KeyQueue::Take(Key key) {
 std::size_t KeyQueue::DropRestOfLine(const Form& form) {
   std::size_t scanned = 0;  // the form's keys looked at, in order
   std::size_t line = 0;     // how many of them type the refused line
-  bool ended = false;
   for (const Key& key : waiting_) {
     if (key.form != &form) continue;
     if (IsModifierKey(key)) {
@@ -73,16 +81,11 @@ std::size_t KeyQueue::DropRestOfLine(const Form& form) {
     }
     if (EndsLine(key)) {
       line = ++scanned;
-      ended = true;
       break;
     }
-    if (!TypesIntoLine(key)) {
-      ended = true;
-      break;
-    }
+    if (!TypesIntoLine(key)) break;
     line = ++scanned;
   }
-  if (!ended) return 0;
   std::size_t left = line;
   for (auto it = waiting_.begin(); it != waiting_.end() && left != 0;) {
     if (it->form == &form) {
@@ -121,7 +124,7 @@ void KeyQueue::StrikeNext() {
     KeyQueue& queue;
     ~Then() { queue.ScheduleIfDeliverable(); }
   } then{*this};
-  key.strike();
+  Strike(key);
 }
 
 }  // namespace ks::forms

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <unordered_map>
+#include <vector>
 
 namespace ks::forms {
 
@@ -46,13 +47,15 @@ class KeyQueue {
   void Take(Key key);
   bool Held(const Form& form) const;
   std::size_t Waiting(const Form& form) const;
+  // The key whose handlers run now (the innermost one), or null between keys.
+  const Key* Striking() const { return striking_.empty() ? nullptr : striking_.back(); }
   // After a line was refused while it was being typed: drops the waiting keys of `form` that
   // go on typing it (characters, Space included, Tab and Backspace) through the Enter that
   // ends them. The first waiting key that types nothing into a line (Esc, a function, arrow,
   // page or editing key, any Ctrl or Alt combination) ends the line instead: the typing keys
   // before it are dropped, and it, with the Shift, Ctrl or Alt pressed for it, and every key
-  // after it stay. When neither comes, nothing is dropped: the keys are a line of their own.
-  // Returns how many keys were dropped.
+  // after it stay. When neither comes, every waiting typing key goes with the line, so the
+  // next line starts empty. Returns how many keys were dropped.
   std::size_t DropRestOfLine(const Form& form);
   // The window has gone: its waiting keys and holds go with it.
   void Forget(const Form& form);
@@ -67,10 +70,12 @@ class KeyQueue {
   bool MustWait(const Form& form) const;
   void ScheduleIfDeliverable();
   void StrikeNext();
+  void Strike(Key& key);
 
   Application& app_;
   std::deque<Key> waiting_;
   std::unordered_map<const Form*, int> holds_;
+  std::vector<const Key*> striking_;  // the keys being struck, innermost last
   bool scheduled_ = false;
 };
 
