@@ -114,7 +114,8 @@ void Infrm::txtCall_LostFocus() {
   if (const std::optional<std::string> points = PointsForMode(App().State<StationSettings>().CurrentMode))
     txtPts.SetText(*points);
   const forms::KeyQueue::Key* key = App().Keys().Striking();
-  if (refused && key != nullptr && key->form == this && key->key_code == forms::kTab) HoldAfterDuplicate(true);
+  if (refused && key != nullptr && key->form == this && key->key_code == forms::kTab && !key->sent)
+    HoldAfterDuplicate(true);
 }
 
 void Infrm::txtRSTR_GotFocus() { PlayFieldPrompt("SerNum", 2); }

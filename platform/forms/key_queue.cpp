@@ -58,6 +58,8 @@ void KeyQueue::Strike(Key& key) {
   key.strike();
 }
 
+bool KeyQueue::Deliverable(const Key& key) const { return key.sent || !Held(*key.form); }
+
 bool KeyQueue::MustWait(const Form& form) const { return Held(form) || Waiting(form) != 0; }
 
 void KeyQueue::Take(Key key) {
@@ -70,11 +72,19 @@ void KeyQueue::Take(Key key) {
   ScheduleIfDeliverable();
 }
 
+void KeyQueue::Send(Key key) {
+  if (key.form == nullptr) return;
+  key.sent = true;
+  auto first_typed = std::find_if(waiting_.begin(), waiting_.end(), [&](const Key& k) { return k.form == key.form && !k.sent; });
+  waiting_.insert(first_typed, std::move(key));
+  ScheduleIfDeliverable();
+}
+
 std::size_t KeyQueue::DropRestOfLine(const Form& form) {
   std::size_t scanned = 0;  // the form's keys looked at, in order
   std::size_t line = 0;     // how many of them type the refused line
   for (const Key& key : waiting_) {
-    if (key.form != &form) continue;
+    if (key.form != &form || key.sent) continue;
     if (IsModifierKey(key)) {
       ++scanned;  // goes with the key it is pressed for
       continue;
@@ -88,7 +98,7 @@ std::size_t KeyQueue::DropRestOfLine(const Form& form) {
   }
   std::size_t left = line;
   for (auto it = waiting_.begin(); it != waiting_.end() && left != 0;) {
-    if (it->form == &form) {
+    if (it->form == &form && !it->sent) {
       it = waiting_.erase(it);
       --left;
     } else {
@@ -105,8 +115,7 @@ void KeyQueue::Forget(const Form& form) {
 
 void KeyQueue::ScheduleIfDeliverable() {
   if (scheduled_) return;
-  const bool deliverable =
-      std::any_of(waiting_.begin(), waiting_.end(), [&](const Key& k) { return !Held(*k.form); });
+  const bool deliverable = std::any_of(waiting_.begin(), waiting_.end(), [&](const Key& k) { return Deliverable(k); });
   if (!deliverable) return;
   scheduled_ = true;
   app_.Loop().Post([this] { StrikeNext(); });
@@ -116,7 +125,7 @@ void KeyQueue::ScheduleIfDeliverable() {
 // waiting until it is done, and a key's own posted work (a Tab sent by Space) comes first.
 void KeyQueue::StrikeNext() {
   scheduled_ = false;
-  auto next = std::find_if(waiting_.begin(), waiting_.end(), [&](const Key& k) { return !Held(*k.form); });
+  auto next = std::find_if(waiting_.begin(), waiting_.end(), [&](const Key& k) { return Deliverable(k); });
   if (next == waiting_.end()) return;
   Key key = std::move(*next);
   waiting_.erase(next);

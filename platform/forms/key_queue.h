@@ -39,12 +39,16 @@ class KeyQueue {
     int key_ascii = 0;
     int shift = 0;
     std::function<void()> strike;  // what the key does, run when its turn comes
+    bool sent = false;             // sent by the program, not typed (see Send)
   };
 
   explicit KeyQueue(Application& app) : app_(app) {}
 
   // Strikes the key now, or queues it behind the hold and the keys already waiting.
   void Take(Key key);
+  // A key that the program sends (a Tab for Space) once the handler that sends it is done:
+  // ahead of the keys typed after, which wait for it, and whatever holds its window.
+  void Send(Key key);
   bool Held(const Form& form) const;
   std::size_t Waiting(const Form& form) const;
   // The key whose handlers run now (the innermost one), or null between keys.
@@ -68,6 +72,7 @@ class KeyQueue {
   void Hold(Form& form);
   void Release(Form& form);
   bool MustWait(const Form& form) const;
+  bool Deliverable(const Key& key) const;
   void ScheduleIfDeliverable();
   void StrikeNext();
   void Strike(Key& key);

@@ -43,6 +43,27 @@ TEST_F(KeyQueueTest, AKeyTypedWhileOthersStillWaitGoesBehindThem) {
   EXPECT_EQ(f.Text1.Text(), "w1aw");
 }
 
+// Space moving on by a Tab that the program sends: the keys typed after it go where the Tab
+// took the focus, however fast they come, and a Tab sent while the window holds its keys
+// moves the focus at the handler's next DoEvents.
+TEST_F(KeyQueueTest, ATabThatTheProgramSendsGoesAheadOfTheKeysTypedAfterAndThroughAHold) {
+  f.Text1.KeyPress = [&](int& key) {
+    if (key != ' ') return;
+    key = 0;
+    h.app().SendTab();
+  };
+  f.TypeText("a b");
+  h.loop().RunPosted();
+  EXPECT_EQ(f.Text1.Text(), "a");
+  EXPECT_EQ(f.Text2.Text(), "b");
+  f.Text1.SetFocus();
+  const forms::KeyHold hold = f.HoldKeys();
+  h.app().SendTab();
+  EXPECT_EQ(f.ActiveControl(), &f.Text1) << "after the handler";
+  h.app().DoEvents();
+  EXPECT_EQ(f.ActiveControl(), &f.Text2);
+}
+
 // Enter logs the line: while its handler lets events run, the keys typed meanwhile wait, so
 // none of them is handled inside it, and they go to the line it leaves behind.
 TEST_F(KeyQueueTest, AKeyWhoseHandlerHoldsTheWindowRunsWholeBeforeTheKeysTypedMeanwhile) {
