@@ -2,6 +2,7 @@
 // Run state of contact entry shared by both main windows and by the windows that work on
 // one logged contact: the checks' flags, the duplicate found last, the entry line's key
 // hand-off, the contact being edited, the list's "All" switch and the counts by mode.
+#include <cstdint>
 #include <string>
 
 #include "platform/vb/datetime.h"
@@ -17,6 +18,10 @@ struct EntryState {
   int DupeFlag = 0;
   // The local moment of the last duplicate found.
   vb::DateTime DupeTime;
+  // The clock's tick at which the hold after that duplicate ends: the third whole second of
+  // the time of day after it, measured on the tick, which a change of the time of day (a time
+  // server setting the clock back) does not move.
+  std::int64_t DupeHoldEndTick = 0;
 
   // The entry line's hand-off of one key into the next box within the same keystroke:
   // 0 none, 4 a digit from the call box to the serial box, 3 a key from the serial box to

@@ -8,6 +8,8 @@
 #include "logstore/log_store.h"
 #include "mainwin/windows/Infrm.h"
 #include "platform/forms/application.h"
+#include "platform/forms/key_queue.h"
+#include "platform/forms/types.h"
 #include "platform/vb/parse.h"
 #include "platform/vb/text.h"
 #include "station/station_settings.h"
@@ -89,7 +91,7 @@ void Infrm::txtCall_KeyPress(int& KeyAscii) {
 // own Enter or to the first key that is no typing (Esc, a function or arrow key, a menu's
 // Alt key), with which the operator, warned, goes on to the next station; that key and the
 // keys after it are struck as typed after the hold. Typing keys with neither after them are
-// the next call, begun on the cleared line.
+// the rest of the refused line too: the next line starts empty in the call box.
 void Infrm::HoldAfterDuplicate(bool refused_on_leaving) {
   forms::Application& app = App();
   const forms::KeyHold hold = HoldKeys();
@@ -100,10 +102,20 @@ void Infrm::HoldAfterDuplicate(bool refused_on_leaving) {
 }
 
 // The duplicate warning, then the points by mode (also when the warning emptied the line).
+// Tab, which leaves the call box without a key press of its own, holds after a line refused
+// so, as Space does (in the key handler); a line refused as the focus is moved otherwise
+// holds at the next key typed into the call box.
 void Infrm::txtCall_LostFocus() {
-  if (!txtCall.Text().empty()) DupCheck2();
+  bool refused = false;
+  if (!txtCall.Text().empty()) {
+    DupCheck2();
+    refused = App().State<EntryState>().DupeFlag == 1;
+  }
   if (const std::optional<std::string> points = PointsForMode(App().State<StationSettings>().CurrentMode))
     txtPts.SetText(*points);
+  const forms::KeyQueue::Key* key = App().Keys().Striking();
+  if (refused && key != nullptr && key->form == this && key->key_code == forms::kTab && !key->sent)
+    HoldAfterDuplicate(true);
 }
 
 void Infrm::txtRSTR_GotFocus() { PlayFieldPrompt("SerNum", 2); }

@@ -2,6 +2,8 @@
 // partial-duplicate list while a call is typed. Besides call, band and mode, the own county
 // at the time of the contact takes part (a rover's contacts from another county are no
 // duplicates), and the final check also the other station's county (a county-line station).
+#include <algorithm>
+
 #include "entry/duplicate_checks.h"
 #include "entry/entry_line_rules.h"
 #include "entry/entry_state.h"
@@ -26,10 +28,8 @@ bool SameBandAndMode(const LogRecord& r, const StationSettings& s) {
 
 bool FromOwnCounty(const LogRecord& r, const StationSettings& s) { return vb::EqualsNoCase(r.LogCountySent, s.OwnCounty); }
 
-vb::DateTime LocalSeconds(forms::Application& app) {
-  const io::CivilTime now = app.Clock().LocalNow();
-  return {now.year, now.month, now.day, now.hour, now.minute, now.second};
-}
+constexpr std::int64_t kDupeHoldMs = 3000;
+
 
 }  // namespace
 
@@ -67,7 +67,9 @@ void Infrm::DupCheckOnLog() {
   app.Beep();
   PlayDupePrompt(app, settings.VoiceNavLevel);
   entry.DupeFlag = 1;
-  entry.DupeTime = LocalSeconds(app);
+  const io::CivilTime now = app.Clock().LocalNow();
+  entry.DupeTime = {now.year, now.month, now.day, now.hour, now.minute, now.second};
+  entry.DupeHoldEndTick = app.Clock().TickMs() + kDupeHoldMs - now.millisecond;
   ClearEntryLine();
   // The message stays on the screen while the program holds after it.
   app.PaintNow();
@@ -110,14 +112,13 @@ void Infrm::ShowPartialDupes(int key) {
   ShowPartialDupeList(key, [&own_county](const LogRecord& r) { return vb::EqualsNoCase(r.LogCountySent, own_county); });
 }
 
-// Holds the program, handling no events, until 3 seconds (in whole seconds of the clock)
-// after the duplicate was found.
+// Holds the program, handling no events, until 3 seconds (in whole seconds of the time of
+// day) after the duplicate was found, counted on the clock's tick, which never goes back.
 void Infrm::ClearDupeFlag() {
-  forms::Application& app = App();
-  EntryState& entry = app.State<EntryState>();
-  if (const std::optional<vb::DateTime> limit = vb::AddSeconds(entry.DupeTime, 3)) {
-    while (LocalSeconds(app) < *limit) app.Clock().Sleep(50);
-  }
+  io::Clock& clock = App().Clock();
+  EntryState& entry = App().State<EntryState>();
+  for (std::int64_t left = entry.DupeHoldEndTick - clock.TickMs(); left > 0; left = entry.DupeHoldEndTick - clock.TickMs())
+    clock.Sleep(static_cast<int>(std::min<std::int64_t>(left, 50)));
   entry.DupeFlag = 0;
 }
 

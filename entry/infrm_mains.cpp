@@ -32,18 +32,20 @@ void Infrm::Mains() {
   if (!next_serial) TakeSerialOfSameStation();
   if (!ExchangeIsPartyState()) txtSec.SetText("");
   if (!app.State<RunState>().LoggedOn) cmdLogOn_Click();
-  CheckRequiredFields();
-  if (!vb::EqualsNoCase(txtCntry.Text(), "PA") && txtCntry.Text().size() < 4) CheckSection();
-  std::string typed = txtSec.Text();
-  if (const std::string name = ExpandCountyAbbrev(app.State<CountyTable>(), typed); !name.empty()) txtSec.SetText(name);
-  DupCheckOnLog();
-  app.State<RunState>().InvalidCountyFlag = 0;
-  if (!txtSec.Text().empty()) CheckCountyValid();
-  const bool line_checked = entry.MissingFieldFlag == 0 && entry.InvalidSectionFlag == 0 &&
-                            app.State<RunState>().InvalidCountyFlag == 0;
-  const bool stored = line_checked && entry.DupeFlag == 0;
-  if (stored) StoreEntry();
-  if (line_checked) ClearEntryLine();
+  bool stored = false;
+  if (!CheckFieldsUnlessRefused()) {
+    std::string typed = txtSec.Text();
+    if (const std::string name = ExpandCountyAbbrev(app.State<CountyTable>(), typed); !name.empty())
+      txtSec.SetText(name);
+    DupCheckOnLog();
+    app.State<RunState>().InvalidCountyFlag = 0;
+    if (!txtSec.Text().empty()) CheckCountyValid();
+    const bool line_checked = entry.MissingFieldFlag == 0 && entry.InvalidSectionFlag == 0 &&
+                              app.State<RunState>().InvalidCountyFlag == 0;
+    stored = line_checked && entry.DupeFlag == 0;
+    if (stored) StoreEntry();
+    if (line_checked) ClearEntryLine();
+  }
   app.DoEvents();
   lblDupe.SetBackColor(forms::colors::kButtonFace);
   lblDupe.SetCaption("");
@@ -56,11 +58,24 @@ void Infrm::Mains() {
     LogRoverCounties();
 }
 
+// The required fields, then the section. A failing check sends the focus to its box, and
+// when that leaves the call box, the call box's own duplicate check may refuse the line (and
+// empty it): the refusal stands, as if found below, and no later check runs on the emptied
+// line. True when the line was refused so.
+bool Infrm::CheckFieldsUnlessRefused() {
+  EntryState& entry = App().State<EntryState>();
+  entry.DupeFlag = 0;
+  CheckRequiredFields();
+  if (entry.DupeFlag == 0 && !vb::EqualsNoCase(txtCntry.Text(), "PA") && txtCntry.Text().size() < 4) CheckSection();
+  return entry.DupeFlag == 1;
+}
+
 // Each failing test beeps, shows its message and takes the focus; the last one's remain.
 void Infrm::CheckRequiredFields() {
   EntryState& entry = App().State<EntryState>();
   entry.MissingFieldFlag = 0;
   auto fail = [&](const char* message, forms::TextBox& box) {
+    if (entry.DupeFlag == 1) return;  // refused as the focus left the call box
     App().Beep();
     lblDialog.SetCaption(message);
     entry.MissingFieldFlag = 1;

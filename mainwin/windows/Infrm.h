@@ -113,6 +113,7 @@ class Infrm : public MainWindow {
   void DesignSectionGrid();
 
   // ---- Checks and store of Mains (entry/infrm_mains.cpp) ----
+  bool CheckFieldsUnlessRefused();
   void CheckRequiredFields();
   void CheckSection();
   void StoreEntry();

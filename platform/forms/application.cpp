@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/forms/types.h"
 #include "platform/forms/view.h"
 #include "platform/io/clock.h"
 #include "platform/io/environment.h"
@@ -154,10 +155,13 @@ void Application::PaintNow() {
   if (view_ != nullptr) view_->PaintNow();
 }
 
+// The Tab takes its turn among the keys: those typed after the key that sent it come after.
 void Application::SendTab() {
-  Loop().Post([this] {
+  auto tab = [this] {
     if (Form* f = active_form_) f->TabBy(false);
-  });
+  };
+  if (active_form_ == nullptr) return Loop().Post(tab);
+  keys_.Send({active_form_, kTab, kTab, 0, tab});
 }
 
 }  // namespace ks::forms

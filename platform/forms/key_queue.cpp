@@ -50,12 +50,23 @@ std::size_t KeyQueue::Waiting(const Form& form) const {
   return static_cast<std::size_t>(std::count_if(waiting_.begin(), waiting_.end(), [&](const Key& k) { return k.form == &form; }));
 }
 
+void KeyQueue::Strike(Key& key) {
+  striking_.push_back(&key);
+  struct Done {
+    std::vector<const Key*>& striking;
+    ~Done() { striking.pop_back(); }
+  } done{striking_};
+  key.strike();
+}
+
+bool KeyQueue::Deliverable(const Key& key) const { return key.sent || !Held(*key.form); }
+
 bool KeyQueue::MustWait(const Form& form) const { return Held(form) || Waiting(form) != 0; }
 
 void KeyQueue::Take(Key key) {
   if (key.form == nullptr) return;
   if (!MustWait(*key.form)) {
-    key.strike();
+    Strike(key);
     return;
   }
   waiting_.push_back(std::move(key));
@@ -71,31 +82,33 @@ void KeyQueue::TakeAll(std::vector<Key> keys, bool ahead) {
   ScheduleIfDeliverable();
 }
 
+void KeyQueue::Send(Key key) {
+  if (key.form == nullptr) return;
+  key.sent = true;
+  auto first_typed = std::find_if(waiting_.begin(), waiting_.end(), [&](const Key& k) { return k.form == key.form && !k.sent; });
+  waiting_.insert(first_typed, std::move(key));
+  ScheduleIfDeliverable();
+}
+
 std::size_t KeyQueue::DropRestOfLine(const Form& form) {
   std::size_t scanned = 0;  // the form's keys looked at, in order
   std::size_t line = 0;     // how many of them type the refused line
-  bool ended = false;
   for (const Key& key : waiting_) {
-    if (key.form != &form) continue;
+    if (key.form != &form || key.sent) continue;
     if (IsModifierKey(key)) {
       ++scanned;  // goes with the key it is pressed for
       continue;
     }
     if (EndsLine(key)) {
       line = ++scanned;
-      ended = true;
       break;
     }
-    if (!TypesIntoLine(key)) {
-      ended = true;
-      break;
-    }
+    if (!TypesIntoLine(key)) break;
     line = ++scanned;
   }
-  if (!ended) return 0;
   std::size_t left = line;
   for (auto it = waiting_.begin(); it != waiting_.end() && left != 0;) {
-    if (it->form == &form) {
+    if (it->form == &form && !it->sent) {
       it = waiting_.erase(it);
       --left;
     } else {
@@ -112,8 +125,7 @@ void KeyQueue::Forget(const Form& form) {
 
 void KeyQueue::ScheduleIfDeliverable() {
   if (scheduled_) return;
-  const bool deliverable =
-      std::any_of(waiting_.begin(), waiting_.end(), [&](const Key& k) { return !Held(*k.form); });
+  const bool deliverable = std::any_of(waiting_.begin(), waiting_.end(), [&](const Key& k) { return Deliverable(k); });
   if (!deliverable) return;
   scheduled_ = true;
   app_.Loop().Post([this] { StrikeNext(); });
@@ -123,7 +135,7 @@ void KeyQueue::ScheduleIfDeliverable() {
 // waiting until it is done, and a key's own posted work (a Tab sent by Space) comes first.
 void KeyQueue::StrikeNext() {
   scheduled_ = false;
-  auto next = std::find_if(waiting_.begin(), waiting_.end(), [&](const Key& k) { return !Held(*k.form); });
+  auto next = std::find_if(waiting_.begin(), waiting_.end(), [&](const Key& k) { return Deliverable(k); });
   if (next == waiting_.end()) return;
   Key key = std::move(*next);
   waiting_.erase(next);
@@ -131,7 +143,7 @@ void KeyQueue::StrikeNext() {
     KeyQueue& queue;
     ~Then() { queue.ScheduleIfDeliverable(); }
   } then{*this};
-  key.strike();
+  Strike(key);
 }
 
 }  // namespace ks::forms

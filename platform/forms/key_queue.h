@@ -39,6 +39,7 @@ class KeyQueue {
     int key_ascii = 0;
     int shift = 0;
     std::function<void()> strike;  // what the key does, run when its turn comes
+    bool sent = false;             // sent by the program, not typed (see Send)
   };
 
   explicit KeyQueue(Application& app) : app_(app) {}
@@ -49,15 +50,20 @@ class KeyQueue {
   // window, struck one per event from the next event on: ahead of that window's waiting
   // keys when the act is the key being struck (those were typed after it), else behind them.
   void TakeAll(std::vector<Key> keys, bool ahead);
+  // A key that the program sends (a Tab for Space) once the handler that sends it is done:
+  // ahead of the keys typed after, which wait for it, and whatever holds its window.
+  void Send(Key key);
   bool Held(const Form& form) const;
   std::size_t Waiting(const Form& form) const;
+  // The key whose handlers run now (the innermost one), or null between keys.
+  const Key* Striking() const { return striking_.empty() ? nullptr : striking_.back(); }
   // After a line was refused while it was being typed: drops the waiting keys of `form` that
   // go on typing it (characters, Space included, Tab and Backspace) through the Enter that
   // ends them. The first waiting key that types nothing into a line (Esc, a function, arrow,
   // page or editing key, any Ctrl or Alt combination) ends the line instead: the typing keys
   // before it are dropped, and it, with the Shift, Ctrl or Alt pressed for it, and every key
-  // after it stay. When neither comes, nothing is dropped: the keys are a line of their own.
-  // Returns how many keys were dropped.
+  // after it stay. When neither comes, every waiting typing key goes with the line, so the
+  // next line starts empty. Returns how many keys were dropped.
   std::size_t DropRestOfLine(const Form& form);
   // The window has gone: its waiting keys and holds go with it.
   void Forget(const Form& form);
@@ -70,12 +76,15 @@ class KeyQueue {
   void Hold(Form& form);
   void Release(Form& form);
   bool MustWait(const Form& form) const;
+  bool Deliverable(const Key& key) const;
   void ScheduleIfDeliverable();
   void StrikeNext();
+  void Strike(Key& key);
 
   Application& app_;
   std::deque<Key> waiting_;
   std::unordered_map<const Form*, int> holds_;
+  std::vector<const Key*> striking_;  // the keys being struck, innermost last
   bool scheduled_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/io/clock.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <thread>
@@ -93,6 +94,19 @@ void VirtualClock::Advance(std::int64_t ms) {
   if (ms <= 0) return;
   utc_ms_ += ms;
   tick_ms_ += ms;
+  std::erase_if(steps_, [this](const Step& s) {
+    if (s.at_tick_ms > tick_ms_) return false;
+    utc_ms_ += s.by_ms;
+    return true;
+  });
+}
+
+void VirtualClock::StepTimeOfDayAt(std::int64_t at_tick_ms, std::int64_t by_ms) {
+  if (at_tick_ms <= tick_ms_) {
+    utc_ms_ += by_ms;
+    return;
+  }
+  steps_.push_back({at_tick_ms, by_ms});
 }
 
 void VirtualClock::SetUtc(const CivilTime& utc) { utc_ms_ = ToEpochMs(utc); }

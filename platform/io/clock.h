@@ -3,6 +3,7 @@
 // The system clock reads the machine's time; the virtual clock moves only when told,
 // so that windows and timers can be tested without waiting.
 #include <cstdint>
+#include <vector>
 
 namespace ks::io {
 
@@ -48,11 +49,19 @@ class VirtualClock final : public Clock {
   void SetUtc(const CivilTime& utc);
   // Local time = UTC + offset; a station five hours behind UTC has offset -300.
   void SetLocalOffsetMinutes(int minutes) { local_offset_minutes_ = minutes; }
+  // A time server setting the machine's clock: once the tick reaches `at_tick_ms`, the time of
+  // day moves by `by_ms` (back when negative), while the tick goes on as before.
+  void StepTimeOfDayAt(std::int64_t at_tick_ms, std::int64_t by_ms);
 
  private:
+  struct Step {
+    std::int64_t at_tick_ms;
+    std::int64_t by_ms;
+  };
   std::int64_t utc_ms_;
   std::int64_t tick_ms_ = 0;
   int local_offset_minutes_ = 0;
+  std::vector<Step> steps_;  // not reached yet
 };
 
 }  // namespace ks::io

@@ -146,6 +146,21 @@ TEST_F(InStateLoggingTest, TheSameContactFromTheSameOwnCountyIsADuplicate) {
   EXPECT_EQ(store().QSOCount, 2);
 }
 
+// A time server that sets the clock back, or on, during the hold neither stretches nor cuts
+// it: it ends within its 3 seconds of the duplicate.
+TEST_F(InStateLoggingTest, TheHoldAfterADuplicateKeepsItsSecondsWhenTheClockIsSet) {
+  Infrm& w = OpenLoggedOn({InStateContact("W1AW", "CT")});
+  for (const std::int64_t step_ms : {-60000, 60000}) {
+    h.clock().StepTimeOfDayAt(h.clock().TickMs() + 500, step_ms);
+    const std::int64_t before = h.clock().TickMs();
+    w.TypeText("w1aw ");  // refused as Space leaves the call box
+    EXPECT_GE(h.clock().TickMs() - before, 2000) << step_ms;
+    EXPECT_LE(h.clock().TickMs() - before, 3000) << step_ms;
+    EXPECT_EQ(entry().DupeFlag, 0);
+    EXPECT_EQ(w.ActiveControl(), &w.txtCall);
+  }
+}
+
 TEST_F(InStateLoggingTest, ACountyLineStationInAnotherCountyIsWarnedThenStored) {
   Infrm& w = OpenLoggedOn({InStateContact("K3XYZ", "PA", "York")});
   w.txtCall.SetText("K3XYZ");

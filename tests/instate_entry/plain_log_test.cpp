@@ -49,7 +49,7 @@ std::vector<Line> GeneratedLog(int count) {
       lines.push_back({"k3" + letters + "5  " + code + "\r", mode, vb::UCase(code)});
     } else if (i % 3 == 1) {
       const std::string section = kSections[random() % std::size(kSections)];
-      lines.push_back({"w1" + letters + "5 " + section + "  \r", mode, vb::UCase(section)});
+      lines.push_back({"w1" + letters + "5 " + section + " \r", mode, vb::UCase(section)});
     } else {
       lines.push_back({std::string(kDx[random() % std::size(kDx)]) + "1" + letters + "5  \r", mode, "DX"});
     }

@@ -43,6 +43,27 @@ TEST_F(KeyQueueTest, AKeyTypedWhileOthersStillWaitGoesBehindThem) {
   EXPECT_EQ(f.Text1.Text(), "w1aw");
 }
 
+// Space moving on by a Tab that the program sends: the keys typed after it go where the Tab
+// took the focus, however fast they come, and a Tab sent while the window holds its keys
+// moves the focus at the handler's next DoEvents.
+TEST_F(KeyQueueTest, ATabThatTheProgramSendsGoesAheadOfTheKeysTypedAfterAndThroughAHold) {
+  f.Text1.KeyPress = [&](int& key) {
+    if (key != ' ') return;
+    key = 0;
+    h.app().SendTab();
+  };
+  f.TypeText("a b");
+  h.loop().RunPosted();
+  EXPECT_EQ(f.Text1.Text(), "a");
+  EXPECT_EQ(f.Text2.Text(), "b");
+  f.Text1.SetFocus();
+  const forms::KeyHold hold = f.HoldKeys();
+  h.app().SendTab();
+  EXPECT_EQ(f.ActiveControl(), &f.Text1) << "after the handler";
+  h.app().DoEvents();
+  EXPECT_EQ(f.ActiveControl(), &f.Text2);
+}
+
 // Enter logs the line: while its handler lets events run, the keys typed meanwhile wait, so
 // none of them is handled inside it, and they go to the line it leaves behind.
 TEST_F(KeyQueueTest, AKeyWhoseHandlerHoldsTheWindowRunsWholeBeforeTheKeysTypedMeanwhile) {
@@ -151,7 +172,9 @@ INSTANTIATE_TEST_SUITE_P(
     Keys, DropRestOfLine,
     ::testing::Values(DropCase{"through_its_enter", "7 ct\rn3\r", "n3|", 5},
                       DropCase{"enter_last", "7 ct\r", "", 5},
-                      DropCase{"no_end_drops_nothing", "n3abc", "n3abc", 0},
+                      DropCase{"no_end_drops_them_all", "n3abc", "", 5},
+                      DropCase{"a_second_space", " ", "", 1},
+                      DropCase{"a_lone_tab", "{Tab}", "", 1},
                       DropCase{"tab_backspace_and_shift_type_the_line", "7{Tab}\b{Shift}C\rn3", "n3", 6},
                       DropCase{"esc_ends_it", "7 c{Esc}n3\r", "<27>n3|", 3},
                       DropCase{"a_function_key_first", "{F4}n3\r", "<115>n3|", 0},

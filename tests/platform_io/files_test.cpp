@@ -276,6 +276,19 @@ TEST(Clock, VirtualTimeMovesOnlyWhenTold) {
   EXPECT_EQ(clock.TickMs(), 45000);
 }
 
+TEST(Clock, ATimeServerStepsTheTimeOfDayAndNotTheTick) {
+  VirtualClock clock;
+  clock.SetUtc({2026, 5, 9, 16, 0, 0});
+  clock.StepTimeOfDayAt(1000, -60000);
+  clock.Advance(999);
+  EXPECT_EQ(clock.UtcNow(), (CivilTime{2026, 5, 9, 16, 0, 0, 999}));
+  clock.Advance(1);
+  EXPECT_EQ(clock.UtcNow(), (CivilTime{2026, 5, 9, 15, 59, 1, 0}));
+  clock.Advance(1000);
+  EXPECT_EQ(clock.UtcNow(), (CivilTime{2026, 5, 9, 15, 59, 2, 0})) << "stepped once";
+  EXPECT_EQ(clock.TickMs(), 2000);
+}
+
 TEST(Clock, CivilTimeRoundTrips) {
   for (const CivilTime t : {CivilTime{2024, 2, 29, 12, 0, 0, 0}, CivilTime{1999, 12, 31, 23, 59, 59, 999},
                             CivilTime{1970, 1, 1, 0, 0, 0, 0}}) {
