@@ -65,8 +65,11 @@ bool Settle(forms::Application& app, const io::FileResult& result, LogWriteKind 
     return true;
   }
   store.FileBehind = true;
-  if (telling == Telling::Box) ReportLogWriteFailure(app, kind, WorkingFile(app, kLogFileName), result.error);
-  app.State<Notices>().Set(kLogNoticeSource, LogBehindNotice(UnwrittenContacts(store)));
+  const fs::path log = WorkingFile(app, kLogFileName);
+  if (telling == Telling::Box) ReportLogWriteFailure(app, kind, log, result.error);
+  app.State<Notices>().Set(kLogNoticeSource, LogBehindNotice(UnwrittenContacts(store)),
+                           log.string() + " could not be written (" + result.error +
+                               ").  The whole log is written again with the next contact, and before the program ends.");
   return false;
 }
 

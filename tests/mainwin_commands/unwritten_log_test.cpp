@@ -98,6 +98,9 @@ TEST_P(UnwrittenLogTest, AFullDiskOnEnterIsToldInTheLabelAndTheCallsTypedOnAreKe
     EXPECT_TRUE(EndsWith(w.lblDialog.Caption(), notices[2])) << w.lblDialog.Caption();
   }
   EXPECT_TRUE(h.dialogs().message_boxes.empty()) << h.dialogs().message_boxes.at(0).text;
+  EXPECT_EQ(w.lblDialog.ToolTipText().rfind((work() / "log.txt").string() + " could not be written (File too large)", 0),
+            0u)
+      << w.lblDialog.ToolTipText();
   EXPECT_EQ(ReadBytes(work() / "log.txt"), before);
   EXPECT_EQ(CallsInMemory(), (std::vector<std::string>{"W1AW", "W2AW", "W3AW", "K2AA", "K2AB", "K2AC"}));
 
@@ -105,6 +108,7 @@ TEST_P(UnwrittenLogTest, AFullDiskOnEnterIsToldInTheLabelAndTheCallsTypedOnAreKe
   EXPECT_EQ(CallsIn(work() / "log.txt"),
             (std::vector<std::string>{"W1AW", "W2AW", "W3AW", "K2AA", "K2AB", "K2AC", "K2AD"}));
   EXPECT_EQ(w.lblDialog.Caption().find("in memory only"), std::string::npos) << w.lblDialog.Caption();
+  EXPECT_EQ(w.lblDialog.ToolTipText(), "");
   EXPECT_FALSE(store().FileBehind);
 }
 
