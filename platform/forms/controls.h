@@ -192,6 +192,10 @@ class Frame : public Control {
   std::string caption_;
 };
 
+// The access key of a caption: the letter after "&" ("&&" is a plain "&"), upper-cased; 0
+// when none.
+char AccessKeyOf(const std::string& caption);
+
 // A menu item: a top-level menu has no parent; a sub-item names its parent menu.
 class Menu : public Control {
  public:
@@ -204,8 +208,7 @@ class Menu : public Control {
   void SetShortcut(const std::string& s);
   Menu* ParentMenu() const { return parent_; }
   bool IsSeparator() const { return caption_ == "-"; }
-  // The access key: the letter after "&", upper-cased; 0 when none.
-  char AccessKey() const;
+  char AccessKey() const { return AccessKeyOf(caption_); }
   // The operator chooses the item: Click fires when it and its parents are visible and enabled.
   bool ChooseBy();
   void OperatorClick() override { ChooseBy(); }

@@ -58,6 +58,15 @@ Menu* Form::MenuOfAccessKey(char letter) const {
   return nullptr;
 }
 
+CommandButton* Form::ButtonOfAccessKey(char letter) const {
+  for (Control* c : controls_) {
+    if (c->Kind() != ControlKind::CommandButton || !c->Usable()) continue;
+    auto* button = static_cast<CommandButton*>(c);
+    if (AccessKeyOf(button->Caption()) == letter) return button;
+  }
+  return nullptr;
+}
+
 float Form::ScaleWidth() const { return std::max(0.0f, width_ - 2 * kBorder); }
 
 float Form::ScaleHeight() const {

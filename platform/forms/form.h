@@ -82,6 +82,9 @@ class Form {
   // The menu of the menu bar whose access key is `letter` (upper case), shown and enabled;
   // null when there is none.
   Menu* MenuOfAccessKey(char letter) const;
+  // The command button whose caption's access key is `letter` (upper case), shown and
+  // enabled with its containers; null when there is none.
+  CommandButton* ButtonOfAccessKey(char letter) const;
   // The frame that the outer size allows for, in twips: a 4-pixel border round the window,
   // an 18-pixel caption and, when it has a menu, a 20-pixel menu bar; a 9480 x 6510 inner
   // area with a menu bar makes a window of 9600 x 7200, the whole design screen.

@@ -33,14 +33,14 @@ void Menu::SetShortcut(const std::string& s) {
   Notify(Property::Shortcut);
 }
 
-char Menu::AccessKey() const {
-  for (std::size_t i = 0; i + 1 < caption_.size(); ++i) {
-    if (caption_[i] == '&') {
-      if (caption_[i + 1] == '&') {
+char AccessKeyOf(const std::string& caption) {
+  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] == '&') {
+      if (caption[i + 1] == '&') {
         ++i;
         continue;
       }
-      return static_cast<char>(std::toupper(static_cast<unsigned char>(caption_[i + 1])));
+      return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[i + 1])));
     }
   }
   return 0;

@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 
+#include "platform/qt/access_keys.h"
 #include "platform/qt/appearance.h"
 #include "platform/qt/cp1252.h"
 #include "platform/qt/keys.h"
@@ -194,6 +195,7 @@ void FormWindow::RebuildMenus() {
     return;
   }
   auto* bar = new QMenuBar(this);
+  KeepKeysOutOfMenuBar(*bar);
   setMenuBar(bar);  // the old bar goes
   for (forms::Menu* m : top) AddMenuItem(bar, *m);
   bar->setVisible(form_.HasMenuBar());

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "platform/forms/controls.h"
+#include "platform/qt/access_keys.h"
 #include "platform/qt/appearance.h"
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/cp1252.h"
@@ -31,16 +32,6 @@ bool IsEditableCombo(const forms::Control& c) {
 bool IsPlainClickKind(ControlKind kind) {
   return kind == ControlKind::Label || kind == ControlKind::Image || kind == ControlKind::Frame ||
          kind == ControlKind::PictureBox;
-}
-
-
-// The menu whose access key `key` is (Alt with a letter or digit) in `form`'s menu bar.
-forms::Menu* MenuKeyOf(const forms::Form& form, const QKeyEvent& key) {
-  const Qt::KeyboardModifiers held = key.modifiers() & ~Qt::KeypadModifier;
-  const int k = key.key();
-  if (held != Qt::AltModifier || !((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9)))
-    return nullptr;
-  return form.MenuOfAccessKey(static_cast<char>(k));  // Qt's letter and digit keys are their characters
 }
 
 }  // namespace
@@ -86,34 +77,35 @@ bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
   }
   const Keystroke k = KeystrokeOf(key);
   if (k.key_code == 0 && k.key_ascii == 0) return false;
-  if (const forms::Menu* menu = MenuKeyOf(*form, key)) {
-    const char letter = menu->AccessKey();
+  std::shared_ptr<QKeyEvent> copy(key.clone());
+  if (const char letter = AccessLetterOf(key); HasAccessKey(*form, letter)) {
     Run([&] {
-      form->TakeKey(k.key_code, 0, k.shift, [this, form, letter] {
-        if (forms::Menu* still = form->MenuOfAccessKey(letter)) router_.OpenMenuByKey(*form, *still);
+      form->TakeKey(k.key_code, 0, k.shift, [this, form, letter, copy] {
+        if (!router_.KeyToOpenMenu(*form, *copy)) router_.AccessKeyBy(*form, letter);
       });
     });
     return true;
   }
-  std::shared_ptr<QKeyEvent> copy(key.clone());
   // The queue forgets the keys of a window that goes, so `form` is alive whenever it strikes.
   Run([&] { form->TakeKey(k.key_code, k.key_ascii, k.shift, [this, form, k, copy] { Strike(*form, k, *copy); }); });
   return true;
 }
 
-// A menu's access key is the window's, not Qt's shortcut: it comes in as a key press and
-// takes its turn in the window's key queue, behind the keys typed before it (a hold after a
-// refused line may keep those waiting), and then opens or chooses its menu.
+// An access key of a menu or button is the window's, not Qt's shortcut: it comes in as a key
+// press and takes its turn in the window's key queue, behind the keys typed before it (a hold
+// after a refused line may keep those waiting), and then does its work.
 bool InputFilter::ShortcutOverride(QObject* watched, QKeyEvent& key) {
   forms::Form* form = router_.FormOf(watched);
-  if (form == nullptr || MenuKeyOf(*form, key) == nullptr) return false;
+  if (form == nullptr || !HasAccessKey(*form, AccessLetterOf(key))) return false;
   key.accept();
   return true;
 }
 
 // The model's keystroke, then what the focused control's widget does with the key itself:
-// the caret keys in a text box, typing in an editable combo box (which tells the model).
+// the caret keys in a text box, typing in an editable combo box (which tells the model). While
+// a menu that an earlier key opened is open, the key is the menu's.
 void InputFilter::Strike(forms::Form& form, const Keystroke& k, QKeyEvent& key) {
+  if (router_.KeyToOpenMenu(form, key)) return;
   forms::Control* control = form.ActiveControl();
   QPointer<QWidget> widget = control != nullptr ? router_.WidgetOfControl(*control) : nullptr;
   form.KeyStroke(k.key_code, k.key_ascii, k.shift);

@@ -36,9 +36,12 @@ class InputRouter {
   virtual QWidget* WidgetOfControl(const forms::Control& control) = 0;
   // Puts Qt's focus where the model has it.
   virtual void ShowFocus(forms::Form& form) = 0;
-  // What the access key of a menu of the menu bar does: opens the menu, or chooses it when
-  // it has no items.
-  virtual void OpenMenuByKey(forms::Form& form, forms::Menu& menu) = 0;
+  // A key struck while a menu of the window's menu bar is open goes to that menu: true
+  // when it went there.
+  virtual bool KeyToOpenMenu(forms::Form& form, QKeyEvent& key) = 0;
+  // What an access key does when its turn comes: clicks its button, opens its menu, or
+  // chooses the menu when it has no items.
+  virtual void AccessKeyBy(forms::Form& form, char letter) = 0;
   virtual QtEventLoop& Loop() = 0;
 };
 

@@ -3,10 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include <QAction>
 #include <QGuiApplication>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -383,18 +380,6 @@ void QtView::StateChangedBy(forms::Form& form, forms::WindowState state) {
 void QtView::ActivatedBy(forms::Form& form) {
   if (app_.ActiveForm() == &form || !form.Visible()) return;
   Run([&] { form.ActivateBy(); });
-}
-
-// Struck from the window's key queue, so already inside the program's own event.
-void QtView::OpenMenuByKey(forms::Form& form, forms::Menu& menu) {
-  FormWindow* window = WindowOf(form);
-  QAction* action = window != nullptr ? window->ActionOf(menu) : nullptr;
-  auto* bar = window != nullptr ? qobject_cast<QMenuBar*>(window->menuWidget()) : nullptr;
-  if (action != nullptr && action->menu() != nullptr && bar != nullptr) {
-    bar->setActiveAction(action);  // its popup, whose showing is the menu's Click
-    return;
-  }
-  menu.ChooseBy();
 }
 
 void QtView::MenuChosenBy(forms::Form& form, forms::Menu& menu) {

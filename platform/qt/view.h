@@ -15,6 +15,7 @@
 #include "platform/qt/form_window.h"
 #include "platform/qt/input_filter.h"
 
+class QMenu;
 class QScreen;
 
 namespace ks::forms {
@@ -73,7 +74,8 @@ class QtView final : public QObject,
   QWidget* MainWidgetOf(QObject* object) override;
   QWidget* WidgetOfControl(const forms::Control& control) override { return WidgetOf(control); }
   void ShowFocus(forms::Form& form) override;
-  void OpenMenuByKey(forms::Form& form, forms::Menu& menu) override;
+  bool KeyToOpenMenu(forms::Form& form, QKeyEvent& key) override;
+  void AccessKeyBy(forms::Form& form, char letter) override;
   QtEventLoop& Loop() override { return loop_; }
   // WindowEvents
   bool CloseBy(forms::Form& form) override;
@@ -85,6 +87,7 @@ class QtView final : public QObject,
   void MenuChosenBy(forms::Form& form, forms::Menu& menu) override;
 
   FormWindow& WindowFor(forms::Form& form);
+  QMenu* OpenMenuOf(forms::Form& form);
   void Bind(forms::Control& control);
   void Unbind(const forms::Control& control);
   void Restack(const forms::Control& control);

@@ -166,6 +166,23 @@ TEST(Menus, AccessKeysAndChoosing) {
   EXPECT_TRUE(f.HasMenuBar());
 }
 
+// A button answers its access key only while the operator could click it.
+TEST(Buttons, AccessKeyFindsAButtonThatCanBeClicked) {
+  Headless h;
+  auto& f = h.app().Get<frmTest>();
+  f.Show();
+  forms::CommandButton done{f, "cmdDone", &f.Frame1};
+  done.SetCaption("Fish && &Chips");
+  f.Command1.SetCaption("&&Done");
+  EXPECT_EQ(f.ButtonOfAccessKey('C'), &done);
+  EXPECT_EQ(f.ButtonOfAccessKey('D'), nullptr) << "\"&&\" is a plain ampersand";
+  f.Frame1.SetEnabled(false);
+  EXPECT_EQ(f.ButtonOfAccessKey('C'), nullptr) << "its frame is disabled";
+  f.Frame1.SetEnabled(true);
+  done.SetVisible(false);
+  EXPECT_EQ(f.ButtonOfAccessKey('C'), nullptr);
+}
+
 TEST(Dialogs, MessageBoxesAreRecordedWithTextAndTitle) {
   Headless h;
   h.dialogs().AnswerMessageBox(7);
