@@ -120,11 +120,14 @@ void LoadLogFile(forms::Application& app) {
 bool AppendLogRecord(forms::Application& app) {
   LogStore& store = app.State<LogStore>();
   if (store.QSOCount < 1) return true;  // no record to add
-  // After a failed write the file lacks more than this one record: write it all.
-  if (store.FileBehind) return Settle(app, WriteWhole(app), LogWriteKind::Rewrite, Telling::NoticeOnly);
+  // After a failed write the file lacks more than this one record: write it all. So is a file
+  // that ends in an old DOS editor's end-of-file mark, which a line after it would leave
+  // inside the log; the log in memory is the file's records, and the mark goes.
+  const fs::path log = WorkingFile(app, kLogFileName);
+  if (store.FileBehind || io::LastByte(log) == '\x1A')
+    return Settle(app, WriteWhole(app), LogWriteKind::Rewrite, Telling::NoticeOnly);
   const std::string line = FormatLogLine(store.Record(store.QSOCount));
-  return Settle(app, io::AppendLineDurable(WorkingFile(app, kLogFileName), line), LogWriteKind::Append,
-                Telling::NoticeOnly);
+  return Settle(app, io::AppendLineDurable(log, line), LogWriteKind::Append, Telling::NoticeOnly);
 }
 
 bool RewriteLogFile(forms::Application& app) {

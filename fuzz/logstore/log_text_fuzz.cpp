@@ -59,6 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   contact.LogBand = "40";
   contact.LogPoints = 2;
   contact.LogSerialReceived = "12";
+  // A file that ends in a DOS end-of-file mark takes no append: the log store writes it whole,
+  // which the round trip above covers.
+  if (bytes.ends_with('\x1A')) return 0;
   CheckAppend(bytes, records, read.count, contact);
   if (read.count > 0) CheckAppend(bytes, records, read.count, records[1]);
   return 0;

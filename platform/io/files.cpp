@@ -240,6 +240,16 @@ std::string_view LineEndBefore(std::string_view bytes) {
   return "\r\n";
 }
 
+std::optional<char> LastByte(const fs::path& path) {
+  int fd = -1;
+  if (!OpenRegularFile(path, O_RDONLY, fd)) return std::nullopt;
+  struct stat st {};
+  char last = 0;
+  const bool read = ::fstat(fd, &st) == 0 && st.st_size > 0 && ::pread(fd, &last, 1, st.st_size - 1) == 1;
+  ::close(fd);
+  return read ? std::optional<char>(last) : std::nullopt;
+}
+
 FileResult AppendLineDurable(const fs::path& path, const std::string& line) {
   int fd = -1;
   if (auto opened = OpenRegularFile(path, O_RDWR | O_CREAT | O_APPEND, fd); !opened) return opened;

@@ -84,6 +84,9 @@ FileResult AppendFileDurable(const fs::path& path, const std::string& bytes);
 // back whole on failure, as AppendFileDurable.
 FileResult AppendLineDurable(const fs::path& path, const std::string& line);
 
+// The last byte of a regular file; nothing when it is empty, missing or cannot be read.
+std::optional<char> LastByte(const fs::path& path);
+
 // What a line appended after `bytes` needs before it: CR LF when `bytes` ends with anything
 // but a line end (LF or CR), nothing after a line end or no bytes at all.
 std::string_view LineEndBefore(std::string_view bytes);

@@ -85,7 +85,7 @@ TEST_F(LogWrite, ARecordNumberOutsideTheLogDeletesNothing) {
 // holds both.
 TEST_F(LogWrite, AnAppendBeginsALineOfItsOwnWhateverEndsTheFile) {
   const std::string record = FormatLogLine(a_).substr(0, FormatLogLine(a_).size() - 2);  // without CR LF
-  for (const std::string& end : {"", "\r\n", "\n", "\r", "   ", "\r\n\r\n"}) {
+  for (const std::string& end : {"", "\r\n", "\n", "\r", "   ", "\r\n\r\n", "\x1A", "\r\n\x1A"}) {
     WriteLog(record + end);
     store() = LogStore{};
     ASSERT_FALSE(LoadEndsProgram()) << end;
