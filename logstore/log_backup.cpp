@@ -2,6 +2,8 @@
 #include <filesystem>
 #include <string>
 
+#include "logstore/log_copies.h"
+#include "logstore/log_file_format.h"
 #include "logstore/log_store.h"
 #include "logstore/log_write_errors.h"
 #include "platform/forms/application.h"
@@ -24,14 +26,9 @@ constexpr const char* kNewLogPrompt =
 // More copies in one minute than this would mean something is badly wrong; stop looking.
 constexpr int kMaxCopiesPerMinute = 1000;
 
-struct BackupOutcome {
-  io::FileResult result;
-  fs::path path;  // the copy, or the folder that could not be made
-};
-
-// The copy's name: the local date and time to the minute, "-2", "-3" ... after it when a copy
-// of another log was already made in the same minute, so that no copy replaces a different one.
-fs::path BackupName(const fs::path& folder, const std::string& stem, const std::string& bytes) {
+// The copy's name: `stem`, with "-2", "-3" ... after it when a copy of another log already
+// has that name (made in the same minute), so that no copy replaces a different one.
+fs::path CopyName(const fs::path& folder, const std::string& stem, const std::string& bytes) {
   fs::path path;
   for (int n = 1; n <= kMaxCopiesPerMinute; ++n) {
     std::string name = stem;
@@ -46,42 +43,59 @@ fs::path BackupName(const fs::path& folder, const std::string& stem, const std::
 }
 
 // Writes `bytes` (the log) as a new copy in DataFolder/BACKUP, making the folder when missing.
-BackupOutcome WriteBackupCopy(forms::Application& app, const std::string& bytes) {
-  const fs::path data = app.State<Folders>().DataFolder;
-  if (data.empty()) return {io::FileResult::Failure("The data folder is not known."), fs::path(kBackupFolderName)};
-  const fs::path wanted = data / kBackupFolderName;
-  if (!FolderPresent(wanted)) {
-    if (auto made = io::MakeFolder(wanted); !made) return {made, wanted};
-  }
-  const fs::path folder = io::ResolveNoCase(data, kBackupFolderName);
-  const io::CivilTime now = app.Clock().LocalNow();
-  const std::string stem = vb::Format(vb::DateTime{now.year, now.month, now.day, now.hour, now.minute, now.second},
-                                      "yyyymmddhhnn");
-  const fs::path path = BackupName(folder, stem, bytes);
-  return {io::WriteFileAtomic(path, bytes), path};
+LogCopy WriteBackupCopy(forms::Application& app, const std::string& bytes) {
+  const LogCopy folder = BackupFolder(app);
+  if (!folder.result) return folder;
+  return WriteLogCopy(app, folder.path, "", bytes);
 }
 
 // Copies a log that holds anything to the backup folder; false (after telling the operator)
 // when it exists but cannot be read or copied.
 bool SaveBeforeErasing(forms::Application& app, const fs::path& log) {
-  std::error_code ec;
-  if (!fs::exists(log, ec)) return true;
+  const LogStore& store = app.State<LogStore>();
   std::string bytes;
-  if (auto read = io::ReadFile(log, bytes, kLogFileMaxBytes); !read) {
+  if (store.FileBehind) {
+    // log.txt lacks what memory holds: the copy is of the log in memory.
+    bytes = FormatLogText(store.Records, store.QSOCount);
+  } else if (std::error_code ec; !fs::exists(log, ec)) {
+    return true;
+  } else if (auto read = io::ReadFile(log, bytes, kLogFileMaxBytes); !read) {
     ReportLogWriteFailure(app, LogWriteKind::Backup, log, read.error);
     return false;
   }
   if (bytes.empty()) return true;
-  const BackupOutcome copy = WriteBackupCopy(app, bytes);
+  const LogCopy copy = WriteBackupCopy(app, bytes);
   if (!copy.result) ReportLogWriteFailure(app, LogWriteKind::Backup, copy.path, copy.result.error);
   return copy.result.ok();
 }
 
 }  // namespace
 
+LogCopy BackupFolder(forms::Application& app) {
+  const fs::path data = app.State<Folders>().DataFolder;
+  if (data.empty()) return {io::FileResult::Failure("The data folder is not known."), fs::path(kBackupFolderName)};
+  const fs::path wanted = data / kBackupFolderName;
+  if (!FolderPresent(wanted)) {
+    if (auto made = io::MakeFolder(wanted); !made) return {made, wanted};
+  }
+  return {{}, io::ResolveNoCase(data, kBackupFolderName)};
+}
+
+LogCopy WriteLogCopy(forms::Application& app, const fs::path& folder, const std::string& prefix,
+                     const std::string& bytes) {
+  const io::CivilTime now = app.Clock().LocalNow();
+  const std::string stem = vb::Format(vb::DateTime{now.year, now.month, now.day, now.hour, now.minute, now.second},
+                                      "yyyymmddhhnn");
+  const fs::path path = CopyName(folder, prefix + stem, bytes);
+  return {io::WriteFileAtomic(path, bytes), path};
+}
+
 void BackupLogFile(forms::Application& app) {
   const LogStore& store = app.State<LogStore>();
   if (store.QSOCount <= 0 || static_cast<float>(store.QSOCount) == store.QSOCountAtLoad) return;
+  // A log.txt that lacks contacts is no backup; the log went whole to a file of its own
+  // before the end (SecureLogBeforeEnd).
+  if (store.FileBehind) return;
   std::string bytes;
   if (!io::ReadFile(WorkingFile(app, kLogFileName), bytes, kLogFileMaxBytes)) return;
   WriteBackupCopy(app, bytes);

@@ -48,17 +48,34 @@ void FailLoad(forms::Application& app, const FileReport& report) {
   app.End();
 }
 
-// Records the outcome of a write of the whole log or of one line.
-bool Settle(forms::Application& app, const io::FileResult& result, LogWriteKind kind) {
+// How a failed write is told: in a message box (or, from a timer, a notice) with the file and
+// the reason, or only by the notice of the contacts held in memory.
+enum class Telling { Box, NoticeOnly };
+
+// Records the outcome of a write of the whole log or of one line. While the file is behind
+// memory the log's notice says so, whatever else told the failure.
+bool Settle(forms::Application& app, const io::FileResult& result, LogWriteKind kind, Telling telling) {
   LogStore& store = app.State<LogStore>();
   if (result) {
     if (kind == LogWriteKind::Rewrite) store.FileBehind = false;
-    if (!store.FileBehind) app.State<Notices>().Set(kLogNoticeSource, "");
+    if (!store.FileBehind) {
+      store.FileQSOCount = store.QSOCount;
+      app.State<Notices>().Set(kLogNoticeSource, "");
+    }
     return true;
   }
   store.FileBehind = true;
-  ReportLogWriteFailure(app, kind, WorkingFile(app, kLogFileName), result.error);
+  const fs::path log = WorkingFile(app, kLogFileName);
+  if (telling == Telling::Box) ReportLogWriteFailure(app, kind, log, result.error);
+  app.State<Notices>().Set(kLogNoticeSource, LogBehindNotice(UnwrittenContacts(store)),
+                           log.string() + " could not be written (" + result.error +
+                               ").  The whole log is written again with the next contact, and before the program ends.");
   return false;
+}
+
+io::FileResult WriteWhole(forms::Application& app) {
+  const LogStore& store = app.State<LogStore>();
+  return io::WriteFileAtomic(WorkingFile(app, kLogFileName), FormatLogText(store.Records, store.QSOCount));
 }
 
 }  // namespace
@@ -94,6 +111,7 @@ void LoadLogFile(forms::Application& app) {
     store.Records[0] = LogRecord{};
   }
   store.QSOCount = parsed.count;
+  store.FileQSOCount = parsed.count;
   store.Records.resize(static_cast<std::size_t>(parsed.count) + 1);
   app.State<Notices>().Set(kLogNoticeSource, "");
   if (store.QSOCountAtLoad == 0) store.QSOCountAtLoad = static_cast<float>(store.QSOCount);
@@ -102,16 +120,33 @@ void LoadLogFile(forms::Application& app) {
 bool AppendLogRecord(forms::Application& app) {
   LogStore& store = app.State<LogStore>();
   if (store.QSOCount < 1) return true;  // no record to add
-  // After a failed write the file lacks more than this one record: write it all.
-  if (store.FileBehind) return RewriteLogFile(app);
+  // After a failed write the file lacks more than this one record: write it all. So is a file
+  // that ends in an old DOS editor's end-of-file mark, which a line after it would leave
+  // inside the log; the log in memory is the file's records, and the mark goes.
+  const fs::path log = WorkingFile(app, kLogFileName);
+  if (store.FileBehind || io::LastByte(log) == '\x1A')
+    return Settle(app, WriteWhole(app), LogWriteKind::Rewrite, Telling::NoticeOnly);
   const std::string line = FormatLogLine(store.Record(store.QSOCount));
-  return Settle(app, io::AppendFileDurable(WorkingFile(app, kLogFileName), line), LogWriteKind::Append);
+  return Settle(app, io::AppendLineDurable(log, line), LogWriteKind::Append, Telling::NoticeOnly);
 }
 
 bool RewriteLogFile(forms::Application& app) {
-  const LogStore& store = app.State<LogStore>();
-  const std::string bytes = FormatLogText(store.Records, store.QSOCount);
-  return Settle(app, io::WriteFileAtomic(WorkingFile(app, kLogFileName), bytes), LogWriteKind::Rewrite);
+  return Settle(app, WriteWhole(app), LogWriteKind::Rewrite, Telling::Box);
+}
+
+bool WriteWholeLog(forms::Application& app, std::string& error) {
+  const io::FileResult written = WriteWhole(app);
+  error = written.error;
+  return Settle(app, written, LogWriteKind::Rewrite, Telling::NoticeOnly);
+}
+
+long UnwrittenContacts(const LogStore& store) {
+  return store.FileBehind ? std::max(store.QSOCount - store.FileQSOCount, 0L) : 0;
+}
+
+std::string LogBehindNotice(long unwritten) {
+  if (unwritten <= 0) return LogWriteFailureNotice(LogWriteKind::Rewrite);
+  return std::to_string(unwritten) + (unwritten == 1 ? " QSO" : " QSOs") + " in memory only!";
 }
 
 bool DeleteLogRecord(forms::Application& app, long n) {

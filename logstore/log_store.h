@@ -3,9 +3,11 @@
 // log.txt in the working directory, one line per contact in the settings line format.
 //
 // The file is the operator's work of a whole weekend, so every write is checked: an append
-// is on the disk before it returns, a rewrite replaces the file only once the new one is
-// complete, and a write that fails is told to the operator with the file and the reason.
-// After such a failure the next write puts the whole log on the disk again.
+// is on the disk before it returns, on a line of its own, a rewrite replaces the file only
+// once the new one is complete, and a write that fails is told to the operator (a contact's
+// append in the main window's message label, other writes with the file and the reason).
+// After such a failure the next write puts the whole log on the disk again, and before the
+// program ends the log is put on the disk whole (log_rescue.h).
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -59,6 +61,8 @@ struct LogStore {
   // Set when a write of log.txt failed, so that memory holds changes the file lacks; the
   // next append then writes the whole log instead of one line.
   bool FileBehind = false;
+  // The records log.txt held after its last good read or write.
+  long FileQSOCount = 0;
 
   LogRecord& Record(long slot);  // grows the slots as needed
 };
@@ -77,8 +81,10 @@ struct InStateTallies {
 // which the log's next good read or write takes back.
 void LoadLogFile(forms::Application& app);
 inline constexpr const char* kLogUnreadNotice = "log.txt could not be read!";
-// Appends record QSOCount to log.txt, flushed to the disk; false (after telling the operator)
-// when it failed, with the file as it was.
+// Appends record QSOCount to log.txt, flushed to the disk, on a line of its own; false when it
+// failed, with the file as it was. The append is the entry line's, so a failure opens no
+// window that would take the keys typed on: the notice of the contacts held in memory only
+// (LogBehindNotice) tells it, and stays until the whole log is on the disk again.
 bool AppendLogRecord(forms::Application& app);
 // Writes records 1 to QSOCount to log.txt, replacing it whole; false (after telling the
 // operator) when it failed, with the old file kept.
@@ -92,6 +98,17 @@ void StartNewLog(forms::Application& app);
 // Copies log.txt into the BACKUP folder when the log has changed in size since the first
 // load; silent when the copy cannot be made.
 void BackupLogFile(forms::Application& app);
+
+// The contacts in memory that log.txt lacks after a failed write (0 when it lacks none, or
+// only an edit or a delete).
+long UnwrittenContacts(const LogStore& store);
+// The notice that stands while the file is behind memory: how many contacts are held in
+// memory only, or that log.txt is not written when an edit or a delete is all it lacks.
+std::string LogBehindNotice(long unwritten);
+
+// Writes records 1 to QSOCount to log.txt, replacing it whole, and tells no one; on success
+// the file is no longer behind memory.
+bool WriteWholeLog(forms::Application& app, std::string& error);
 
 // One record as its line of log.txt (CR LF included).
 std::string FormatLogLine(const LogRecord& record);

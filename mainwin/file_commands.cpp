@@ -11,6 +11,7 @@
 #include "keying/windows/PhoneFrm.h"
 #include "keying/windows/frmWinKey.h"
 #include "logstore/log_file_format.h"
+#include "logstore/log_rescue.h"
 #include "logstore/log_store.h"
 #include "mainwin/main_window.h"
 #include "mainwin/windows/Form1.h"
@@ -124,11 +125,16 @@ void MainWindow::mnuRestore_Click() {
     app.MsgBox(restored.error, vb::vbOKOnly, "Error Restoring Log");
     return;
   }
+  // The restored file is the log now, in place of the one in memory, as the operator agreed:
+  // contacts that log.txt lacked are not written over it.
+  app.State<LogStore>().FileBehind = false;
   ReloadLog();
 }
 
-// Ends at once: no tool window is unloaded and no backup is made.
+// Ends at once: no tool window is unloaded and no backup is made. Only contacts held in
+// memory only are first put on the disk; when they can be put nowhere, the program stays.
 void MainWindow::mnuExit_Click() {
+  if (!SecureLogBeforeEnd(App())) return;
   StoreOperatingTime(App());
   App().End();
 }
@@ -136,9 +142,12 @@ void MainWindow::mnuExit_Click() {
 // A close while Morse is being sent comes between two characters, while the sender lets
 // events run, and goes on at once: the emptied buffer leaves the sender nothing more to
 // send, the CW window's unload keys the line up, and the program's end then leaves the
-// sender where it waited.
-void MainWindow::Form_QueryUnload(int& /*Cancel*/, forms::UnloadMode /*mode*/) {
+// sender where it waited. Contacts held in memory only are put on the disk first, so that
+// the backup of the unload copies a log.txt that holds them; when they can be put nowhere,
+// the window stays open.
+void MainWindow::Form_QueryUnload(int& Cancel, forms::UnloadMode /*mode*/) {
   App().State<KeyingState>().CWBuffer.clear();
+  if (!SecureLogBeforeEnd(App())) Cancel = 1;
 }
 
 // Each tool window's own unload closes its device or connection.

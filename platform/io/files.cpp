@@ -207,22 +207,65 @@ FileResult WriteFileAtomic(const fs::path& path, const std::string& bytes) {
   return {};
 }
 
-FileResult AppendFileDurable(const fs::path& path, const std::string& bytes) {
-  int fd = -1;
-  if (auto opened = OpenRegularFile(path, O_WRONLY | O_CREAT | O_APPEND, fd); !opened) return opened;
-  struct stat st {};
-  const bool sized = ::fstat(fd, &st) == 0;
+namespace {
+
+// Appends `bytes` to an open descriptor, flushed, and closes it; a failure takes the file back
+// to its former length (`sized`, when known).
+FileResult AppendOpened(int fd, const struct stat* sized, const std::string& bytes) {
   if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
     const int err = errno;
-    if (sized) {
+    if (sized != nullptr) {
       // Take back a partial line, so the file holds only whole records.
-      if (::ftruncate(fd, st.st_size) == 0) ::fsync(fd);
+      if (::ftruncate(fd, sized->st_size) == 0) ::fsync(fd);
     }
     ::close(fd);
     return FileResult::Failure(ErrorText(err));
   }
   if (::close(fd) != 0) return FileResult::Failure(ErrorText(errno));
   return {};
+}
+
+}  // namespace
+
+FileResult AppendFileDurable(const fs::path& path, const std::string& bytes) {
+  int fd = -1;
+  if (auto opened = OpenRegularFile(path, O_WRONLY | O_CREAT | O_APPEND, fd); !opened) return opened;
+  struct stat st {};
+  const bool sized = ::fstat(fd, &st) == 0;
+  return AppendOpened(fd, sized ? &st : nullptr, bytes);
+}
+
+std::string_view LineEndBefore(std::string_view bytes) {
+  if (bytes.empty() || bytes.back() == '\n' || bytes.back() == '\r') return {};
+  return "\r\n";
+}
+
+std::optional<char> LastByte(const fs::path& path) {
+  int fd = -1;
+  if (!OpenRegularFile(path, O_RDONLY, fd)) return std::nullopt;
+  struct stat st {};
+  char last = 0;
+  const bool read = ::fstat(fd, &st) == 0 && st.st_size > 0 && ::pread(fd, &last, 1, st.st_size - 1) == 1;
+  ::close(fd);
+  return read ? std::optional<char>(last) : std::nullopt;
+}
+
+FileResult AppendLineDurable(const fs::path& path, const std::string& line) {
+  int fd = -1;
+  if (auto opened = OpenRegularFile(path, O_RDWR | O_CREAT | O_APPEND, fd); !opened) return opened;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    const int err = errno;
+    ::close(fd);
+    return FileResult::Failure(ErrorText(err));
+  }
+  char last = '\n';
+  if (st.st_size > 0 && ::pread(fd, &last, 1, st.st_size - 1) < 0) {
+    const int err = errno;
+    ::close(fd);
+    return FileResult::Failure(ErrorText(err));
+  }
+  return AppendOpened(fd, &st, std::string(LineEndBefore(std::string_view(&last, 1))) + line);
 }
 
 FileResult CopyFileReplacing(const fs::path& from, const fs::path& to, std::size_t max_bytes) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ks::io {
@@ -76,6 +77,19 @@ FileResult WriteFileAtomic(const fs::path& path, const std::string& bytes);
 // Appends `bytes` and flushes them to the disk before returning. A failed append leaves the
 // file at its former length. Only a regular file (made when missing) takes an append.
 FileResult AppendFileDurable(const fs::path& path, const std::string& bytes);
+
+// Appends `line` (ended by its own line end) as a line of its own: when the file holds bytes
+// and the last of them is no line end, LineEndBefore's CR LF goes first, so that the line
+// never joins the last line of a file saved without a line end after it. Flushed, and taken
+// back whole on failure, as AppendFileDurable.
+FileResult AppendLineDurable(const fs::path& path, const std::string& line);
+
+// The last byte of a regular file; nothing when it is empty, missing or cannot be read.
+std::optional<char> LastByte(const fs::path& path);
+
+// What a line appended after `bytes` needs before it: CR LF when `bytes` ends with anything
+// but a line end (LF or CR), nothing after a line end or no bytes at all.
+std::string_view LineEndBefore(std::string_view bytes);
 
 // Copies a file of at most `max_bytes` byte for byte, replacing the target (through a
 // temporary file).

@@ -93,6 +93,25 @@ TEST_F(LogBackup, ANewLogWithNoContactAddedSinceTheLoadStillCopiesTheLog) {
   EXPECT_EQ(ReadLog(), "");
 }
 
+// A contact held in memory only (its append failed) is in the copy made before the log is
+// erased: the copy is of the log in memory, not of the shorter log.txt.
+TEST_F(LogBackup, ANewLogWhileAContactIsHeldInMemoryOnlyCopiesItToo) {
+  PutThreeOnDisk();
+  Load();
+  fs::remove(LogPath());
+  fs::create_directory(LogPath());  // log.txt is a folder: no append
+  const LogRecord held = Contact("K3DDD", "Dauphin");
+  ++store().QSOCount;
+  store().Record(store().QSOCount) = held;
+  ASSERT_FALSE(AppendLogRecord(app()));
+  fs::remove(LogPath());
+  WriteLog(three_);
+  NewLog("YES");
+  EXPECT_EQ(ReadBytes(Backup() / kCopyName), three_ + FormatLogLine(held));
+  EXPECT_EQ(ReadLog(), "");
+  EXPECT_FALSE(store().FileBehind);
+}
+
 TEST_F(LogBackup, AnEmptyLogNeedsNoCopy) {
   WriteLog("");
   NewLog("YES");

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "tests/logstore/log_fixture.h"
+#include "startup/notices.h"
 #include "tests/support/file_size_limit.h"
 
 namespace ks::testing {
@@ -79,21 +80,39 @@ TEST_F(LogWrite, ARecordNumberOutsideTheLogDeletesNothing) {
   EXPECT_EQ(ReadLog(), Lines({a_, b_, c_}));
 }
 
-TEST_F(LogWrite, AFailedAppendNamesTheFileAndTheReasonAndTheNextWriteCatchesUp) {
+// A log.txt whose last record has no line end (saved by an editor that adds none), or ends in
+// another way a log may: the next contact goes on a line of its own, and the log read again
+// holds both.
+TEST_F(LogWrite, AnAppendBeginsALineOfItsOwnWhateverEndsTheFile) {
+  const std::string record = FormatLogLine(a_).substr(0, FormatLogLine(a_).size() - 2);  // without CR LF
+  for (const std::string& end : {"", "\r\n", "\n", "\r", "   ", "\r\n\r\n", "\x1A", "\r\n\x1A"}) {
+    WriteLog(record + end);
+    store() = LogStore{};
+    ASSERT_FALSE(LoadEndsProgram()) << end;
+    ASSERT_TRUE(Log(b_));
+    store() = LogStore{};
+    ASSERT_FALSE(LoadEndsProgram()) << ReadLog();
+    EXPECT_EQ(InMemory(), (std::vector<LogRecord>{a_, b_})) << ReadLog();
+  }
+}
+
+// An append is the entry line's: its failure opens no window to take the keys typed on, and
+// the notice of the contacts held in memory only counts them until the disk takes them all.
+TEST_F(LogWrite, AFailedAppendIsToldByANoticeThatCountsTheContactsUntilTheyAreWritten) {
   fs::create_directory(LogPath());  // log.txt is a folder: it cannot be opened for appending
   EXPECT_FALSE(Log(a_));
-  const auto& message = OnlyMessage();
-  EXPECT_EQ(message.title, "Log File Error");
-  EXPECT_EQ(message.text, "The contact could not be added to the log file\r\n" + LogPath().string() +
-                              "\r\nIs a directory\r\n\r\nThe file is as it was; the contact is held in memory "
-                              "only. The whole log is written again with the next contact, edit or delete.");
-  EXPECT_EQ(store().QSOCount, 1);
+  EXPECT_EQ(app().State<Notices>().Of(kLogNoticeSource), "1 QSO in memory only!");
+  EXPECT_FALSE(Log(b_));
+  EXPECT_EQ(app().State<Notices>().Of(kLogNoticeSource), "2 QSOs in memory only!");
+  EXPECT_TRUE(dialogs().message_boxes.empty());
+  EXPECT_EQ(store().QSOCount, 2);
   EXPECT_TRUE(store().FileBehind);
 
   fs::remove(LogPath());
-  ASSERT_TRUE(Log(b_));
-  EXPECT_EQ(ReadLog(), Lines({a_, b_}));
+  ASSERT_TRUE(Log(c_));
+  EXPECT_EQ(ReadLog(), Lines({a_, b_, c_}));
   EXPECT_FALSE(store().FileBehind);
+  EXPECT_EQ(app().State<Notices>().Of(kLogNoticeSource), "");
 }
 
 TEST_F(LogWrite, AFullDiskLeavesTheFileAsItWasOnAppend) {
@@ -104,8 +123,7 @@ TEST_F(LogWrite, AFullDiskLeavesTheFileAsItWasOnAppend) {
     EXPECT_FALSE(Log(d_));
   }
   EXPECT_EQ(ReadLog(), before);
-  EXPECT_NE(OnlyMessage().text.find("File too large"), std::string::npos);
-  EXPECT_NE(OnlyMessage().text.find(LogPath().string()), std::string::npos);
+  EXPECT_EQ(app().State<Notices>().Of(kLogNoticeSource), "1 QSO in memory only!");
   EXPECT_EQ(InMemory(), (std::vector<LogRecord>{a_, b_, c_, d_}));
 }
 
@@ -120,6 +138,7 @@ TEST_F(LogWrite, AFullDiskLeavesTheOldFileWholeOnRewrite) {
   EXPECT_EQ(ReadLog(), before);
   EXPECT_EQ(FilesInWorkingFolder(), 1u);  // no temporary file left beside it
   EXPECT_EQ(OnlyMessage().text.rfind("The log file could not be written\r\n" + LogPath().string() + "\r\nFile too large", 0), 0u);
+  EXPECT_EQ(app().State<Notices>().Of(kLogNoticeSource), "log.txt not written!");  // an edit, no contact
 
   ASSERT_TRUE(Log(d_));  // the disk has room again: the whole log goes out
   LogRecord edited = a_;
@@ -129,7 +148,8 @@ TEST_F(LogWrite, AFullDiskLeavesTheOldFileWholeOnRewrite) {
 
 TEST_F(LogWrite, AWorkingFolderThatIsGoneIsReported) {
   app().State<Folders>().WorkingDir = work() / "gone";
-  EXPECT_FALSE(Log(a_));
+  store().QSOCount = 1;
+  EXPECT_FALSE(RewriteLogFile(app()));
   EXPECT_NE(OnlyMessage().text.find((work() / "gone" / "log.txt").string()), std::string::npos);
   EXPECT_NE(OnlyMessage().text.find("No such file or directory"), std::string::npos);
 }

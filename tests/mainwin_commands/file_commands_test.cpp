@@ -195,6 +195,48 @@ TEST_F(FileCommandsTest, RestoreRefusesAFileThatIsNotALog) {
   EXPECT_EQ(store().QSOCount, 3);
 }
 
+// An archive whose last record has no line end (an editor saved it so) is restored; the next
+// contact typed goes on a line of its own, and the log read again holds all three.
+TEST_F(FileCommandsTest, AContactLoggedAfterRestoringAFileWithoutItsLastLineEndIsALineOfItsOwn) {
+  std::string archive = LogText(2, 10);
+  archive.resize(archive.size() - 2);
+  WriteBytes(backup() / "K3ABC2013-10-11.log", archive);
+  Outfrm& w = Open<Outfrm>();
+  h.dialogs().AnswerMessageBox(vbOK);
+  h.dialogs().AnswerMessageBox(vbYes);
+  h.dialogs().AnswerFileDialog({true, (backup() / "K3ABC2013-10-11.log").string()});
+  w.mnuRestore.ChooseBy();
+  ASSERT_EQ(store().QSOCount, 2);
+  w.cmdLogOn.Press();
+  w.txtCall.SetFocus();
+  w.TypeText("K1ABC 5 y ");
+  w.PressKey(vbKeyReturn);
+  ASSERT_EQ(store().QSOCount, 3);
+  w.ReloadLog();
+  EXPECT_FALSE(app().Ended());
+  ASSERT_EQ(store().QSOCount, 3);
+  EXPECT_EQ(store().Records[2].LogCall, "W11AW");
+  EXPECT_EQ(store().Records[3].LogCall, "K1ABC");
+}
+
+// A restore while a contact is held in memory only: the restored file is the log, as the
+// operator agreed, and the log in memory is not written over it.
+TEST_F(FileCommandsTest, ARestoreWhileAContactIsHeldInMemoryKeepsTheRestoredFile) {
+  WriteBytes(backup() / "201310121500.log", LogText(7, 10));
+  Outfrm& w = Open<Outfrm>();
+  store().Record(4) = store().Records[1];
+  store().Record(4).LogCall = "K1ABC";
+  store().QSOCount = 4;
+  store().FileBehind = true;  // its append failed
+  h.dialogs().AnswerMessageBox(vbOK);
+  h.dialogs().AnswerMessageBox(vbYes);
+  h.dialogs().AnswerFileDialog({true, (backup() / "201310121500.log").string()});
+  w.mnuRestore.ChooseBy();
+  EXPECT_EQ(ReadBytes(work() / "log.txt"), LogText(7, 10));
+  EXPECT_EQ(store().QSOCount, 7);
+  EXPECT_FALSE(store().FileBehind);
+}
+
 TEST_F(FileCommandsTest, ExitLoggedOffStoresNothingAndMakesNoBackup) {
   Outfrm& w = Open<Outfrm>();
   GrowLogSinceLoad(w);

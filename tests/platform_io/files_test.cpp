@@ -68,6 +68,40 @@ TEST(Files, AppendAddsToTheEnd) {
   EXPECT_FALSE(AppendFileDurable(dir / "nope" / "x", "a").ok());
 }
 
+// A line appended to a file whose last line has no line end (an editor that adds none) starts
+// a line of its own; after a line end of any kind, or in an empty or new file, it is added
+// as it is. A full disk takes back the line end with the line.
+TEST(Files, AnAppendedLineBeginsALineOfItsOwn) {
+  const struct {
+    const char* before;  // nullptr: no file yet
+    const char* after;
+  } cases[] = {
+      {nullptr, "new\r\n"},
+      {"", "new\r\n"},
+      {"old\r\n", "old\r\nnew\r\n"},
+      {"old\n", "old\nnew\r\n"},
+      {"old\r", "old\rnew\r\n"},
+      {"old", "old\r\nnew\r\n"},
+      {"old\r\n   ", "old\r\n   \r\nnew\r\n"},
+      {"\xEF\xBB\xBF", "\xEF\xBB\xBF\r\nnew\r\n"},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    const auto file = dir / "log.txt";
+    if (c.before != nullptr) Put(file, c.before);
+    ASSERT_TRUE(AppendLineDurable(file, "new\r\n").ok()) << (c.before ? c.before : "(none)");
+    EXPECT_EQ(Get(file), c.after) << (c.before ? c.before : "(none)");
+  }
+  TempDir dir;
+  const auto file = dir / "log.txt";
+  Put(file, "old");
+  {
+    ks::testing::FileSizeLimit disk_full(4);  // room for the line end's CR only
+    EXPECT_FALSE(AppendLineDurable(file, "new\r\n").ok());
+  }
+  EXPECT_EQ(Get(file), "old");
+}
+
 TEST(Files, CopyAndFolders) {
   TempDir dir;
   Put(dir / "a", "bytes\r\n\x80");

@@ -134,14 +134,16 @@ forms::Form& WithRigNoticeAfterDuplicate(FitBench& bench) {
   return window;
 }
 
-// A main window with the longest notice of the log's and of the settings file's (the rig's
-// are checked above) after a message of the entry line: in the plain entry layout
-// after the longest warning of a duplicate, in the post-contest layout after the warning of
-// a partial duplicate.
+// A main window with the longest notices of the log's (unread, and contacts held in memory
+// only) and of the settings file's (the rig's are checked above) after a message of the
+// entry line: in the plain entry layout after the longest warning of a duplicate, in the
+// post-contest layout after the warning of a partial duplicate.
 const struct {
   const char* source;
   std::string text;
-} kFileNotices[] = {{kLogNoticeSource, kLogUnreadNotice}, {kPrefFileName, SettingsNotSavedNotice(kPrefFileName)}};
+} kFileNotices[] = {{kLogNoticeSource, kLogUnreadNotice},
+                    {kPrefFileName, SettingsNotSavedNotice(kPrefFileName)},
+                    {kLogNoticeSource, LogBehindNotice(99999)}};
 
 template <forms::Form& (*Open)(FitBench&), int kNotice>
 forms::Form& WithFileNoticeAfterDuplicate(FitBench& bench) {
@@ -221,6 +223,10 @@ const FitWindow kWindows[] = {
     {"InfrmWithLogUnreadInPostContestEntry", WithFileNoticeInPostContestEntry<InStateMain, 0>},
     {"OutfrmWithSettingsUnsavedInPostContestEntry", WithFileNoticeInPostContestEntry<OutOfStateMain, 1>},
     {"InfrmWithSettingsUnsavedInPostContestEntry", WithFileNoticeInPostContestEntry<InStateMain, 1>},
+    {"OutfrmWithContactsInMemoryAfterDuplicate", WithFileNoticeAfterDuplicate<OutOfStateMain, 2>},
+    {"InfrmWithContactsInMemoryAfterDuplicate", WithFileNoticeAfterDuplicate<InStateMain, 2>},
+    {"OutfrmWithContactsInMemoryInPostContestEntry", WithFileNoticeInPostContestEntry<OutOfStateMain, 2>},
+    {"InfrmWithContactsInMemoryInPostContestEntry", WithFileNoticeInPostContestEntry<InStateMain, 2>},
     {"Form5", Shown<Form5>},
     {"Form6", Shown<Form6>},
     {"frmCountyChange", Shown<frmCountyChange>},
