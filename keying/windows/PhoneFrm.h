@@ -87,8 +87,9 @@ class PhoneFrm : public forms::Form {
   forms::CommandButton Command1{*this, "Command1"};
   forms::CommandButton Command11{*this, "Command11"};
   // Why the last message was not played, until Test is pressed again or a message plays;
-  // the main window's message label says it too.
+  // the main window's message label holds the short notice below meanwhile.
   forms::Label lblNotice{*this, "lblNotice"};
+  static constexpr const char* kNotPlayedNotice = "Voice message not played!";
   forms::CommonDialog cdbFile{*this, "cdbFile"};
   // The end-of-play watch and the repeat delay.
   forms::Timer Timer1{*this, "Timer1", 40, false};

@@ -84,7 +84,7 @@ void PhoneFrm::TellNotPlayed(const std::string& notice) {
   EndMessage();
   App().State<KeyingState>().PhoneRepeat = 0;
   tmrRepeat.SetEnabled(false);
-  ShowKeyingNotice(App(), notice, lblNotice);
+  ShowKeyingNotice(App(), kVoiceNoticeSource, kNotPlayedNotice, notice, &lblNotice);
 }
 
 void PhoneFrm::FKeyPhone(int& KeyCode) {
@@ -128,8 +128,7 @@ void PhoneFrm::FKeyPhone(int& KeyCode) {
                   ".");
     return;
   }
-  lblNotice.SetCaption("");
-  lblNotice.SetToolTipText("");
+  TakeBackKeyingNotice(app, kVoiceNoticeSource, &lblNotice);
   Timer1.SetEnabled(true);
 }
 

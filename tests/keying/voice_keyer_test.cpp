@@ -102,7 +102,7 @@ TEST_F(VoiceKeyerTest, FileThatCannotPlayIsRefusedBeforePushToTalkRises) {
                                fifo.path().string(), (work() / "folder.wav").string(), "/dev/null"};
   entry();
   for (const std::string& path : paths) {
-    entry().lblDialog.SetCaption("");
+    ClearNotices();
     phone().Text2.SetText(path);
     {
       IdleFifo::Watch watch(fifo, std::chrono::milliseconds(1000));
@@ -110,9 +110,9 @@ TEST_F(VoiceKeyerTest, FileThatCannotPlayIsRefusedBeforePushToTalkRises) {
     }
     EXPECT_TRUE(devices->transitions.empty()) << path << ": push-to-talk rose";
     EXPECT_FALSE(phone().Timer1.Enabled());
-    const std::string notice = entry().lblDialog.Caption();
+    const std::string notice = phone().lblNotice.Caption();
     EXPECT_EQ(notice.rfind("F2 voice message not played: " + path, 0), 0u) << notice;
-    EXPECT_EQ(phone().lblNotice.Caption(), notice);
+    EXPECT_EQ(entry().lblDialog.Caption(), PhoneFrm::kNotPlayedNotice);
   }
   EXPECT_TRUE(h.dialogs().message_boxes.empty());
   EXPECT_FALSE(fifo.WaitedOn());
@@ -179,12 +179,12 @@ TEST_F(VoiceKeyerTest, PushToTalkThatCannotBeRaisedPlaysNothingAndSaysSo) {
        no_lines + "parallel port at &H3BC cannot be used: no port there.", 1},
   };
   for (const auto& c : cases) {
-    entry().lblDialog.SetCaption("");
+    ClearNotices();
     phone().lblNotice.SetCaption("");
     c.choose();
     const std::size_t played = devices->players.empty() ? 0 : devices->players[0]->played.size();
     c.press();
-    EXPECT_EQ(entry().lblDialog.Caption(), c.notice) << c.line;
+    EXPECT_EQ(entry().lblDialog.Caption(), PhoneFrm::kNotPlayedNotice) << c.line;
     EXPECT_EQ((devices->players.empty() ? 0 : devices->players[0]->played.size()) - played, c.played) << c.line;
     EXPECT_FALSE(Keyed()) << c.line;
     EXPECT_FALSE(phone().Timer1.Enabled()) << c.line;

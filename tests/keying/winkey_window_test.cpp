@@ -114,9 +114,11 @@ TEST_F(WinKeyWindowTest, AKeyerUnpluggedOrSilentInTheMiddleOfAMessageIsToldWitho
     PressF1();
     devices->waits.on_sleep = nullptr;
     // Found by the keyer while the feeder lets events run (the operator may be typing): told
-    // in the main window's message label, without a window that waits.
+    // in the main window's message label and the CW window's notice, without a window that
+    // waits.
     EXPECT_TRUE(h.dialogs().message_boxes.empty());
-    const std::string notice = entry().lblDialog.Caption();
+    EXPECT_EQ(entry().lblDialog.Caption(), CWFrm::kWinKeyerNotice);
+    const std::string notice = cw().lblNotice.Caption();
     const std::string why = unplug ? "cannot be reached (serial device lost: " : "stopped answering;";
     EXPECT_EQ(notice.rfind("CW stopped: the WinKeyer on com port 7 " + why, 0), 0u) << notice;
     EXPECT_TRUE(notice.ends_with("; the keyer is closed. Not sent: \"CQ TEST\"")) << notice;
