@@ -114,7 +114,10 @@ class RecordingLine final : public KeyLine {
   void Write(bool down) override {
     if (port_ != nullptr && port_->IsOpen()) {
       const io::SerialResult set = name_ == "DTR" ? port_->SetDtr(down) : port_->SetRts(down);
-      if (!set && !port_->IsOpen()) throw KeyLineLost("the " + name_ + " line is lost (" + set.error + ")");
+      if (!set && !port_->IsOpen()) {
+        throw KeyLineLost("the " + name_ + " line of port " + std::to_string(port_->PortNumber()) + " is lost (" +
+                          set.error + ")");
+      }
       if (!set) throw std::runtime_error(set.error);
     }
     log_.push_back({name_, down, waits_.now});
