@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "keying/entry_window_link.h"
 #include "keying/windows/BlindFrm.h"
 #include "keying/windows/CWFrm.h"
 #include "keying/windows/PhoneFrm.h"
@@ -137,11 +138,14 @@ forms::Form& WithRigNoticeAfterDuplicate(FitBench& bench) {
 // A main window with the longest notice of the log's and of the settings file's (the rig's
 // are checked above) after a message of the entry line: in the plain entry layout
 // after the longest warning of a duplicate, in the post-contest layout after the warning of
-// a partial duplicate.
+// a partial duplicate. The keyers' longest notices are checked after the duplicate's warning.
 const struct {
   const char* source;
   std::string text;
-} kFileNotices[] = {{kLogNoticeSource, kLogUnreadNotice}, {kPrefFileName, SettingsNotSavedNotice(kPrefFileName)}};
+} kFileNotices[] = {{kLogNoticeSource, kLogUnreadNotice},
+                    {kPrefFileName, SettingsNotSavedNotice(kPrefFileName)},
+                    {kCWNoticeSource, CWFrm::kSpeedNotice},
+                    {kVoiceNoticeSource, PhoneFrm::kNotPlayedNotice}};
 
 template <forms::Form& (*Open)(FitBench&), int kNotice>
 forms::Form& WithFileNoticeAfterDuplicate(FitBench& bench) {
@@ -217,6 +221,10 @@ const FitWindow kWindows[] = {
     {"InfrmWithLogUnreadAfterDuplicate", WithFileNoticeAfterDuplicate<InStateMain, 0>},
     {"OutfrmWithSettingsUnsavedAfterDuplicate", WithFileNoticeAfterDuplicate<OutOfStateMain, 1>},
     {"InfrmWithSettingsUnsavedAfterDuplicate", WithFileNoticeAfterDuplicate<InStateMain, 1>},
+    {"OutfrmWithCWNoticeAfterDuplicate", WithFileNoticeAfterDuplicate<OutOfStateMain, 2>},
+    {"InfrmWithCWNoticeAfterDuplicate", WithFileNoticeAfterDuplicate<InStateMain, 2>},
+    {"OutfrmWithVoiceNoticeAfterDuplicate", WithFileNoticeAfterDuplicate<OutOfStateMain, 3>},
+    {"InfrmWithVoiceNoticeAfterDuplicate", WithFileNoticeAfterDuplicate<InStateMain, 3>},
     {"OutfrmWithLogUnreadInPostContestEntry", WithFileNoticeInPostContestEntry<OutOfStateMain, 0>},
     {"InfrmWithLogUnreadInPostContestEntry", WithFileNoticeInPostContestEntry<InStateMain, 0>},
     {"OutfrmWithSettingsUnsavedInPostContestEntry", WithFileNoticeInPostContestEntry<OutOfStateMain, 1>},
