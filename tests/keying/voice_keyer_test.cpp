@@ -54,6 +54,50 @@ TEST_F(VoiceKeyerTest, SerialPortAndParallelBothKey) {
   EXPECT_FALSE(devices->transitions[3].down);
 }
 
+// The push-to-talk port's far end closes while F1 plays (a USB adapter pulled): the watch
+// finds it within a tick, the message stops with push-to-talk released where it can be, and
+// the notice says so, with no window. The next F1 tries the port again and tells its
+// failure the same way; once the device is back, F1 plays and the notice goes.
+TEST_F(VoiceKeyerTest, APushToTalkPortLostWhileAMessagePlaysStopsItWithNoWindow) {
+  phone().Option3.SetValue(false);
+  phone().Option1.SetValue(true);  // RTS only
+  auto peer = std::make_unique<PtyPeer>();
+  MapPort(3, peer->SlavePath());
+  phone().Text10.SetText("3");
+  phone().txtPHLoop.SetText("1");
+  phone().txtPHLoop.LostFocus();
+  entry();
+  Press(112);
+  h.Advance(400);
+  ASSERT_TRUE(Keyed());
+  peer->Hangup();
+  h.Advance(40);
+  EXPECT_FALSE(Keyers(app()).VoicePlaying());
+  EXPECT_FALSE(Keyed());
+  EXPECT_FALSE(phone().Timer1.Enabled());
+  EXPECT_EQ(keying().PhoneRepeat, 0);
+  EXPECT_FALSE(phone().tmrRepeat.Enabled());
+  const std::string lost = phone().lblNotice.Caption();
+  EXPECT_EQ(lost.rfind("F1 voice message stopped: push-to-talk on serial port 3 is lost (serial device lost: ", 0), 0u)
+      << lost;
+  EXPECT_EQ(entry().lblDialog.Caption(), PhoneFrm::kPortLostNotice);
+
+  Press(112);
+  EXPECT_FALSE(Keyers(app()).VoicePlaying());
+  EXPECT_NE(phone().lblNotice.Caption().find("serial port 3 cannot be opened ("), std::string::npos)
+      << phone().lblNotice.Caption();
+  EXPECT_EQ(entry().lblDialog.Caption(), PhoneFrm::kPortLostNotice);
+  EXPECT_TRUE(h.dialogs().message_boxes.empty());
+  EXPECT_FALSE(phone().Visible()) << "the voice keyer's window opened";
+
+  peer = std::make_unique<PtyPeer>();  // plugged in again
+  MapPort(3, peer->SlavePath());
+  Press(112);
+  EXPECT_TRUE(Keyed());
+  EXPECT_TRUE(Keyers(app()).VoicePlaying());
+  EXPECT_EQ(entry().lblDialog.Caption(), "");
+}
+
 TEST_F(VoiceKeyerTest, FirstKeyRepeatsFromTheEndOfItsMessage) {
   phone().txtPHLoop.SetText("0.5");
   phone().txtPHLoop.LostFocus();
