@@ -29,10 +29,10 @@ inline constexpr double kLongestUnitMs = 1200 / kSlowestWpm;
 
 // Keys `elements` ("1" down, "0" up, one unit each) on `line`; with no line the time still
 // passes. `timing` is asked again before each element, so a speed change takes effect at
-// the next one; when it has no answer (a box that holds no number) or a speed that is not
-// keyable, the character ends there. Whichever way it ends, exceptions included, the line is released before this
-// returns; a line whose key-up keeps failing stays down (KeyLine::MayBeDown) for its owner
-// to release again.
+// the next one; when it has no answer (a box that holds no number) or its speed is not
+// keyable, the character ends there. Whichever way it ends, exceptions included, the line
+// is released before this returns; a line whose key-up keeps failing stays down
+// (KeyLine::MayBeDown) for its owner to release again.
 void KeyElements(std::string_view elements, KeyLine* line, const std::function<std::optional<MorseTiming>()>& timing,
                  UnitWaits& waits);
 

@@ -239,8 +239,8 @@ void frmWinKey::WKTransmit() {
     waits.SleepMs(kFeedPauseMs);
   }
   if (!keyer.Failure().empty()) return GiveUp("cannot be reached (" + keyer.Failure() + ")");
-  // The keyer took the message: the notice of its earlier failure goes.
-  if (KeyingNotice(App(), kCWNoticeSource) == CWFrm::kWinKeyerNotice) {
+  // The keyer took the message: the notice of an earlier message that stopped goes.
+  if (!KeyingNotice(App(), kCWNoticeSource).empty()) {
     auto* cw = dynamic_cast<CWFrm*>(App().FindForm("CWFrm"));
     TakeBackKeyingNotice(App(), kCWNoticeSource, cw != nullptr ? &cw->lblNotice : nullptr);
   }
