@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/io/text_encoding.h"
 #include "platform/vb/line_scanner.h"
 #include "platform/vb/line_format.h"
 #include "platform/vb/number_text.h"
@@ -95,6 +96,17 @@ std::optional<std::string> ReadRecord(vb::LineScanner& scanner, LogRecord& recor
   return fault;
 }
 
+// An old DOS editor ends a file with Ctrl-Z. As the last byte of the file it is passed over;
+// so is one alone on a line that an append has since followed, as an empty line is. The
+// position after such a mark at `position`, or `position` when there is none.
+constexpr char kDosEndOfFile = '\x1A';
+std::size_t AfterDosEndOfFile(std::string_view bytes, std::size_t position) {
+  if (position >= bytes.size() || bytes[position] != kDosEndOfFile) return position;
+  const std::size_t next = position + 1;
+  if (next == bytes.size() || bytes[next] == '\r' || bytes[next] == '\n') return next;
+  return position;
+}
+
 // The 1-based line on which byte `position` stands.
 std::size_t LineAt(std::string_view bytes, std::size_t position) {
   std::size_t line = 1;
@@ -121,10 +133,22 @@ std::string FormatLogLine(const LogRecord& record) {
 LogParseResult ParseLogText(std::string_view bytes, std::vector<LogRecord>& records) {
   if (records.empty()) records.resize(1);
   records.reserve(bytes.size() / kShortestLineBytes + 2);
-  vb::LineScanner scanner(bytes);
   LogParseResult result;
+  if (io::LooksLikeUtf16(bytes)) {
+    result.ok = false;
+    result.line = 1;
+    result.reason = "the file is UTF-16 text (two bytes to a character); the log is 8-bit text. Save it again "
+                    "as ANSI or UTF-8 text.";
+    return result;
+  }
+  if (bytes.ends_with(kDosEndOfFile)) bytes.remove_suffix(1);
+  vb::LineScanner scanner(bytes);
   for (;;) {
     scanner.SkipBlankLines();
+    if (const std::size_t after = AfterDosEndOfFile(bytes, scanner.Position()); after != scanner.Position()) {
+      scanner = vb::LineScanner(bytes, after);
+      continue;
+    }
     if (scanner.AtEnd()) return result;
     const std::size_t slot = static_cast<std::size_t>(result.count) + 1;
     if (slot >= records.size()) records.emplace_back();

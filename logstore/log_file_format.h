@@ -19,8 +19,9 @@ struct LogParseResult {
 
 // Reads every record of `bytes` into records[1], records[2] ..., reusing the slots already
 // there and growing the vector as needed (slot 0 is left alone). Each record is one line of
-// exactly 20 values; lines that hold only blanks, and a byte-order mark before the first, are
-// passed over. A line that is no record stops the reading with ok false, its line and the
+// exactly 20 values; lines that hold only blanks, a byte-order mark before the first, and a
+// DOS end-of-file mark (Ctrl-Z) alone on its line are passed over. A UTF-16 file is refused
+// as such at its line 1. A line that is no record stops the reading with ok false, its line and the
 // reason: no record is ever taken in part. So is a line that FormatLogText would not give back
 // as it stands, so that the records read are the records that a rewrite reads back: another
 // number of values, a points value that is not a number or has more digits than the writer

@@ -2,7 +2,6 @@
 
 #include "platform/forms/application.h"
 #include "platform/io/clock.h"
-#include "platform/vb/rounding.h"
 
 namespace ks {
 
@@ -12,9 +11,7 @@ vb::DateTime LocalNow(forms::Application& app) {
 }
 
 vb::DateTime ShiftByUtcOffset(const vb::DateTime& local, float utc_offset_hours) {
-  const auto minutes = vb::CLng(static_cast<double>(utc_offset_hours) * 60);
-  if (!minutes) return local;
-  return vb::AddMinutes(local, *minutes).value_or(local);
+  return vb::AddHoursToTheMinute(local, utc_offset_hours).value_or(local);
 }
 
 }  // namespace ks

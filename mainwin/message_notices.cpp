@@ -45,6 +45,7 @@ void MainWindow::ShowNotices() {
   const std::string message = WithoutNotice(lblDialog.Caption(), shown_notices_);
   shown_notices_ = App().State<Notices>().Newest();
   lblDialog.SetCaption(WithNotice(message, shown_notices_));
+  lblDialog.SetToolTipText(App().State<Notices>().NewestReason());
 }
 
 // Whatever the entry line writes into the label, the notices stay after it.

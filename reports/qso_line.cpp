@@ -107,40 +107,55 @@ std::string QsoLineMode(const std::string& mode) {
   return upper == "PK" ? "DG" : upper;
 }
 
+namespace {
+
+// Log checkers split a QSO line at its blanks, so a field that holds one would make two.
+bool HoldsBlank(const std::string& value) { return value.find_first_of(" \t") != std::string::npos; }
+
+}  // namespace
+
 std::optional<std::string> MissingSetupField(const QsoLineOptions& o) {
+  const std::string call = o.own_call.substr(0, 9);
   const auto blank = [](const std::string& value) { return vb::Trim(value.substr(0, 9)).empty(); };
   const char* missing = blank(o.own_call)                         ? "Your Call Sign"
                         : o.out_of_state && blank(o.own_exchange) ? o.own_exchange_name.c_str()
                                                                   : nullptr;
-  if (missing == nullptr) return std::nullopt;
-  return "\"" + std::string(missing) + "\" is blank in the station setup, and every QSO line sends it.";
+  if (missing != nullptr)
+    return "\"" + std::string(missing) + "\" is blank in the station setup, and every QSO line sends it.";
+  if (HoldsBlank(call))
+    return "\"Your Call Sign\" of the station setup, \"" + call + "\", holds a blank, and every QSO line sends it.";
+  return std::nullopt;
 }
 
-std::optional<std::string> QsoLine(const LogRecord& r, const QsoLineOptions& o, std::string* fault) {
-  const auto refuse = [fault](std::string why) -> std::optional<std::string> {
-    if (fault != nullptr) *fault = std::move(why);
-    return std::nullopt;
-  };
+std::optional<std::string> QsoLine(const LogRecord& r, const QsoLineOptions& o, std::vector<std::string>& faults) {
+  faults.clear();
   const std::optional<vb::DateTime> date = vb::CDate(r.LogDate);
   const std::optional<vb::DateTime> time = vb::CDate(r.LogTime);
-  if (!date) return refuse("the date \"" + r.LogDate + "\" is not a date.");
-  if (!time) return refuse("the time \"" + r.LogTime + "\" is not a time.");
-  if (auto missing = MissingSetupField(o)) return refuse(*missing);
+  if (!date) faults.push_back("the date \"" + r.LogDate + "\" is not a date.");
+  if (!time) faults.push_back("the time \"" + r.LogTime + "\" is not a time.");
+  if (auto missing = MissingSetupField(o)) faults.push_back(*missing);
   const std::string frequency = BandFrequencyField(r.LogBand);
-  if (frequency.empty()) return refuse("the band \"" + r.LogBand + "\" is not one of the contest's bands.");
-  // Log checkers split the line at its blanks: an empty field would shift those after it, and
-  // a county written in full with a blank in its name ("Mc Kean") would make two.
+  if (frequency.empty()) faults.push_back("the band \"" + r.LogBand + "\" is not one of the contest's bands.");
+  // An empty field would shift those after it, and a county written in full with a blank in
+  // its name ("Mc Kean") would make two: the blanks of a name are dropped, those of any other
+  // field refuse the line.
   const std::string sent = WithoutBlanks(SentExchange(r, o)).substr(0, 9);
   const std::string received = WithoutBlanks(ReceivedExchange(r, o));
   const std::pair<const std::string*, const char*> fields[] = {
       {&r.LogMode, "the mode"},
       {&r.LogSerialSent, "the serial number sent"},
-      {&sent, "the county sent"},
+      {&sent, kCountySentName},
       {&r.LogCall, "the call"},
       {&r.LogSerialReceived, "the serial number received"},
       {&received, "the exchange received (county, section, state or country)"}};
-  for (const auto& [value, name] : fields)
-    if (vb::Trim(*value).empty()) return refuse(std::string(name) + " is empty.");
+  for (const auto& [value, name] : fields) {
+    if (vb::Trim(*value).empty()) {
+      faults.push_back(std::string(name) + " is empty.");
+    } else if (HoldsBlank(*value)) {
+      faults.push_back(std::string(name) + " \"" + *value + "\" holds a blank.");
+    }
+  }
+  if (!faults.empty()) return std::nullopt;
   ColumnText line(false);
   line.At(1, "QSO:").At(6, frequency).At(12, QsoLineMode(r.LogMode));
   line.At(15, vb::Format(*date, "yyyy-mm-dd")).At(26, vb::Format(*time, "hhnn")).At(31, o.own_call.substr(0, 9));
@@ -149,6 +164,22 @@ std::optional<std::string> QsoLine(const LogRecord& r, const QsoLineOptions& o, 
   RightAligned(line, 69, r.LogSerialReceived);
   line.At(71, received);
   return line.Text();
+}
+
+std::optional<std::string> QsoLine(const LogRecord& r, const QsoLineOptions& o, std::string* fault) {
+  std::vector<std::string> faults;
+  std::optional<std::string> line = QsoLine(r, o, faults);
+  if (fault != nullptr) *fault = JoinFaults(faults);
+  return line;
+}
+
+std::string JoinFaults(const std::vector<std::string>& faults) {
+  std::string joined;
+  for (const std::string& fault : faults) {
+    if (!joined.empty()) joined.back() = ';', joined += ' ';
+    joined += fault;
+  }
+  return joined;
 }
 
 }  // namespace ks

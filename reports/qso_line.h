@@ -3,6 +3,7 @@
 // the QSO line that the Cabrillo log and the plain log share.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "logstore/county_table.h"
 #include "logstore/log_store.h"
@@ -41,6 +42,8 @@ struct QsoLineOptions {
   // county it logged from.
   std::string own_exchange;
   std::string own_exchange_name;
+  // The county of the station setup, which an in-state station's contacts send.
+  std::string own_county;
   bool county_abbreviations = false;
   const CountyTable* counties = nullptr;
 };
@@ -53,16 +56,27 @@ std::string BandFrequencyField(const std::string& band);
 std::string QsoLineMode(const std::string& mode);
 
 // The station-setup field that every QSO line sends and that is blank (the own call, an
-// out-of-state station's exchange), as the reason no line can be written; nothing when none is.
+// out-of-state station's exchange) or holds a blank (the own call), as the reason no line can
+// be written; nothing when none is.
 std::optional<std::string> MissingSetupField(const QsoLineOptions& options);
+
+// How a fault of the county a contact sent begins (an in-state station's contact).
+inline constexpr const char* kCountySentName = "the county sent";
 
 // One QSO line (without its line end): eleven fields separated by blanks. A serial too long
 // for its room is kept on the line, one space after what stands before it. An exchange the
 // score counts as a DX country is written "DX", the exchange DX stations send. Nothing, with
-// `fault` saying why, when a field cannot be written: the date does not read as a date or the
-// time as a time, the band is none of the table's, or a field would be empty (which would leave
-// the line ten fields for a log checker), the setup's own call or exchange included.
+// `faults` saying why (every reason, one sentence each), when a field cannot be written: the
+// date does not read as a date or the time as a time, the band is none of the table's, or a
+// field would be empty or hold a blank (either would leave the line other than eleven fields
+// for a log checker), the setup's own call or exchange included.
+std::optional<std::string> QsoLine(const LogRecord& record, const QsoLineOptions& options,
+                                   std::vector<std::string>& faults);
+// The same, with the faults joined into one sentence.
 std::optional<std::string> QsoLine(const LogRecord& record, const QsoLineOptions& options,
                                    std::string* fault = nullptr);
+
+// Sentences of faults as one: "the call is empty; the mode is empty."
+std::string JoinFaults(const std::vector<std::string>& faults);
 
 }  // namespace ks

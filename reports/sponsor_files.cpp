@@ -23,21 +23,55 @@ std::string ContactName(long number, const LogRecord& r) {
   return "Contact " + std::to_string(number) + (known.empty() ? "" : " (" + known + ")");
 }
 
-// The QSO lines of records 1 to count, or the error of the first that cannot be written: a
-// blank setup field is told once, not as a fault of the first contact.
+// Numbers in ascending order as runs: "3, 5 to 9, 12".
+std::string NumberRuns(const std::vector<long>& numbers) {
+  std::string text;
+  for (std::size_t i = 0; i < numbers.size();) {
+    std::size_t last = i;
+    while (last + 1 < numbers.size() && numbers[last + 1] == numbers[last] + 1) ++last;
+    text += (text.empty() ? "" : ", ") + std::to_string(numbers[i]);
+    if (last > i) text += (last == i + 1 ? ", " : " to ") + std::to_string(numbers[last]);
+    i = last + 1;
+  }
+  return text;
+}
+
+// An in-state station whose setup county is blank logs every contact without a county sent:
+// that is told once, of the setup, with the contacts it left so.
+std::string BlankSetupCounty(const std::vector<long>& contacts) {
+  return "\"Your County\" is blank in the station setup, so " +
+         std::string(contacts.size() == 1 ? "contact " : "contacts ") + NumberRuns(contacts) +
+         (contacts.size() == 1 ? " was" : " were") + " logged with no county sent.";
+}
+
+// The QSO lines of records 1 to count, or, when any cannot be written, every reason in one
+// message: a blank setup field once, not as a fault of each contact, then each contact that
+// cannot be written, with all that is wrong with it.
 SponsorText QsoLines(const std::vector<LogRecord>& records, long count, const QsoLineOptions& options) {
   if (count >= 1 && records.size() > 1) {
     if (auto missing = MissingSetupField(options)) return {"", *missing};
   }
+  const bool setup_county_blank = !options.out_of_state && vb::Trim(options.own_county).empty();
   SponsorText out;
+  std::vector<long> without_county;
+  std::string contact_faults;
+  std::vector<std::string> faults;
   for (long i = 1; i <= count && i < static_cast<long>(records.size()); ++i) {
     const LogRecord& r = records[static_cast<std::size_t>(i)];
-    std::string fault;
-    const std::optional<std::string> line = QsoLine(r, options, &fault);
-    if (!line) return {"", ContactName(i, r) + ": " + fault};
-    out.text += *line + "\r\n";
+    if (const std::optional<std::string> line = QsoLine(r, options, faults)) {
+      out.text += *line + "\r\n";
+      continue;
+    }
+    const auto county_sent = std::find(faults.begin(), faults.end(), std::string(kCountySentName) + " is empty.");
+    if (setup_county_blank && county_sent != faults.end()) {
+      without_county.push_back(i);
+      faults.erase(county_sent);
+    }
+    if (!faults.empty()) contact_faults += "\r\n" + ContactName(i, r) + ": " + JoinFaults(faults);
   }
-  return out;
+  if (without_county.empty() && contact_faults.empty()) return out;
+  const std::string setup = without_county.empty() ? "" : BlankSetupCounty(without_county);
+  return {"", setup.empty() ? contact_faults.substr(2) : setup + contact_faults};
 }
 
 // The call and `extension` for a call of 1 to 10 letters and digits, `otherwise` else.

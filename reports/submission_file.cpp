@@ -36,8 +36,12 @@ void ReportUnableToWrite(forms::Application& app, const std::string& reason) {
 bool WriteWholeFile(forms::Application& app, const std::filesystem::path& path, const std::string& bytes) {
   const io::FileResult result = io::WriteFileAtomic(path, bytes);
   if (result.ok()) return true;
-  ReportUnableToWrite(app, result.error);
+  ReportUnableToWrite(app, UnwrittenText(path, result.error));
   return false;
+}
+
+std::string UnwrittenText(const std::filesystem::path& path, const std::string& reason) {
+  return "The file could not be written:\r\n\r\n" + path.string() + "\r\n\r\n" + reason + ".";
 }
 
 std::string WrittenText(const std::filesystem::path& path, const std::string& advice) {

@@ -26,13 +26,16 @@ std::optional<std::filesystem::path> AskSavePath(forms::Application& app, const 
                                                  const std::string& filter);
 
 // Writes `bytes` to `path` whole (a file beside it, then renamed over it), so a failure leaves
-// no partial file under that name. On failure: a beep and the reason in a message titled
+// no partial file under that name. On failure: a beep and UnwrittenText in a message titled
 // "Unable to write file."; returns false.
 bool WriteWholeFile(forms::Application& app, const std::filesystem::path& path, const std::string& bytes);
 
 // Tells the operator an error that stopped a writer: a beep and the reason, titled
 // "Unable to write file.".
 void ReportUnableToWrite(forms::Application& app, const std::string& reason);
+
+// "The file could not be written:", the path and the system's reason, each after an empty line.
+std::string UnwrittenText(const std::filesystem::path& path, const std::string& reason);
 
 // "The file was successfully written to the directory:", two line breaks, the path and ".",
 // then, when given, two line breaks and `advice`.

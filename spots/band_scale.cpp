@@ -97,8 +97,7 @@ long long SpotAgeSeconds(const vb::DateTime& arrived, const vb::DateTime& now) {
 }
 
 std::string SpotToolTip(const std::string& call, float mhz, const vb::DateTime& arrived, float utc_offset_hours) {
-  const auto minutes = static_cast<long long>(vb::RoundHalfEven(static_cast<double>(utc_offset_hours) * 60.0));
-  const auto utc = vb::AddMinutes(arrived, minutes);
+  const auto utc = vb::AddHoursToTheMinute(arrived, utc_offset_hours);
   const std::string time = utc ? vb::Format(*utc, "hh:mm:ss") : "";
   return call + "  " + vb::Format(mhz, "#.000") + "  " + time;
 }

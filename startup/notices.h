@@ -4,10 +4,11 @@
 // whatever message the entry line writes there. Each source has at most one notice: a new
 // one replaces it and an empty text takes it back. The label has room for one beside the
 // longest message, so it shows the newest; when that is taken back, the one before it shows
-// again. Each notice is kept short enough for that room (26 characters).
+// again. Each notice is kept short enough for that room (26 characters); what the system
+// said of the failure (the reason a message box would have given) goes with it, and the
+// label's tip shows it.
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace ks::forms {
@@ -26,16 +27,21 @@ inline constexpr const char* kLogNoticeSource = "log.txt";
 
 class Notices {
  public:
-  void Set(const std::string& source, const std::string& text);
+  void Set(const std::string& source, const std::string& text, const std::string& reason = {});
   // The notice of `source`; empty when it has none.
   std::string Of(const std::string& source) const;
   // The notice told last of those not taken back; empty when none stands.
   std::string Newest() const;
+  // The reason told with the newest notice; empty when none was.
+  std::string NewestReason() const;
   // Runs after each change; the main window sets it to show the notices.
   std::function<void()> Changed;
 
  private:
-  std::vector<std::pair<std::string, std::string>> notices_;  // oldest first
+  struct Notice {
+    std::string source, text, reason;
+  };
+  std::vector<Notice> notices_;  // oldest first
 };
 
 // A failure the operator must hear of. Asked for by the operator's own action (a key, a

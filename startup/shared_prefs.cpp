@@ -27,7 +27,7 @@ void LoadSharedPrefs(forms::Application& app, const std::filesystem::path& path)
   auto& prefs = app.State<SharedPrefs>();
   prefs.SharedPrefsPath = path;
   std::string bytes;
-  if (io::IsFile(path) && io::ReadFile(path, bytes, io::kSettingsFileMaxBytes)) {
+  if (io::IsFile(path) && io::ReadTextFile(path, bytes, io::kSettingsFileMaxBytes)) {
     // The save ends the text with CR LF; a shorter file is taken as it stands.
     if (bytes.size() >= 2 && bytes.compare(bytes.size() - 2, 2, "\r\n") == 0) bytes.resize(bytes.size() - 2);
     prefs.SharedPrefsText = bytes;

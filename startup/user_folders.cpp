@@ -23,7 +23,7 @@ std::string DocumentsFromUserDirs(const io::Environment& env, const fs::path& ho
   std::string config = env.GetOrEmpty("XDG_CONFIG_HOME");
   const fs::path file = (config.empty() ? home / ".config" : fs::path(config)) / "user-dirs.dirs";
   std::string bytes;
-  if (!io::ReadFile(file, bytes, io::kSettingsFileMaxBytes)) return {};
+  if (!io::ReadTextFile(file, bytes, io::kSettingsFileMaxBytes)) return {};
   std::size_t start = 0;
   while (start < bytes.size()) {
     std::size_t end = bytes.find('\n', start);

@@ -5,6 +5,7 @@
 #include "platform/forms/application.h"
 #include "platform/io/clock.h"
 #include "platform/io/files.h"
+#include "platform/vb/constants.h"
 #include "platform/vb/datetime.h"
 #include "platform/vb/format.h"
 #include "platform/vb/line_format.h"
@@ -15,6 +16,16 @@
 #include "startup/user_folders.h"
 
 namespace ks {
+
+std::optional<float> ReadUTCOffset(const std::string& text) {
+  const std::optional<float> hours = vb::CSng(text);
+  if (!hours || !std::isfinite(*hours) || std::fabs(*hours) > kMaxUTCOffsetHours) return std::nullopt;
+  return hours;
+}
+
+std::string UTCOffsetRefusal(const std::string& text) {
+  return ShownValue(text) + " is not a UTC offset: the hours added to local time to give UTC are a number from -24 to 24.";
+}
 
 StationSettings StartupSettings() {
   StationSettings s;
@@ -80,6 +91,10 @@ class PrefLines {
   }
   void Single(float& target, float fallback) {
     Take(target, fallback, [](const std::string& raw) { return vb::CSng(raw); }, "a number", vb::CStr(fallback));
+  }
+  void Offset(float& target, float fallback) {
+    Take(target, fallback, [](const std::string& raw) { return ReadUTCOffset(raw); },
+         "a UTC offset of -24 to 24 hours", vb::CStr(fallback));
   }
   void Byte(std::uint8_t& target, std::uint8_t fallback) {
     Take(target, fallback, [](const std::string& raw) { return Whole<std::uint8_t>(raw, vb::CByte); },
@@ -149,7 +164,7 @@ FileReport ReadPrefFile(forms::Application& app) {
   lines.Text(s.OwnCity, d.OwnCity);
   lines.Text(s.CurrentMode, d.CurrentMode);
   lines.Text(s.CurrentBand, d.CurrentBand);
-  lines.Single(s.UTCOffset, d.UTCOffset);
+  lines.Offset(s.UTCOffset, d.UTCOffset);
   lines.Single(s.OwnLongitude, d.OwnLongitude);
   lines.Single(s.OwnLatitude, d.OwnLatitude);
   lines.Text(s.OwnContinent, d.OwnContinent);
@@ -206,8 +221,13 @@ void CheckUTCOffset(forms::Application& app) {
   const std::string answer =
       app.InputBox(UTCCheckPrompt(local, utc, s.UTCOffset, recommended), kUTCCheckTitle, vb::CStr(recommended));
   // Cancel gives the empty answer; it and any other text that is no number keep the offset.
-  const std::optional<float> typed = vb::CSng(answer);
-  if (!typed) return;
+  if (!vb::CSng(answer)) return;
+  const std::optional<float> typed = ReadUTCOffset(answer);
+  if (!typed) {
+    app.MsgBox(UTCOffsetRefusal(answer) + "\r\n\r\nThe offset stays " + vb::CStr(s.UTCOffset) + ".", vb::vbOKOnly,
+               kUTCCheckTitle);
+    return;
+  }
   s.UTCOffset = *typed;
   WritePrefFile(app);
 }

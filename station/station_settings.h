@@ -2,6 +2,7 @@
 // The station's settings (QSOpref.txt, 25 values in this order) and the small pieces of run
 // state that several windows share.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "startup/file_reports.h"
@@ -68,9 +69,18 @@ bool WritePrefFile(forms::Application& app);
 // line. A file that cannot be read at all changes nothing (Unreadable() in the report).
 FileReport ReadPrefFile(forms::Application& app);
 
+// The hours a UTC offset may add: no clock on earth is a whole day or more from UTC.
+inline constexpr float kMaxUTCOffsetHours = 24;
+
+// `text` read as a UTC offset: a number of hours from -24 to 24; nothing otherwise.
+std::optional<float> ReadUTCOffset(const std::string& text);
+// Why `text` is no UTC offset, as the operator is told it.
+std::string UTCOffsetRefusal(const std::string& text);
+
 // Compares UTCOffset with the offset the system clock gives (local time to UTC, in hours to
 // the hundredth) and, when they differ, offers the clock's offset in an input box. A number
-// typed there becomes UTCOffset and the settings are written; anything else keeps the offset.
+// typed there becomes UTCOffset and the settings are written; anything else keeps the offset,
+// and a number beyond a day either way is refused with a message.
 void CheckUTCOffset(forms::Application& app);
 
 // The settings files and the log cannot hold a double quote inside a text (it would end the

@@ -2,7 +2,7 @@
 // request last, and the request texts taken from the input's first line. A reply that is not
 // taken leaves the reading exactly as it was, and one without a frequency answer its
 // frequency; one that is taken leaves a frequency that is a number and a mode the parsers
-// know.
+// know, and a frequency answer a frequency above zero (zero hertz is no reading).
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -28,6 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                           reading.kenwood_vfo != before.kenwood_vfo))
       std::abort();
     if (!taken.frequency && reading.frequency != before.frequency) std::abort();
+    if (taken.frequency && !(reading.frequency > 0)) std::abort();
     if (!std::isfinite(reading.frequency) || reading.frequency < 0) std::abort();
     if (reading.mode != "XX" && reading.mode != "CW" && reading.mode != "PH" && reading.mode != "AM" &&
         reading.mode != "FM")

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <random>
 
+#include "platform/io/text_encoding.h"
+
 namespace ks::io {
 namespace {
 
@@ -174,6 +176,12 @@ FileResult ReadFile(const fs::path& path, std::string& bytes, std::size_t max_by
   }
   ::close(fd);
   return {};
+}
+
+FileResult ReadTextFile(const fs::path& path, std::string& bytes, std::size_t max_bytes) {
+  FileResult read = ReadFile(path, bytes, max_bytes);
+  if (read && bytes.starts_with(kUtf8ByteOrderMark)) bytes.erase(0, kUtf8ByteOrderMark.size());
+  return read;
 }
 
 FileResult WriteFileAtomic(const fs::path& path, const std::string& bytes) {

@@ -62,6 +62,10 @@ inline constexpr std::size_t kTableFileMaxBytes = std::size_t{16} << 20;
 // the machine's memory and minutes of a blank screen before its message.
 FileResult ReadFile(const fs::path& path, std::string& bytes, std::size_t max_bytes);
 
+// Reads a whole text file as ReadFile does, without the UTF-8 byte-order mark an editor may
+// have put before its text.
+FileResult ReadTextFile(const fs::path& path, std::string& bytes, std::size_t max_bytes);
+
 // Replaces `path` with `bytes` atomically: the bytes go to a temporary file in the same
 // folder, are flushed to the disk, and the temporary file then takes the place of `path`.
 // On failure `path` is left as it was and the temporary file is removed. The new file keeps

@@ -2,6 +2,8 @@
 
 #include "platform/io/environment.h"
 #include "platform/io/files.h"
+#include "platform/io/ini_text.h"
+#include "platform/io/text_encoding.h"
 
 namespace ks::io {
 namespace {
@@ -34,16 +36,15 @@ std::filesystem::path IniSettingsStore::Location(const std::string& app) const {
   return folder_ / (name + ".ini");
 }
 
-IniSettingsStore::Sections IniSettingsStore::Load(const std::string& app) const {
-  Sections sections;
-  std::string bytes;
-  if (!ReadFile(Location(app), bytes, kSettingsFileMaxBytes)) return sections;
+IniSections ParseIniText(std::string_view text) {
+  text = WithoutByteOrderMark(text);
+  IniSections sections;
   std::string section;
   std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find('\n', start);
-    if (end == std::string::npos) end = bytes.size();
-    const std::string line = TrimBlanks(bytes.substr(start, end - start));
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string line = TrimBlanks(std::string(text.substr(start, end - start)));
     start = end + 1;
     if (line.empty() || line[0] == ';') continue;
     if (line.front() == '[' && line.back() == ']') {
@@ -55,6 +56,21 @@ IniSettingsStore::Sections IniSettingsStore::Load(const std::string& app) const 
     sections[section][TrimBlanks(line.substr(0, eq))] = line.substr(eq + 1);
   }
   return sections;
+}
+
+std::string FormatIniText(const IniSections& sections) {
+  std::string text;
+  for (const auto& [name, values] : sections) {
+    text += "[" + name + "]\n";
+    for (const auto& [k, v] : values) text += k + "=" + v + "\n";
+  }
+  return text;
+}
+
+IniSettingsStore::Sections IniSettingsStore::Load(const std::string& app) const {
+  std::string bytes;
+  if (!ReadFile(Location(app), bytes, kSettingsFileMaxBytes)) return {};
+  return ParseIniText(bytes);
 }
 
 std::string IniSettingsStore::GetSetting(const std::string& app, const std::string& section,
@@ -70,11 +86,7 @@ FileResult IniSettingsStore::SaveSetting(const std::string& app, const std::stri
                                          const std::string& key, const std::string& value) {
   Sections sections = Load(app);
   sections[section][OneLine(key)] = OneLine(value);
-  std::string text;
-  for (const auto& [name, values] : sections) {
-    text += "[" + name + "]\n";
-    for (const auto& [k, v] : values) text += k + "=" + v + "\n";
-  }
+  const std::string text = FormatIniText(sections);
   // A folder that cannot be made shows in the write's own failure.
   std::error_code ec;
   std::filesystem::create_directories(folder_, ec);

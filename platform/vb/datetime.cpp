@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "platform/vb/rounding.h"
+
 namespace ks::vb {
 namespace {
 
@@ -104,6 +106,15 @@ std::optional<DateTime> AddMinutes(const DateTime& value, long long minutes) { r
 std::optional<DateTime> AddHours(const DateTime& value, long long hours) { return AddScaled(value, hours, 3600); }
 std::optional<DateTime> AddDays(const DateTime& value, long long days) {
   return AddScaled(value, days, kSecondsPerDay);
+}
+
+std::optional<DateTime> AddHoursToTheMinute(const DateTime& value, double hours) {
+  // Checked while a double, before a conversion to an integer that could not hold it.
+  const double minutes = RoundHalfEven(hours * 60.0);
+  if (!std::isfinite(minutes) || std::fabs(minutes) > static_cast<double>(kLargestStepSeconds / 60)) {
+    return std::nullopt;
+  }
+  return AddMinutes(value, static_cast<long long>(minutes));
 }
 
 long long DateDiffSeconds(const DateTime& from, const DateTime& to) { return LinearSeconds(to) - LinearSeconds(from); }

@@ -37,6 +37,9 @@ std::optional<DateTime> AddSeconds(const DateTime& value, long long seconds);
 std::optional<DateTime> AddMinutes(const DateTime& value, long long minutes);
 std::optional<DateTime> AddHours(const DateTime& value, long long hours);
 std::optional<DateTime> AddDays(const DateTime& value, long long days);
+// `value` moved by a fraction of hours rounded to the whole minute (half to even); nothing,
+// too, when the hours are not a number or too many for the calendar.
+std::optional<DateTime> AddHoursToTheMinute(const DateTime& value, double hours);
 
 // DateDiff: `to` minus `from`. In minutes it counts the minute boundaries
 // crossed, as the toolkit does (10:00:59 to 10:01:00 is 1 minute).

@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "platform/io/text_encoding.h"
+
 namespace ks::vb {
 
 class LineScanner {
@@ -18,9 +20,7 @@ class LineScanner {
   // Reading from the start passes over a UTF-8 byte-order mark, which an editor puts before
   // the text of a file it saves: it belongs to no value.
   explicit LineScanner(std::string_view bytes, std::size_t position = 0)
-      : bytes_(bytes), pos_(position == 0 && bytes.starts_with(kByteOrderMark) ? kByteOrderMark.size() : position) {}
-
-  static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+      : bytes_(bytes), pos_(position == 0 ? bytes.size() - io::WithoutByteOrderMark(bytes).size() : position) {}
 
   bool AtEnd() const { return pos_ >= bytes_.size(); }
   // Passes over lines that hold only blanks, and blanks before the end.

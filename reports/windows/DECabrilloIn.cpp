@@ -226,6 +226,7 @@ QsoLineOptions DECabrilloIn::LineOptions(bool plain_log) {
   o.out_of_state = s.OutOfState != 0;
   o.own_exchange = plain_log ? s.OwnARRLSection : s.OwnSPC;
   o.own_exchange_name = plain_log ? "Your ARRL Section" : "Your State / Province";
+  o.own_county = s.OwnCounty;
   o.county_abbreviations = Check1.Value() == 1;
   o.counties = &App().State<CountyTable>();
   return o;

@@ -2,7 +2,6 @@
 
 #include "platform/io/environment.h"
 #include "platform/io/settings_store.h"
-#include "platform/vb/line_format.h"
 #include "platform/vb/number_text.h"
 #include "platform/vb/text.h"
 
@@ -11,18 +10,6 @@ namespace ks::rig {
 std::filesystem::path PegasusFolder(const io::SettingsStore& store, const io::Environment& env) {
   const std::string fallback = (std::filesystem::path(env.GetOrEmpty("HOME")) / ".wine/drive_c/Pegasus").string();
   return store.GetSetting("Keystone", "Pegasus", "Folder", fallback);
-}
-
-bool ParsePegasusOut(std::string bytes, float& frequency, std::string& mode) {
-  vb::LineReader reader(std::move(bytes));
-  auto value = reader.ReadSingle();
-  if (!value) return false;
-  frequency = *value;
-  auto text = reader.ReadText();
-  if (!text) return true;
-  mode = *text;
-  if (!mode.empty() && mode != "CW") mode = "PH";
-  return true;
 }
 
 std::string FormatPegasusIn(float frequency, const std::string& mode) {

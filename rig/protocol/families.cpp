@@ -96,7 +96,7 @@ std::optional<PollRequest> PollRequestBytes(const RigFamily& family, const RigRe
   return out;
 }
 
-bool EmptiesInputBeforeRequest(const RigFamily& family) { return family.poll == P::kFrequencyHex; }
+bool FixedLengthRecords(const RigFamily& family) { return family.poll == P::kFrequencyHex; }
 
 ReplyTaken ParseReply(const RigFamily& family, std::string_view reply, const RigRequests& requests,
                       std::uint8_t alternate, RigReading& reading) {

@@ -66,9 +66,10 @@ std::optional<PollRequest> PollRequestBytes(const RigFamily& family, const RigRe
                                             std::uint8_t& alternate, bool convert_to_hex);
 
 // The families whose replies are records of a fixed length with no end mark (the binary
-// Yaesu ones): a record that comes in after its read tick would join the head of the next
-// into one of the right length, so the input is emptied before each request.
-bool EmptiesInputBeforeRequest(const RigFamily& family);
+// Yaesu ones): a record, or a piece of one, that comes in after its read tick would join the
+// head of the next into one of the right length, so the input is emptied before each request
+// and a cut record is let go whole before the next request (rig/control/cut_record_drain.h).
+bool FixedLengthRecords(const RigFamily& family);
 
 // What the parsers took from a reply.
 struct ReplyTaken {

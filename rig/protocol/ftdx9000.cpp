@@ -16,9 +16,7 @@ bool ParseFTdx9000Frequency(std::string_view reply, const RigRequests& requests,
   const std::string_view key = std::string_view(requests.freq).substr(0, 2);
   return key.size() == 2 && TakeFirstAnswer(reply, key, ';', [&](std::string_view answer) {
     const auto hertz = answer.size() == 11 ? ReadPaddedNumber(answer.substr(2, 8)) : std::nullopt;
-    if (!hertz) return false;
-    reading.frequency = HertzToMhz(*hertz);
-    return true;
+    return hertz && TakeFrequency(HertzToMhz(*hertz), reading);
   });
 }
 

@@ -74,9 +74,7 @@ bool ParseIcomFrequency(std::string_view reply, bool four_byte_frequency, RigRea
   std::string digits;  // most significant byte first: the frame sends the least first
   for (char byte : *data) digits.insert(0, BytesToHexDigits(std::string_view(&byte, 1)));
   const auto value = ReadDecimal(FormatIcomFrequency(digits));
-  if (!value) return false;
-  reading.frequency = static_cast<float>(four_byte_frequency ? *value / 100 : *value);
-  return true;
+  return value && TakeFrequency(static_cast<float>(four_byte_frequency ? *value / 100 : *value), reading);
 }
 
 // The mode byte (03 is CW, every other mode phone), with or without the filter byte.

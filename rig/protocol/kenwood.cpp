@@ -34,8 +34,7 @@ bool ParseKenwoodFrequency(std::string_view reply, const RigRequests& requests, 
   return TakeFirstAnswer(reply, key, ';', [&](std::string_view answer) {
     const bool well_formed = key == "IF" ? IsStatusRecord(answer)
                                          : answer.size() == kFrequencyAnswer && HertzOf(answer);
-    if (well_formed) reading.frequency = FrequencyOf(answer);
-    return well_formed;
+    return well_formed && TakeFrequency(FrequencyOf(answer), reading);
   });
 }
 
@@ -46,8 +45,7 @@ bool ParseKenwoodMode(std::string_view reply, RigReading& reading) {
 
 bool ParseKenwood2Reply(std::string_view reply, RigReading& reading) {
   return TakeFirstAnswer(reply, "IF", ';', [&](std::string_view answer) {
-    if (!IsStatusRecord(answer)) return false;
-    reading.frequency = FrequencyOf(answer);
+    if (!IsStatusRecord(answer) || !TakeFrequency(FrequencyOf(answer), reading)) return false;
     reading.mode = DigitAt(answer, kStatusMode) == 3 ? "CW" : "PH";
     reading.kenwood_vfo = static_cast<std::uint8_t>(DigitAt(answer, kStatusVfo));
     return true;

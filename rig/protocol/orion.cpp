@@ -15,9 +15,7 @@ bool ParseOrionFrequency(std::string_view reply, RigReading& reading) {
   return TakeFirstAnswer(reply, "@AF", '\r', [&](std::string_view answer) {
     const std::string_view field = answer.substr(3, answer.size() - 4);
     const auto hertz = field.size() >= kFieldWidth ? ReadPaddedNumber(field) : std::nullopt;
-    if (!hertz || *hertz >= 1e9) return false;
-    reading.frequency = HertzToMhz(*hertz);
-    return true;
+    return hertz && *hertz < 1e9 && TakeFrequency(HertzToMhz(*hertz), reading);
   });
 }
 

@@ -3,7 +3,9 @@
 // takes an answer only when it is well formed for its radio (its key, its length, digits
 // where the radio sends digits, its end mark) and takes every form of it that the radio
 // sends (a number field padded with leading zeros or blanks): a cut, merged or noisy answer
-// is no answer and changes nothing. Each returns true when it took an answer.
+// is no answer and changes nothing, nor is a frequency of zero. Each returns true when it
+// took an answer.
+#include <string>
 #include <string_view>
 
 #include "rig/protocol/reading.h"
@@ -31,6 +33,14 @@ bool ParseYaesu990Reply(std::string_view reply, RigReading& reading);
 bool ParseYaesu1000Reply(std::string_view reply, RigReading& reading);
 bool ParseTenTecFrequency(std::string_view reply, RigReading& reading);
 bool ParseTenTecMode(std::string_view reply, RigReading& reading);
+
+// PEGASUS.OUT, which the Pegasus radio's control program keeps current: the frequency (MHz)
+// and then the mode, each ended by a comma or a line end. The program rewrites the file in
+// place, so it may be read half written: only what stands before the last line end is read,
+// and a file without one gives nothing ("2" of a "21.03" on its way is no 2 MHz). A mode
+// other than "CW" counts as phone ("PH"), an empty one stays empty. True when the frequency
+// was read; the mode is then read when its line is whole.
+bool ParsePegasusOut(std::string bytes, RigReading& reading);
 
 // The decimal text of gathered frequency digits (leading zeros dropped as the radios'
 // formats say); a lone point when there are none.

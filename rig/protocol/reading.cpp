@@ -16,6 +16,12 @@ std::optional<double> ReadDecimal(std::string_view text) { return vb::CDbl(text)
 
 float HertzToMhz(double hertz) { return UnitsToMhz(hertz, 1000000.0); }
 
+bool TakeFrequency(float mhz, RigReading& reading) {
+  if (!(mhz > 0)) return false;
+  reading.frequency = mhz;
+  return true;
+}
+
 float UnitsToMhz(double units, double per_mhz) {
   return static_cast<float>(vb::RoundHalfEven(units / per_mhz, 5));
 }

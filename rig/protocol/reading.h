@@ -28,6 +28,11 @@ std::optional<std::string_view> Slice(std::string_view text, size_t at, size_t c
 std::optional<double> ReadDecimal(std::string_view text);
 // Hertz to MHz rounded to five decimals, in single precision.
 float HertzToMhz(double hertz);
+// Takes a frequency the radio reported into the reading. Zero (all the digits of the field
+// zero, or a count too small for the five decimals) is no frequency: a radio sends it while
+// it starts up or when its interface has nothing to say, and the contact logged after it must
+// not be stored on a frequency of nothing. False, and the reading as it was, for that.
+bool TakeFrequency(float mhz, RigReading& reading);
 // A count of `unit` (1 for hertz, 10 for tens of hertz) in MHz, rounded to five decimals.
 float UnitsToMhz(double units, double per_mhz);
 // MHz to whole hertz (or tens of hertz with per_mhz 100000), an exact half to the even side.

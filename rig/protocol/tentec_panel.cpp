@@ -12,9 +12,7 @@ namespace ks::rig {
 bool ParseTenTecFrequency(std::string_view reply, RigReading& reading) {
   if (reply.size() != 6 || reply.front() != 'A' || reply.back() != '\r') return false;
   auto hz = ReadHex(BytesToHexDigits(reply.substr(1, 4)));
-  if (!hz) return false;
-  reading.frequency = HertzToMhz(static_cast<double>(*hz));
-  return true;
+  return hz && TakeFrequency(HertzToMhz(static_cast<double>(*hz)), reading);
 }
 
 // "M", the mode of the main receiver (and of the sub receiver), a carriage return; the low

@@ -42,8 +42,7 @@ bool ParseYaesuReply(std::string_view reply, RigReading& reading) {
   if (reply.size() != 5 || !PackedDecimal(reply)) return false;
   const std::string digits = BytesToHexDigits(reply);
   const auto mhz = ReadDecimal(FormatYaesuFrequency(std::string_view(digits).substr(0, 8)));
-  if (!mhz) return false;
-  reading.frequency = static_cast<float>(*mhz);
+  if (!mhz || !TakeFrequency(static_cast<float>(*mhz), reading)) return false;
   if (auto mode = FiveByteMode(digits.substr(8, 2))) reading.mode = *mode;
   return true;
 }
@@ -54,7 +53,7 @@ bool ParseYaesu757Reply(std::string_view reply, RigReading& reading) {
   if (reply.size() != kYaesu757StatusLength || !PackedDecimal(reply.substr(5, 5))) return false;
   const std::string digits = BytesToHexDigits(reply.substr(5, 5));
   const std::string frequency = digits.substr(6, 2) + digits.substr(4, 2) + digits.substr(2, 2) + digits.substr(0, 2);
-  reading.frequency = UnitsToMhz(*ReadDecimal(frequency), 100000.0);
+  if (!TakeFrequency(UnitsToMhz(*ReadDecimal(frequency), 100000.0), reading)) return false;
   const int mode = DigitAt(digits, 8) * 10 + DigitAt(digits, 9);
   static constexpr const char* kModes[] = {"PH", "PH", "CW", "CW", "AM", "FM"};
   if (mode < 6) reading.mode = kModes[mode];

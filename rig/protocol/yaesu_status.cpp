@@ -29,8 +29,9 @@ bool ParseStatusRecord(std::string_view reply, const StatusLayout& layout, RigRe
   const std::string digits = BytesToHexDigits(reply);
   const int mode = DigitAt(digits, kModeDigit);
   auto number = ReadHex(std::string_view(digits).substr(layout.first_digit - 1, layout.digit_count));
-  if (mode < 0 || !number) return false;
-  reading.frequency = UnitsToMhz(static_cast<double>(*number), layout.per_mhz);
+  if (mode < 0 || !number || !TakeFrequency(UnitsToMhz(static_cast<double>(*number), layout.per_mhz), reading)) {
+    return false;
+  }
   if (layout.cw_on_one) {
     reading.mode = mode == 1 ? "CW" : "PH";
   } else if (mode == 2) {

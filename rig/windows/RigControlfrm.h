@@ -12,6 +12,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "rig/band_plan.h"
+#include "rig/control/cut_record_drain.h"
 #include "rig/control/silence_watch.h"
 #include "rig/protocol/families.h"
 
@@ -88,7 +89,8 @@ class RigControlfrm : public forms::Form {
   void OptDont_Click();
 
   // The notices of a radio whose frequency is no longer read, shown after the main window's
-  // message; the frequency label says "No Response" meanwhile.
+  // message with the system's reason in the label's tip; the frequency label says "No
+  // Response" meanwhile. They, and the notices of the commands, go when the window is unloaded.
   static constexpr const char* kSilenceNotice = "No frequency from the rig!";
   static constexpr const char* kPortLostNotice = "Rig port lost!";
 
@@ -106,6 +108,7 @@ class RigControlfrm : public forms::Form {
   std::uint8_t RigSettingsLoading = 0;
   std::vector<rig::BandPlanRow> BandPlan;  // the Extra-class rows of BandPlan.txt
   rig::SilenceWatch Silence;               // the frequency requests that went unanswered
+  rig::CutRecordDrain CutRecord;           // the line after a record that came cut
 
   io::SerialPort& comComm1() { return *port_; }
   // Writes to the port for the frequency-command test window; false if it is not open.
@@ -188,7 +191,8 @@ class RigControlfrm : public forms::Form {
   void TellSilence();
   void EndSilence();
   void ShowPortFailure();
-  void PortLost();
+  void PortLost(const std::string& why);
+  bool WriteRequest();
   void TellSetFailure(const SetFailureTeller& tell, const std::string& text, const char* title, const char* notice);
   void LoadRigSettings();
   void SaveRigSettings();

@@ -21,6 +21,11 @@ constexpr const char* kInvalidComm =
     "The comm port that you selected for rig interface is either in use, invalid or the settings that you have "
     "selected are invalid.  Please select another combination or choose None for your rig selection.";
 
+// What the notice of a silent radio stands for, in its tip.
+constexpr const char* kSilenceReason =
+    "The radio has not answered for 5 seconds.  Until it answers again, contacts are logged on the band and mode "
+    "it last reported.  Check that the radio is on, its cable and the settings of the rig interface.";
+
 // The polled frequency as the window shows it (14.2 MHz as 14.20000).
 std::string FrequencyText(float mhz) { return vb::Format(mhz, "###.####0"); }
 
@@ -133,54 +138,69 @@ void RigControlfrm::tmrGetData_Timer() {
 
 // A port that fails under a running poll has gone away (unplugged): polling stops and the
 // operator is told once, instead of every tick failing in silence. Nothing takes the focus:
-// the poll runs from a timer, under the operator's typing. The notice stays until polling
-// is started again and the radio's frequency is read.
-void RigControlfrm::PortLost() {
+// the poll runs from a timer, under the operator's typing. The notice, with the system's
+// reason in its tip, stays until polling is started again and the radio's frequency is read.
+void RigControlfrm::PortLost(const std::string& why) {
   Command2_Click();
   Silence.Lost();
   lblFreq.SetCaption("No Response");
-  App().State<Notices>().Set(kRigNoticeSource, kPortLostNotice);
+  App().State<Notices>().Set(kRigNoticeSource, kPortLostNotice,
+                             "The rig's serial port stopped working (" + why + ").  Polling has stopped.");
 }
 
 void RigControlfrm::SendTick() {
   if (RigName() != "Ten Tec Pegasus") {
     if (!port_->IsOpen()) return;
     int pending = 0;
-    if (!port_->OutputPending(pending)) return PortLost();
-    if (pending == 0) {
-      auto request = rig::PollRequestBytes(Family(), Requests(), PollAlternate, chkConvToHex.Value() == 1);
-      if (!request) return;  // a request that is not hex: the cycle stays here
-      if (!request->bytes.empty()) {
-        // A record that came in after its read tick goes, so that it does not join the answer
-        // to this request.
-        if (rig::EmptiesInputBeforeRequest(Family()) && !port_->DiscardInput()) return PortLost();
-        if (!port_->Write(request->bytes)) return PortLost();
-        if (request->asks_frequency) Silence.Asked();
-      }
+    if (auto r = port_->OutputPending(pending); !r) return PortLost(r.error);
+    bool draining = false;
+    if (pending == 0 && rig::FixedLengthRecords(Family())) {
+      // What waits now came after its read tick: it goes, so that it does not join the answer
+      // to this request; after a cut record it goes on going until the line is quiet.
+      std::string late;
+      if (auto r = port_->Read(late); !r) return PortLost(r.error);
+      draining = CutRecord.Draining(!late.empty(), App().Clock().TickMs());
     }
+    if (pending == 0 && !draining && !WriteRequest()) return;
   }
   PollPhase = 1;
   RigReply.clear();
+}
+
+bool RigControlfrm::WriteRequest() {
+  auto request = rig::PollRequestBytes(Family(), Requests(), PollAlternate, chkConvToHex.Value() == 1);
+  if (!request) return false;  // a request that is not hex: the cycle stays here
+  if (request->bytes.empty()) return true;
+  if (auto r = port_->Write(request->bytes); !r) {
+    PortLost(r.error);
+    return false;
+  }
+  if (request->asks_frequency) Silence.Asked();
+  return true;
 }
 
 void RigControlfrm::ReadTick() {
   const bool pegasus = RigName() == "Ten Tec Pegasus";
   if (!pegasus) {
     if (!port_->IsOpen()) return;
-    if (!port_->Read(RigReply)) return PortLost();
+    if (auto r = port_->Read(RigReply); !r) return PortLost(r.error);
   }
   // Only a well-formed answer is a reply: noise, a cut answer or one of the wrong length
   // changes nothing, as if the radio had not answered.
+  const std::int64_t now = App().Clock().TickMs();
   rig::ReplyTaken taken;
   if (pegasus) {
     Silence.Asked();  // reading its control program's file is the request
     taken.answer = taken.frequency = ReadPegasusFile();
+  } else if (CutRecord.Busy()) {
+    CutRecord.Draining(!RigReply.empty(), now);  // no request went out: these bytes are the rest of a cut record
   } else if (!RigReply.empty()) {
     rig::RigReading reading{RigFrequency, RigMode, KenwoodVFO};
     taken = rig::ParseReply(Family(), RigReply, Requests(), PollAlternate, reading);
     RigFrequency = reading.frequency;
     RigMode = reading.mode;
     KenwoodVFO = reading.kenwood_vfo;
+    if (!taken.answer && rig::FixedLengthRecords(Family())) CutRecord.Cut(now);
   }
   if (taken.answer) TakeReading();
   if (Visible() && !RigReply.empty()) {
@@ -189,7 +209,7 @@ void RigControlfrm::ReadTick() {
   }
   RigReply.clear();
   PollPhase = 0;
-  switch (Silence.Note(taken.frequency, App().Clock().TickMs())) {
+  switch (Silence.Note(taken.frequency, now)) {
     case rig::SilenceWatch::Change::kBegins: return TellSilence();
     case rig::SilenceWatch::Change::kEnds: return EndSilence();
     case rig::SilenceWatch::Change::kNone: return;
@@ -202,7 +222,9 @@ void RigControlfrm::TakeReading() {
     if (RigFrequency > 0) lblFreq.SetCaption(FrequencyText(RigFrequency));
     lblMode.SetCaption(RigMode);
   }
-  if (chkFrequency.Value() == 1) App().Get<Form1>().BandFreqConversion(RigFrequency);
+  // Zero is no frequency: until one is read (a radio whose mode answers are read and its
+  // frequency answers not), a contact is stored as it is without a radio.
+  if (chkFrequency.Value() == 1 && RigFrequency > 0) App().Get<Form1>().BandFreqConversion(RigFrequency);
   if (!OptDont.Value()) App().Get<Form1>().ModeSelection(RigMode);
 }
 
@@ -210,7 +232,7 @@ void RigControlfrm::TakeReading() {
 // from a timer, under the operator's typing); polling goes on.
 void RigControlfrm::TellSilence() {
   lblFreq.SetCaption("No Response");
-  App().State<Notices>().Set(kRigNoticeSource, kSilenceNotice);
+  App().State<Notices>().Set(kRigNoticeSource, kSilenceNotice, kSilenceReason);
 }
 
 // The radio's frequency is read again: the notice goes, and the frequency label shows it
@@ -227,6 +249,10 @@ void RigControlfrm::Form_Unload(int& Cancel) {
   }
   tmrGetData.SetEnabled(false);
   port_->Close();
+  // The notices of its poll and its commands go with the window: the one opened next watches
+  // the radio anew and tells only what it finds.
+  App().State<Notices>().Set(kRigNoticeSource, "");
+  App().State<Notices>().Set(kRigCommandNoticeSource, "");
 }
 
 }  // namespace ks

@@ -6,6 +6,7 @@
 #include "platform/io/files.h"
 #include "platform/io/serial_port.h"
 #include "rig/control/pegasus_files.h"
+#include "rig/protocol/parsers.h"
 #include "rig/windows/RigControlfrm.h"
 #include "startup/notices.h"
 #include "startup/user_folders.h"
@@ -28,7 +29,7 @@ bool RigControlfrm::SendBytes(const std::string& bytes) {
 
 void RigControlfrm::TellSetFailure(const SetFailureTeller& tell, const std::string& text, const char* title,
                                    const char* notice) {
-  App().State<Notices>().Set(kRigCommandNoticeSource, notice);
+  App().State<Notices>().Set(kRigCommandNoticeSource, notice, std::string(title) + ": " + text);
   if (tell) tell(text, title);
 }
 
@@ -72,7 +73,7 @@ void RigControlfrm::ChangeFrequency(float& frequency, const SetFailureTeller& te
     if (port_->IsOpen() || RigName() == "Ten Tec Pegasus") {
       tmrGetData.SetEnabled(true);
     } else {
-      PortLost();
+      PortLost(error.what());
     }
   }
 }
@@ -114,7 +115,11 @@ bool RigControlfrm::ReadPegasusFile() {
   std::string bytes;
   const auto folder = rig::PegasusFolder(App().Settings(), App().Environment());
   if (!io::ReadFile(io::ResolveNoCase(folder, "PEGASUS.OUT"), bytes, io::kSettingsFileMaxBytes).ok()) return false;
-  return rig::ParsePegasusOut(std::move(bytes), RigFrequency, RigMode);
+  rig::RigReading reading{RigFrequency, RigMode, KenwoodVFO};
+  if (!rig::ParsePegasusOut(std::move(bytes), reading)) return false;
+  RigFrequency = reading.frequency;
+  RigMode = reading.mode;
+  return true;
 }
 
 void RigControlfrm::WritePegasusFile(float frequency) {

@@ -39,7 +39,7 @@ void Form5::Form_Load() {
   forms::FitFormToScreen(*this, rule);
   Text1.SetText("");
   std::string text;
-  if (io::ReadFile(WorkingFile(App(), kHelpFileName), text, io::kTableFileMaxBytes)) Text1.SetText(text);
+  if (io::ReadTextFile(WorkingFile(App(), kHelpFileName), text, io::kTableFileMaxBytes)) Text1.SetText(text);
 }
 
 void Form5::Command1_Click() { Hide(); }

@@ -26,6 +26,7 @@ namespace ks {
 namespace {
 
 constexpr const char* kSetupPicture = "setup.jpg";
+constexpr const char* kUTCOffsetTitle = "Hours added for UTC";
 constexpr const char* kStateCodes[] = {
     "AK", "AL", "AR", "AZ", "CA", "CO", "CT", "DE", "FL", "GA", "HI", "IA", "ID", "IL", "IN", "KS", "KY",
     "LA", "MA", "MD", "ME", "MI", "MN", "MO", "MS", "MT", "NC", "ND", "NE", "NH", "NJ", "NM", "NV", "NY",
@@ -194,6 +195,7 @@ void frmStationID::CapitalBox_KeyPress(int& key_ascii) {
 }
 
 void frmStationID::NumberBox_KeyPress(int& key_ascii) {
+  offset_refused_on_leave_ = false;
   if (DoneOnEnter(key_ascii)) return;
   NumBerr(key_ascii);
 }
@@ -227,8 +229,20 @@ void frmStationID::Text2_KeyPress(int& key_ascii) {
 }
 
 void frmStationID::Text6_LostFocus() {
-  if (HoldsSingle(Text6.Text())) return;
+  if (!HoldsSingle(Text6.Text())) {
+    App().Beep();
+    Text6.SetFocus();
+  } else if (!ReadUTCOffset(Text6.Text())) {
+    RefuseUTCOffset();
+    // A click on Done leaves the box first: its refusal is this one, not told twice.
+    offset_refused_on_leave_ = true;
+  }
+}
+
+// An offset beyond a day either way: told, and the focus goes back to the box to mend it.
+void frmStationID::RefuseUTCOffset() {
   App().Beep();
+  App().MsgBox(UTCOffsetRefusal(Text6.Text()), vb::vbOKOnly, kUTCOffsetTitle);
   Text6.SetFocus();
 }
 
@@ -257,6 +271,10 @@ void frmStationID::Command1_Click() {
   forms::Application& app = App();
   for (forms::TextBox* box : {&Text6, &Text3, &Text4}) {
     if (!HoldsSingle(box->Text())) box->SetText("0");
+  }
+  if (!ReadUTCOffset(Text6.Text())) {
+    if (!std::exchange(offset_refused_on_leave_, false)) RefuseUTCOffset();
+    return;
   }
   StationSettings& s = app.State<StationSettings>();
   s.PartyState = "PA";

@@ -85,6 +85,8 @@ class frmStationID : public forms::Form {
   void Text2_KeyPress(int& key_ascii);
   void Text8_KeyPress(int& key_ascii);
   void Text6_LostFocus();
+  void RefuseUTCOffset();
+  bool offset_refused_on_leave_ = false;
   // The key handlers of the boxes that take capitals, and of the number boxes.
   void CapitalBox_KeyPress(int& key_ascii);
   void NumberBox_KeyPress(int& key_ascii);

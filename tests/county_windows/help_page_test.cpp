@@ -27,6 +27,15 @@ TEST_F(HelpPage, ShowsTheHelpTextWithItsLineBreaks) {
   });
 }
 
+// An editor may put a byte-order mark before the text; it is no character of the page.
+TEST_F(HelpPage, AByteOrderMarkAtTheHeadOfTheFileIsNotShown) {
+  io::WriteFileAtomic(work() / kHelpFileName, "\xEF\xBB\xBFKEYSTONE\r\n");
+  ShowModalWith<Form5>("Form5", [&](Form5& f) {
+    EXPECT_EQ(f.Text1.Text(), "KEYSTONE\r\n");
+    f.Command1.ClickBy();
+  });
+}
+
 TEST_F(HelpPage, ShowsTheSuppliedHelpFileWhole) {
   std::string supplied;
   ASSERT_TRUE(io::ReadFile(std::filesystem::path(KEYSTONE_SOURCE_DIR) / "data" / kHelpFileName, supplied, io::kTableFileMaxBytes).ok());

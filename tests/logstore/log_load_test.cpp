@@ -94,6 +94,11 @@ TEST_F(LogLoad, BlankLinesArePassedOver) {
       {"blank lines between records", a + "\r\n  \r\n" + b},
       {"blanks after the last line end", a + b + "   "},
       {"LF line ends", a.substr(0, a.size() - 2) + "\n\n" + b},
+      // An old DOS editor ends the file with Ctrl-Z.
+      {"Ctrl-Z after the last line end", a + b + "\x1A"},
+      {"Ctrl-Z after an empty last line", a + b + "\r\n\x1A"},
+      {"Ctrl-Z right after the last record", a + b.substr(0, b.size() - 2) + "\x1A"},
+      {"Ctrl-Z on a line of its own that a record follows", a + "\x1A\r\n" + b},
   };
   for (const auto& c : cases) {
     WriteLog(c.bytes);
@@ -118,6 +123,9 @@ TEST_F(LogLoad, AByteOrderMarkBeforeTheFirstRecordIsPassedOver) {
 }
 
 TEST_F(LogLoad, AnEmptyLogLoadsWithoutContacts) {
+  WriteLog("\x1A");
+  ASSERT_FALSE(LoadEndsProgram()) << "a file of a DOS end-of-file mark alone holds nothing";
+  EXPECT_EQ(store().QSOCount, 0);
   WriteLog("");
   ASSERT_FALSE(LoadEndsProgram());
   EXPECT_EQ(store().QSOCount, 0);
@@ -143,6 +151,16 @@ std::string WithoutValues(int missing) {
   for (int i = 0; i < missing; ++i) line.erase(line.rfind(','));
   return line + "\r\n";
 }
+
+// `text` as an editor saves it in UTF-16: little or big end first, with or without its mark.
+std::string Utf16(const std::string& text, bool little_end, bool mark) {
+  std::string bytes = mark ? (little_end ? "\xFF\xFE" : "\xFE\xFF") : "";
+  for (char c : text) bytes += little_end ? std::string{c, '\0'} : std::string{'\0', c};
+  return bytes;
+}
+constexpr const char* kUtf16Refusal =
+    "Line 1: the file is UTF-16 text (two bytes to a character); the log is 8-bit text. Save it again as ANSI "
+    "or UTF-8 text.";
 
 struct BadLog {
   const char* what;
@@ -179,6 +197,10 @@ INSTANTIATE_TEST_SUITE_P(
     BadLogs, LogLoadFailure,
     ::testing::Values(
         BadLog{"missing", "", "No such file or directory", true},
+        BadLog{"UTF-16 little end first with its mark", Utf16(GoodLine() + GoodLine(), true, true), kUtf16Refusal},
+        BadLog{"UTF-16 big end first with its mark", Utf16(GoodLine(), false, true), kUtf16Refusal},
+        BadLog{"UTF-16 little end first without a mark", Utf16(GoodLine(), true, false), kUtf16Refusal},
+        BadLog{"UTF-16 big end first without a mark", Utf16(GoodLine(), false, false), kUtf16Refusal},
         BadLog{"named pipe", "", "Not a regular file", false, true},
         BadLog{"points not a number",
                "\"K3A\",\"\",\"\",\"\",\"Erie\",\"\",\"\",\"\",\"\",\"\",\"1\",\"2026/10/10\",\"16:05\",\"PH\",\"40\",x,"

@@ -216,6 +216,48 @@ TEST(SettingsStore, AFailedSaveSaysWhyAndKeepsTheOldValues) {
   EXPECT_FALSE(store.SaveSetting("Blocked", "Settings", "Kept", "new"));
 }
 
+// An editor may save a file with a UTF-8 byte-order mark before its text: it is no part of the
+// text, and only the mark at the head of the file is passed over.
+TEST(Files, ATextFileIsReadWithoutItsByteOrderMark) {
+  TempDir dir;
+  const struct {
+    std::string on_disk;
+    std::string read;
+  } cases[] = {
+      {"\xEF\xBB\xBF[SerialPorts]\r\n", "[SerialPorts]\r\n"},
+      {"[SerialPorts]\r\n", "[SerialPorts]\r\n"},
+      {"\xEF\xBB\xBF", ""},
+      {"\xEF\xBB\xBF\xEF\xBB\xBFx", "\xEF\xBB\xBFx"},
+      {"x\xEF\xBB\xBF", "x\xEF\xBB\xBF"},
+      {"\xEF\xBBx", "\xEF\xBBx"},
+  };
+  for (const auto& c : cases) {
+    ks::testing::WriteBytes(dir / "t.txt", c.on_disk);
+    std::string bytes = "left over";
+    ASSERT_TRUE(ReadTextFile(dir / "t.txt", bytes, 100));
+    EXPECT_EQ(bytes, c.read);
+  }
+  std::string bytes;
+  EXPECT_FALSE(ReadTextFile(dir / "missing.txt", bytes, 100));
+}
+
+// A settings file saved with a byte-order mark keeps its first section: its values are read,
+// and a save keeps them under it rather than under a section of no name.
+TEST(SettingsStore, AByteOrderMarkBeforeTheFirstSectionIsPassedOver) {
+  for (const char* line_end : {"\n", "\r\n"}) {
+    TempDir dir;
+    IniSettingsStore store(dir / "config");
+    std::filesystem::create_directories(dir / "config");
+    const std::string le = line_end;
+    ks::testing::WriteBytes(store.Location("Keystone"),
+                            "\xEF\xBB\xBF[SerialPorts]" + le + "Port3=/dev/ttyUSB0" + le + "[Other]" + le + "A=1" + le);
+    EXPECT_EQ(store.GetSetting("Keystone", "SerialPorts", "Port3", "/dev/ttyS2"), "/dev/ttyUSB0");
+    ASSERT_TRUE(store.SaveSetting("Keystone", "SerialPorts", "Port4", "/dev/ttyUSB1"));
+    EXPECT_EQ(Get(store.Location("Keystone")),
+              "[Other]\nA=1\n[SerialPorts]\nPort3=/dev/ttyUSB0\nPort4=/dev/ttyUSB1\n");
+  }
+}
+
 TEST(SettingsStore, DefaultFolderFollowsXdg) {
   MapEnvironment env;
   env.Set("HOME", "/home/op");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 
 #include "platform/vb/datetime.h"
@@ -35,6 +36,29 @@ TEST(DateArithmetic, CarriesAcrossMidnightMonthsAndYears) {
   EXPECT_EQ(AddDays(DateTime{9999, 12, 31, 0, 0, 0}, 1), std::nullopt);
   EXPECT_EQ(AddSeconds(newYearsEve, std::numeric_limits<long long>::max()), std::nullopt);
   EXPECT_EQ(AddMinutes(DateTime{2023, 2, 30, 0, 0, 0}, 1), std::nullopt);
+}
+
+// A UTC offset in hours moves a local time to the nearest whole minute; hours too many for the
+// calendar, or no number at all, give nothing rather than overflow the minutes.
+TEST(DateArithmetic, AFractionOfHoursMovesToTheNearestMinute) {
+  const DateTime local{2026, 6, 13, 12, 0, 30};
+  const struct {
+    double hours;
+    std::optional<DateTime> moved;
+  } cases[] = {
+      {5, DateTime{2026, 6, 13, 17, 0, 30}},
+      {-9.5, DateTime{2026, 6, 13, 2, 30, 30}},
+      {5.75, DateTime{2026, 6, 13, 17, 45, 30}},
+      {2.5 / 60, DateTime{2026, 6, 13, 12, 2, 30}},   // 2.5 minutes: half to even
+      {3.5 / 60, DateTime{2026, 6, 13, 12, 4, 30}},
+      {-24, DateTime{2026, 6, 12, 12, 0, 30}},
+      {1e30, std::nullopt},
+      {-1e30, std::nullopt},
+      {1e9, std::nullopt},  // beyond the year 9999
+      {std::numeric_limits<double>::infinity(), std::nullopt},
+      {std::numeric_limits<double>::quiet_NaN(), std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(AddHoursToTheMinute(local, c.hours), c.moved) << c.hours;
 }
 
 TEST(DateArithmetic, DiffInMinutesCountsBoundariesCrossed) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -18,6 +19,7 @@
 #include "reports/windows/DECabrilloIn.h"
 #include "station/station_settings.h"
 #include "tests/mainwin/main_window_fixture.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/files.h"
 
 namespace ks::testing {
@@ -102,6 +104,7 @@ QsoLineOptions InState(bool abbreviations) {
   static const CountyTable counties = Counties();
   QsoLineOptions o;
   o.own_call = "N3KEY";
+  o.own_county = "Centre";
   o.county_abbreviations = abbreviations;
   o.counties = &counties;
   return o;
@@ -200,10 +203,10 @@ TEST(SponsorFiles, AQsoLineIsElevenFieldsALogCheckerReads) {
             "Contact 5 (W5AF, 2013/10/12, noon): the time \"noon\" is not a time.");
 }
 
-// A field that would be empty would leave the line ten fields, and every field after it in
-// the wrong place for a log checker: no file is made, and the message names what is missing,
-// the setup field once or else the contact and its field.
-TEST(SponsorFiles, AQsoLineWithAFieldThatWouldBeEmptyIsNotWritten) {
+// A field that would be empty would leave the line ten fields, and one that holds a blank
+// twelve, every field after it in the wrong place for a log checker: no file is made, and the
+// message names what is wrong, the setup field once or else the contact and its field.
+TEST(SponsorFiles, AQsoLineWithAFieldThatWouldBeEmptyOrHoldABlankIsNotWritten) {
   const struct {
     const char* what;
     void (*damage)(LogRecord&, QsoLineOptions&);
@@ -225,6 +228,22 @@ TEST(SponsorFiles, AQsoLineWithAFieldThatWouldBeEmptyIsNotWritten) {
        "Contact 2 (K3CD, 2013/10/12, 16:12:00): the mode is empty."},
       {"a band outside the band table", [](LogRecord& r, QsoLineOptions&) { r.LogBand = "30"; },
        "Contact 2 (K3CD, 2013/10/12, 16:12:00): the band \"30\" is not one of the contest's bands."},
+      // A blank inside a field would make two fields of it: refused as an empty field is.
+      {"a call with a blank after it", [](LogRecord& r, QsoLineOptions&) { r.LogCall = "W1AW "; },
+       "Contact 2 (W1AW , 2013/10/12, 16:12:00): the call \"W1AW \" holds a blank."},
+      {"a call with a blank inside", [](LogRecord& r, QsoLineOptions&) { r.LogCall = "K1 A"; },
+       "Contact 2 (K1 A, 2013/10/12, 16:12:00): the call \"K1 A\" holds a blank."},
+      {"a serial received with a blank inside", [](LogRecord& r, QsoLineOptions&) { r.LogSerialReceived = "1 2"; },
+       "Contact 2 (K3CD, 2013/10/12, 16:12:00): the serial number received \"1 2\" holds a blank."},
+      {"a serial sent after a tab", [](LogRecord& r, QsoLineOptions&) { r.LogSerialSent = "\t7"; },
+       "Contact 2 (K3CD, 2013/10/12, 16:12:00): the serial number sent \"\t7\" holds a blank."},
+      {"a mode with a blank", [](LogRecord& r, QsoLineOptions&) { r.LogMode = "C W"; },
+       "Contact 2 (K3CD, 2013/10/12, 16:12:00): the mode \"C W\" holds a blank."},
+      {"an own call with a blank inside", [](LogRecord&, QsoLineOptions& o) { o.own_call = "W1 AW"; },
+       "\"Your Call Sign\" of the station setup, \"W1 AW\", holds a blank, and every QSO line sends it."},
+      {"a blank and an empty field in one contact",
+       [](LogRecord& r, QsoLineOptions&) { r.LogCall = "K1 A", r.LogSerialSent = ""; },
+       "Contact 2 (K1 A, 2013/10/12, 16:12:00): the serial number sent is empty; the call \"K1 A\" holds a blank."},
   };
   for (const auto& c : cases) {
     std::vector<LogRecord> log = OutOfStateLog();
@@ -240,8 +259,58 @@ TEST(SponsorFiles, AQsoLineWithAFieldThatWouldBeEmptyIsNotWritten) {
   log[3].LogCountySent = "";
   EXPECT_EQ(PlainLog(log, 3, "N3KEY", InState(false)).error,
             "Contact 3 (W3AD, 2013/10/12, 14:13:03): the county sent is empty.");
+  // Blanks inside a county's name are dropped, not refused: "Mc Kean" is written "McKean".
+  std::vector<LogRecord> mc_kean = OutOfStateLog();
+  mc_kean[2].LogCounty = "Mc Kean";
+  EXPECT_EQ(PlainLog(mc_kean, static_cast<long>(mc_kean.size()) - 1, "W1AW", OutOfState("CT")).error, "");
   // With nothing logged there is no QSO line to write.
   EXPECT_EQ(PlainLog({LogRecord{}}, 0, "W1AW", OutOfState("")).error, "");
+}
+
+// Every contact that cannot be written is named in the one message, so that all can be
+// mended before the next try; a setup county left blank is told once, with the contacts it
+// left without a county sent.
+TEST(SponsorFiles, EveryContactThatCannotBeWrittenIsNamedInOneMessage) {
+  std::vector<LogRecord> log = OutOfStateLog();
+  log[3].LogCall = "";
+  log[9].LogSerialReceived = "4 1";
+  log[20].LogTime = "noon";
+  const long n = static_cast<long>(log.size()) - 1;
+  const std::string all =
+      "Contact 3 (2013/10/12, 16:13:00): the call is empty.\r\n"
+      "Contact 9 (K3EB, 2013/10/12, 16:19:00): the serial number received \"4 1\" holds a blank.\r\n"
+      "Contact 20 (K3AD, 2013/10/12, noon): the time \"noon\" is not a time.";
+  EXPECT_EQ(PlainLog(log, n, "W1AW", OutOfState("CT")).error, all);
+  EXPECT_EQ(CabrilloLog(log, n, CabrilloHeader{}, OutOfState("CT")).error, all);
+
+  const struct {
+    const char* what;
+    std::vector<long> without_county_sent;
+    const char* own_county;
+    std::string error;
+  } in_state[] = {
+      {"every contact", {}, "", "\"Your County\" is blank in the station setup, so contacts 1 to 34 were logged with "
+                                "no county sent.\r\nContact 5 (W5AF, 2013/10/12, noon): the time \"noon\" is not a time."},
+      {"some contacts", {2, 3, 4, 7, 30}, " ",
+       "\"Your County\" is blank in the station setup, so contacts 2 to 4, 7, 30 were logged with no county sent."
+       "\r\nContact 5 (W5AF, 2013/10/12, noon): the time \"noon\" is not a time."},
+      {"one contact, the setup county given", {7}, "Centre",
+       "Contact 5 (W5AF, 2013/10/12, noon): the time \"noon\" is not a time.\r\n"
+       "Contact 7 (DL7AH, 2013/10/12, 14:17:07): the county sent is empty."},
+  };
+  for (const auto& c : in_state) {
+    std::vector<LogRecord> in_log = InStateLog();
+    const long count = static_cast<long>(in_log.size()) - 1;
+    if (c.without_county_sent.empty()) {
+      for (long i = 1; i <= count; ++i) in_log[static_cast<std::size_t>(i)].LogCountySent = "";
+    }
+    for (long i : c.without_county_sent) in_log[static_cast<std::size_t>(i)].LogCountySent = "";
+    in_log[5].LogTime = "noon";
+    QsoLineOptions options = InState(false);
+    options.own_county = c.own_county;
+    EXPECT_EQ(PlainLog(in_log, count, "N3KEY", options).error, c.error) << c.what;
+    EXPECT_EQ(CabrilloLog(in_log, count, CabrilloHeader{}, options).text, "") << c.what;
+  }
 }
 
 TEST(SponsorFiles, DupeSheetsSortByCallAreaAndKeepDuplicatesTogether) {
@@ -369,6 +438,39 @@ TEST_F(SubmissionWindow, ACancelledDialogWritesNothingAndAFolderThatCannotBeWrit
   EXPECT_EQ(bench.CountMessages("Unable to write file."), 1);
   EXPECT_EQ(bench.dialogs().beeps, 1);
   EXPECT_FALSE(std::filesystem::exists(bench.dir() / "missing"));
+}
+
+// A disk that fills while a file is written: the message names the file and the reason, no
+// file is left under that name, and nothing is said to be written.
+TEST_F(SubmissionWindow, AFileThatCannotBeWrittenIsToldByItsName) {
+  bench.settings().OwnCall = "W1AW";
+  bench.settings().OwnARRLSection = "CT";
+  bench.settings().OwnSPC = "CT";
+  const struct {
+    const char* what;
+    std::function<void(DECabrilloIn&)> press;
+    std::filesystem::path written;
+  } cases[] = {
+      {"the plain log", [](DECabrilloIn& w) { w.Command1.ClickBy(); }, Data("mine.log")},
+      {"the dupe sheet", [](DECabrilloIn& w) { w.cmdWriteDupe.ClickBy(); }, Data("mine.log")},
+      // The Cabrillo writer has no control on the window; it is called as the window calls it.
+      {"the Cabrillo log", [](DECabrilloIn& w) { w.Command4_Click(); }, bench.dir() / "W1AW.log"},
+  };
+  for (const auto& c : cases) {
+    bench.dialogs().message_boxes.clear();
+    bench.dialogs().AnswerFileDialog({true, Data("mine.log").string(), 1});
+    {
+      FileSizeLimit disk_full(64);
+      c.press(Window());
+    }
+    ASSERT_EQ(bench.CountMessages("Unable to write file."), 1) << c.what;
+    EXPECT_EQ(bench.dialogs().message_boxes.back().text,
+              "The file could not be written:\r\n\r\n" + c.written.string() + "\r\n\r\nFile too large.")
+        << c.what;
+    EXPECT_FALSE(std::filesystem::exists(c.written)) << c.what;
+    EXPECT_EQ(bench.CountMessages("File Written Successfully."), 0) << c.what;
+    EXPECT_EQ(bench.CountMessages("Cabrillo Log File Written Successfully!"), 0) << c.what;
+  }
 }
 
 TEST_F(SubmissionWindow, TheSummaryKeepsTheEntrantsDetailsForTheNextOpening) {

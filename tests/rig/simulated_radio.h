@@ -30,6 +30,9 @@ class SimulatedRadio {
   std::function<std::string(const std::string&)> line_noise;
   // A slow radio: of each answer, only this many bytes go out when it is served (0: all).
   size_t answer_in_time = 0;
+  // A link that delivers answers on its own schedule: when set, each answer (after the noise)
+  // is handed to it instead of going onto the line, and the test writes it when it is due.
+  std::function<void(const std::string&)> deliver;
   std::string received;  // every byte the radio was sent
 
   // The rest of the answers of a slow radio.
@@ -56,6 +59,7 @@ class SimulatedRadio {
 
   void Send(const std::string& answer) {
     std::string bytes = line_noise ? line_noise(answer) : answer;
+    if (deliver) return deliver(bytes);
     if (answer_in_time > 0 && bytes.size() > answer_in_time) {
       late_ += bytes.substr(answer_in_time);
       bytes.resize(answer_in_time);

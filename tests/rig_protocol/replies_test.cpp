@@ -181,6 +181,25 @@ std::vector<ReplyCase> Cases() {
       {"TenTecMainAndSubMode", "Ten Tec Fnt Pnl", Hex("4D 33 31 0D"), 0, true, 1.0f, "CW"},
       {"TenTecModeOther", "Ten Tec Fnt Pnl", Hex("4D 05 0D"), 0, false, 1.0f, "AM"},
       {"OtherParsesNothing", "Other", "FA00014250000;", 0, true, 1.0f, "AM"},
+      // Zero hertz is no frequency in any family; a mode in the same reply still is a mode.
+      {"KenwoodZeroFrequencyModeRead", "Kenwood", "FA00000000000;MD3;", 0, true, 1.0f, "CW"},
+      {"KenwoodBlankPaddedZero", "Elecraft", "FA          0;", 0, false, 1.0f, "AM"},
+      {"KenwoodZeroThenWhole", "Kenwood", "FA00000000000;FA00014250000;", 0, true, 14.25f, "AM"},
+      {"Kenwood2ZeroRecord", "Kenwood 2", "IF00000000000" + std::string(24, '0') + ";", 0, false, 1.0f, "AM"},
+      {"FTdx9000Zero", "Yaesu FTdx9000", "FA00000000;", 1, false, 1.0f, "AM"},
+      {"OrionZero", "Ten Tec Orion", "@AF00000000\r@RMM3\r", 0, true, 1.0f, "CW"},
+      {"OrionBlankPaddedZero", "Ten Tec Orion", "@AF       0\r", 0, false, 1.0f, "AM"},
+      {"IcomZero", "Icom", Hex("FE FE E0 64 03 00 00 00 00 00 FD"), 1, false, 1.0f, "AM"},
+      {"Icom735Zero", "Icom 735", Hex("FE FE E0 04 03 00 00 00 00 FD"), 1, false, 1.0f, "AM"},
+      {"YaesuFiveZeroBytes", "Yaesu", Hex("00 00 00 00 00"), 0, false, 1.0f, "AM"},
+      {"YaesuZeroFrequencyCw", "Yaesu", Hex("00 00 00 00 02"), 0, false, 1.0f, "AM"},
+      {"YaesuTenHertz", "Yaesu", Hex("00 00 00 01 02"), 0, true, 0.00001f, "CW"},
+      {"Yaesu757Zero", "Yaesu 757 GX II", Record(75, "00 00 00 00 00 00 00 00 00 02"), 0, false, 1.0f, "AM"},
+      {"Yaesu890Zero", "Yaesu 890", Record(19, "00 00 00 00 00 00 00 02"), 0, false, 1.0f, "AM"},
+      {"Yaesu920Zero", "Yaesu 920", Record(28, "00 00 00 00 00 00 00 01"), 0, false, 1.0f, "AM"},
+      {"Yaesu990Zero", "Yaesu 990", Record(16, ""), 0, false, 1.0f, "AM"},
+      {"Yaesu1000Zero", "Yaesu 1000", Record(32, ""), 0, false, 1.0f, "AM"},
+      {"TenTecZero", "Ten Tec Fnt Pnl", Hex("41 00 00 00 00 0D"), 1, false, 1.0f, "AM"},
   };
 }
 
@@ -194,6 +213,41 @@ TEST(KenwoodFrequency, TakesItsKeyFromTheRequestAndNeedsThreeCharacters) {
   EXPECT_FALSE(ParseKenwoodFrequency("IF00007000000;", RigRequests{"IF;", ""}, reading));  // not the whole record
   EXPECT_FALSE(ParseKenwoodFrequency("FA00007000000;", RigRequests{"FA", ""}, reading));
   EXPECT_FLOAT_EQ(reading.frequency, 14.25f);
+}
+
+// PEGASUS.OUT as its control program leaves it, and as a read finds it while the program
+// rewrites it in place: only what stands before a line end is read.
+TEST(PegasusOut, ANumberIsTakenOnlyWithItsLineEnd) {
+  const struct {
+    const char* text;
+    bool taken;
+    float frequency;  // the reading starts at 1.0 "AM"
+    const char* mode;
+  } cases[] = {
+      {"21.03,\"USB\"\r\n", true, 21.03f, "PH"},
+      {"14.025,\"CW\"\r\n", true, 14.025f, "CW"},
+      {"7.04\r\nCW\r\n", true, 7.04f, "CW"},
+      {"7.04,\"\"\r\n", true, 7.04f, ""},
+      {"7.04\r", true, 7.04f, "AM"},
+      {"21.03\r\n", true, 21.03f, "AM"},
+      {"21.03\r\nC", true, 21.03f, "AM"},  // the mode's line not yet whole
+      {"", false, 1.0f, "AM"},
+      {"2", false, 1.0f, "AM"},
+      {"21.03", false, 1.0f, "AM"},
+      {"21.03,", false, 1.0f, "AM"},
+      {"21.03,\"C", false, 1.0f, "AM"},
+      {"21.03,\"CW\"", false, 1.0f, "AM"},
+      {"0\r\n", false, 1.0f, "AM"},
+      {"0,\"CW\"\r\n", false, 1.0f, "AM"},
+      {"-7.04\r\n", false, 1.0f, "AM"},
+      {"abc\r\n", false, 1.0f, "AM"},
+  };
+  for (const auto& c : cases) {
+    RigReading reading{1.0f, "AM"};
+    EXPECT_EQ(ParsePegasusOut(c.text, reading), c.taken) << c.text;
+    EXPECT_FLOAT_EQ(reading.frequency, c.frequency) << c.text;
+    EXPECT_EQ(reading.mode, c.mode) << c.text;
+  }
 }
 
 struct SubBandCase {

@@ -1,11 +1,15 @@
 // The start-up order: the logo window first, then the folders and the shared preferences,
 // then the setup window; the start-up window itself is never shown.
+#include <cmath>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "entry/contact_clock.h"
+#include "mainwin/windows/Infrm.h"
+#include "mainwin/windows/Outfrm.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/view.h"
 #include "startup/shared_prefs.h"
@@ -160,6 +164,43 @@ TEST_F(StartUp, FoldersThatCannotBeMadeStillLeadToTheSetupWindow) {
   EXPECT_EQ(h.app().State<RunState>().ProgramVersion, "2.3");
   ASSERT_NE(h.app().IfLoaded<frmStationID>(), nullptr);
   EXPECT_TRUE(h.app().IfLoaded<frmStationID>()->Visible());
+}
+
+// An offset no clock can have, read from the settings file, is refused at its line and the
+// start-up value is taken; the main window then opens and its clocks run. Should memory ever
+// hold such an offset, the clocks show the time unshifted rather than overflow.
+TEST_F(StartUp, AnOffsetBeyondADayInTheSettingsFileIsRefusedAndTheMainWindowRuns) {
+  std::string prefs = testing::ReadBytes(work.path() / "QSOpref.txt");
+  const std::size_t band = prefs.find("\"20\"\r\n");
+  ASSERT_NE(band, std::string::npos);
+  const std::size_t offset = band + 6;
+  prefs.replace(offset, prefs.find("\r\n", offset) - offset, "1E30");
+  testing::WriteBytes(work.path() / "QSOpref.txt", prefs);
+
+  h.app().Get<frmSplash>();
+
+  ASSERT_FALSE(h.dialogs().message_boxes.empty());
+  EXPECT_NE(h.dialogs().message_boxes[0].text.find(
+                "Line 11: \"1E30\" is not a UTC offset of -24 to 24 hours; 5 is used instead."),
+            std::string::npos)
+      << h.dialogs().message_boxes[0].text;
+  frmStationID* setup = h.app().IfLoaded<frmStationID>();
+  ASSERT_NE(setup, nullptr);
+  setup->Command1.ClickBy();
+  MainWindow* main = h.app().IfLoaded<Outfrm>();
+  if (main == nullptr) main = h.app().IfLoaded<Infrm>();
+  ASSERT_NE(main, nullptr);
+  h.Advance(3000);
+  // The start-up value, or the clock's offset that the start-up's question offered for it.
+  EXPECT_LE(std::fabs(h.app().State<StationSettings>().UTCOffset), kMaxUTCOffsetHours);
+  EXPECT_EQ(testing::ReadBytes(work.path() / "QSOpref.txt").find("1E30"), std::string::npos);
+
+  for (const float beyond : {1e30f, -1e30f, 1e9f}) {
+    h.app().State<StationSettings>().UTCOffset = beyond;
+    h.Advance(2000);
+    EXPECT_FALSE(main->lblutctime.Caption().empty()) << beyond;
+    EXPECT_TRUE(vb::IsValid(StationUtcNow(h.app()))) << beyond;  // the stamp of a contact
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "platform/io/files.h"
 #include "startup/shared_prefs.h"
 #include "startup/user_folders.h"
+#include "tests/support/files.h"
 #include "tests/support/temp_dir.h"
 
 namespace ks {
@@ -129,6 +130,21 @@ TEST(SharedPrefs, KeysAreSetReplacedAndSavedWithTheDeclaration) {
   Headless again;
   LoadSharedPrefs(again.app(), path);
   EXPECT_EQ(again.app().State<SharedPrefs>().SharedPrefsText, expected.substr(0, expected.size() - 2));
+}
+
+// A file saved by an editor with a byte-order mark: the mark is passed over on reading, and
+// the next save writes the declaration first, as the program always does.
+TEST(SharedPrefs, AByteOrderMarkBeforeTheDeclarationIsPassedOver) {
+  TempDir dir;
+  Headless h;
+  const auto path = dir / kSharedPrefsFileName;
+  const std::string text = std::string(kSharedPrefsDeclaration) + "\r\n<OWN_CALL>K3ABC</OWN_CALL>";
+  ks::testing::WriteBytes(path, "\xEF\xBB\xBF" + text + "\r\n");
+  LoadSharedPrefs(h.app(), path);
+  EXPECT_EQ(h.app().State<SharedPrefs>().SharedPrefsText, text);
+  std::string key = "OWN_SPC";
+  SetSharedPref(h.app(), key, "PA", 1);
+  EXPECT_EQ(ks::testing::ReadBytes(path), text + "\r\n<OWN_SPC>PA</OWN_SPC>\r\n");
 }
 
 TEST(SharedPrefs, AnOpeningTagWithoutItsCloseIsMendedOnItsLine) {

@@ -75,8 +75,10 @@ TEST(SetupLoad, TheOperatorsAnswerToTheOffsetQuestion) {
     std::optional<std::string> answer;  // nothing: Cancel
     float kept;
     bool rewritten;
+    bool told = false;  // a number no clock's offset can be
   };
-  const Case cases[] = {{std::nullopt, 4, false}, {"soon", 4, false}, {"", 4, false}, {"6", 6, true}};
+  const Case cases[] = {{std::nullopt, 4, false}, {"soon", 4, false}, {"", 4, false}, {"6", 6, true},
+                        {"-24", -24, true},       {"1E30", 4, false, true}, {"-24.5", 4, false, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.answer.value_or("<cancel>"));
     SetupRun run;
@@ -89,6 +91,13 @@ TEST(SetupLoad, TheOperatorsAnswerToTheOffsetQuestion) {
     run.OpenSetup();
     EXPECT_EQ(run.app().State<StationSettings>().UTCOffset, c.kept);
     EXPECT_EQ(run.ReadWorking("QSOpref.txt") != before, c.rewritten);
+    ASSERT_EQ(run.dialogs().message_boxes.size(), c.told ? 1u : 0u);
+    if (c.told) {
+      EXPECT_EQ(run.dialogs().message_boxes[0].text,
+                "\"" + *c.answer +
+                    "\" is not a UTC offset: the hours added to local time to give UTC are a number from -24 to "
+                    "24.\r\n\r\nThe offset stays 4.");
+    }
   }
 }
 
@@ -193,7 +202,7 @@ TEST(SetupLoad, ABadValueInTheSettingsFileCostsOnlyThatValue) {
   frmStationID& setup = run.OpenSetup();
   ASSERT_EQ(run.dialogs().message_boxes.size(), 1u);
   EXPECT_EQ(run.dialogs().message_boxes[0].text, "Error opening file\r\n\r\n" + (run.work / "QSOpref.txt").string() +
-                                                     "\r\nLine 11: \"five\" is not a number; 5 is used instead.");
+                                                     "\r\nLine 11: \"five\" is not a UTC offset of -24 to 24 hours; 5 is used instead.");
   EXPECT_TRUE(run.dialogs().input_boxes.empty()) << "the start-up offset, 5, is the clock's";
   EXPECT_EQ(setup.Text6.Text(), "5");
   setup.Command1.ClickBy();

@@ -88,7 +88,7 @@ TEST(SetupWindow, EachBoxTakesTheKeysItsRuleAllows) {
       {"Text1", "w3\"abc", "W3ABC"},
       {"Text5", "pa", "PA"},
       {"Text6", "-4.5x", "-4.5"},
-      {"Text6", "12345678", "1234567"},  // at most seven characters
+      {"Text6", "-12.34567", "-12.345"},  // at most seven characters
       {"Text3", "7/5.5abc", "7/5.5"},
       {"Text4", "40,1e", "401"},
       {"Text7", "na", "NA"},
@@ -165,6 +165,50 @@ TEST(SetupWindow, LeavingTheOffsetBoxNeedsANumber) {
   setup.TabBy();
   EXPECT_EQ(run.dialogs().beeps, 1);
   EXPECT_EQ(setup.ActiveControl(), &setup.Text2);
+}
+
+// No clock is a day or more from UTC: such an offset is refused with a message that names it
+// when the box is left and again at Done, which then stores nothing and opens no main window.
+TEST(SetupWindow, AnOffsetBeyondADayIsRefusedWhereItIsTyped) {
+  const struct {
+    const char* typed;
+    bool refused;
+  } cases[] = {{"9999999", true}, {"-25", true}, {"24.01", true}, {"24", false}, {"-24", false}, {"-9.5", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    SetupRun run;
+    run.CopyStartingFiles();
+    frmStationID& setup = run.OpenSetup();
+    const std::string stored = run.ReadWorking("QSOpref.txt");
+    Retype(setup, setup.Text6, c.typed);
+    setup.TabBy();
+    const std::string refusal = std::string("\"") + c.typed +
+                                "\" is not a UTC offset: the hours added to local time to give UTC are a number "
+                                "from -24 to 24.";
+    if (c.refused) {
+      ASSERT_EQ(run.dialogs().message_boxes.size(), 1u);
+      EXPECT_EQ(run.dialogs().message_boxes[0].text, refusal);
+      EXPECT_EQ(run.dialogs().message_boxes[0].title, "Hours added for UTC");
+      EXPECT_EQ(setup.ActiveControl(), &setup.Text6);
+    } else {
+      EXPECT_TRUE(run.dialogs().message_boxes.empty());
+    }
+    // A click on Done leaves the box first, and is told once; Enter in the box is told too.
+    setup.Command1.ClickBy();
+    if (c.refused) {
+      EXPECT_EQ(run.dialogs().message_boxes.size(), 2u);
+      setup.PressKey(vb::vbKeyReturn);
+      EXPECT_EQ(run.dialogs().message_boxes.size(), 3u);
+      EXPECT_EQ(run.dialogs().message_boxes.back().text, refusal);
+      EXPECT_EQ(run.ReadWorking("QSOpref.txt"), stored);
+      EXPECT_EQ(run.app().State<StationSettings>().UTCOffset, 5.0f);
+      EXPECT_FALSE(run.app().IsLoaded<Outfrm>() || run.app().IsLoaded<Infrm>());
+      EXPECT_TRUE(run.app().IsLoaded<frmStationID>());
+    } else {
+      EXPECT_EQ(run.app().State<StationSettings>().UTCOffset, std::stof(c.typed));
+      EXPECT_TRUE(run.app().IsLoaded<Outfrm>() || run.app().IsLoaded<Infrm>());
+    }
+  }
 }
 
 TEST(SetupWindow, TheRoverChoiceExistsOnlyInsideTheState) {
