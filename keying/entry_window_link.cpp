@@ -18,7 +18,7 @@ void ShowKeyingNotice(forms::Application& app, const char* source, const std::st
     keyer_notice->SetCaption(text);
     keyer_notice->SetToolTipText(text);
   }
-  app.State<Notices>().Set(source, notice);
+  app.State<Notices>().Set(source, notice, text);
 }
 
 void TakeBackKeyingNotice(forms::Application& app, const char* source, forms::Label* keyer_notice) {

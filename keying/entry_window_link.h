@@ -29,10 +29,11 @@ inline constexpr const char* kVoiceNoticeSource = "voice keyer";
 
 // A keyer's fault, told without a window that waits for an answer (the keyers send from key
 // handlers, timers and device events alike): `notice` goes up in the main window's message
-// label under `source` and stays there, whatever the entry line writes meanwhile, until the
-// keyer takes it back; `text`, the whole story, goes into `keyer_notice`, the keyer window's
-// own notice label, with the text as its tip too (for a text longer than the label): the
-// operator who pressed Test there may not see the main window.
+// label under `source`, with `text`, the whole story, as its reason (the label's tip), and
+// stays there, whatever the entry line writes meanwhile, until the keyer takes it back;
+// `text` goes into `keyer_notice` too, the keyer window's own notice label, with the text as
+// its tip too (for a text longer than the label): the operator who pressed Test there may
+// not see the main window.
 // With no keyer window loaded (null), the notice alone is told.
 void ShowKeyingNotice(forms::Application& app, const char* source, const std::string& notice, const std::string& text,
                       forms::Label* keyer_notice);

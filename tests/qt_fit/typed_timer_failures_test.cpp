@@ -198,6 +198,7 @@ TEST_F(TypedTimerFailures, TheCWKeyingPortLostWhileF1IsSentAndACallIsTyped) {
   EXPECT_EQ(keys.Focused(window()), bench.view().WidgetOf(window().txtCall));
   EXPECT_NE(Shown(window().lblDialog).find(CWFrm::kPortLostNotice), std::string::npos) << Shown(window().lblDialog);
   EXPECT_EQ(cw.lblNotice.Caption().rfind("CW stopped: the DTR line of port 3 is lost", 0), 0u) << cw.lblNotice.Caption();
+  EXPECT_EQ(window().lblDialog.ToolTipText(), cw.lblNotice.Caption()) << "the reason, in the label's tip";
   ASSERT_FALSE(devices.transitions.empty());
   EXPECT_FALSE(devices.transitions.back().down) << "the key left down";
 
