@@ -2,6 +2,7 @@
 
 #include "platform/forms/application.h"
 #include "platform/forms/controls.h"
+#include "startup/notices.h"
 #include "station/station_settings.h"
 
 namespace ks {
@@ -11,15 +12,24 @@ EntryWindowLink* ActiveEntryWindow(forms::Application& app) {
   return dynamic_cast<EntryWindowLink*>(app.FindForm(name));
 }
 
-void ShowKeyingNotice(forms::Application& app, const std::string& text) {
-  if (EntryWindowLink* window = ActiveEntryWindow(app)) window->DialogLabel().SetCaption(text);
+void ShowKeyingNotice(forms::Application& app, const char* source, const std::string& notice, const std::string& text,
+                      forms::Label* keyer_notice) {
+  if (keyer_notice != nullptr) {
+    keyer_notice->SetCaption(text);
+    keyer_notice->SetToolTipText(text);
+  }
+  app.State<Notices>().Set(source, notice, text);
 }
 
-void ShowKeyingNotice(forms::Application& app, const std::string& text, forms::Label& keyer_notice) {
-  keyer_notice.SetCaption(text);
-  keyer_notice.SetToolTipText(text);
-  ShowKeyingNotice(app, text);
+void TakeBackKeyingNotice(forms::Application& app, const char* source, forms::Label* keyer_notice) {
+  if (keyer_notice != nullptr) {
+    keyer_notice->SetCaption("");
+    keyer_notice->SetToolTipText("");
+  }
+  app.State<Notices>().Set(source, "");
 }
+
+std::string KeyingNotice(forms::Application& app, const char* source) { return app.State<Notices>().Of(source); }
 
 void LogFromMessage(forms::Application& app) {
   EntryWindowLink* window = ActiveEntryWindow(app);

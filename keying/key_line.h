@@ -17,10 +17,19 @@ class KeyDownRefused : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The device of the line went away while it was keyed (a USB adapter pulled, the far end of
+// the line closed): nothing more moves on it until its port is opened again. Whatever the
+// line was keying is stopped; the text says which line and why.
+class KeyLineLost : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 class KeyLine {
  public:
   virtual ~KeyLine() = default;
-  // Keys the line; raises when the device refuses, a refused key-down as KeyDownRefused.
+  // Keys the line; raises when the device refuses, a refused key-down as KeyDownRefused,
+  // a device gone as KeyLineLost.
   void Key(bool down) {
     if (!down) {
       Write(false);
@@ -31,6 +40,8 @@ class KeyLine {
     try {
       Write(true);
     } catch (const KeyDownRefused&) {
+      throw;
+    } catch (const KeyLineLost&) {
       throw;
     } catch (const std::exception& refused) {
       throw KeyDownRefused(refused.what());

@@ -13,13 +13,15 @@ namespace {
 
 // DTR or RTS of a serial port. A failing line raises, which ends the character being sent;
 // so does raising a line on a port that has none (a three-wire port or adapter), where the
-// write itself goes through and moves nothing.
+// write itself goes through and moves nothing. A port whose device went away has closed
+// itself: its line is lost, and keying it again moves nothing.
 class SerialModemLine final : public KeyLine {
  public:
   SerialModemLine(io::SerialPort& port, ModemSignal signal) : port_(port), signal_(signal) {}
   void Write(bool down) override {
     if (!port_.IsOpen()) return;
     const io::SerialResult result = signal_ == ModemSignal::DTR ? port_.SetDtr(down) : port_.SetRts(down);
+    if (!result && !port_.IsOpen()) throw KeyLineLost(Name() + " is lost (" + result.error + ")");
     if (!result) throw std::runtime_error(Name() + " cannot be " + (down ? "raised: " : "lowered: ") + result.error);
     if (down && !port_.HasModemLines()) {
       throw KeyDownRefused(Name() + " cannot be raised: the port has no modem-control lines");

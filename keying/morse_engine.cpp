@@ -1,7 +1,5 @@
 #include "keying/morse_engine.h"
 
-#include <cmath>
-
 #include "platform/vb/rounding.h"
 
 namespace ks {
@@ -26,7 +24,9 @@ void WaitOneUnit(const MorseTiming& timing, UnitWaits& waits, double& deadline) 
       waits.SleepMs(static_cast<std::int64_t>(vb::RoundHalfEven(unit)));
       break;
     case TimingMethod::Loop:
-      waits.CountLoop(timing.loops_per_60ms / EffectiveWpm(timing.wpm) * 20);
+      // However many steps the loop count asks for (the operator types it), the count stops
+      // after the longest unit.
+      waits.CountLoop(timing.loops_per_60ms / timing.wpm * 20, kLongestUnitMs);
       break;
   }
   deadline = waits.NowMs();
@@ -34,9 +34,9 @@ void WaitOneUnit(const MorseTiming& timing, UnitWaits& waits, double& deadline) 
 
 }  // namespace
 
-double EffectiveWpm(double wpm) { return (std::isfinite(wpm) && wpm > 0) ? wpm : 1.0; }
+bool KeyableWpm(double wpm) { return wpm >= kSlowestWpm && wpm <= kFastestWpm; }
 
-double UnitMs(double wpm) { return 1200.0 / EffectiveWpm(wpm); }
+double UnitMs(double wpm) { return KeyableWpm(wpm) ? 1200.0 / wpm : kLongestUnitMs; }
 
 void KeyElements(std::string_view elements, KeyLine* line, const std::function<std::optional<MorseTiming>()>& timing,
                  UnitWaits& waits) {
@@ -58,7 +58,7 @@ void KeyElements(std::string_view elements, KeyLine* line, const std::function<s
   bool first = true;
   for (const char element : elements) {
     const std::optional<MorseTiming> now = timing();
-    if (!now) return;
+    if (!now || !KeyableWpm(now->wpm)) return;
     const bool want = element == '1';
     if (line != nullptr && (first || want != line->MayBeDown())) line->Key(want);
     first = false;

@@ -17,17 +17,22 @@ struct MorseTiming {
   double loops_per_60ms = 0;
 };
 
-// A speed of 0 or below (or none at all) is taken as 1 WPM, the lowest the speed box takes.
-double EffectiveWpm(double wpm);
-// Milliseconds of one Morse unit.
+// The speeds the engine keys, in words per minute: those a WinKeyer takes too. At any other
+// speed (0, a fraction of one, thousands) it keys nothing.
+inline constexpr double kSlowestWpm = 5;
+inline constexpr double kFastestWpm = 99;
+bool KeyableWpm(double wpm);
+// Milliseconds of one Morse unit, 1200 / WPM, for a keyable speed; no wait of the engine is
+// longer than the unit of the slowest one.
 double UnitMs(double wpm);
+inline constexpr double kLongestUnitMs = 1200 / kSlowestWpm;
 
 // Keys `elements` ("1" down, "0" up, one unit each) on `line`; with no line the time still
 // passes. `timing` is asked again before each element, so a speed change takes effect at
-// the next one; when it has no answer (a box that holds no number) the character ends
-// there. Whichever way it ends, exceptions included, the line is released before this
-// returns; a line whose key-up keeps failing stays down (KeyLine::MayBeDown) for its owner
-// to release again.
+// the next one; when it has no answer (a box that holds no number) or its speed is not
+// keyable, the character ends there. Whichever way it ends, exceptions included, the line
+// is released before this returns; a line whose key-up keeps failing stays down
+// (KeyLine::MayBeDown) for its owner to release again.
 void KeyElements(std::string_view elements, KeyLine* line, const std::function<std::optional<MorseTiming>()>& timing,
                  UnitWaits& waits);
 

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <limits>
 
 namespace ks {
 namespace {
@@ -25,13 +26,15 @@ timespec ToTimespec(double ms) {
   return t;
 }
 
-}  // namespace
-
-double SystemUnitWaits::NowMs() {
+double MonotonicMs() {
   timespec t{};
   ::clock_gettime(CLOCK_MONOTONIC, &t);
   return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1e6;
 }
+
+}  // namespace
+
+double SystemUnitWaits::NowMs() { return MonotonicMs(); }
 
 void SystemUnitWaits::WaitUntil(double deadline_ms) {
   if (!std::isfinite(deadline_ms)) return;
@@ -54,10 +57,22 @@ void SystemUnitWaits::SleepMs(std::int64_t ms) {
 
 namespace {
 
-void Count(double steps) {
+// Steps counted between two looks at the clock: tens of microseconds on any machine.
+constexpr double kStepsBetweenLooks = 65536;
+
+// The calibration and the wait count with this one loop, so that their steps take the same
+// time: a look at the clock every kStepsBetweenLooks steps ends the count at `until_ms`.
+void Count(double steps, double until_ms) {
   // volatile: the count must really be performed, step by step, whatever the optimiser sees.
   volatile double counter = 0;
-  while (counter < steps) counter = counter + 1;
+  double next_look = kStepsBetweenLooks;
+  while (counter < steps) {
+    counter = counter + 1;
+    if (counter >= next_look) {
+      if (MonotonicMs() >= until_ms) return;
+      next_look += kStepsBetweenLooks;
+    }
+  }
 }
 
 }  // namespace
@@ -66,16 +81,16 @@ void Count(double steps) {
 // kernel's real-time limit (0.95 s of each second, /proc/sys/kernel/sched_rt_runtime_us)
 // and be stopped for 50 ms, an element keyed across that moment coming out a whole unit too
 // long at 20 WPM. It counts under ordinary scheduling instead, as its calibration does.
-void SystemUnitWaits::CountLoop(double steps) {
+void SystemUnitWaits::CountLoop(double steps, double limit_ms) {
   const bool was_raised = raised_;
   EndCharacter();
-  Count(steps);
+  Count(steps, NowMs() + limit_ms);
   if (was_raised) BeginCharacter();
 }
 
 double SystemUnitWaits::TimeLoop(double steps) {
   const double start = NowMs();
-  Count(steps);
+  Count(steps, std::numeric_limits<double>::infinity());
   return NowMs() - start;
 }
 

@@ -17,8 +17,9 @@ class UnitWaits {
   // Returns once NowMs() has reached `deadline_ms`.
   virtual void WaitUntil(double deadline_ms) = 0;
   virtual void SleepMs(std::int64_t ms) = 0;
-  // Counts a floating-point counter from 0 in steps of 1 while it is below `steps`.
-  virtual void CountLoop(double steps) = 0;
+  // Counts a floating-point counter from 0 in steps of 1 while it is below `steps`, and
+  // for no longer than `limit_ms`.
+  virtual void CountLoop(double steps, double limit_ms) = 0;
   // Counts `steps` steps and returns the milliseconds they took.
   virtual double TimeLoop(double steps) = 0;
   // Around each character: the waits may ask for sharper timing while it is keyed and give
@@ -40,7 +41,7 @@ class SystemUnitWaits final : public UnitWaits {
   double NowMs() override;
   void WaitUntil(double deadline_ms) override;
   void SleepMs(std::int64_t ms) override;
-  void CountLoop(double steps) override;
+  void CountLoop(double steps, double limit_ms) override;
   double TimeLoop(double steps) override;
 
  private:

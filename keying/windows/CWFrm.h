@@ -122,10 +122,15 @@ class CWFrm : public forms::Form {
   forms::CommandButton Command7{*this, "Command7"};
   forms::CommandButton cmdConfWinkey{*this, "cmdConfWinkey"};
   forms::Label Label23{*this, "Label23"};
-  // Why the last message stopped unsent (its keying line could not be raised, or the
-  // WinKeyer failed), until Test is pressed again or the next message's sending ends
-  // without a stop; the main window's message label says it too.
+  // Why the last message stopped unsent (its keying line could not be raised or was lost,
+  // the speed is not one the engine keys, or the WinKeyer failed), until Test is pressed
+  // again or the next message's sending ends without a stop; the main window's message
+  // label holds the short notice below meanwhile.
   forms::Label lblNotice{*this, "lblNotice"};
+  static constexpr const char* kLineNotice = "CW key line failed!";
+  static constexpr const char* kPortLostNotice = "CW key port lost!";
+  static constexpr const char* kSpeedNotice = "CW speed not 5 to 99 WPM!";
+  static constexpr const char* kWinKeyerNotice = "WinKeyer not answering!";
   // Repeats the F1 message.
   forms::Timer tmrRepeat{*this, "tmrRepeat", 0, false};
 
@@ -143,9 +148,18 @@ class CWFrm : public forms::Form {
   KeyLine* SerialLine(bool dtr);
   KeyLine* ParallelLine();
   void EchoRemaining(const std::string& text);
-  // Ends the drain of a message whose line cannot be raised: `unsent` and the F1 repeat
-  // are dropped, and the operator is told in lblNotice and the main window's message label.
+  // Ends the drain of a message that cannot be keyed: `unsent` and the F1 repeat are
+  // dropped, and the operator is told in lblNotice and the main window's message label.
   void StopUnkeyed(const std::string& unsent);
+  // Why the character being sent was not keyed: the whole story and the short notice.
+  struct KeyingFault {
+    std::string text;
+    const char* notice;
+  };
+  void Fault(std::string text, const char* notice) { keying_fault_ = KeyingFault{std::move(text), notice}; }
+  // A keyable speed in the speed box, else the fault; a box that holds no number ends the
+  // character silently, in KeyElements.
+  bool SpeedKeyable();
 
   std::unique_ptr<KeyLine> dtr_line_;
   std::unique_ptr<KeyLine> rts_line_;
@@ -153,8 +167,12 @@ class CWFrm : public forms::Form {
   int parallel_address_ = -1;
   // Lines of an earlier parallel-port address whose key-up has not yet succeeded.
   std::vector<std::unique_ptr<KeyLine>> retired_lines_;
-  // Why the character being sent could not key its line; set by Transmit.
-  std::optional<std::string> keying_fault_;
+  // Why the character being sent could not be keyed; set by Transmit.
+  std::optional<KeyingFault> keying_fault_;
+  // Set while the keying port, lost in the middle of a message, has not opened again: the
+  // messages keyed meanwhile try it again and tell a failure in the notices, with no window
+  // that takes the keys of the contact being typed.
+  bool port_lost_ = false;
   int faults_ = 0;  // messages stopped by StopUnkeyed
 };
 

@@ -55,7 +55,7 @@ KeyLine* CWFrm::ParallelLine() {
   if (parallel_line_) {
     parallel_address_ = *address;
   } else {
-    keying_fault_ = "the parallel port at " + Text14.Text() + " cannot be used: " + why;
+    Fault("CW stopped, nothing keyed: the parallel port at " + Text14.Text() + " cannot be used: " + why, kLineNotice);
   }
   return parallel_line_.get();
 }
@@ -74,6 +74,15 @@ KeyLine* CWFrm::ChosenLine() {
   return nullptr;
 }
 
+bool CWFrm::SpeedKeyable() {
+  const std::optional<double> wpm = vb::CDbl(Text11.Text());
+  if (!wpm || KeyableWpm(*wpm)) return true;
+  Fault("CW stopped, nothing keyed: the speed " + vb::Trim(Text11.Text()) + " WPM is not one from " +
+            vb::CStr(kSlowestWpm) + " to " + vb::CStr(kFastestWpm) + " WPM",
+        kSpeedNotice);
+  return false;
+}
+
 void CWFrm::Transmit(char CodeCharacter) {
   forms::Application& app = App();
   keying_fault_.reset();
@@ -87,13 +96,17 @@ void CWFrm::Transmit(char CodeCharacter) {
   const std::optional<double> space = vb::CDbl(txtSpace.Text());
   if (!space) return;
   const std::string elements = CharacterElements(CodeCharacter, *space);
-  if (elements.empty()) return;
+  if (elements.empty() || !SpeedKeyable()) return;
   try {
     KeyLine* line = ChosenLine();
     if (keying_fault_) return;  // nothing to key it on: the character is not sent unkeyed
     KeyElements(elements, line, [this] { return CurrentTiming(); }, Devices(app).Waits());
   } catch (const KeyDownRefused& refused) {
-    keying_fault_ = refused.what();
+    Fault(std::string("CW stopped, nothing keyed: ") + refused.what(), kLineNotice);
+  } catch (const KeyLineLost& lost) {
+    // The port closed itself; the messages that follow try to open it again.
+    port_lost_ = true;
+    Fault(std::string("CW stopped: ") + lost.what(), kPortLostNotice);
   } catch (const std::exception&) {
     // A line that fails ends this character, and KeyElements has tried to release it; one
     // whose key-up still fails counts as down until a later release succeeds.
@@ -113,11 +126,17 @@ void CWFrm::CWSetup() {
   if (!ports.Comm) ports.Comm = Devices(app).NewSerialPort();
   io::SerialPort& comm = *ports.Comm;
   const io::SerialResult opened = KeyingPorts::OpenLinesDown(comm, port);
-  if (opened) return;
-  if (app.InTimerEvent()) {
-    // The F1 repeat sends from a timer: no window asks for another port; the message stops
-    // unkeyed and the main window's message label says why.
-    keying_fault_ = "serial port " + vb::Trim(Text10.Text()) + " cannot be opened (" + opened.error + ")";
+  if (opened) {
+    port_lost_ = false;
+    return;
+  }
+  if (app.InTimerEvent() || port_lost_) {
+    // The F1 repeat sends from a timer, and a port lost in the middle of a message may be
+    // tried again while the operator types a contact: no window asks for another port; the
+    // message stops unkeyed and the notices say why.
+    Fault("CW stopped, nothing keyed: serial port " + vb::Trim(Text10.Text()) + " cannot be opened (" + opened.error +
+              ")",
+          port_lost_ ? kPortLostNotice : kLineNotice);
     return;
   }
   app.Beep();

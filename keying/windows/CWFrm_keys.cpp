@@ -94,8 +94,7 @@ void CWFrm::LoopThroughCWBuffer() {
   // A message stopped meanwhile (by a nested drain) leaves its notice in place.
   if (faults_ != faults_before) return;
   EchoRemaining(keying.KeyboardCW == 1 ? kKeyboardCWNotice : "");
-  lblNotice.SetCaption("");
-  lblNotice.SetToolTipText("");
+  TakeBackKeyingNotice(app, kCWNoticeSource, &lblNotice);
 }
 
 void CWFrm::StopUnkeyed(const std::string& unsent) {
@@ -103,10 +102,10 @@ void CWFrm::StopUnkeyed(const std::string& unsent) {
   keying.CWBuffer.clear();
   keying.CWRepeat = 0;
   tmrRepeat.SetEnabled(false);
-  const std::string notice = "CW stopped, nothing keyed: " + *keying_fault_ + ". Not sent: \"" + unsent + "\"";
+  const KeyingFault fault = *keying_fault_;
   keying_fault_.reset();
   ++faults_;
-  ShowKeyingNotice(App(), notice, lblNotice);
+  ShowKeyingNotice(App(), kCWNoticeSource, fault.notice, fault.text + ". Not sent: \"" + unsent + "\"", &lblNotice);
 }
 
 void CWFrm::UpDown1_UpClick() { StepSpeed(Text11, 1); }
@@ -119,10 +118,14 @@ void CWFrm::tmrRepeat_Timer() {
   FKeyCW(f1);
 }
 
+// A WinKeyer follows the speed within its range, the range the Morse engine keys; a speed
+// brought back into it takes back the notice of a message stopped for its speed.
 void CWFrm::Text11_Change() {
   const KeyingState& keying = App().State<KeyingState>();
   const std::optional<double> wpm = vb::CDbl(Text11.Text());
-  if (!wpm || *wpm <= 4 || *wpm >= 100 || keying.WinKeyVersion == 0 || keying.CWKeying != kKeyingWinKeyer) return;
+  if (!wpm || !KeyableWpm(*wpm)) return;
+  if (KeyingNotice(App(), kCWNoticeSource) == kSpeedNotice) TakeBackKeyingNotice(App(), kCWNoticeSource, &lblNotice);
+  if (keying.WinKeyVersion == 0 || keying.CWKeying != kKeyingWinKeyer) return;
   if (frmWinKey* winkey = App().IfLoaded<frmWinKey>()) winkey->wk_wpm(static_cast<std::uint8_t>(vb::RoundHalfEven(*wpm)));
 }
 

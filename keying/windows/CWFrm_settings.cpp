@@ -117,7 +117,9 @@ void CWFrm::Option5_Click() {
   App().Get<frmWinKey>();
 }
 
+// The operator sets the port here: a port that does not open is told in a message box.
 void CWFrm::Text10_LostFocus() {
+  port_lost_ = false;
   ZeroUnlessNumber(Text10);
   CWSetup();
 }

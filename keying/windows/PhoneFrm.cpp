@@ -157,7 +157,9 @@ void PhoneFrm::Command11_Click() {
   if (Visible()) Command1.SetFocus();
 }
 
+// The operator sets the port here: a port that does not open is told in a message box.
 void PhoneFrm::Text10_LostFocus() {
+  port_lost_ = false;
   if (!vb::IsNumeric(Text10.Text())) Text10.SetText("0");
   OpenPhonePort();
 }

@@ -87,8 +87,10 @@ class PhoneFrm : public forms::Form {
   forms::CommandButton Command1{*this, "Command1"};
   forms::CommandButton Command11{*this, "Command11"};
   // Why the last message was not played, until Test is pressed again or a message plays;
-  // the main window's message label says it too.
+  // the main window's message label holds the short notice below meanwhile.
   forms::Label lblNotice{*this, "lblNotice"};
+  static constexpr const char* kNotPlayedNotice = "Voice message not played!";
+  static constexpr const char* kPortLostNotice = "Push-to-talk port lost!";
   forms::CommonDialog cdbFile{*this, "cdbFile"};
   // The end-of-play watch and the repeat delay.
   forms::Timer Timer1{*this, "Timer1", 40, false};
@@ -105,7 +107,10 @@ class PhoneFrm : public forms::Form {
   void EndMessage();
   // A message not played: the repeat ends, and the operator is told why in lblNotice and the
   // main window's message label, without a window that waits (a timer may be playing it).
-  void TellNotPlayed(const std::string& notice);
+  void TellNotPlayed(const std::string& text, const char* notice = kNotPlayedNotice);
+  // True when the serial port that push-to-talk holds raised went away (a USB adapter
+  // pulled, the far end closed), asked without moving a line; the port has closed itself.
+  bool PushToTalkLost();
   // Releases `line` before it is replaced; one still down is kept until a Drop releases it.
   void RetireLine(std::unique_ptr<KeyLine>& line);
 
@@ -117,8 +122,14 @@ class PhoneFrm : public forms::Form {
   int parallel_address_ = -1;
   // Lines of an earlier port address or signal whose key-up has not yet succeeded.
   std::vector<std::unique_ptr<KeyLine>> retired_lines_;
-  // Why the push-to-talk port last failed to open; empty once it opened.
+  // Why the push-to-talk port last failed to open or went away; empty once it opened.
   std::string port_failure_;
+  // Set while the push-to-talk port, lost while a message played, has not opened again: the
+  // messages played meanwhile try it again and tell a failure in the notices, with no window
+  // that takes the keys of the contact being typed.
+  bool port_lost_ = false;
+  // The key of the message playing ("F1" to "F9").
+  std::string playing_key_;
   // Declared last so that it drops the lines above before they go.
   PushToTalk ptt_;
 };

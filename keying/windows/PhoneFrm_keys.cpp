@@ -80,11 +80,21 @@ void PhoneFrm::EndMessage() {
   Timer1.SetEnabled(ptt_.Keyed());
 }
 
-void PhoneFrm::TellNotPlayed(const std::string& notice) {
+void PhoneFrm::TellNotPlayed(const std::string& text, const char* notice) {
   EndMessage();
   App().State<KeyingState>().PhoneRepeat = 0;
   tmrRepeat.SetEnabled(false);
-  ShowKeyingNotice(App(), notice, lblNotice);
+  ShowKeyingNotice(App(), kVoiceNoticeSource, notice, text, &lblNotice);
+}
+
+bool PhoneFrm::PushToTalkLost() {
+  KeyingPorts& ports = App().State<KeyingPorts>();
+  if (!serial_line_ || !ptt_.Holds(serial_line_.get()) || !KeyingPorts::IsOpen(ports.CommPhone)) return false;
+  int pending = 0;
+  const io::SerialResult asked = ports.CommPhone->OutputPending(pending);
+  if (asked || ports.CommPhone->IsOpen()) return false;
+  port_failure_ = asked.error;
+  return true;
 }
 
 void PhoneFrm::FKeyPhone(int& KeyCode) {
@@ -109,8 +119,10 @@ void PhoneFrm::FKeyPhone(int& KeyCode) {
       if (!KeyingPorts::IsOpen(app.State<KeyingPorts>().CommPhone)) OpenPhonePort();
       if (KeyingPorts::IsOpen(app.State<KeyingPorts>().CommPhone)) {
         ptt_.Raise(SerialLine());
-      } else if (app.InTimerEvent()) {
-        // The repeat plays from a timer: no window asks for another port, so nothing is played.
+      } else if (app.InTimerEvent() || port_lost_) {
+        // The repeat plays from a timer, and a port lost while a message played may be tried
+        // again while the operator types a contact: no window asks for another port, so
+        // nothing is played.
         throw KeyDownRefused("serial port " + vb::Trim(Text10.Text()) + " cannot be opened (" + port_failure_ + ")");
       }
     }
@@ -119,7 +131,8 @@ void PhoneFrm::FKeyPhone(int& KeyCode) {
   } catch (const KeyDownRefused& refused) {
     // Not played unkeyed.
     TellNotPlayed(key + " voice message (" + files[KeyCode - 112]->Text() +
-                  ") not played, push-to-talk cannot be keyed: " + refused.what() + ".");
+                      ") not played, push-to-talk cannot be keyed: " + refused.what() + ".",
+                  port_lost_ ? kPortLostNotice : kNotPlayedNotice);
     return;
   } catch (const std::exception& failure) {
     // Nothing to send: the transmitter is not left keyed.
@@ -128,12 +141,22 @@ void PhoneFrm::FKeyPhone(int& KeyCode) {
                   ".");
     return;
   }
-  lblNotice.SetCaption("");
-  lblNotice.SetToolTipText("");
+  TakeBackKeyingNotice(app, kVoiceNoticeSource, &lblNotice);
+  playing_key_ = key;
   Timer1.SetEnabled(true);
 }
 
+// The end-of-play watch. It also finds a push-to-talk port that went away while the message
+// plays: the message stops there, with what can be released released.
 void PhoneFrm::Timer1_Timer() {
+  if (Playing() && PushToTalkLost()) {
+    StopPlaying();
+    port_lost_ = true;
+    TellNotPlayed(playing_key_ + " voice message stopped: push-to-talk on serial port " + vb::Trim(Text10.Text()) +
+                      " is lost (" + port_failure_ + ").",
+                  kPortLostNotice);
+    return;
+  }
   if (Playing()) return;
   EndMessage();
   if (ptt_.Keyed()) return;
@@ -160,9 +183,13 @@ void PhoneFrm::OpenPhonePort() {
   const std::optional<std::int16_t> port_number = vb::CInt(*number);
   const io::SerialResult opened = KeyingPorts::OpenLinesDown(port, port_number);
   port_failure_ = opened.error;
-  if (opened) return;
-  // From the repeat's timer no window may open: FKeyPhone tells it without one.
-  if (app.InTimerEvent()) return;
+  if (opened) {
+    port_lost_ = false;
+    return;
+  }
+  // From the repeat's timer, or for a port lost meanwhile, no window may open: FKeyPhone
+  // tells it without one.
+  if (app.InTimerEvent() || port_lost_) return;
   app.Beep();
   app.MsgBox(kInvalidPort, vb::vbOKOnly, "Invalid port.");
   if (!Visible()) ShowModal();

@@ -39,10 +39,11 @@ const char* StatusText(int status) {
   }
 }
 
-// A box's whole number, when its text is one (rounded as the toolkit rounds).
-std::optional<long> WholeNumber(const forms::TextBox& box) {
+// A box's whole number, when its text is one (rounded as the toolkit rounds). Kept as a
+// double: a number of any size (1E300 read from a file) is compared with each range as it is.
+std::optional<double> WholeNumber(const forms::TextBox& box) {
   if (!vb::IsNumeric(box.Text())) return std::nullopt;
-  return static_cast<long>(vb::RoundHalfEven(vb::Val(box.Text())));
+  return vb::RoundHalfEven(vb::Val(box.Text()));
 }
 
 }  // namespace
@@ -96,7 +97,7 @@ void frmWinKey::ApplyWinKeySettings() {
 }
 
 void frmWinKey::txtWKWPM_LostFocus() {
-  const std::optional<long> wpm = WholeNumber(txtWKWPM);
+  const std::optional<double> wpm = WholeNumber(txtWKWPM);
   if (!wpm) {
     txtWKWPM.SetText("18");
   } else if (*wpm >= 0 && *wpm <= 99) {
@@ -105,7 +106,7 @@ void frmWinKey::txtWKWPM_LostFocus() {
 }
 
 void frmWinKey::txtWeight_LostFocus() {
-  const std::optional<long> weight = WholeNumber(txtWeight);
+  const std::optional<double> weight = WholeNumber(txtWeight);
   if (!weight) {
     txtWeight.SetText("50");
   } else if (*weight >= 0 && *weight <= 99) {
@@ -115,7 +116,7 @@ void frmWinKey::txtWeight_LostFocus() {
 
 // The label gives the ratio's range: 33 to 66.
 void frmWinKey::txtRatio_LostFocus() {
-  const std::optional<long> ratio = WholeNumber(txtRatio);
+  const std::optional<double> ratio = WholeNumber(txtRatio);
   if (!ratio) {
     txtRatio.SetText("50");
   } else if (*ratio >= 33 && *ratio <= 66) {
@@ -126,8 +127,8 @@ void frmWinKey::txtRatio_LostFocus() {
 // Lead-in and tail go to the keyer together; a value that is no number, or too large for
 // the keyer, is set back to 0 in the box that was left.
 void frmWinKey::SendLeadTail(forms::TextBox& left) {
-  const std::optional<long> lead = WholeNumber(txtLeadIn);
-  const std::optional<long> tail = WholeNumber(txtTail);
+  const std::optional<double> lead = WholeNumber(txtLeadIn);
+  const std::optional<double> tail = WholeNumber(txtTail);
   if (!lead || !tail || *lead < 0 || *lead > 255 || *tail < 0 || *tail > 255) {
     left.SetText("0");
     return;
@@ -140,7 +141,7 @@ void frmWinKey::txtTail_LostFocus() { SendLeadTail(txtTail); }
 
 void frmWinKey::txtWKComPort_LostFocus() {
   KeyingState& keying = App().State<KeyingState>();
-  const std::optional<long> port = WholeNumber(txtWKComPort);
+  const std::optional<double> port = WholeNumber(txtWKComPort);
   if (!port) {
     txtWKComPort.SetText("0");
     keying.WinKeyPort = 0;
@@ -194,13 +195,10 @@ void frmWinKey::StopSending(const std::string& why) {
   const std::string unsent = keying.CWBuffer;
   keying.CWBuffer.clear();
   keying.CWRepeat = 0;
-  const std::string notice = "CW stopped: " + why + ". Not sent: \"" + unsent + "\"";
   // The CW window's Test feeds the keyer too: its own notice label says it beside the button.
-  if (auto* cw = dynamic_cast<CWFrm*>(App().FindForm("CWFrm"))) {
-    ShowKeyingNotice(App(), notice, cw->lblNotice);
-  } else {
-    ShowKeyingNotice(App(), notice);
-  }
+  auto* cw = dynamic_cast<CWFrm*>(App().FindForm("CWFrm"));
+  ShowKeyingNotice(App(), kCWNoticeSource, CWFrm::kWinKeyerNotice, "CW stopped: " + why + ". Not sent: \"" + unsent + "\"",
+                   cw != nullptr ? &cw->lblNotice : nullptr);
 }
 
 // Hands CWBuffer to the keyer one character at a time, waiting while the keyer's buffer is
@@ -240,7 +238,12 @@ void frmWinKey::WKTransmit() {
     keying.CWBuffer.erase(0, 1);
     waits.SleepMs(kFeedPauseMs);
   }
-  if (!keyer.Failure().empty()) GiveUp("cannot be reached (" + keyer.Failure() + ")");
+  if (!keyer.Failure().empty()) return GiveUp("cannot be reached (" + keyer.Failure() + ")");
+  // The keyer took the message: the notice of an earlier message that stopped goes.
+  if (!KeyingNotice(App(), kCWNoticeSource).empty()) {
+    auto* cw = dynamic_cast<CWFrm*>(App().FindForm("CWFrm"));
+    TakeBackKeyingNotice(App(), kCWNoticeSource, cw != nullptr ? &cw->lblNotice : nullptr);
+  }
 }
 
 int frmWinKey::wk_getstatus() { return keyer_ ? keyer_->GetStatus() : 0; }

@@ -161,9 +161,9 @@ TEST_F(SenderTest, AFailedKeyUpIsTriedAgainOnEveryWayOutUntilTheLineIsUp) {
 }
 
 // A keying line that cannot be raised stops the message at its first character: nothing is
-// sent unkeyed (no time passes), the F1 repeat ends, and the main window's message label
-// says why and what was not sent, with no window that waits for an answer (the sender runs
-// from timers too). Serial lines are the program's own on a pseudo-terminal, which has no
+// sent unkeyed (no time passes), the F1 repeat ends, the CW window's notice label says why
+// and what was not sent and the main window's message label holds a notice, with no window
+// that waits for an answer (the sender runs from timers too). Serial lines are the program's own on a pseudo-terminal, which has no
 // modem-control lines, as a three-wire port or adapter has none.
 TEST_F(SenderTest, ALineThatCannotBeRaisedStopsTheMessageAndSaysWhatWasNotSent) {
   PtyPeer peer;
@@ -217,10 +217,11 @@ TEST_F(SenderTest, ALineThatCannotBeRaisedStopsTheMessageAndSaysWhatWasNotSent) 
   for (const auto& c : cases) {
     devices->transitions.clear();
     devices->waits.now = 0;
-    entry().lblDialog.SetCaption("");
+    ClearNotices();
     c.choose();
     c.press();
-    EXPECT_EQ(entry().lblDialog.Caption(), c.notice) << c.line;
+    EXPECT_EQ(cw().lblNotice.Caption(), c.notice) << c.line;
+    EXPECT_EQ(entry().lblDialog.Caption(), CWFrm::kLineNotice) << c.line;
     EXPECT_EQ(Sent(), c.sent) << c.line;
     EXPECT_DOUBLE_EQ(devices->waits.now, 100.0 * static_cast<double>(std::string(c.sent).size()))
         << c.line << ": time passed as if the rest were sent unkeyed";

@@ -225,7 +225,7 @@ TEST_F(CWWindowTest, TestOnALineThatCannotBeRaisedSaysSo) {
   EXPECT_TRUE(h.dialogs().message_boxes.empty());
   EXPECT_EQ(cw().lblNotice.Caption(), notice);
   EXPECT_EQ(cw().lblNotice.ToolTipText(), notice);
-  EXPECT_EQ(entry().lblDialog.Caption(), notice);
+  EXPECT_EQ(entry().lblDialog.Caption(), CWFrm::kLineNotice);
   EXPECT_FALSE(cw().Label23.Visible());
   EXPECT_DOUBLE_EQ(devices->waits.now, 0);
 
@@ -234,6 +234,7 @@ TEST_F(CWWindowTest, TestOnALineThatCannotBeRaisedSaysSo) {
   cw().Command4.Press();
   EXPECT_EQ(devices->transitions.size(), 2u);
   EXPECT_EQ(cw().lblNotice.Caption(), "");
+  EXPECT_EQ(entry().lblDialog.Caption(), "");
   EXPECT_TRUE(h.dialogs().message_boxes.empty());
 }
 

@@ -33,6 +33,7 @@
 #include "platform/io/serial_port.h"
 #include "platform/io/settings_store.h"
 #include "platform/io/sound.h"
+#include "startup/notices.h"
 #include "startup/user_folders.h"
 #include "station/station_settings.h"
 #include "tests/support/files.h"
@@ -66,9 +67,9 @@ class VirtualWaits final : public UnitWaits {
     now += static_cast<double>(ms);
     if (on_sleep) on_sleep();
   }
-  void CountLoop(double steps) override {
+  void CountLoop(double steps, double limit_ms) override {
     Count();
-    now += steps / loop_steps_per_ms;
+    now += std::min(steps / loop_steps_per_ms, limit_ms);
   }
   double TimeLoop(double steps) override {
     const double start = now;
@@ -108,9 +109,18 @@ class RecordingLine final : public KeyLine {
  public:
   RecordingLine(std::string name, std::vector<Transition>& log, VirtualWaits& waits, io::SerialPort* port = nullptr)
       : name_(std::move(name)), log_(log), waits_(waits), port_(port) {}
+  // As the port's own line: a write the port fails is not made, and one that finds the
+  // port's device gone (the port closes itself) loses the line.
   void Write(bool down) override {
+    if (port_ != nullptr && port_->IsOpen()) {
+      const io::SerialResult set = name_ == "DTR" ? port_->SetDtr(down) : port_->SetRts(down);
+      if (!set && !port_->IsOpen()) {
+        throw KeyLineLost("the " + name_ + " line of port " + std::to_string(port_->PortNumber()) + " is lost (" +
+                          set.error + ")");
+      }
+      if (!set) throw std::runtime_error(set.error);
+    }
     log_.push_back({name_, down, waits_.now});
-    if (port_ != nullptr) (name_ == "DTR" ? port_->SetDtr(down) : port_->SetRts(down));
   }
 
  private:
@@ -202,10 +212,13 @@ inline std::string ElementsOf(const std::vector<Transition>& t, double unit_ms, 
   return out;
 }
 
-// Stands in for the active main window: a call box, a message label, and Mains counted.
+// Stands in for the active main window: a call box, a message label, and Mains counted. The
+// label shows the newest notice as it goes up (the main window puts it after its message).
 class FakeEntryWindow final : public forms::Form, public EntryWindowLink {
  public:
-  explicit FakeEntryWindow(forms::Application& app) : forms::Form(app, "Outfrm") {}
+  explicit FakeEntryWindow(forms::Application& app) : forms::Form(app, "Outfrm") {
+    app.State<Notices>().Changed = [this, &app] { lblDialog.SetCaption(app.State<Notices>().Newest()); };
+  }
   void Mains() override { ++mains; }
   forms::TextBox& CallBox() override { return txtCall; }
   forms::Label& DialogLabel() override { return lblDialog; }
@@ -260,6 +273,11 @@ class KeyingTest : public ::testing::Test {
       if (t.line == line) last = t.down ? "+" : "-";
     }
     return last;
+  }
+  // The keyers' notices taken back and the main window's message label emptied.
+  void ClearNotices() {
+    for (const char* source : {kCWNoticeSource, kVoiceNoticeSource}) app().State<Notices>().Set(source, "");
+    entry().lblDialog.SetCaption("");
   }
   bool LineDownAtEnd() const { return !devices->transitions.empty() && devices->transitions.back().down; }
 

@@ -79,14 +79,53 @@ TEST_F(EngineTest, ElementsFollowTheSpeedBox) {
   EXPECT_FALSE(LineDownAtEnd());
 }
 
-TEST_F(EngineTest, SpeedOfZeroOrBelowSendsAtOneWpm) {
-  for (const char* speed : {"0", "-3"}) {
-    devices->waits.now = 0;
-    devices->transitions.clear();
-    cw().Text11.SetText(speed);
-    cw().Transmit('E');
-    EXPECT_EQ(Timeline(), (std::vector<std::string>{"LPT+ 0.0", "LPT- 1200.0"})) << speed;
+// The engine keys the speeds a WinKeyer takes, 5 to 99 WPM; any other speed (a fraction of
+// one, 0, below, thousands, as cw.txt or a pasted text may give it) keys nothing and takes no
+// time, by every timing method.
+TEST_F(EngineTest, OnlySpeedsFromFiveToNinetyNineKey) {
+  const struct {
+    const char* speed;
+    const char* key_up_at;  // the end of the E's dot; null: nothing keyed
+  } cases[] = {{"5", "240.0"},     {"99", "12.1"},  {"12.5", "96.0"}, {"4.99", nullptr},  {"4", nullptr},
+               {"0.00001", nullptr}, {"1E-300", nullptr}, {"0", nullptr}, {"-3", nullptr},  {"99.01", nullptr},
+               {"100", nullptr},     {"1E300", nullptr}};
+  cw().optLoop.SetValue(true);  // calibrates
+  for (forms::OptionButton* method : {&cw().optTimer, &cw().OptSleep, &cw().optLoop}) {
+    method->SetValue(true);
+    for (const auto& c : cases) {
+      devices->waits.now = 0;
+      devices->transitions.clear();
+      cw().Text11.SetText(c.speed);
+      cw().Transmit('E');
+      if (c.key_up_at == nullptr) {
+        EXPECT_TRUE(devices->transitions.empty()) << c.speed << " " << method->Name();
+        EXPECT_EQ(devices->waits.now, 0) << c.speed << " " << method->Name();
+      } else if (method == &cw().optTimer) {
+        EXPECT_EQ(Timeline(), (std::vector<std::string>{"LPT+ 0.0", std::string("LPT- ") + c.key_up_at})) << c.speed;
+      } else {
+        EXPECT_EQ(Timeline().size(), 2u) << c.speed << " " << method->Name();
+      }
+    }
   }
+}
+
+// However many steps the loop count asks for, no wait of the engine outlasts the unit of the
+// slowest speed it keys; nor does the machine's own counting loop.
+TEST_F(EngineTest, ALoopCountOfAnySizeWaitsNoLongerThanTheSlowestUnit) {
+  cw().optLoop.SetValue(true);
+  cw().Text11.SetText("5");
+  cw().txtLoop.SetText("1E300");
+  devices->waits.now = 0;  // after the calibration
+  cw().Transmit('E');
+  EXPECT_EQ(Timeline(), (std::vector<std::string>{"LPT+ 0.0", "LPT- 240.0"}));
+  EXPECT_DOUBLE_EQ(devices->waits.now, 4 * kLongestUnitMs);
+
+  SystemUnitWaits machine;
+  const double start = machine.NowMs();
+  machine.CountLoop(1e300, 20);
+  const double took = machine.NowMs() - start;
+  EXPECT_GE(took, 20);
+  EXPECT_LT(took, 2000);
 }
 
 TEST_F(EngineTest, EachTimingMethodTimesOneUnit) {

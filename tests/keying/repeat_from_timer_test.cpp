@@ -2,10 +2,10 @@
 // device that fails (a CW key or push-to-talk port that cannot be opened, a WinKeyer that
 // does not answer, a voice message's file gone) opens no window that waits for an answer,
 // since it would take the keys the operator types meanwhile: nothing is sent unkeyed, the
-// repeat ends, and the main window's message label says what was not sent and why. The same
-// failure met by the operator's own F1 is still told in its message box where that box asks
-// for a port or a keyer to be set up; a voice file that cannot be played is told in the
-// label then too.
+// repeat ends, the keyer window's notice label says what was not sent and why and the main
+// window's message label holds a notice. The same failure met by the operator's own F1 is
+// still told in its message box where that box asks for a port or a keyer to be set up; a
+// voice file that cannot be played is told in the labels then too.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -29,8 +29,9 @@ struct RepeatCase {
   const char* name;
   void (*set_up)(RepeatFromTimer&);  // F1 set to repeat, its device working or not
   void (*fail)(RepeatFromTimer&);    // between the first F1 and its repeat
-  const char* notice_begins;         // the main window's message label
+  const char* notice_begins;         // the keyer window's notice label
   const char* notice_holds;          // further on in it
+  const char* notice;                // the main window's message label
   // The message box of the operator's own F1 on the failed device; null when that F1 is
   // told in the message label as the repeat was.
   const char* box_title;
@@ -65,6 +66,7 @@ class RepeatFromTimer : public KeyingTest, public ::testing::WithParamInterface<
     int key = 112;
     voice ? phone().FKeyPhone(key) : cw().FKeyCW(key);
   }
+  const forms::Label& KeyerNotice() { return voice ? phone().lblNotice : cw().lblNotice; }
   bool Repeating() {
     return voice ? keying().PhoneRepeat == 1 || phone().tmrRepeat.Enabled()
                  : keying().CWRepeat == 1 || cw().tmrRepeat.Enabled();
@@ -81,12 +83,13 @@ TEST_P(RepeatFromTimer, AFailingDeviceEndsTheRepeatWithANoticeAndNoWindow) {
   h.Advance(4000);  // the message, then its repeats
   const std::size_t boxes = h.dialogs().message_boxes.size();
   c.fail(*this);
-  entry().lblDialog.SetCaption("");
+  ClearNotices();
   const std::size_t transitions = devices->transitions.size();
   h.Advance(5000);
 
   EXPECT_EQ(h.dialogs().message_boxes.size(), boxes) << "a message box opened from the repeat's timer";
-  const std::string notice = entry().lblDialog.Caption();
+  EXPECT_EQ(entry().lblDialog.Caption(), c.notice);
+  const std::string notice = KeyerNotice().Caption();
   EXPECT_EQ(notice.rfind(c.notice_begins, 0), 0u) << notice;
   EXPECT_NE(notice.find(c.notice_holds), std::string::npos) << notice;
   for (std::size_t i = transitions; i < devices->transitions.size(); ++i)
@@ -94,11 +97,12 @@ TEST_P(RepeatFromTimer, AFailingDeviceEndsTheRepeatWithANoticeAndNoWindow) {
   EXPECT_FALSE(LineDownAtEnd());
   EXPECT_FALSE(Repeating());
 
-  entry().lblDialog.SetCaption("");
+  ClearNotices();
   PressF1();
   if (c.box_title == nullptr) {
     EXPECT_EQ(h.dialogs().message_boxes.size(), boxes) << "the operator's own F1";
-    EXPECT_NE(entry().lblDialog.Caption().find(c.notice_holds), std::string::npos) << entry().lblDialog.Caption();
+    EXPECT_NE(KeyerNotice().Caption().find(c.notice_holds), std::string::npos) << KeyerNotice().Caption();
+    EXPECT_EQ(entry().lblDialog.Caption(), c.notice);
     return;
   }
   ASSERT_GT(h.dialogs().message_boxes.size(), boxes) << "the operator's own F1";
@@ -120,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                      t.MapPort(7, t.gone());
                    },
                    "CW stopped, nothing keyed: serial port 7 cannot be opened (", "gone: No such file or directory). Not sent: \"CQ\"",
-                   "Invalid port."},
+                   CWFrm::kLineNotice, "Invalid port."},
         // The voice keyer closed the keyer to open its own port, and the keyer was unplugged.
         RepeatCase{"WinKeyerGone",
                    [](RepeatFromTimer& t) {
@@ -133,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                      t.wk().cmdCloseWinkey_Click();
                      t.winkeyer.Unplug();
                    },
-                   "CW stopped: no WinKeyer answers on com port 7 (", "). Not sent: \"CQ\"",
+                   "CW stopped: no WinKeyer answers on com port 7 (", "). Not sent: \"CQ\"", CWFrm::kWinKeyerNotice,
                    "Unable to establish connection with Winkey."},
         RepeatCase{"VoiceFileGone",
                    [](RepeatFromTimer& t) {
@@ -141,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
                      t.phone().Option3.SetValue(true);  // push-to-talk on the parallel port
                    },
                    [](RepeatFromTimer& t) { std::filesystem::remove(t.work() / "cq.wav"); },
-                   "F1 voice message not played, repeat stopped: ", "cq.wav", nullptr},
+                   "F1 voice message not played, repeat stopped: ", "cq.wav", PhoneFrm::kNotPlayedNotice, nullptr},
         RepeatCase{"VoicePushToTalkPortGone",
                    [](RepeatFromTimer& t) {
                      t.voice = true;
@@ -154,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
                      t.MapPort(3, t.gone());
                    },
                    "F1 voice message (", ") not played, push-to-talk cannot be keyed: serial port 3 cannot be opened (",
-                   "Invalid port."}),
+                   PhoneFrm::kNotPlayedNotice, "Invalid port."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

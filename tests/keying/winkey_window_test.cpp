@@ -67,6 +67,29 @@ TEST_F(WinKeyWindowTest, F1OpensTheKeyerSendsItsSettingsThenTheMessageAndStopCle
   EXPECT_TRUE(h.dialogs().message_boxes.empty());
 }
 
+// The CW window's speed box reaches an open keyer only from 5 to 99 WPM, the keyer's range;
+// values of any size in the keyer window's boxes (read from WK.txt or cw.txt) send nothing
+// where they are out of range.
+TEST_F(WinKeyWindowTest, SpeedsOfAnySizeReachTheKeyerOnlyInItsRange) {
+  SimulatedWinKeyer sim;
+  ChooseKeyerOn(sim);
+  wk().cmdOpenWinkey_Click();
+  const std::size_t opened = sim.Received(18).size();  // the open and every setting
+  // The line keeps the order of what is written: nothing may come before the speeds in range.
+  for (const char* speed : {"4", "4.5", "99.5", "100", "0.00001", "1E300", "-1E300", "1E-300"}) cw().Text11.SetText(speed);
+  cw().Text11.SetText("5");
+  for (forms::TextBox* box : {&wk().txtWKWPM, &wk().txtWeight, &wk().txtRatio, &wk().txtLeadIn, &wk().txtTail}) {
+    for (const char* huge : {"1E300", "-1E300"}) {
+      box->SetText(huge);
+      box->LostFocus();
+    }
+  }
+  cw().Text11.SetText("99");
+  EXPECT_EQ(Hex(sim.Received(opened + 4).substr(opened)), "02 05 02 63");
+  EXPECT_EQ(wk().txtLeadIn.Text(), "0");
+  EXPECT_EQ(wk().txtTail.Text(), "0");
+}
+
 // Closed by its close box, the window is hidden as by Done: the keyer stays open and the
 // next message goes to it; the window's unload closes it.
 TEST_F(WinKeyWindowTest, TheCloseBoxHidesTheWindowAndTheKeyerStaysOpen) {
@@ -114,9 +137,11 @@ TEST_F(WinKeyWindowTest, AKeyerUnpluggedOrSilentInTheMiddleOfAMessageIsToldWitho
     PressF1();
     devices->waits.on_sleep = nullptr;
     // Found by the keyer while the feeder lets events run (the operator may be typing): told
-    // in the main window's message label, without a window that waits.
+    // in the main window's message label and the CW window's notice, without a window that
+    // waits.
     EXPECT_TRUE(h.dialogs().message_boxes.empty());
-    const std::string notice = entry().lblDialog.Caption();
+    EXPECT_EQ(entry().lblDialog.Caption(), CWFrm::kWinKeyerNotice);
+    const std::string notice = cw().lblNotice.Caption();
     const std::string why = unplug ? "cannot be reached (serial device lost: " : "stopped answering;";
     EXPECT_EQ(notice.rfind("CW stopped: the WinKeyer on com port 7 " + why, 0), 0u) << notice;
     EXPECT_TRUE(notice.ends_with("; the keyer is closed. Not sent: \"CQ TEST\"")) << notice;

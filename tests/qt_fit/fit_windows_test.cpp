@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "keying/entry_window_link.h"
 #include "keying/windows/BlindFrm.h"
 #include "keying/windows/CWFrm.h"
 #include "keying/windows/PhoneFrm.h"
@@ -135,15 +136,17 @@ forms::Form& WithRigNoticeAfterDuplicate(FitBench& bench) {
 }
 
 // A main window with the longest notices of the log's (unread, and contacts held in memory
-// only) and of the settings file's (the rig's are checked above) after a message of the
-// entry line: in the plain entry layout after the longest warning of a duplicate, in the
-// post-contest layout after the warning of a partial duplicate.
+// only), of the settings file's (the rig's are checked above) and of the keyers' after a
+// message of the entry line: in the plain entry layout after the longest warning of a
+// duplicate, in the post-contest layout after the warning of a partial duplicate.
 const struct {
   const char* source;
   std::string text;
 } kFileNotices[] = {{kLogNoticeSource, kLogUnreadNotice},
                     {kPrefFileName, SettingsNotSavedNotice(kPrefFileName)},
-                    {kLogNoticeSource, LogBehindNotice(99999)}};
+                    {kLogNoticeSource, LogBehindNotice(99999)},
+                    {kCWNoticeSource, CWFrm::kSpeedNotice},
+                    {kVoiceNoticeSource, PhoneFrm::kNotPlayedNotice}};
 
 template <forms::Form& (*Open)(FitBench&), int kNotice>
 forms::Form& WithFileNoticeAfterDuplicate(FitBench& bench) {
@@ -219,6 +222,10 @@ const FitWindow kWindows[] = {
     {"InfrmWithLogUnreadAfterDuplicate", WithFileNoticeAfterDuplicate<InStateMain, 0>},
     {"OutfrmWithSettingsUnsavedAfterDuplicate", WithFileNoticeAfterDuplicate<OutOfStateMain, 1>},
     {"InfrmWithSettingsUnsavedAfterDuplicate", WithFileNoticeAfterDuplicate<InStateMain, 1>},
+    {"OutfrmWithCWNoticeAfterDuplicate", WithFileNoticeAfterDuplicate<OutOfStateMain, 3>},
+    {"InfrmWithCWNoticeAfterDuplicate", WithFileNoticeAfterDuplicate<InStateMain, 3>},
+    {"OutfrmWithVoiceNoticeAfterDuplicate", WithFileNoticeAfterDuplicate<OutOfStateMain, 4>},
+    {"InfrmWithVoiceNoticeAfterDuplicate", WithFileNoticeAfterDuplicate<InStateMain, 4>},
     {"OutfrmWithLogUnreadInPostContestEntry", WithFileNoticeInPostContestEntry<OutOfStateMain, 0>},
     {"InfrmWithLogUnreadInPostContestEntry", WithFileNoticeInPostContestEntry<InStateMain, 0>},
     {"OutfrmWithSettingsUnsavedInPostContestEntry", WithFileNoticeInPostContestEntry<OutOfStateMain, 1>},

@@ -1,7 +1,8 @@
-// A device that fails under a timer while the operator types through the Qt view's own
-// widgets: the voice keyer's F1 repeat finds its message's file gone, and the tune window's
-// scan finds the rig's port gone. No message box opens to take the keys typed meanwhile: the
-// keys land where they were typed, the failure is told where the operator looks, and the
+// A device that fails under a timer or in the middle of a message while the operator types
+// through the Qt view's own widgets: the voice keyer's F1 repeat finds its message's file
+// gone, the tune window's scan finds the rig's port gone, and the CW keying port's far end
+// closes while F1 is sent. No message box or window opens to take the keys typed meanwhile:
+// the keys land where they were typed, the failure is told where the operator looks, and the
 // contact typed into the main window's call box is stored whole.
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 
 #include "keying/keying_devices.h"
 #include "keying/keying_state.h"
+#include "keying/windows/CWFrm.h"
 #include "keying/windows/PhoneFrm.h"
 #include "logstore/log_store.h"
 #include "mainwin/windows/Outfrm.h"
@@ -27,6 +29,7 @@
 #include "tests/rig/rig_settings_text.h"
 #include "tests/rig/simulated_radio.h"
 #include "tests/support/files.h"
+#include "tests/support/pty_peer.h"
 
 namespace ks::testing {
 namespace {
@@ -96,8 +99,9 @@ TEST_F(TypedTimerFailures, TheVoiceRepeatFindsItsFileGoneWhileACallIsTyped) {
   keys.Queue(window(), "k3xyz");  // typed as the repeat comes due
   bench.headless().Advance(1000);
   EXPECT_EQ(Boxes(), boxes) << "a message box opened from the repeat";
-  EXPECT_EQ(Shown(window().lblDialog).rfind("F1 voice message not played, repeat stopped: " + cq.string(), 0), 0u)
-      << Shown(window().lblDialog);
+  EXPECT_NE(Shown(window().lblDialog).find(PhoneFrm::kNotPlayedNotice), std::string::npos) << Shown(window().lblDialog);
+  EXPECT_EQ(phone.lblNotice.Caption().rfind("F1 voice message not played, repeat stopped: " + cq.string(), 0), 0u)
+      << phone.lblNotice.Caption();
   EXPECT_EQ(bench.app().State<KeyingState>().PhoneRepeat, 0);
 
   keys.Settle();
@@ -162,6 +166,47 @@ TEST_F(TypedTimerFailures, TheScanFindsTheRigsPortGoneWhileALimitIsTyped) {
   keys.Type(window(), "k3xyz");
   EXPECT_EQ(StoredWhole().LogBand, "40");
   EXPECT_EQ(Boxes(), boxes);
+}
+
+// F1 calls CQ in CW on the DTR line of port 3 (the recording line stands in for DTR, which a
+// pseudo-terminal lacks) and a station answers: its call is typed while the message is sent,
+// and the port's far end closes after the first character, as a USB adapter pulled does.
+TEST_F(TypedTimerFailures, TheCWKeyingPortLostWhileF1IsSentAndACallIsTyped) {
+  StationSettings& s = bench.app().State<StationSettings>();
+  s.CurrentMode = "CW";
+  auto owned = std::make_unique<RecordingDevices>(bench.app(), bench.headless().clock());
+  RecordingDevices& devices = *owned;
+  UseKeyingDevices(bench.app(), std::move(owned));
+  PtyPeer port;
+  bench.app().Settings().SaveSetting("Keystone", "SerialPorts", "Port3", port.SlavePath());
+  CWFrm& cw = bench.app().Get<CWFrm>();
+  cw.Text10.SetText("3");
+  cw.Option2.SetValue(true);  // DTR
+  cw.Text1.SetText("CQ PA TEST");
+  window().Show();
+  window().txtCall.SetFocus();
+  keys.Settle();
+  const std::size_t boxes = Boxes();  // the load's question
+
+  keys.Queue(window(), "k3x");  // typed as F1 goes out
+  bench.headless().loop().Post([&] { port.Hangup(); });
+  keys.Key(window(), Qt::Key_F1);
+  keys.Type(window(), "yz");
+  EXPECT_EQ(Boxes(), boxes) << "a message box took the keys";
+  EXPECT_FALSE(cw.Visible()) << "the CW window opened";
+  EXPECT_EQ(Shown(window().txtCall), "K3XYZ");
+  EXPECT_EQ(keys.Focused(window()), bench.view().WidgetOf(window().txtCall));
+  EXPECT_NE(Shown(window().lblDialog).find(CWFrm::kPortLostNotice), std::string::npos) << Shown(window().lblDialog);
+  EXPECT_EQ(cw.lblNotice.Caption().rfind("CW stopped: the DTR line of port 3 is lost", 0), 0u) << cw.lblNotice.Caption();
+  EXPECT_EQ(window().lblDialog.ToolTipText(), cw.lblNotice.Caption()) << "the reason, in the label's tip";
+  ASSERT_FALSE(devices.transitions.empty());
+  EXPECT_FALSE(devices.transitions.back().down) << "the key left down";
+
+  EXPECT_EQ(StoredWhole().LogMode, "CW");
+  EXPECT_EQ(Boxes(), boxes);
+  EXPECT_FALSE(cw.Visible());
+  EXPECT_NE(Shown(window().lblDialog).find(CWFrm::kPortLostNotice), std::string::npos)
+      << "the logged contact took the notice: " << Shown(window().lblDialog);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // The tool windows that stay loaded for the run, closed by the close box of their Qt window
 // and opened again by the keys typed into the main window: each comes back with its boxes
-// as the operator left them and F1 still keys; and the main window closed while F1's message
-// is being sent, which ends the program with the keying line up.
+// as the operator left them and F1 still keys; a speed typed there that the engine does not
+// key; and the main window closed while F1's message is being sent, which ends the program
+// with the keying line up.
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMetaObject>
 #include <QRadioButton>
@@ -84,6 +86,10 @@ class TypedToolWindows : public ::testing::Test {
     Click(cw().Option3);
     ASSERT_EQ(bench.app().State<KeyingState>().CWKeying, kKeyingParallel);
   }
+  std::string MessageShown() {
+    bench.view().Flush();
+    return dynamic_cast<QLabel*>(bench.view().WidgetOf(main().lblDialog))->text().toStdString();
+  }
   int KeyDowns() const {
     return static_cast<int>(std::count_if(devices->transitions.begin(), devices->transitions.end(),
                                           [](const Transition& t) { return t.down; }));
@@ -152,6 +158,37 @@ TEST_F(TypedToolWindows, EachWindowThatStaysLoadedComesBackFromItsCloseBoxAsItWa
       EXPECT_EQ(Shown(c.box), "K3ABC 7");
       CloseBox(c.window);
     });
+  }
+}
+
+// A speed typed into the CW window outside 5 to 99 WPM: F1 keys nothing, the main window's
+// message label says why and keeps saying it while a call is typed; at 5 F1 keys.
+TEST_F(TypedToolWindows, ASpeedTypedOutsideFiveToNinetyNineKeysNothingAndTheMainWindowSaysSo) {
+  TypeTheFirstMessage("e");
+  for (const std::string speed : {"4", "100", "5"}) {
+    SCOPED_TRACE(speed);
+    Click(cw().Text11);
+    keys.Key(cw(), Qt::Key_End);
+    for (int i = 0; i < 3; ++i) keys.Key(cw(), Qt::Key_Backspace, QString(QChar(8)));
+    keys.Type(cw(), speed);
+    ASSERT_EQ(Shown(cw().Text11), QString::fromStdString(speed));
+    EXPECT_TRUE(CloseBox(cw()));
+    devices->transitions.clear();
+    main().txtCall.SetFocus();
+    keys.Settle();
+    keys.Key(main(), Qt::Key_F1);
+    keys.Type(main(), "k3x");
+    const std::string label = MessageShown();
+    if (speed == "5") {
+      EXPECT_EQ(KeyDowns(), 1);
+      EXPECT_EQ(label.find(CWFrm::kSpeedNotice), std::string::npos) << label;
+    } else {
+      EXPECT_EQ(KeyDowns(), 0);
+      EXPECT_NE(label.find(CWFrm::kSpeedNotice), std::string::npos) << label;
+    }
+    EXPECT_EQ(Shown(main().txtCall), "K3X");
+    main().txtCall.SetText("");
+    Ctrl('S');
   }
 }
 
