@@ -1,6 +1,7 @@
 #include "platform/qt/input_filter.h"
 
 #include <memory>
+#include <utility>
 
 #include <QApplication>
 #include <QClipboard>
@@ -69,6 +70,7 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
 // control that has the focus when its turn comes, and Qt carries it no further (a key the
 // widget leaves alone would otherwise reach the window's own filter a second time).
 bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
+  if (PassedOnByMenu(watched)) return false;
   forms::Form* form = router_.FormOf(watched);
   if (form == nullptr) return false;
   // A character that the program's files cannot hold is refused, not shown.
@@ -82,7 +84,7 @@ bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
   if (const char letter = AccessLetterOf(key); HasAccessKey(*form, letter)) {
     Run([&] {
       form->TakeKey(k.key_code, 0, k.shift, [this, form, letter, copy] {
-        if (!router_.KeyToOpenMenu(*form, *copy)) router_.AccessKeyBy(*form, letter);
+        if (!ToOpenMenu(*form, *copy)) router_.AccessKeyBy(*form, letter);
       });
     });
     return true;
@@ -96,6 +98,7 @@ bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
 // press and takes its turn in the window's key queue, behind the keys typed before it (a hold
 // after a refused line may keep those waiting), and then does its work.
 bool InputFilter::ShortcutOverride(QObject* watched, QKeyEvent& key) {
+  if (PassedOnByMenu(watched)) return false;
   forms::Form* form = router_.FormOf(watched);
   if (form == nullptr || !HasAccessKey(*form, AccessLetterOf(key))) return false;
   key.accept();
@@ -106,7 +109,7 @@ bool InputFilter::ShortcutOverride(QObject* watched, QKeyEvent& key) {
 // the caret keys in a text box, typing in an editable combo box (which tells the model). While
 // a menu that an earlier key opened is open, the key is the menu's.
 void InputFilter::Strike(forms::Form& form, const Keystroke& k, QKeyEvent& key) {
-  if (router_.KeyToOpenMenu(form, key)) return;
+  if (ToOpenMenu(form, key)) return;
   forms::Control* control = form.ActiveControl();
   QPointer<QWidget> widget = control != nullptr ? router_.WidgetOfControl(*control) : nullptr;
   form.KeyStroke(k.key_code, k.key_ascii, k.shift);
@@ -121,6 +124,20 @@ void InputFilter::Strike(forms::Form& form, const Keystroke& k, QKeyEvent& key) 
   if (IsEditableCombo(*control) && (k.key_ascii >= 32 || k.key_ascii == 8 || k.key_code == vb::vbKeyDelete ||
                                     IsNavigationKey(k.key_code)))
     PassToWidget(*widget, key);
+}
+
+// A key that an open menu does not take, it passes on to its window (or the menu bar); that is
+// Qt's, not a key typed again (struck, it would go back to the menu without end). A window
+// that the menu's item opens meanwhile is another window and takes its keys as typed.
+bool InputFilter::PassedOnByMenu(QObject* watched) {
+  return handing_form_ != nullptr && router_.FormOf(watched) == handing_form_;
+}
+
+bool InputFilter::ToOpenMenu(forms::Form& form, QKeyEvent& key) {
+  forms::Form* const outer = std::exchange(handing_form_, &form);
+  const bool taken = router_.KeyToOpenMenu(form, key);
+  handing_form_ = outer;
+  return taken;
 }
 
 // The widget handles the key as the operator's, and Qt sends it on to no parent.

@@ -62,8 +62,12 @@ class InputFilter final : public QObject {
   // Lets the widget handle the event itself, as the operator's.
   bool PassAsOperator(QObject* watched);
   void Run(const std::function<void()>& action);
+  bool ToOpenMenu(forms::Form& form, QKeyEvent& key);
+  bool PassedOnByMenu(QObject* watched);
 
   InputRouter& router_;
+  // The window whose open menu is being handed a key, while it is.
+  forms::Form* handing_form_ = nullptr;
 };
 
 }  // namespace ks::qt

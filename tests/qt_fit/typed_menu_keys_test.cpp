@@ -231,6 +231,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "CW", "K1ABC", false},
         MenuCase{"clear_after_a_menu_left_for_another", true, "20", "", "{Alt+F}{Esc}{Alt+M}{Esc}k3zzz{Alt+C}",
                  {kWorked20}, "20", "CW", "", false},
+        // A key that no item of the open menu takes is the menu's all the same (it used to go
+        // back and forth between the menu and its window without end).
+        MenuCase{"a_key_no_item_takes", true, "20", "", "{Alt+B}x{Esc}k1abc", {kWorked20}, "20", "CW", "K1ABC", false},
+        MenuCase{"out_of_state_a_key_no_item_takes", false, "20", "", "{Alt+M}q{Esc}k1abc", {kWorked20}, "20", "CW",
+                 "K1ABC", false},
         // Another access key while a menu is open: Alt closes the menu, and the key acts.
         MenuCase{"clear_while_a_menu_is_open", true, "20", "", "k3zzz{Alt+M}{Alt+C}k1abc", {kWorked20}, "20", "CW",
                  "K1ABC", false},
