@@ -195,11 +195,7 @@ class Station {
 
   Outcome Now() {
     Outcome o;
-    std::vector<LogRecord> records(1);
-    const LogParseResult read = ParseLogText(ReadBytes(bench_.work() / "log.txt"), records);
-    EXPECT_TRUE(read.ok) << read.reason;
-    for (long i = 1; i <= read.count; ++i) {
-      const LogRecord& r = records[static_cast<std::size_t>(i)];
+    for (const LogRecord& r : ContactsInLogFile(bench_)) {
       o.log.push_back(r.LogCall + "/" + r.LogSerialReceived + "/" + r.LogSPC + "/" + r.LogCounty + "/" +
                       r.LogCountySent + "/" + std::to_string(static_cast<int>(r.LogPoints)) + "/" + r.LogBand + "/" +
                       r.LogMode);

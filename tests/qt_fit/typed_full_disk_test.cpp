@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
-#include "logstore/log_file_format.h"
 #include "logstore/log_store.h"
 #include "mainwin/windows/Outfrm.h"
 #include "station/station_settings.h"
@@ -37,17 +37,16 @@ class TypedFullDisk : public ::testing::Test {
     bench.view().Flush();
     return dynamic_cast<QLabel*>(bench.view().WidgetOf(label))->text().toStdString();
   }
-  std::vector<std::string> Calls(const std::vector<LogRecord>& records, long count) {
+  static std::vector<std::string> CallsOf(std::span<const LogRecord> records) {
     std::vector<std::string> calls;
-    for (long i = 1; i <= count; ++i) calls.push_back(records.at(static_cast<std::size_t>(i)).LogCall);
+    for (const LogRecord& r : records) calls.push_back(r.LogCall);
     return calls;
   }
-  std::vector<std::string> CallsInLogFile() {
-    std::vector<LogRecord> records(1);
-    const LogParseResult read = ParseLogText(ReadBytes(bench.work() / "log.txt"), records);
-    EXPECT_TRUE(read.ok) << read.reason;
-    return Calls(records, read.count);
+  // The store's slots 1 to QSOCount.
+  static std::vector<std::string> CallsOf(const LogStore& store) {
+    return CallsOf(std::span(store.Records).subspan(1, static_cast<std::size_t>(store.QSOCount)));
   }
+  std::vector<std::string> CallsInLogFile() { return CallsOf(ContactsInLogFile(bench)); }
 
   FitBench bench;
   TypedKeys keys{bench};
@@ -62,7 +61,7 @@ TEST_F(TypedFullDisk, CallsTypedOnAfterAFailedEnterAreStoredAndWrittenAtExit) {
     keys.Queue(window(), "k3xyz 42 y \rw1abc 7 y \rn2def 9 y \r");
     keys.Settle();
     EXPECT_EQ(bench.headless().dialogs().message_boxes.size(), boxes) << "a message box opened on Enter";
-    EXPECT_EQ(Calls(store.Records, store.QSOCount), typed);
+    EXPECT_EQ(CallsOf(store), typed);
     EXPECT_NE(Shown(window().lblDialog).find("3 QSOs in memory only!"), std::string::npos)
         << Shown(window().lblDialog);
   }

@@ -84,12 +84,8 @@ class HoldKeys : public ::testing::Test {
   }
 
   std::vector<std::string> LogLines() {
-    std::vector<LogRecord> records(1);
-    const LogParseResult read = ParseLogText(ReadBytes(bench.work() / "log.txt"), records);
-    EXPECT_TRUE(read.ok) << read.reason;
     std::vector<std::string> lines;
-    for (long i = 1; i <= read.count; ++i) {
-      const LogRecord& r = records[static_cast<std::size_t>(i)];
+    for (const LogRecord& r : ContactsInLogFile(bench)) {
       lines.push_back(r.LogCall + "/" + r.LogSerialReceived + "/" + r.LogSPC + "/" + r.LogCountySent + "/" +
                       std::to_string(static_cast<int>(r.LogPoints)));
     }

@@ -10,6 +10,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include "logstore/log_file_format.h"
 #include "logstore/prefix_table.h"
 #include "mainwin/windows/Infrm.h"
 #include "mainwin/windows/Outfrm.h"
@@ -45,6 +46,15 @@ void UseEntryStation(FitBench& bench) {
   s.CurrentBand = "20";
   s.CurrentMode = "CW";
   LoadPrefixTable(bench.app());
+}
+
+std::vector<LogRecord> ContactsInLogFile(const FitBench& bench) {
+  std::vector<LogRecord> records(1);
+  const LogParseResult read = ParseLogText(ReadBytes(bench.work() / "log.txt"), records);
+  EXPECT_TRUE(read.ok) << read.reason;
+  records.resize(static_cast<std::size_t>(read.count) + 1);
+  records.erase(records.begin());
+  return records;
 }
 
 MainWindow& OpenMainWindow(FitBench& bench, TypedKeys& keys, bool in_state, const std::vector<LogRecord>& log) {

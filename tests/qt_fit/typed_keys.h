@@ -26,6 +26,9 @@ class TypedKeys;
 // Loads the main window of a station inside or outside the state over `log`, shown with the
 // focus in the call box.
 MainWindow& OpenMainWindow(FitBench& bench, TypedKeys& keys, bool in_state, const std::vector<LogRecord>& log = {});
+// The contacts of the bench's log.txt as the program would read them (a file it cannot read
+// fails the test and gives what was read before the fault).
+std::vector<LogRecord> ContactsInLogFile(const FitBench& bench);
 // The newest contact of `window` clicked in its recent-contacts list, then "Edit Contact".
 void EditNewestContact(FitBench& bench, TypedKeys& keys, MainWindow& window);
 

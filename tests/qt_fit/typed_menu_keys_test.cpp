@@ -158,11 +158,7 @@ class MenuRun {
 
   Outcome Seen() {
     Outcome o;
-    std::vector<LogRecord> records(1);
-    const LogParseResult read = ParseLogText(ReadBytes(bench_.work() / "log.txt"), records);
-    EXPECT_TRUE(read.ok) << read.reason;
-    for (long i = 1; i <= read.count; ++i) {
-      const LogRecord& r = records[static_cast<std::size_t>(i)];
+    for (const LogRecord& r : ContactsInLogFile(bench_)) {
       o.log.push_back(r.LogCall + "/" + r.LogSerialReceived + "/" + r.LogSPC + "/" + r.LogBand + "/" + r.LogMode);
     }
     const StationSettings& s = bench_.app().State<StationSettings>();
