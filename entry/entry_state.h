@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/vb/datetime.h"
-
 namespace ks {
 
 // app.State<EntryState>()
@@ -16,9 +14,7 @@ struct EntryState {
   int InvalidCountyFlag = 0;
   int InvalidSectionFlag = 0;
   int DupeFlag = 0;
-  // The local moment of the last duplicate found.
-  vb::DateTime DupeTime;
-  // The clock's tick at which the hold after that duplicate ends: the third whole second of
+  // The clock's tick at which the hold after the last duplicate found ends: the third whole second of
   // the time of day after it, measured on the tick, which a change of the time of day (a time
   // server setting the clock back) does not move.
   std::int64_t DupeHoldEndTick = 0;

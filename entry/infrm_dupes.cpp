@@ -30,7 +30,6 @@ bool FromOwnCounty(const LogRecord& r, const StationSettings& s) { return vb::Eq
 
 constexpr std::int64_t kDupeHoldMs = 3000;
 
-
 }  // namespace
 
 // Fills an empty box from the record, wholly selected.
@@ -68,7 +67,6 @@ void Infrm::DupCheckOnLog() {
   PlayDupePrompt(app, settings.VoiceNavLevel);
   entry.DupeFlag = 1;
   const io::CivilTime now = app.Clock().LocalNow();
-  entry.DupeTime = {now.year, now.month, now.day, now.hour, now.minute, now.second};
   entry.DupeHoldEndTick = app.Clock().TickMs() + kDupeHoldMs - now.millisecond;
   ClearEntryLine();
   // The message stays on the screen while the program holds after it.

@@ -10,7 +10,6 @@
 #include "mainwin/message_colors.h"
 #include "mainwin/windows/Outfrm.h"
 #include "platform/forms/application.h"
-#include "platform/io/clock.h"
 #include "platform/vb/text.h"
 #include "station/station_settings.h"
 
@@ -40,8 +39,6 @@ void Outfrm::DupCheckOnLog() {
   app.Beep();
   PlayDupePrompt(app, settings.VoiceNavLevel);
   entry.DupeFlag = 1;
-  const io::CivilTime now = app.Clock().LocalNow();
-  entry.DupeTime = {now.year, now.month, now.day, now.hour, now.minute, now.second};
   txtCall.SetFocus();
   for (forms::TextBox* box : {&txtRSTS, &txtCntry, &txtCall, &txtRSTR, &txtSec}) box->SetText("");
   for (forms::Label* label : {&Label19, &Label22, &Label23}) label->SetCaption("");
