@@ -19,12 +19,12 @@ std::string TelnetCommandFilter::Data(std::string_view received) {
         if (byte == kInterpretAsCommand) {
           state_ = State::kCommand;
         } else {
-          data += c;
+          Text(c, data);
         }
         break;
       case State::kCommand:
         state_ = State::kData;
-        if (byte == kInterpretAsCommand) data += c;
+        if (byte == kInterpretAsCommand) Text(c, data);
         if (byte >= kFirstOptionVerb && byte != kInterpretAsCommand) state_ = State::kOption;
         if (byte == kSubnegotiationBegin) {
           state_ = State::kSubnegotiation;
@@ -52,9 +52,18 @@ std::string TelnetCommandFilter::Data(std::string_view received) {
   return data;
 }
 
+void TelnetCommandFilter::Text(char c, std::string& data) {
+  const bool after_cr = after_cr_;
+  after_cr_ = c == '\r';
+  if (after_cr && (c == '\n' || c == '\0')) return;  // the rest of a line end already given
+  data += c;
+  if (c == '\r') data += '\n';
+}
+
 void TelnetCommandFilter::Reset() {
   state_ = State::kData;
   subnegotiated_ = 0;
+  after_cr_ = false;
 }
 
 }  // namespace ks

@@ -1,5 +1,6 @@
 // A cluster's byte stream with Telnet commands in it, cut into reads anywhere: the data taken
-// out is the same however the reads cut it, and never longer than what was received.
+// out is the same however the reads cut it, every CR in it ends a line (an LF follows it), and
+// it is never longer than what was received with an LF more for each CR.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -17,6 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ks::TelnetCommandFilter pieces;
   std::string in_reads;
   for (std::size_t at = 0; at < stream.size(); at += read_length) in_reads += pieces.Data(stream.substr(at, read_length));
-  if (in_reads != at_once || at_once.size() > stream.size()) std::abort();
+  if (in_reads != at_once) std::abort();
+  std::size_t returns = 0;
+  for (const char c : stream) returns += c == '\r' ? 1 : 0;
+  if (at_once.size() > stream.size() + returns) std::abort();
+  for (std::size_t cr = at_once.find('\r'); cr != std::string::npos; cr = at_once.find('\r', cr + 1)) {
+    if (cr + 1 == at_once.size() || at_once[cr + 1] != '\n') std::abort();
+  }
   return 0;
 }

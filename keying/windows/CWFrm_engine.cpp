@@ -97,8 +97,9 @@ void CWFrm::Transmit(char CodeCharacter) {
   if (!space) return;
   const std::string elements = CharacterElements(CodeCharacter, *space);
   if (elements.empty() || !SpeedKeyable()) return;
+  KeyLine* line = nullptr;
   try {
-    KeyLine* line = ChosenLine();
+    line = ChosenLine();
     if (keying_fault_) return;  // nothing to key it on: the character is not sent unkeyed
     KeyElements(elements, line, [this] { return CurrentTiming(); }, Devices(app).Waits());
   } catch (const KeyDownRefused& refused) {
@@ -107,9 +108,12 @@ void CWFrm::Transmit(char CodeCharacter) {
     // The port closed itself; the messages that follow try to open it again.
     port_lost_ = true;
     Fault(std::string("CW stopped: ") + lost.what(), kPortLostNotice);
-  } catch (const std::exception&) {
+  } catch (const std::exception& failed) {
     // A line that fails ends this character, and KeyElements has tried to release it; one
-    // whose key-up still fails counts as down until a later release succeeds.
+    // whose key-up still fails counts as down until a later release succeeds. Such a line
+    // may be keying the transmitter: the message stops there, instead of keying its next
+    // characters on a line that does not come up, and the notices say why.
+    if (line != nullptr && line->MayBeDown()) Fault(std::string("CW stopped: ") + failed.what(), kLineNotice);
   }
 }
 

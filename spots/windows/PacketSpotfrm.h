@@ -189,6 +189,8 @@ class PacketSpotfrm : public forms::Form {
   std::vector<forms::Control*> TNCOnlyControls();
   // A failed TNC opening: the message, the window shown, the port closed.
   void TNCOpenFailed();
+  // The TNC's port failed while it was read: told in the received text, the port closed.
+  void TNCLost(const std::string& why);
   // At unload: the connected station is told goodbye and the engine connection ends.
   void CloseAGWOnUnload();
   // What one frame from the engine does to the received text and the connection.

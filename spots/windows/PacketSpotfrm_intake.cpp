@@ -27,7 +27,8 @@ void PacketSpotfrm::Timer1_Timer() {
 void PacketSpotfrm::PollTNC() {
   if (!comComm1->IsOpen()) return;
   std::string received;
-  if (!comComm1->Read(received) || received.empty()) return;
+  if (const io::SerialResult read = comComm1->Read(received); !read) return TNCLost(read.error);
+  if (received.empty()) return;
   TNCBuffer.AppendBlock(received);
   ProcessTNCBuffer();
 }

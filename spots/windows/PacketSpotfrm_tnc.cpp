@@ -53,6 +53,8 @@ void PacketSpotfrm::ApplyTNCOptions() {
 void PacketSpotfrm::OpenTNCPort() {
   io::SerialPort& port = *comComm1;
   if (port.IsOpen()) port.Close();
+  // A line cut off when the port last closed is not the start of the first line read now.
+  TNCBuffer.Clear();
   const bool rts_flow = TNCHandshaking == 3 || TNCHandshaking == 4;
   // The handshaking is set while the port is closed; the power line only once it is open.
   const bool opened = port.SetPortNumber(TNCPort) && port.SetSettings(TNCSettings) && port.SetDtr(false) &&
@@ -70,6 +72,14 @@ void PacketSpotfrm::OpenTNCPort() {
   }
   if (port.IsOpen()) Timer1.SetEnabled(true);
   AppendReceived("** TNC Serial Port Open **\r\n\r\n");
+}
+
+// The port failed under the spot timer (the TNC's adapter unplugged): the port is closed and
+// the received text says so, with no window, as for the cluster's and the engine's connections.
+void PacketSpotfrm::TNCLost(const std::string& why) {
+  AppendReceived("\r\n** The TNC serial port stopped working: " + why + " **\r\n");
+  Command2_Click();
+  App().Beep();
 }
 
 void PacketSpotfrm::TNCOpenFailed() {

@@ -160,6 +160,36 @@ TEST_F(SenderTest, AFailedKeyUpIsTriedAgainOnEveryWayOutUntilTheLineIsUp) {
   }
 }
 
+// A key-up the parallel port refuses in the middle of a message: the rest of the message is
+// not keyed on a line that did not come up (it would key the transmitter through it), the F1
+// repeat ends, and both notices say why, with no window; the character whose key-up failed
+// did not go out as itself and counts as not sent. The drain's end releases the line.
+TEST_F(SenderTest, AKeyUpRefusedInTheMiddleOfAMessageStopsItAndSaysWhy) {
+  cw().Text1.SetText("TEST");
+  cw().txtCWLoop.SetText("5");
+  cw().txtCWLoop.LostFocus();
+  devices->failing_key_ups = 2;  // the dash's end and the character's own release
+  Press(112);
+  EXPECT_EQ(Sent(), "111");
+  EXPECT_FALSE(LineDownAtEnd());
+  EXPECT_EQ(cw().lblNotice.Caption(),
+            "CW stopped: the parallel port's line cannot be lowered: the device refused the write. Not sent: \"TEST\"");
+  EXPECT_EQ(entry().lblDialog.Caption(), CWFrm::kLineNotice);
+  EXPECT_TRUE(keying().CWBuffer.empty());
+  EXPECT_EQ(keying().CWSending, 0);
+  EXPECT_EQ(keying().CWRepeat, 0);
+  EXPECT_FALSE(cw().tmrRepeat.Enabled());
+  EXPECT_TRUE(h.dialogs().message_boxes.empty());
+
+  // The port works again: the next F1 keys the whole message and the notices go.
+  devices->transitions.clear();
+  devices->waits.now = 0;
+  Press(112);
+  EXPECT_EQ(Sent(), Morse("TEST"));
+  EXPECT_EQ(cw().lblNotice.Caption(), "");
+  EXPECT_EQ(entry().lblDialog.Caption(), "");
+}
+
 // A keying line that cannot be raised stops the message at its first character: nothing is
 // sent unkeyed (no time passes), the F1 repeat ends, the CW window's notice label says why
 // and what was not sent and the main window's message label holds a notice, with no window

@@ -27,6 +27,14 @@ TEST(TelnetCommandFilterTest, CommandsGoAndTextStaysHoweverTheReadsCutThem) {
       {"a subnegotiation end outside one", "a" + IAC + "\xf0" + "b", "ab"},
       {"control bytes are text here; the window drops them", std::string("\0\0DX\a\r\n", 7),
        std::string("\0\0DX\a\r\n", 7)},
+      // Each way a server ends its lines gives lines the window can cut, with no line end
+      // doubled and none waiting for the byte after it.
+      {"lines ended by a lone CR", "DX a\rDX b\r", "DX a\r\nDX b\r\n"},
+      {"lines ended by CR NUL", std::string("DX a\r\0DX b\r\0", 12), "DX a\r\nDX b\r\n"},
+      {"lines ended by a lone LF", "DX a\nDX b\n", "DX a\nDX b\n"},
+      {"lines ended by LF CR", "DX a\n\rDX b\n\r", "DX a\n\r\nDX b\n\r\n"},
+      {"a command between CR and LF", "DX a\r" + IAC + "\xf9\nDX b\r\n", "DX a\r\nDX b\r\n"},
+      {"an escaped 255 after a CR", "a\r" + IAC + IAC + "\n", "a\r\n\xff\n"},
   };
   for (const auto& c : cases) {
     for (std::size_t cut = 0; cut <= c.received.size(); ++cut) {
@@ -50,6 +58,9 @@ TEST(TelnetCommandFilterTest, ANewConnectionBeginsWithText) {
   EXPECT_EQ(filter.Data(IAC + "\xfa"), "");
   filter.Reset();
   EXPECT_EQ(filter.Data("DX"), "DX");
+  EXPECT_EQ(filter.Data("\r"), "\r\n");
+  filter.Reset();
+  EXPECT_EQ(filter.Data("\nDX"), "\nDX");  // an LF after a CR of the connection before is text
 }
 
 }  // namespace

@@ -203,6 +203,43 @@ TEST_F(TncTest, APortThatCannotOpenIsReportedAndClosed) {
   EXPECT_FALSE(w.Timer1.Enabled());
 }
 
+// The TNC's adapter is unplugged while spots come in: the spot timer finds the port failed,
+// the received text says so and the port is closed, with no message box and no spot timer
+// left running on a closed port.
+TEST_F(TncTest, APortLostWhileReadingIsToldInTheReceivedTextAndClosed) {
+  PacketSpotfrm& w = OpenTnc();
+  Send(ClusterSpot("W3LPL", "14025.0", "DL1ABC") + "\r\n");
+  ASSERT_EQ(main().txtDX.ItemCount(), 1);
+  const std::size_t boxes = dialogs().message_boxes.size();
+  peer_.Hangup();
+  for (int i = 0; i < 3; ++i) headless().Advance(333);
+  const std::string& shown = w.txtUnProcessed.Text();
+  const std::size_t told = shown.find("\r\n** The TNC serial port stopped working: serial device lost: ");
+  ASSERT_NE(told, std::string::npos) << shown;
+  EXPECT_TRUE(shown.ends_with("** Port Closed **")) << shown.substr(told);
+  EXPECT_FALSE(w.Label4.Visible());
+  EXPECT_FALSE(w.Timer1.Enabled());
+  EXPECT_FALSE(w.comComm1->IsOpen());
+  EXPECT_EQ(dialogs().message_boxes.size(), boxes);
+  EXPECT_EQ(main().txtDX.ItemCount(), 1);
+}
+
+// A spot line cut off by closing the port is not the start of the first line that the TNC
+// sends once the port is open again: no spot is made of the two.
+TEST_F(TncTest, ALineCutByClosingThePortIsNotJoinedToTheFirstLineAfterItOpensAgain) {
+  PacketSpotfrm& w = OpenTnc();
+  const std::string cut = ClusterSpot("W3LPL", "14025.0", "DL1ABC");
+  Send(cut.substr(0, 27));  // up to the spotted call's first letter
+  w.Command2.ClickBy();
+  w.Command1.ClickBy();
+  ASSERT_TRUE(w.comComm1->IsOpen());
+  Send("K9XYZ de NODE cmd:\r\n" + ClusterSpot("K1TTT", "7010.5", "VP9XY") + "\r\n");
+  MainWindow& m = main();
+  ASSERT_EQ(m.txtDX.ItemCount(), 1);
+  EXPECT_EQ(m.txtDX.Item(1).text, "VP9XY");
+  EXPECT_NE(w.txtUnProcessed.Text().find("K9XYZ de NODE cmd:\r\n"), std::string::npos);
+}
+
 TEST_F(TncTest, EachHandshakingOptionSetsItsFlowControlOnTheLine) {
   struct Case {
     forms::OptionButton PacketSpotfrm::*option;
