@@ -28,6 +28,18 @@ class NoKeyboardModeStyle final : public QProxyStyle {
   }
 };
 
+// An item with a submenu chosen by its letter opens the submenu a moment later, on Qt's
+// timer; the keys typed behind the letter are the submenu's, so it opens now (Right opens
+// the highlighted item's submenu at once, its first item highlighted, as the letter would).
+void OpenSubmenuNow(QMenu& menu, const QKeyEvent& key) {
+  QAction* chosen = menu.activeAction();
+  if (!menu.isVisible() || chosen == nullptr || chosen->menu() == nullptr || chosen->menu()->isVisible()) return;
+  const QKeySequence mnemonic = QKeySequence::mnemonic(chosen->text());
+  if (mnemonic.isEmpty() || (mnemonic[0].key() & ~Qt::AltModifier) != key.key()) return;
+  QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+  QApplication::sendEvent(&menu, &right);
+}
+
 }  // namespace
 
 char AccessLetterOf(const QKeyEvent& key) {
@@ -65,6 +77,7 @@ bool QtView::KeyToOpenMenu(forms::Form& form, QKeyEvent& key) {
   if (menu == nullptr) return false;
   QKeyEvent copy(key.type(), key.key(), key.modifiers(), key.text(), key.isAutoRepeat(), key.count());
   QApplication::sendEvent(menu, &copy);
+  OpenSubmenuNow(*menu, key);
   return true;
 }
 

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include "platform/forms/controls.h"
 #include "platform/qt/access_keys.h"
@@ -84,6 +85,7 @@ bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
   if (const char letter = AccessLetterOf(key); HasAccessKey(*form, letter)) {
     Run([&] {
       form->TakeKey(k.key_code, 0, k.shift, [this, form, letter, copy] {
+        if (ToModalWindow(*form, *copy)) return;
         if (!ToOpenMenu(*form, *copy)) router_.AccessKeyBy(*form, letter);
       });
     });
@@ -91,6 +93,19 @@ bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
   }
   // The queue forgets the keys of a window that goes, so `form` is alive whenever it strikes.
   Run([&] { form->TakeKey(k.key_code, k.key_ascii, k.shift, [this, form, k, copy] { Strike(*form, k, *copy); }); });
+  return true;
+}
+
+// A key struck on a window that a modal window now keeps from the keyboard (it waited in the
+// queue while a key before it opened that window) goes to the modal window, pressed and
+// released, as typed there.
+bool InputFilter::ToModalWindow(const forms::Form& form, const QKeyEvent& key) {
+  const QPointer<QWindow> modal = router_.ModalWindowOver(form);
+  if (modal.isNull()) return false;
+  QKeyEvent press(QEvent::KeyPress, key.key(), key.modifiers(), key.text(), key.isAutoRepeat(), key.count());
+  QApplication::sendEvent(modal, &press);
+  QKeyEvent release(QEvent::KeyRelease, key.key(), key.modifiers(), key.text(), key.isAutoRepeat(), key.count());
+  if (!modal.isNull()) QApplication::sendEvent(modal, &release);
   return true;
 }
 
@@ -109,7 +124,7 @@ bool InputFilter::ShortcutOverride(QObject* watched, QKeyEvent& key) {
 // the caret keys in a text box, typing in an editable combo box (which tells the model). While
 // a menu that an earlier key opened is open, the key is the menu's.
 void InputFilter::Strike(forms::Form& form, const Keystroke& k, QKeyEvent& key) {
-  if (ToOpenMenu(form, key)) return;
+  if (ToModalWindow(form, key) || ToOpenMenu(form, key)) return;
   forms::Control* control = form.ActiveControl();
   QPointer<QWidget> widget = control != nullptr ? router_.WidgetOfControl(*control) : nullptr;
   form.KeyStroke(k.key_code, k.key_ascii, k.shift);

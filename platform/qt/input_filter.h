@@ -14,6 +14,7 @@ class QFocusEvent;
 class QKeyEvent;
 class QMouseEvent;
 class QWidget;
+class QWindow;
 
 namespace ks::qt {
 
@@ -42,6 +43,8 @@ class InputRouter {
   // What an access key does when its turn comes: clicks its button, opens its menu, or
   // chooses the menu when it has no items.
   virtual void AccessKeyBy(forms::Form& form, char letter) = 0;
+  // The modal window that keeps the keys from `form`'s window now; null when none does.
+  virtual QWindow* ModalWindowOver(const forms::Form& form) = 0;
   virtual QtEventLoop& Loop() = 0;
 };
 
@@ -53,6 +56,7 @@ class InputFilter final : public QObject {
 
  private:
   bool KeyPress(QObject* watched, QKeyEvent& key);
+  bool ToModalWindow(const forms::Form& form, const QKeyEvent& key);
   bool ShortcutOverride(QObject* watched, QKeyEvent& key);
   void Strike(forms::Form& form, const Keystroke& k, QKeyEvent& key);
   void PassToWidget(QWidget& widget, QKeyEvent& key);

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include "platform/forms/application.h"
 #include "platform/forms/controls.h"
@@ -337,6 +338,17 @@ forms::Form* QtView::FormOf(QObject* object) {
   if (window == nullptr && widget != nullptr) window = dynamic_cast<FormWindow*>(widget->window());
   if (window == nullptr || WindowOf(window->form()) != window) return nullptr;
   return &window->form();
+}
+
+// Qt keeps the keys from every window below a modal one (other than the modal window's own
+// transient windows).
+QWindow* QtView::ModalWindowOver(const forms::Form& form) {
+  QWindow* modal = QGuiApplication::modalWindow();
+  const FormWindow* window = WindowOf(form);
+  const QWindow* handle = window != nullptr ? window->windowHandle() : nullptr;
+  if (modal == nullptr || handle == nullptr || modal == handle || modal->isAncestorOf(handle, QWindow::IncludeTransients))
+    return nullptr;
+  return modal;
 }
 
 void QtView::Act(QObject* source, const std::function<void(forms::Control&)>& action) {

@@ -76,6 +76,7 @@ class QtView final : public QObject,
   void ShowFocus(forms::Form& form) override;
   bool KeyToOpenMenu(forms::Form& form, QKeyEvent& key) override;
   void AccessKeyBy(forms::Form& form, char letter) override;
+  QWindow* ModalWindowOver(const forms::Form& form) override;
   QtEventLoop& Loop() override { return loop_; }
   // WindowEvents
   bool CloseBy(forms::Form& form) override;

@@ -81,6 +81,14 @@ void EditNewestContact(FitBench& bench, TypedKeys& keys, MainWindow& window) {
   keys.Settle();
 }
 
+void DeliverKey(QWindow* window, int key, const QString& text, bool alt) {
+  if (alt) qt_handleKeyEvent(window, QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+  const Qt::KeyboardModifiers held = alt ? Qt::AltModifier : Qt::NoModifier;
+  qt_handleKeyEvent(window, QEvent::KeyPress, key, held, text);
+  qt_handleKeyEvent(window, QEvent::KeyRelease, key, held, text);
+  if (alt) qt_handleKeyEvent(window, QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+}
+
 void TypedKeys::Settle() {
   for (int pass = 0; pass < 3; ++pass) {
     bench_.view().Flush();

@@ -13,6 +13,7 @@
 #include "tests/qt_fit/fit_bench.h"
 
 class QWidget;
+class QWindow;
 
 namespace ks::testing {
 
@@ -31,6 +32,10 @@ MainWindow& OpenMainWindow(FitBench& bench, TypedKeys& keys, bool in_state, cons
 std::vector<LogRecord> ContactsInLogFile(const FitBench& bench);
 // The newest contact of `window` clicked in its recent-contacts list, then "Edit Contact".
 void EditNewestContact(FitBench& bench, TypedKeys& keys, MainWindow& window);
+
+// One key (with Alt pressed before it and released after, when `alt`) into the window
+// system's queue of `window`, as the keyboard's driver puts it.
+void DeliverKey(QWindow* window, int key, const QString& text, bool alt);
 
 class TypedKeys {
  public:

@@ -78,13 +78,7 @@ std::vector<Stroke> StrokesOf(const std::string& script, bool burst) {
 }
 
 // The key into the window system's queue of `window`, as the keyboard's driver puts it.
-void Deliver(QWindow* window, const Stroke& s) {
-  if (s.alt) qt_handleKeyEvent(window, QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
-  const Qt::KeyboardModifiers held = s.alt ? Qt::AltModifier : Qt::NoModifier;
-  qt_handleKeyEvent(window, QEvent::KeyPress, s.key, held, s.text);
-  qt_handleKeyEvent(window, QEvent::KeyRelease, s.key, held, s.text);
-  if (s.alt) qt_handleKeyEvent(window, QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
-}
+void Deliver(QWindow* window, const Stroke& s) { DeliverKey(window, s.key, s.text, s.alt); }
 
 // What the operator sees after a sequence.
 struct Outcome {
