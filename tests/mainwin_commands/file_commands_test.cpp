@@ -109,6 +109,23 @@ TEST_F(FileCommandsTest, ArchiveCopiesTheLogUnderTheProposedName) {
   EXPECT_EQ(store().QSOCount, 3);
 }
 
+// A contact whose append failed is in memory only, while log.txt lacks it: the archive, the
+// operator's permanent copy, holds it all the same, and log.txt is left to the next write.
+TEST_F(FileCommandsTest, ArchiveWhileAContactIsHeldInMemoryOnlyHoldsItToo) {
+  Outfrm& w = Open<Outfrm>();
+  store().Record(4) = store().Records[1];
+  store().Record(4).LogCall = "K1ABC";
+  store().QSOCount = 4;
+  store().FileBehind = true;  // its append failed
+  const fs::path archive = backup() / "K3ABC2013-10-12.log";
+  h.dialogs().AnswerFileDialog({true, archive.string()});
+  w.mnuArchive.ChooseBy();
+  EXPECT_EQ(MessageTitles(), (std::vector<std::string>{"Archive Information"}));
+  EXPECT_EQ(ReadBytes(archive), LogText(3) + FormatLogLine(store().Records[4]));
+  EXPECT_EQ(ReadBytes(work() / "log.txt"), LogText(3));
+  EXPECT_TRUE(store().FileBehind);
+}
+
 TEST_F(FileCommandsTest, ArchiveNamesTheCallPartOrYourCall) {
   Outfrm& w = Open<Outfrm>();
   settings().OwnCall = "/P";
