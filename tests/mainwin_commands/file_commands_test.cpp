@@ -21,7 +21,9 @@
 #include "spots/windows/PacketSpotfrm.h"
 #include "spots/windows/SpectrumMap.h"
 #include "station/windows/frmCountyChangeRover.h"
+#include "logstore/log_file_format.h"
 #include "tests/keying/keying_fixture.h"
+#include "tests/logstore/edge_logs.h"
 #include "tests/mainwin_commands/main_window_fixture.h"
 
 namespace ks::testing {
@@ -360,6 +362,35 @@ TEST_F(FileCommandsTest, CloseWithAnUnchangedCountMakesNoBackup) {
   EXPECT_TRUE(app().Ended());
   EXPECT_TRUE(BackupFiles().empty());
 }
+
+// Each edge log, restored from an archive: log.txt is the archive byte for byte, the log
+// holds its records, and an archive made of it at once is that file again.
+class RestoreEdgeLog : public FileCommandsTest, public ::testing::WithParamInterface<LogBytes> {};
+
+TEST_P(RestoreEdgeLog, RestoredAndArchivedAgainByteForByte) {
+  std::vector<LogRecord> expected(1);
+  const LogParseResult read = ParseLogText(GetParam().bytes, expected);
+  ASSERT_TRUE(read.ok) << read.reason;
+  WriteBytes(backup() / "archived.log", GetParam().bytes);
+  Outfrm& w = Open<Outfrm>();
+  h.dialogs().AnswerMessageBox(vbOK);
+  h.dialogs().AnswerMessageBox(vbYes);
+  h.dialogs().AnswerFileDialog({true, (backup() / "archived.log").string()});
+  w.mnuRestore.ChooseBy();
+  ASSERT_FALSE(app().Ended());
+  EXPECT_EQ(ReadBytes(work() / "log.txt"), GetParam().bytes);
+  ASSERT_EQ(store().QSOCount, read.count);
+  expected.resize(static_cast<std::size_t>(read.count) + 1);
+  EXPECT_EQ(std::vector<LogRecord>(store().Records.begin(), store().Records.begin() + read.count + 1), expected);
+  h.dialogs().AnswerFileDialog({true, (backup() / "again.log").string()});
+  w.mnuArchive.ChooseBy();
+  EXPECT_EQ(ReadBytes(backup() / "again.log"), GetParam().bytes);
+  EXPECT_EQ(MessageTitles(), (std::vector<std::string>{"Opening Archived Data Information", "Are your sure?",
+                                                       "Archive Information"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(EdgeLogs, RestoreEdgeLog, ::testing::ValuesIn(EdgeLogs()),
+                         [](const ::testing::TestParamInfo<LogBytes>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace ks::testing
