@@ -124,7 +124,7 @@ std::string FormatLogLine(const LogRecord& record) {
     if (field == nullptr) {
       line.Double(record.LogPoints);
     } else {
-      line.Text(record.*field);
+      line.TextOnItsLine(record.*field);
     }
   }
   return line.Line();

@@ -110,7 +110,8 @@ std::string LogBehindNotice(long unwritten);
 // the file is no longer behind memory.
 bool WriteWholeLog(forms::Application& app, std::string& error);
 
-// One record as its line of log.txt (CR LF included).
+// One record as its line of log.txt (CR LF included). Double quotes and line ends inside its
+// texts are dropped, so the line reads back as one record whatever memory held.
 std::string FormatLogLine(const LogRecord& record);
 
 }  // namespace ks

@@ -101,7 +101,12 @@ void MainWindow::mnuArchive_Click() {
   cdbFile.Filter = kLogFilter;
   cdbFile.Flags = forms::CommonDialog::kOverwritePrompt;
   if (!cdbFile.ShowSave()) return;
-  const io::FileResult copied = io::CopyFileReplacing(WorkingFile(app, kLogFileName), cdbFile.FileName, kLogFileMaxBytes);
+  // After a failed write log.txt lacks what memory holds: the archive is of the log in memory.
+  const LogStore& store = app.State<LogStore>();
+  const io::FileResult copied =
+      store.FileBehind
+          ? io::WriteFileAtomic(cdbFile.FileName, FormatLogText(store.Records, store.QSOCount))
+          : io::CopyFileReplacing(WorkingFile(app, kLogFileName), cdbFile.FileName, kLogFileMaxBytes);
   if (!copied) app.MsgBox(copied.error, vb::vbOKOnly, "Error Archiving Log");
 }
 

@@ -32,6 +32,10 @@ inline constexpr std::string_view kLineEnd = "\r\n";
 class LineWriter {
  public:
   LineWriter& Text(std::string_view text);
+  // A text of a line that is one record (of the log, of an export): a line end (CR or LF)
+  // inside it is dropped as well, since it would end the record there and leave the rest of
+  // it a line that reads as no record.
+  LineWriter& TextOnItsLine(std::string_view text);
   LineWriter& Int(long long value);
   LineWriter& Single(float value);
   LineWriter& Double(double value);
@@ -43,6 +47,7 @@ class LineWriter {
 
  private:
   void Separate();
+  void Quoted(std::string_view text, bool drop_line_ends);
 
   std::string line_;
   bool first_ = true;

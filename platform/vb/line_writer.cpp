@@ -8,13 +8,23 @@ void LineWriter::Separate() {
   first_ = false;
 }
 
-LineWriter& LineWriter::Text(std::string_view text) {
+void LineWriter::Quoted(std::string_view text, bool drop_line_ends) {
   Separate();
   line_ += '"';
   for (char c : text) {
-    if (c != '"') line_ += c;
+    if (c == '"' || (drop_line_ends && (c == '\r' || c == '\n'))) continue;
+    line_ += c;
   }
   line_ += '"';
+}
+
+LineWriter& LineWriter::Text(std::string_view text) {
+  Quoted(text, false);
+  return *this;
+}
+
+LineWriter& LineWriter::TextOnItsLine(std::string_view text) {
+  Quoted(text, true);
   return *this;
 }
 

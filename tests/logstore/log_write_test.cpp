@@ -96,6 +96,32 @@ TEST_F(LogWrite, AnAppendBeginsALineOfItsOwnWhateverEndsTheFile) {
   }
 }
 
+// A text of memory may hold a line end (a spot's call cut from a frame of several lines, put
+// in the call box): the record still goes to the file as one line, appended or rewritten, and
+// the log reads back with every record, that text without its line end.
+TEST_F(LogWrite, ALineEndInsideATextStaysOffTheFile) {
+  for (const std::string end : {"\r", "\n", "\r\n"}) {
+    LogRecord odd = b_;
+    odd.LogCall = "K3" + end + "BBB";
+    odd.LogFrequency = "7.025" + end;
+    fs::remove(LogPath());
+    store() = LogStore{};
+    ASSERT_TRUE(Log(a_));
+    ASSERT_TRUE(Log(odd));
+    ASSERT_TRUE(Log(c_));
+    store() = LogStore{};
+    ASSERT_FALSE(LoadEndsProgram()) << ReadLog();
+    LogRecord read = b_;
+    read.LogFrequency = "7.025";
+    EXPECT_EQ(InMemory(), (std::vector<LogRecord>{a_, read, c_})) << ReadLog();
+    store().Records[2] = odd;  // as the contact editor stores it
+    ASSERT_TRUE(RewriteLogFile(app()));
+    store() = LogStore{};
+    ASSERT_FALSE(LoadEndsProgram()) << ReadLog();
+    EXPECT_EQ(InMemory(), (std::vector<LogRecord>{a_, read, c_})) << ReadLog();
+  }
+}
+
 // An append is the entry line's: its failure opens no window to take the keys typed on, and
 // the notice of the contacts held in memory only counts them until the disk takes them all.
 TEST_F(LogWrite, AFailedAppendIsToldByANoticeThatCountsTheContactsUntilTheyAreWritten) {

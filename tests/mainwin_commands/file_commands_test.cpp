@@ -21,7 +21,9 @@
 #include "spots/windows/PacketSpotfrm.h"
 #include "spots/windows/SpectrumMap.h"
 #include "station/windows/frmCountyChangeRover.h"
+#include "logstore/log_file_format.h"
 #include "tests/keying/keying_fixture.h"
+#include "tests/logstore/edge_logs.h"
 #include "tests/mainwin_commands/main_window_fixture.h"
 
 namespace ks::testing {
@@ -107,6 +109,23 @@ TEST_F(FileCommandsTest, ArchiveCopiesTheLogUnderTheProposedName) {
   EXPECT_EQ(asked.flags & forms::CommonDialog::kOverwritePrompt, forms::CommonDialog::kOverwritePrompt);
   EXPECT_EQ(ReadBytes(proposed), LogText(3));
   EXPECT_EQ(store().QSOCount, 3);
+}
+
+// A contact whose append failed is in memory only, while log.txt lacks it: the archive, the
+// operator's permanent copy, holds it all the same, and log.txt is left to the next write.
+TEST_F(FileCommandsTest, ArchiveWhileAContactIsHeldInMemoryOnlyHoldsItToo) {
+  Outfrm& w = Open<Outfrm>();
+  store().Record(4) = store().Records[1];
+  store().Record(4).LogCall = "K1ABC";
+  store().QSOCount = 4;
+  store().FileBehind = true;  // its append failed
+  const fs::path archive = backup() / "K3ABC2013-10-12.log";
+  h.dialogs().AnswerFileDialog({true, archive.string()});
+  w.mnuArchive.ChooseBy();
+  EXPECT_EQ(MessageTitles(), (std::vector<std::string>{"Archive Information"}));
+  EXPECT_EQ(ReadBytes(archive), LogText(3) + FormatLogLine(store().Records[4]));
+  EXPECT_EQ(ReadBytes(work() / "log.txt"), LogText(3));
+  EXPECT_TRUE(store().FileBehind);
 }
 
 TEST_F(FileCommandsTest, ArchiveNamesTheCallPartOrYourCall) {
@@ -343,6 +362,35 @@ TEST_F(FileCommandsTest, CloseWithAnUnchangedCountMakesNoBackup) {
   EXPECT_TRUE(app().Ended());
   EXPECT_TRUE(BackupFiles().empty());
 }
+
+// Each edge log, restored from an archive: log.txt is the archive byte for byte, the log
+// holds its records, and an archive made of it at once is that file again.
+class RestoreEdgeLog : public FileCommandsTest, public ::testing::WithParamInterface<LogBytes> {};
+
+TEST_P(RestoreEdgeLog, RestoredAndArchivedAgainByteForByte) {
+  std::vector<LogRecord> expected(1);
+  const LogParseResult read = ParseLogText(GetParam().bytes, expected);
+  ASSERT_TRUE(read.ok) << read.reason;
+  WriteBytes(backup() / "archived.log", GetParam().bytes);
+  Outfrm& w = Open<Outfrm>();
+  h.dialogs().AnswerMessageBox(vbOK);
+  h.dialogs().AnswerMessageBox(vbYes);
+  h.dialogs().AnswerFileDialog({true, (backup() / "archived.log").string()});
+  w.mnuRestore.ChooseBy();
+  ASSERT_FALSE(app().Ended());
+  EXPECT_EQ(ReadBytes(work() / "log.txt"), GetParam().bytes);
+  ASSERT_EQ(store().QSOCount, read.count);
+  expected.resize(static_cast<std::size_t>(read.count) + 1);
+  EXPECT_EQ(std::vector<LogRecord>(store().Records.begin(), store().Records.begin() + read.count + 1), expected);
+  h.dialogs().AnswerFileDialog({true, (backup() / "again.log").string()});
+  w.mnuArchive.ChooseBy();
+  EXPECT_EQ(ReadBytes(backup() / "again.log"), GetParam().bytes);
+  EXPECT_EQ(MessageTitles(), (std::vector<std::string>{"Opening Archived Data Information", "Are your sure?",
+                                                       "Archive Information"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(EdgeLogs, RestoreEdgeLog, ::testing::ValuesIn(EdgeLogs()),
+                         [](const ::testing::TestParamInfo<LogBytes>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace ks::testing

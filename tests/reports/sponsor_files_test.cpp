@@ -2,6 +2,7 @@
 // columns), and the submission-file window that writes them. KEYSTONE_UPDATE_GOLDEN=1 rewrites
 // the golden files from the writers; review every change before committing it.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -471,6 +472,46 @@ TEST_F(SubmissionWindow, AFileThatCannotBeWrittenIsToldByItsName) {
     EXPECT_EQ(bench.CountMessages("File Written Successfully."), 0) << c.what;
     EXPECT_EQ(bench.CountMessages("Cabrillo Log File Written Successfully!"), 0) << c.what;
   }
+}
+
+// A place the chosen file cannot go: a folder of that name, or a folder that takes no new
+// file. Each writer names the file in its message, claims nothing, and leaves the folder as
+// it was (the folder of that name still a folder, no temporary file beside it).
+TEST_F(SubmissionWindow, ANameTakenByAFolderOrAFolderThatTakesNoFileIsToldByName) {
+  bench.settings().OwnCall = "W1AW";
+  bench.settings().OwnARRLSection = "CT";
+  bench.settings().OwnSPC = "CT";
+  const std::filesystem::path locked = bench.dir() / "locked";
+  std::filesystem::create_directories(locked);
+  std::filesystem::permissions(locked, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  const bool root = ::geteuid() == 0;  // the superuser writes in any folder
+  std::filesystem::create_directories(Data("taken.log"));
+  const struct {
+    const char* what;
+    std::function<void(DECabrilloIn&)> press;
+  } writers[] = {
+      {"the plain log", [](DECabrilloIn& w) { w.Command1.ClickBy(); }},
+      {"the dupe sheet", [](DECabrilloIn& w) { w.cmdWriteDupe.ClickBy(); }},
+      {"the summary", [](DECabrilloIn& w) { w.cmdWriteSum.ClickBy(); }},
+  };
+  for (const std::filesystem::path& target : {Data("taken.log"), locked / "mine.log"}) {
+    if (root && target.parent_path() == locked) continue;
+    for (const auto& c : writers) {
+      bench.dialogs().message_boxes.clear();
+      bench.dialogs().AnswerFileDialog({true, target.string(), 1});
+      c.press(Window());
+      ASSERT_EQ(bench.CountMessages("Unable to write file."), 1) << c.what << " " << target;
+      EXPECT_EQ(bench.dialogs().message_boxes.back().text.rfind("The file could not be written:\r\n\r\n" +
+                                                                    target.string() + "\r\n\r\n", 0),
+                0u)
+          << bench.dialogs().message_boxes.back().text;
+      EXPECT_EQ(bench.CountMessages("File Written Successfully."), 0) << c.what;
+      EXPECT_TRUE(std::filesystem::is_empty(target.parent_path() == locked ? locked : Data("taken.log")));
+    }
+  }
+  for (const auto& entry : std::filesystem::directory_iterator(Data("")))
+    EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+  std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
 }
 
 TEST_F(SubmissionWindow, TheSummaryKeepsTheEntrantsDetailsForTheNextOpening) {
