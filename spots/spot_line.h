@@ -9,7 +9,8 @@ namespace ks {
 
 struct SpotLineFields {
   std::string frequency;  // kHz as text, spaces trimmed
-  std::string call;       // spaces trimmed
+  std::string call;       // as typed into the call box: to the first blank or control
+                          // character, in capitals, without double quotes
 };
 
 // The line begins with "DX", compared ignoring case.

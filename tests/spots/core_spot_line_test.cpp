@@ -19,6 +19,27 @@ TEST(SpotLineTest, FrequencyAndCallComeFromTheirColumns) {
   EXPECT_EQ(fields.call, "K1ABC");
 }
 
+// The call is what typing it into the call box gives: one word in capitals, whatever else the
+// columns carry.
+TEST(SpotLineTest, TheCallIsOneWordAsTheCallBoxTakesItTyped) {
+  const std::string head = "DX de K1TTT:   14025.0    ";  // the call from column 27
+  struct Case {
+    std::string columns;
+    std::string call;
+  };
+  for (const Case& c : std::vector<Case>{{"W1AW/P       CQ", "W1AW/P"},
+                                         {"k1abc", "K1ABC"},
+                                         {"W1AW\r\nDX de N", "W1AW"},
+                                         {"\tW1AW\t", "W1AW"},
+                                         {"W1AW CQ DX", "W1AW"},
+                                         {"W1\"AW", "W1AW"},
+                                         {std::string("K1\0ZZ", 5), "K1"},
+                                         {"\x7f", ""}}) {
+    SCOPED_TRACE(c.columns);
+    EXPECT_EQ(CutSpotFields(head + c.columns).call, c.call);
+  }
+}
+
 TEST(SpotLineTest, OnlyLinesThatBeginWithDXInAnyCaseAreSpots) {
   EXPECT_TRUE(IsSpotLine("dx de N1MM: ..."));
   EXPECT_TRUE(IsSpotLine("Dx"));
