@@ -1,13 +1,32 @@
 #include "reports/submission_file.h"
 
+#include <system_error>
+
+#include "logstore/log_store.h"
 #include "mainwin/windows/Infrm.h"
 #include "mainwin/windows/Outfrm.h"
 #include "platform/forms/application.h"
 #include "platform/io/files.h"
+#include "platform/vb/text.h"
 #include "startup/user_folders.h"
 #include "station/station_settings.h"
 
 namespace ks {
+
+namespace {
+
+// The log in use, under its own name or one that differs in case only (which the program
+// would find as its log too).
+bool IsTheLog(forms::Application& app, const std::filesystem::path& path) {
+  const std::filesystem::path log = WorkingFile(app, kLogFileName);
+  std::error_code error;
+  if (std::filesystem::equivalent(path, log, error)) return true;
+  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+  return vb::EqualsNoCase(path.filename().string(), kLogFileName) &&
+         std::filesystem::equivalent(folder, log.parent_path(), error);
+}
+
+}  // namespace
 
 std::optional<std::filesystem::path> AskSavePath(forms::Application& app, const std::string& proposed_name,
                                                  const std::string& filter) {
@@ -25,7 +44,12 @@ std::optional<std::filesystem::path> AskSavePath(forms::Application& app, const 
   dialog.Filter = filter;
   dialog.Flags = forms::CommonDialog::kOverwritePrompt;
   if (!dialog.ShowSave() || dialog.FileName.empty()) return std::nullopt;
-  return std::filesystem::path(dialog.FileName);
+  const std::filesystem::path chosen(dialog.FileName);
+  if (IsTheLog(app, chosen)) {
+    ReportUnableToWrite(app, UnwrittenText(chosen, "It is the contest log; choose another name"));
+    return std::nullopt;
+  }
+  return chosen;
 }
 
 void ReportUnableToWrite(forms::Application& app, const std::string& reason) {

@@ -21,7 +21,8 @@ inline constexpr const char* kAttachAdvice =
 // Shows the Save dialog of the main window in use (Outfrm's for a station outside the state,
 // Infrm's otherwise), starting in the data folder with `proposed_name` and asking before an
 // existing file is replaced. The chosen path, or nothing when the operator cancels (or no
-// main window is open).
+// main window is open). The log in use is never replaced: choosing it is told, and gives
+// nothing.
 std::optional<std::filesystem::path> AskSavePath(forms::Application& app, const std::string& proposed_name,
                                                  const std::string& filter);
 

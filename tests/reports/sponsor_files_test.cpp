@@ -13,11 +13,13 @@
 #include <vector>
 
 #include "logstore/county_table.h"
+#include "logstore/log_store.h"
 #include "reports/bonuses.h"
 #include "reports/qso_line.h"
 #include "reports/sponsor_files.h"
 #include "reports/summary_sheet.h"
 #include "reports/windows/DECabrilloIn.h"
+#include "startup/user_folders.h"
 #include "station/station_settings.h"
 #include "tests/mainwin/main_window_fixture.h"
 #include "tests/support/file_size_limit.h"
@@ -512,6 +514,38 @@ TEST_F(SubmissionWindow, ANameTakenByAFolderOrAFolderThatTakesNoFileIsToldByName
   for (const auto& entry : std::filesystem::directory_iterator(Data("")))
     EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
   std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
+}
+
+// The Save dialog can be taken to the working folder and the log named there: the log in use
+// is never replaced by a file for the sponsor, under its name or one that differs in case.
+TEST_F(SubmissionWindow, TheLogInUseIsNeverWrittenOver) {
+  bench.settings().OwnCall = "W1AW";
+  bench.settings().OwnARRLSection = "CT";
+  const std::filesystem::path log = WorkingFile(bench.app(), kLogFileName);
+  const std::string bytes = "\"W1AW\",\"\",\"\",\"\",\"Adams\"\r\n";
+  WriteBytes(log, bytes);
+  const struct {
+    const char* what;
+    std::function<void(DECabrilloIn&)> press;
+  } writers[] = {
+      {"the plain log", [](DECabrilloIn& w) { w.Command1.ClickBy(); }},
+      {"the dupe sheet", [](DECabrilloIn& w) { w.cmdWriteDupe.ClickBy(); }},
+      {"the summary", [](DECabrilloIn& w) { w.cmdWriteSum.ClickBy(); }},
+  };
+  for (const std::filesystem::path& target : {log, log.parent_path() / "LOG.TXT"}) {
+    for (const auto& c : writers) {
+      bench.dialogs().message_boxes.clear();
+      bench.dialogs().AnswerFileDialog({true, target.string(), 1});
+      c.press(Window());
+      ASSERT_EQ(bench.CountMessages("Unable to write file."), 1) << c.what << " " << target;
+      EXPECT_EQ(bench.dialogs().message_boxes.back().text,
+                "The file could not be written:\r\n\r\n" + target.string() +
+                    "\r\n\r\nIt is the contest log; choose another name.");
+      EXPECT_EQ(bench.CountMessages("File Written Successfully."), 0) << c.what;
+      EXPECT_EQ(ReadBytes(log), bytes) << c.what;
+      EXPECT_FALSE(std::filesystem::exists(log.parent_path() / "LOG.TXT")) << c.what;
+    }
+  }
 }
 
 TEST_F(SubmissionWindow, TheSummaryKeepsTheEntrantsDetailsForTheNextOpening) {
