@@ -393,6 +393,17 @@ TEST(SponsorFiles, ScoreGroupsAndBonuses) {
   EXPECT_EQ(SpecialEventBonus(rover, 20, ""), 0);
 }
 
+// The window's buttons that ask where to write a file for the sponsor.
+struct SheetWriter {
+  const char* what;
+  std::function<void(DECabrilloIn&)> press;
+};
+const SheetWriter kSheetWriters[] = {
+    {"the plain log", [](DECabrilloIn& w) { w.Command1.ClickBy(); }},
+    {"the dupe sheet", [](DECabrilloIn& w) { w.cmdWriteDupe.ClickBy(); }},
+    {"the summary", [](DECabrilloIn& w) { w.cmdWriteSum.ClickBy(); }},
+};
+
 class SubmissionWindow : public ::testing::Test {
  protected:
   SubmissionWindow() {
@@ -488,17 +499,9 @@ TEST_F(SubmissionWindow, ANameTakenByAFolderOrAFolderThatTakesNoFileIsToldByName
   std::filesystem::permissions(locked, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   const bool root = ::geteuid() == 0;  // the superuser writes in any folder
   std::filesystem::create_directories(Data("taken.log"));
-  const struct {
-    const char* what;
-    std::function<void(DECabrilloIn&)> press;
-  } writers[] = {
-      {"the plain log", [](DECabrilloIn& w) { w.Command1.ClickBy(); }},
-      {"the dupe sheet", [](DECabrilloIn& w) { w.cmdWriteDupe.ClickBy(); }},
-      {"the summary", [](DECabrilloIn& w) { w.cmdWriteSum.ClickBy(); }},
-  };
   for (const std::filesystem::path& target : {Data("taken.log"), locked / "mine.log"}) {
     if (root && target.parent_path() == locked) continue;
-    for (const auto& c : writers) {
+    for (const SheetWriter& c : kSheetWriters) {
       bench.dialogs().message_boxes.clear();
       bench.dialogs().AnswerFileDialog({true, target.string(), 1});
       c.press(Window());
@@ -524,16 +527,8 @@ TEST_F(SubmissionWindow, TheLogInUseIsNeverWrittenOver) {
   const std::filesystem::path log = WorkingFile(bench.app(), kLogFileName);
   const std::string bytes = "\"W1AW\",\"\",\"\",\"\",\"Adams\"\r\n";
   WriteBytes(log, bytes);
-  const struct {
-    const char* what;
-    std::function<void(DECabrilloIn&)> press;
-  } writers[] = {
-      {"the plain log", [](DECabrilloIn& w) { w.Command1.ClickBy(); }},
-      {"the dupe sheet", [](DECabrilloIn& w) { w.cmdWriteDupe.ClickBy(); }},
-      {"the summary", [](DECabrilloIn& w) { w.cmdWriteSum.ClickBy(); }},
-  };
   for (const std::filesystem::path& target : {log, log.parent_path() / "LOG.TXT"}) {
-    for (const auto& c : writers) {
+    for (const SheetWriter& c : kSheetWriters) {
       bench.dialogs().message_boxes.clear();
       bench.dialogs().AnswerFileDialog({true, target.string(), 1});
       c.press(Window());
