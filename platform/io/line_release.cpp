@@ -49,9 +49,12 @@ void InstallOnce() {
 
 int RegisterParportRelease(int fd, std::uint8_t value) {
   InstallOnce();
+  // The value goes in before the slot is taken, so a signal never finds a taken slot without
+  // it; a slot another line holds keeps its own value.
   for (int i = 0; i < kSlots; ++i) {
-    int expected = 0;
+    if (slot_fd[i].load() != 0) continue;
     slot_value[i].store(value);
+    int expected = 0;
     if (slot_fd[i].compare_exchange_strong(expected, fd + 1)) return i;
   }
   return -1;
