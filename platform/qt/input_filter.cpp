@@ -181,11 +181,16 @@ bool InputFilter::ToOpenMenu(forms::Form& form, QKeyEvent& key) {
   return taken;
 }
 
-// The widget handles the key as the operator's, and Qt sends it on to no parent.
+// The widget handles the key as the operator's, and Qt sends it on to no parent. The caret
+// it moves is the operator's only while it handles the key: a key struck after it in the same
+// turn of the loop (Shift+Tab back into the box, which selects its text) is the program's to
+// show.
 void InputFilter::PassToWidget(QWidget& widget, QKeyEvent& key) {
-  PassAsOperator(&widget);
+  const QPointer<QWidget> handling = &widget;
+  handling->setProperty(kOperatorInputProperty, true);
   key.setAccepted(true);
   static_cast<QObject&>(widget).event(&key);
+  if (!handling.isNull()) handling->setProperty(kOperatorInputProperty, false);
 }
 
 bool InputFilter::Mouse(QObject* watched, QMouseEvent& mouse) {
