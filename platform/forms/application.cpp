@@ -1,6 +1,7 @@
 #include "platform/forms/application.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/forms/types.h"
 #include "platform/forms/view.h"
@@ -85,7 +86,14 @@ void Application::Dispatch(const std::function<void()>& event) {
     --dispatch_depth_;
     throw;
   }
-  --dispatch_depth_;
+  if (--dispatch_depth_ == 0 && !after_event_.empty()) {
+    for (std::function<void()>& action : std::exchange(after_event_, {})) Loop().Post(std::move(action));
+  }
+}
+
+void Application::AfterEvent(std::function<void()> action) {
+  if (dispatch_depth_ == 0) return Loop().Post(std::move(action));
+  after_event_.push_back(std::move(action));
 }
 
 void Application::End() {

@@ -128,6 +128,10 @@ class Application {
   // a DoEvents or a modal window lets run meanwhile are their own: a click among them is
   // the operator's.
   bool InTimerEvent() const { return timer_events_ > 0; }
+  // Runs `action` as an event of its own once the event under way is over, with every modal
+  // window and DoEvents inside it (a handler that showed a window modally has gone on to its
+  // end); posted at once when no event is under way.
+  void AfterEvent(std::function<void()> action);
 
   // Active window tracking (the last window shown or activated).
   Form* ActiveForm() const { return active_form_; }
@@ -155,6 +159,7 @@ class Application {
   Form* active_form_ = nullptr;
   KeyQueue keys_{*this};
   int dispatch_depth_ = 0;
+  std::vector<std::function<void()>> after_event_;
   int timer_events_ = 0;  // timer ticks under way, not counting those below a DoEvents
   bool ended_ = false;
 };

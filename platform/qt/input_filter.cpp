@@ -85,7 +85,7 @@ bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
   if (const char letter = AccessLetterOf(key); HasAccessKey(*form, letter)) {
     Run([&] {
       form->TakeKey(k.key_code, 0, k.shift, [this, form, letter, copy] {
-        if (ToModalWindow(*form, *copy)) return;
+        if (ToModalWindow(*form, *copy) || ToWindowShownNow(*form, *copy)) return;
         if (!ToOpenMenu(*form, *copy)) router_.AccessKeyBy(*form, letter);
       });
     });
@@ -102,11 +102,37 @@ bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
 bool InputFilter::ToModalWindow(const forms::Form& form, const QKeyEvent& key) {
   const QPointer<QWindow> modal = router_.ModalWindowOver(form);
   if (modal.isNull()) return false;
-  QKeyEvent press(QEvent::KeyPress, key.key(), key.modifiers(), key.text(), key.isAutoRepeat(), key.count());
-  QApplication::sendEvent(modal, &press);
-  QKeyEvent release(QEvent::KeyRelease, key.key(), key.modifiers(), key.text(), key.isAutoRepeat(), key.count());
-  if (!modal.isNull()) QApplication::sendEvent(modal, &release);
+  SendKeyTo(modal, key);
   return true;
+}
+
+// A key struck on a window that has been hidden since it was typed (it came behind the Enter
+// that stored a contact's edit and closed the editor) is typed into the window the keyboard
+// is at once the handler that hid it is done: the active window then, else the one that was
+// active when the hidden window was shown (the editor's main window), as it would be typed
+// there a moment later. Struck on the hidden window, it would edit what nobody sees, and an
+// Enter among them would store the edit again.
+bool InputFilter::ToWindowShownNow(const forms::Form& form, const QKeyEvent& key) {
+  if (form.Visible()) return false;
+  const QPointer<QWidget> shown_from = router_.WindowShownFrom(form);
+  const QPointer<InputFilter> self = this;
+  std::shared_ptr<QKeyEvent> copy(key.clone());
+  router_.AfterEvent([self, shown_from, copy] {
+    if (self.isNull()) return;
+    QWidget* to = self->router_.ActiveWindow();
+    if (to == nullptr) to = shown_from.data();
+    if (to != nullptr && to->isVisible() && to->windowHandle() != nullptr) SendKeyTo(to->windowHandle(), *copy);
+  });
+  return true;
+}
+
+// The key pressed and released on `window`, as the keyboard sends it there.
+void InputFilter::SendKeyTo(QWindow* window, const QKeyEvent& key) {
+  const QPointer<QWindow> to = window;
+  QKeyEvent press(QEvent::KeyPress, key.key(), key.modifiers(), key.text(), key.isAutoRepeat(), key.count());
+  QApplication::sendEvent(to, &press);
+  QKeyEvent release(QEvent::KeyRelease, key.key(), key.modifiers(), key.text(), key.isAutoRepeat(), key.count());
+  if (!to.isNull()) QApplication::sendEvent(to, &release);
 }
 
 // An access key of a menu or button is the window's, not Qt's shortcut: it comes in as a key
@@ -124,7 +150,7 @@ bool InputFilter::ShortcutOverride(QObject* watched, QKeyEvent& key) {
 // the caret keys in a text box, typing in an editable combo box (which tells the model). While
 // a menu that an earlier key opened is open, the key is the menu's.
 void InputFilter::Strike(forms::Form& form, const Keystroke& k, QKeyEvent& key) {
-  if (ToModalWindow(form, key) || ToOpenMenu(form, key)) return;
+  if (ToModalWindow(form, key) || ToWindowShownNow(form, key) || ToOpenMenu(form, key)) return;
   forms::Control* control = form.ActiveControl();
   QPointer<QWidget> widget = control != nullptr ? router_.WidgetOfControl(*control) : nullptr;
   form.KeyStroke(k.key_code, k.key_ascii, k.shift);
@@ -155,11 +181,16 @@ bool InputFilter::ToOpenMenu(forms::Form& form, QKeyEvent& key) {
   return taken;
 }
 
-// The widget handles the key as the operator's, and Qt sends it on to no parent.
+// The widget handles the key as the operator's, and Qt sends it on to no parent. The caret
+// it moves is the operator's only while it handles the key: a key struck after it in the same
+// turn of the loop (Shift+Tab back into the box, which selects its text) is the program's to
+// show.
 void InputFilter::PassToWidget(QWidget& widget, QKeyEvent& key) {
-  PassAsOperator(&widget);
+  const QPointer<QWidget> handling = &widget;
+  handling->setProperty(kOperatorInputProperty, true);
   key.setAccepted(true);
   static_cast<QObject&>(widget).event(&key);
+  if (!handling.isNull()) handling->setProperty(kOperatorInputProperty, false);
 }
 
 bool InputFilter::Mouse(QObject* watched, QMouseEvent& mouse) {

@@ -45,6 +45,14 @@ class InputRouter {
   virtual void AccessKeyBy(forms::Form& form, char letter) = 0;
   // The modal window that keeps the keys from `form`'s window now; null when none does.
   virtual QWindow* ModalWindowOver(const forms::Form& form) = 0;
+  // The window that was active when `form` was last shown (the window that opened a modal
+  // one); null when none was.
+  virtual QWidget* WindowShownFrom(const forms::Form& form) = 0;
+  // The window of the active form when it is on the screen, else null.
+  virtual QWidget* ActiveWindow() = 0;
+  // Runs `action` as an event of its own once the event under way is over, with the modal
+  // windows and DoEvents inside it.
+  virtual void AfterEvent(std::function<void()> action) = 0;
   virtual QtEventLoop& Loop() = 0;
 };
 
@@ -57,6 +65,8 @@ class InputFilter final : public QObject {
  private:
   bool KeyPress(QObject* watched, QKeyEvent& key);
   bool ToModalWindow(const forms::Form& form, const QKeyEvent& key);
+  bool ToWindowShownNow(const forms::Form& form, const QKeyEvent& key);
+  static void SendKeyTo(QWindow* window, const QKeyEvent& key);
   bool ShortcutOverride(QObject* watched, QKeyEvent& key);
   void Strike(forms::Form& form, const Keystroke& k, QKeyEvent& key);
   void PassToWidget(QWidget& widget, QKeyEvent& key);

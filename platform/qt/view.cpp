@@ -92,6 +92,10 @@ FormWindow* QtView::WindowOf(const forms::Form& form) const {
 
 void QtView::FormShown(forms::Form& form, bool modal) {
   FormWindow& window = WindowFor(form);
+  if (!window.isVisible()) {
+    forms::Form* active = app_.ActiveForm();
+    shown_from_[&form] = active != nullptr && active != &form ? WindowOf(*active) : nullptr;
+  }
   Flush();
   // Modality is set while the window is hidden.
   if (window.isVisible() && modal != (window.windowModality() == Qt::ApplicationModal)) window.hide();
@@ -121,6 +125,7 @@ void QtView::FormUnloaded(forms::Form& form) {
     window->deleteLater();
   }
   windows_.erase(&form);
+  shown_from_.erase(&form);
   std::erase(menus_to_build_, &form);
   loop_.FormGone(form);
   QTimer::singleShot(0, this, [this] { EndWhenNoWindowIsLoaded(); });
@@ -350,6 +355,19 @@ QWindow* QtView::ModalWindowOver(const forms::Form& form) {
     return nullptr;
   return modal;
 }
+
+QWidget* QtView::WindowShownFrom(const forms::Form& form) {
+  auto it = shown_from_.find(&form);
+  return it == shown_from_.end() ? nullptr : it->second.data();
+}
+
+QWidget* QtView::ActiveWindow() {
+  const forms::Form* active = app_.ActiveForm();
+  FormWindow* window = active != nullptr && active->Visible() ? WindowOf(*active) : nullptr;
+  return window != nullptr && window->isVisible() ? window : nullptr;
+}
+
+void QtView::AfterEvent(std::function<void()> action) { app_.AfterEvent(std::move(action)); }
 
 void QtView::Act(QObject* source, const std::function<void(forms::Control&)>& action) {
   forms::Control* control = ControlOf(source);

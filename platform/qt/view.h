@@ -77,6 +77,9 @@ class QtView final : public QObject,
   bool KeyToOpenMenu(forms::Form& form, QKeyEvent& key) override;
   void AccessKeyBy(forms::Form& form, char letter) override;
   QWindow* ModalWindowOver(const forms::Form& form) override;
+  QWidget* WindowShownFrom(const forms::Form& form) override;
+  QWidget* ActiveWindow() override;
+  void AfterEvent(std::function<void()> action) override;
   QtEventLoop& Loop() override { return loop_; }
   // WindowEvents
   bool CloseBy(forms::Form& form) override;
@@ -107,6 +110,8 @@ class QtView final : public QObject,
   std::unordered_map<const QObject*, QWidget*> parts_;  // inner objects to their main widget
   std::unordered_map<const QObject*, const forms::Control*> controls_by_widget_;
   std::unordered_map<const forms::Form*, QPointer<FormWindow>> windows_;
+  // The window that was active when each window was last shown.
+  std::unordered_map<const forms::Form*, QPointer<FormWindow>> shown_from_;
   std::vector<const forms::Control*> dirty_;
   std::vector<const forms::Form*> menus_to_build_;
   std::vector<const forms::Control*> stacks_to_order_;  // one control of each container to restack

@@ -33,63 +33,11 @@
 #include "tests/instate_entry/infrm_fixture.h"
 #include "tests/qt_fit/fit_bench.h"
 #include "tests/qt_fit/typed_keys.h"
+#include "tests/qt_fit/typed_strokes.h"
 #include "tests/support/files.h"
 
 namespace ks::testing {
 namespace {
-
-// One key as the operator presses it; a pause is no key: the program is left idle there.
-struct Stroke {
-  int key = 0;
-  QString text;
-  bool alt = false;
-  bool pause = false;
-
-  bool IsEnter() const { return !alt && key == Qt::Key_Return; }
-  // A character, Space, Tab or Backspace: a key that goes on typing a line.
-  bool Types() const {
-    if (alt || pause) return false;
-    if (key == Qt::Key_Tab || key == Qt::Key_Backspace) return true;
-    return !text.isEmpty() && text[0].unicode() >= ' ';
-  }
-};
-
-// Keys as the tables write them: letters, digits and blanks as typed, "\r" for Enter, and
-// {Tab}, {Bs}, {Esc}, {F1} to {F12}, {Up}, {Down}, {Left}, {Right}, {Alt+B} (Alt with a
-// letter) and {Wait} (the program left idle until the keys before are done, a hold included).
-std::vector<Stroke> Strokes(const std::string& keys) {
-  std::vector<Stroke> strokes;
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    const char c = keys[i];
-    if (c != '{') {
-      if (c == '\r') strokes.push_back({Qt::Key_Return, "\r"});
-      else if (c == ' ') strokes.push_back({Qt::Key_Space, " "});
-      else if (c >= '0' && c <= '9') strokes.push_back({Qt::Key_0 + (c - '0'), QString(QChar(c))});
-      else strokes.push_back({Qt::Key_A + (c - 'a'), QString(QChar(c))});
-      continue;
-    }
-    const std::size_t close = keys.find('}', i);
-    const std::string name = keys.substr(i + 1, close - i - 1);
-    i = close;
-    if (name == "Tab") strokes.push_back({Qt::Key_Tab, "\t"});
-    else if (name == "Bs") strokes.push_back({Qt::Key_Backspace, QString(QChar(8))});
-    else if (name == "Esc") strokes.push_back({Qt::Key_Escape, QString(QChar(27))});
-    else if (name == "Up") strokes.push_back({Qt::Key_Up, {}});
-    else if (name == "Down") strokes.push_back({Qt::Key_Down, {}});
-    else if (name == "Left") strokes.push_back({Qt::Key_Left, {}});
-    else if (name == "Right") strokes.push_back({Qt::Key_Right, {}});
-    else if (name == "Wait") strokes.push_back({0, {}, false, true});
-    else if (name.rfind("Alt+", 0) == 0) {
-      const char letter = static_cast<char>(name[4] - 'A' + 'a');
-      strokes.push_back({Qt::Key_A + (name[4] - 'A'), QString(QChar(letter)), true});
-    } else if (name[0] == 'F') {
-      strokes.push_back({Qt::Key_F1 + std::stoi(name.substr(1)) - 1, {}});
-    } else {
-      ADD_FAILURE() << "no key named " << name;
-    }
-  }
-  return strokes;
-}
 
 // What a run leaves: the contacts of log.txt, band, mode and the focused box.
 struct Outcome {
@@ -183,10 +131,7 @@ class Station {
     keys_.Settle();
   }
 
-  void Queue(const Stroke& s) {
-    if (s.alt) keys_.QueueWithAlt(*window_, s.key, s.text);
-    else keys_.Queue(*window_, s.key, s.text);
-  }
+  void Queue(const Stroke& s) { QueueStroke(keys_, *window_, s); }
 
   void Idle() {
     keys_.Settle();
@@ -277,11 +222,6 @@ std::vector<std::string> DrawnSequences(std::uint32_t seed, int count) {
     sequences.push_back(keys);
   }
   return sequences;
-}
-
-std::string Printable(std::string keys) {
-  for (std::size_t at = keys.find('\r'); at != std::string::npos; at = keys.find('\r', at)) keys.replace(at, 1, "\\r");
-  return keys;
 }
 
 // A menu opened by its access key takes the keys typed behind it only once the menus take

@@ -18,38 +18,10 @@
 #include "tests/instate_entry/infrm_fixture.h"
 #include "tests/qt_fit/fit_bench.h"
 #include "tests/qt_fit/typed_keys.h"
+#include "tests/qt_fit/typed_strokes.h"
 
 namespace ks::testing {
 namespace {
-
-struct Stroke {
-  int key;
-  QString text;
-  bool alt = false;
-};
-
-// Letters and blanks as typed, {Tab}, {Bs}, {Esc} and {Alt+X}.
-std::vector<Stroke> StrokesOf(const std::string& script) {
-  std::vector<Stroke> strokes;
-  for (std::size_t i = 0; i < script.size(); ++i) {
-    const char c = script[i];
-    if (c != '{') {
-      if (c == ' ') strokes.push_back({Qt::Key_Space, " "});
-      else if (c >= '0' && c <= '9') strokes.push_back({Qt::Key_0 + (c - '0'), QString(QChar(c))});
-      else strokes.push_back({Qt::Key_A + (c - 'a'), QString(QChar(c))});
-      continue;
-    }
-    const std::size_t close = script.find('}', i);
-    const std::string name = script.substr(i + 1, close - i - 1);
-    i = close;
-    if (name == "Tab") strokes.push_back({Qt::Key_Tab, "\t"});
-    else if (name == "Bs") strokes.push_back({Qt::Key_Backspace, QString(QChar(8))});
-    else if (name == "Esc") strokes.push_back({Qt::Key_Escape, QString(QChar(27))});
-    else if (name.rfind("Alt+", 0) == 0) strokes.push_back({Qt::Key_A + (name[4] - 'A'), QString(QChar(name[4] - 'A' + 'a')), true});
-    else ADD_FAILURE() << "no key named " << name;
-  }
-  return strokes;
-}
 
 // The key into the window system's queue of `window`, as the keyboard's driver puts it.
 void Deliver(QWindow* window, const Stroke& s) { DeliverKey(window, s.key, s.text, s.alt); }
@@ -88,7 +60,7 @@ Outcome TypeSequence(const ModalCase& c, bool burst) {
     keys.Settle();
     auto& cw = static_cast<CWFrm&>(form);
     if (!burst) {
-      for (const Stroke& s : StrokesOf(c.keys)) keys.Key(cw, s.key, s.text, s.alt ? Qt::AltModifier : Qt::NoModifier);
+      for (const Stroke& s : Strokes(c.keys)) keys.Key(cw, s.key, s.text, s.alt ? Qt::AltModifier : Qt::NoModifier);
     }
     keys.Settle();
     o.cw_message = cw.Text1.Text();
@@ -97,9 +69,9 @@ Outcome TypeSequence(const ModalCase& c, bool burst) {
     cw.Hide();
   });
   QWindow* handle = bench.view().WindowOf(main)->windowHandle();
-  std::vector<Stroke> strokes = StrokesOf(" " + c.opener);
+  std::vector<Stroke> strokes = Strokes(" " + c.opener);
   if (burst) {
-    for (const Stroke& s : StrokesOf(c.keys)) strokes.push_back(s);
+    for (const Stroke& s : Strokes(c.keys)) strokes.push_back(s);
     for (const Stroke& s : strokes) QMetaObject::invokeMethod(qApp, [handle, s] { Deliver(handle, s); }, Qt::QueuedConnection);
     keys.Settle();
   } else {
