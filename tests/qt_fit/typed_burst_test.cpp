@@ -38,57 +38,13 @@
 namespace ks::testing {
 namespace {
 
-// One key as the operator presses it; a pause is no key: the program is left idle there.
-struct Stroke {
-  int key = 0;
-  QString text;
-  bool alt = false;
-  bool pause = false;
+bool IsEnter(const Stroke& s) { return !s.alt && s.key == Qt::Key_Return; }
 
-  bool IsEnter() const { return !alt && key == Qt::Key_Return; }
-  // A character, Space, Tab or Backspace: a key that goes on typing a line.
-  bool Types() const {
-    if (alt || pause) return false;
-    if (key == Qt::Key_Tab || key == Qt::Key_Backspace) return true;
-    return !text.isEmpty() && text[0].unicode() >= ' ';
-  }
-};
-
-// Keys as the tables write them: letters, digits and blanks as typed, "\r" for Enter, and
-// {Tab}, {Bs}, {Esc}, {F1} to {F12}, {Up}, {Down}, {Left}, {Right}, {Alt+B} (Alt with a
-// letter) and {Wait} (the program left idle until the keys before are done, a hold included).
-std::vector<Stroke> Strokes(const std::string& keys) {
-  std::vector<Stroke> strokes;
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    const char c = keys[i];
-    if (c != '{') {
-      if (c == '\r') strokes.push_back({Qt::Key_Return, "\r"});
-      else if (c == ' ') strokes.push_back({Qt::Key_Space, " "});
-      else if (c >= '0' && c <= '9') strokes.push_back({Qt::Key_0 + (c - '0'), QString(QChar(c))});
-      else strokes.push_back({Qt::Key_A + (c - 'a'), QString(QChar(c))});
-      continue;
-    }
-    const std::size_t close = keys.find('}', i);
-    const std::string name = keys.substr(i + 1, close - i - 1);
-    i = close;
-    if (name == "Tab") strokes.push_back({Qt::Key_Tab, "\t"});
-    else if (name == "Bs") strokes.push_back({Qt::Key_Backspace, QString(QChar(8))});
-    else if (name == "Esc") strokes.push_back({Qt::Key_Escape, QString(QChar(27))});
-    else if (name == "Up") strokes.push_back({Qt::Key_Up, {}});
-    else if (name == "Down") strokes.push_back({Qt::Key_Down, {}});
-    else if (name == "Left") strokes.push_back({Qt::Key_Left, {}});
-    else if (name == "Right") strokes.push_back({Qt::Key_Right, {}});
-    else if (name == "Wait") strokes.push_back({0, {}, false, true});
-    else if (name.rfind("Alt+", 0) == 0) {
-      const char letter = static_cast<char>(name[4] - 'A' + 'a');
-      strokes.push_back({Qt::Key_A + (name[4] - 'A'), QString(QChar(letter)), true});
-    } else if (name[0] == 'F') {
-      strokes.push_back({Qt::Key_F1 + std::stoi(name.substr(1)) - 1, {}});
-    } else {
-      ADD_FAILURE() << "no key named " << name;
-    }
-  }
-  return strokes;
+// A character, Space, Tab or Backspace: a key that goes on typing a line.
+bool Types(const Stroke& s) {
+  if (s.alt || s.pause) return false;
+  if (s.key == Qt::Key_Tab || s.key == Qt::Key_Backspace) return true;
+  return !s.text.isEmpty() && s.text[0].unicode() >= ' ';
 }
 
 // What a run leaves: the contacts of log.txt, band, mode and the focused box.
@@ -145,12 +101,12 @@ class Station {
       Idle();
       typed += "+";
       const bool held = bench_.headless().clock().TickMs() - before >= 2000;
-      if (!call_typed || s.IsEnter() || !held || window_->lblDialog.Caption().rfind("Duplicate ", 0) != 0) continue;
-      for (std::size_t j = i + 1; j < strokes.size() && strokes[j].Types(); ++j) {
+      if (!call_typed || IsEnter(s) || !held || window_->lblDialog.Caption().rfind("Duplicate ", 0) != 0) continue;
+      for (std::size_t j = i + 1; j < strokes.size() && Types(strokes[j]); ++j) {
         typed += "-";
         i = j;
       }
-      if (i + 1 < strokes.size() && strokes[i + 1].IsEnter()) {
+      if (i + 1 < strokes.size() && IsEnter(strokes[i + 1])) {
         typed += "-";
         ++i;
       }
@@ -229,7 +185,7 @@ class TypedBurstRoads : public ::testing::TestWithParam<Road> {};
 TEST_P(TypedBurstRoads, TheBurstGivesWhatSlowTypingGivesLessTheRefusedLine) {
   const Road& road = GetParam();
   Station station(Window::kInState);
-  const std::vector<Stroke> strokes = Strokes(road.keys);
+  const std::vector<Stroke> strokes = StrokesOf(road.keys);
   const Outcome burst = station.Burst(strokes);
   std::string typed;
   const Outcome slowly = station.Slowly(strokes, typed);
@@ -294,7 +250,7 @@ void ExpectBurstsAsTypedSlowly(Window kind, bool with_menus) {
   Station station(kind);
   for (const std::string& keys : DrawnSequences(41, 150)) {
     if (OpensAMenu(keys) != with_menus) continue;
-    const std::vector<Stroke> strokes = Strokes(keys);
+    const std::vector<Stroke> strokes = StrokesOf(keys);
     const Outcome burst = station.Burst(strokes);
     std::string typed;
     const Outcome slowly = station.Slowly(strokes, typed);

@@ -89,6 +89,41 @@ void DeliverKey(QWindow* window, int key, const QString& text, bool alt) {
   if (alt) qt_handleKeyEvent(window, QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
 }
 
+std::vector<Stroke> StrokesOf(const std::string& script) {
+  std::vector<Stroke> strokes;
+  for (std::size_t i = 0; i < script.size(); ++i) {
+    const char c = script[i];
+    if (c != '{') {
+      if (c == '\r') strokes.push_back({Qt::Key_Return, "\r"});
+      else if (c == ' ') strokes.push_back({Qt::Key_Space, " "});
+      else if (c >= '0' && c <= '9') strokes.push_back({Qt::Key_0 + (c - '0'), QString(QChar(c))});
+      else strokes.push_back({Qt::Key_A + (c - 'a'), QString(QChar(c))});
+      continue;
+    }
+    const std::size_t close = script.find('}', i);
+    const std::string name = script.substr(i + 1, close - i - 1);
+    i = close;
+    if (name == "Enter") strokes.push_back({Qt::Key_Return, "\r"});
+    else if (name == "Tab") strokes.push_back({Qt::Key_Tab, "\t"});
+    else if (name == "Bs") strokes.push_back({Qt::Key_Backspace, QString(QChar(8))});
+    else if (name == "Esc") strokes.push_back({Qt::Key_Escape, QString(QChar(27))});
+    else if (name == "Up") strokes.push_back({Qt::Key_Up, {}});
+    else if (name == "Down") strokes.push_back({Qt::Key_Down, {}});
+    else if (name == "Left") strokes.push_back({Qt::Key_Left, {}});
+    else if (name == "Right") strokes.push_back({Qt::Key_Right, {}});
+    else if (name == "Wait") strokes.push_back({0, {}, false, true});
+    else if (name.rfind("Alt+", 0) == 0) {
+      const char letter = static_cast<char>(name[4] - 'A' + 'a');
+      strokes.push_back({Qt::Key_A + (name[4] - 'A'), QString(QChar(letter)), true});
+    } else if (name[0] == 'F') {
+      strokes.push_back({Qt::Key_F1 + std::stoi(name.substr(1)) - 1, {}});
+    } else {
+      ADD_FAILURE() << "no key named " << name;
+    }
+  }
+  return strokes;
+}
+
 void TypedKeys::Settle() {
   for (int pass = 0; pass < 3; ++pass) {
     bench_.view().Flush();

@@ -37,6 +37,21 @@ void EditNewestContact(FitBench& bench, TypedKeys& keys, MainWindow& window);
 // system's queue of `window`, as the keyboard's driver puts it.
 void DeliverKey(QWindow* window, int key, const QString& text, bool alt);
 
+// One key as the operator presses it, with Alt held for it or not; a pause is no key: the
+// program is left idle there.
+struct Stroke {
+  int key = 0;
+  QString text;
+  bool alt = false;
+  bool pause = false;
+};
+// Keys as the tables write them: letters, digits and blanks as typed, "\r" or {Enter} for
+// Enter, {Tab}, {Bs}, {Esc}, {F1} to {F12}, {Up}, {Down}, {Left}, {Right}, {Alt+B} (Alt with a
+// letter) and {Wait} (a pause).
+std::vector<Stroke> StrokesOf(const std::string& script);
+// The stroke into the window system's queue of `window`, as the keyboard's driver puts it.
+inline void Deliver(QWindow* window, const Stroke& s) { DeliverKey(window, s.key, s.text, s.alt); }
+
 class TypedKeys {
  public:
   explicit TypedKeys(FitBench& bench) : bench_(bench) {}

@@ -22,38 +22,6 @@
 namespace ks::testing {
 namespace {
 
-struct Stroke {
-  int key;
-  QString text;
-  bool alt = false;
-};
-
-// Letters and blanks as typed, {Tab}, {Bs}, {Esc} and {Alt+X}.
-std::vector<Stroke> StrokesOf(const std::string& script) {
-  std::vector<Stroke> strokes;
-  for (std::size_t i = 0; i < script.size(); ++i) {
-    const char c = script[i];
-    if (c != '{') {
-      if (c == ' ') strokes.push_back({Qt::Key_Space, " "});
-      else if (c >= '0' && c <= '9') strokes.push_back({Qt::Key_0 + (c - '0'), QString(QChar(c))});
-      else strokes.push_back({Qt::Key_A + (c - 'a'), QString(QChar(c))});
-      continue;
-    }
-    const std::size_t close = script.find('}', i);
-    const std::string name = script.substr(i + 1, close - i - 1);
-    i = close;
-    if (name == "Tab") strokes.push_back({Qt::Key_Tab, "\t"});
-    else if (name == "Bs") strokes.push_back({Qt::Key_Backspace, QString(QChar(8))});
-    else if (name == "Esc") strokes.push_back({Qt::Key_Escape, QString(QChar(27))});
-    else if (name.rfind("Alt+", 0) == 0) strokes.push_back({Qt::Key_A + (name[4] - 'A'), QString(QChar(name[4] - 'A' + 'a')), true});
-    else ADD_FAILURE() << "no key named " << name;
-  }
-  return strokes;
-}
-
-// The key into the window system's queue of `window`, as the keyboard's driver puts it.
-void Deliver(QWindow* window, const Stroke& s) { DeliverKey(window, s.key, s.text, s.alt); }
-
 struct Outcome {
   std::string cw_message, cw_speed, cw_focus;  // the CW window as the operator left it
   std::string call_box, main_focus;
