@@ -154,13 +154,17 @@ void Application::DoEvents() {
   Loop().DoEvents();
 }
 
-// The keys that wait for another window come in while the modal window is up: typed before
-// it came up, they are its keys, as they would be typed a moment later (the view gives a key
-// struck on a window below a modal one to the modal window).
-void Application::RunModal(Form& form) {
+// The keys that wait for another window come in while the modal window or dialog is up:
+// typed before it came up, they are its keys, as they would be typed a moment later (the
+// view gives a key struck on a window below a modal one to the modal window).
+void Application::AsModal(const std::function<void()>& show) {
   OwnEvents own(timer_events_);
   keys_.LetWaitingKeysIn();
-  Loop().RunModal(form);
+  show();
+}
+
+void Application::RunModal(Form& form) {
+  AsModal([&] { Loop().RunModal(form); });
 }
 
 void Application::PaintNow() {

@@ -14,6 +14,7 @@
 #include "platform/forms/event_loop.h"
 #include "platform/forms/form.h"
 #include "platform/forms/key_queue.h"
+#include "platform/forms/modal_dialogs.h"
 #include "platform/forms/services.h"
 #include "platform/forms/types.h"
 
@@ -83,7 +84,8 @@ class Application {
 
   // Platform.
   EventLoop& Loop() { return *platform_.loop; }
-  Services& Dialogs() { return *platform_.services; }
+  // The platform's dialogs, each shown as a modal display (see modal_dialogs.h).
+  Services& Dialogs() { return dialogs_; }
   io::Clock& Clock() { return *platform_.clock; }
   io::Environment& Environment() { return *platform_.environment; }
   io::SettingsStore& Settings() { return *platform_.settings; }
@@ -144,11 +146,15 @@ class Application {
   static constexpr const char* kProgramTitle = "Keystone";
 
  private:
+  // Runs `show`, a modal display: the keys that wait for a window come in while it is up,
+  // and the events run meanwhile are their own.
+  void AsModal(const std::function<void()>& show);
   void EndNow();
   void FreeUnloaded();
   void Discard(Form& form);
 
   Platform platform_;
+  ModalDialogs dialogs_{*platform_.services, [this](const std::function<void()>& show) { AsModal(show); }};
   Screen screen_;
   View* view_ = nullptr;
   std::filesystem::path start_directory_;

@@ -33,11 +33,16 @@ void HeadlessLoop::Run(const std::function<void()>& event) {
 }
 
 void HeadlessLoop::RunPosted() {
-  while (!posted_.empty() && !quit_) {
-    auto event = std::move(posted_.front());
-    posted_.pop_front();
-    Run(event);
+  while (RunOnePosted()) {
   }
+}
+
+bool HeadlessLoop::RunOnePosted() {
+  if (posted_.empty() || quit_) return false;
+  auto event = std::move(posted_.front());
+  posted_.pop_front();
+  Run(event);
+  return true;
 }
 
 // Fires the earliest timer due at or before `limit` (moving the clock to its time).
@@ -106,6 +111,7 @@ std::string ScriptedServices::ClipboardText() {
 
 int ScriptedServices::MessageBox(const MessageBoxRequest& request) {
   message_boxes.push_back(request);
+  if (dialogs_owner_ != nullptr) return dialogs_owner_->MessageBox(request);
   if (!message_answers_.empty()) {
     const int answer = message_answers_.front();
     message_answers_.pop_front();
@@ -121,6 +127,7 @@ int ScriptedServices::MessageBox(const MessageBoxRequest& request) {
 
 std::optional<std::string> ScriptedServices::InputBox(const InputBoxRequest& request) {
   input_boxes.push_back(request);
+  if (dialogs_owner_ != nullptr) return dialogs_owner_->InputBox(request);
   if (!input_answers_.empty()) {
     auto answer = std::move(input_answers_.front());
     input_answers_.pop_front();
@@ -131,6 +138,7 @@ std::optional<std::string> ScriptedServices::InputBox(const InputBoxRequest& req
 
 FileDialogResult ScriptedServices::FileDialog(const FileDialogRequest& request) {
   file_dialogs.push_back(request);
+  if (dialogs_owner_ != nullptr) return dialogs_owner_->FileDialog(request);
   if (!file_answers_.empty()) {
     auto answer = std::move(file_answers_.front());
     file_answers_.pop_front();
@@ -141,6 +149,7 @@ FileDialogResult ScriptedServices::FileDialog(const FileDialogRequest& request) 
 
 ColorDialogResult ScriptedServices::ColorDialog(const ColorDialogRequest& request) {
   color_dialogs.push_back(request);
+  if (dialogs_owner_ != nullptr) return dialogs_owner_->ColorDialog(request);
   if (!color_answers_.empty()) {
     auto answer = color_answers_.front();
     color_answers_.pop_front();

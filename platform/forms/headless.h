@@ -35,6 +35,8 @@ class HeadlessLoop final : public EventLoop {
   void Advance(std::int64_t ms);
   // Runs posted events until none is left.
   void RunPosted();
+  // Runs the first posted event, if there is one: false when none was waiting.
+  bool RunOnePosted();
   // Events from a source of their own (a real view's input) that DoEvents lets run too, as
   // the program's loop would.
   void AlsoRunInDoEvents(std::function<void()> other_events) { other_events_ = std::move(other_events); }
@@ -76,6 +78,9 @@ class ScriptedServices final : public Services {
   // The clipboard is `owner`'s from now on (a test drawing with the real view uses the
   // desktop's, which the operator copies to and pastes from).
   void UseClipboardOf(Services* owner) { clipboard_owner_ = owner; }
+  // The dialogs are `owner`'s from now on (a test drawing with the real view shows the
+  // desktop's, which the operator answers by keys); they are still recorded here.
+  void ShowDialogsBy(Services* owner) { dialogs_owner_ = owner; }
   void Beep() override { ++beeps; }
 
   // Scripts: answers given in order; an unscripted message box answers with its first
@@ -100,6 +105,7 @@ class ScriptedServices final : public Services {
   std::deque<ColorDialogResult> color_answers_;
   std::string clipboard_;
   Services* clipboard_owner_ = nullptr;
+  Services* dialogs_owner_ = nullptr;
 };
 
 // A complete headless application for tests and tools.

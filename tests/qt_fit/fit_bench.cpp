@@ -1,5 +1,10 @@
 #include "tests/qt_fit/fit_bench.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <gtest/gtest.h>
+
 #include "logstore/county_table.h"
 #include "startup/user_folders.h"
 #include "station/station_settings.h"
@@ -38,9 +43,47 @@ FitBench::FitBench(int width_px, int height_px) : headless_(forms::Screen::FromP
   app().SetView(view_.get());
 }
 
-void FitBench::UseDesktopClipboard() {
-  desktop_ = std::make_unique<qt::QtServices>(qt_loop_);
-  headless_.dialogs().UseClipboardOf(desktop_.get());
+qt::QtServices& FitBench::Desktop() {
+  if (desktop_ == nullptr) desktop_ = std::make_unique<qt::QtServices>(qt_loop_);
+  return *desktop_;
+}
+
+void FitBench::UseDesktopClipboard() { headless_.dialogs().UseClipboardOf(&Desktop()); }
+
+void FitBench::UseDesktopDialogs() {
+  Desktop().OnDialog = [this](const std::string& what) {
+    dialogs_shown_.push_back(what);
+    QMetaObject::invokeMethod(qApp, [this, what] { WhileDialogUp(what); }, Qt::QueuedConnection);
+  };
+  headless_.dialogs().ShowDialogsBy(&Desktop());
+}
+
+void FitBench::OnNextDialog(std::function<void(QWidget& dialog)> operator_actions) {
+  dialog_actions_.push_back(std::move(operator_actions));
+}
+
+// Runs inside the dialog's own loop.
+void FitBench::WhileDialogUp(const std::string& what) {
+  const QPointer<QWidget> dialog = QApplication::activeModalWidget();
+  if (dialog.isNull()) {
+    ADD_FAILURE() << what << " is not up in its loop";
+    return;
+  }
+  auto up = [&] { return !dialog.isNull() && dialog->isVisible(); };
+  if (!dialog_actions_.empty()) {
+    auto actions = std::move(dialog_actions_.front());
+    dialog_actions_.pop_front();
+    actions(*dialog);
+  }
+  // A key that answers the dialog ends its loop: what was posted after it runs once the
+  // dialog's caller has gone on, as on the program's own loop.
+  while (up()) {
+    QApplication::processEvents();
+    if (!up() || !headless_.loop().RunOnePosted()) break;
+  }
+  if (!up()) return;
+  ADD_FAILURE() << what << " was left up: no key answered it";
+  if (auto* d = qobject_cast<QDialog*>(dialog.data())) d->reject();
 }
 
 FitBench::~FitBench() {

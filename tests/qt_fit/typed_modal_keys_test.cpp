@@ -23,9 +23,6 @@
 namespace ks::testing {
 namespace {
 
-// The key into the window system's queue of `window`, as the keyboard's driver puts it.
-void Deliver(QWindow* window, const Stroke& s) { DeliverKey(window, s.key, s.text, s.alt); }
-
 struct Outcome {
   std::string cw_message, cw_speed, cw_focus;  // the CW window as the operator left it
   std::string call_box, main_focus;

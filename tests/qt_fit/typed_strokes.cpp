@@ -17,7 +17,8 @@ std::vector<Stroke> Strokes(const std::string& keys) {
     const std::size_t close = keys.find('}', i);
     const std::string name = keys.substr(i + 1, close - i - 1);
     i = close;
-    if (name == "Tab") strokes.push_back({Qt::Key_Tab, "\t"});
+    if (name == "Enter") strokes.push_back({Qt::Key_Return, "\r"});
+    else if (name == "Tab") strokes.push_back({Qt::Key_Tab, "\t"});
     else if (name == "BTab") strokes.push_back({Qt::Key_Backtab, {}, false, false, true});
     else if (name == "Bs") strokes.push_back({Qt::Key_Backspace, QString(QChar(8))});
     else if (name == "Del") strokes.push_back({Qt::Key_Delete, QString(QChar(127))});

@@ -28,12 +28,14 @@ struct Stroke {
 };
 
 // Keys as the tables write them: lower-case letters, digits, blanks and the signs of ASCII as
-// typed, "\r" for Enter, and {Tab}, {BTab} (Shift+Tab), {Bs}, {Del}, {Esc}, {F1} to {F12},
+// typed, "\r" or {Enter} for Enter, and {Tab}, {BTab} (Shift+Tab), {Bs}, {Del}, {Esc}, {F1} to {F12},
 // {Up}, {Down}, {Left}, {Right}, {Home}, {End}, {Alt+B} (Alt with a letter) and {Wait} (the
 // program left idle until the keys before are done, a hold included).
 std::vector<Stroke> Strokes(const std::string& keys);
 // The keys with Enter written "\r".
 std::string Printable(std::string keys);
+// The stroke into the window system's queue of `window`, as the keyboard's driver puts it.
+inline void Deliver(QWindow* window, const Stroke& s) { DeliverKey(window, s.key, s.text, s.alt); }
 // The key put into Qt's queue of `window` (see TypedKeys::Queue and QueueWithAlt).
 void QueueStroke(TypedKeys& keys, const forms::Form& window, const Stroke& stroke);
 
