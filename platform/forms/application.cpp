@@ -157,14 +157,15 @@ void Application::DoEvents() {
 // The keys that wait for another window come in while the modal window or dialog is up:
 // typed before it came up, they are its keys, as they would be typed a moment later (the
 // view gives a key struck on a window below a modal one to the modal window).
-void Application::AsModal(const std::function<void()>& show) {
+void Application::AsModal(const std::string& what, const std::function<void()>& show) {
+  if (InTimerEvent() && modal_in_timer_watch_) modal_in_timer_watch_(what);
   OwnEvents own(timer_events_);
   keys_.LetWaitingKeysIn();
   show();
 }
 
 void Application::RunModal(Form& form) {
-  AsModal([&] { Loop().RunModal(form); });
+  AsModal("window " + form.Name() + " \"" + form.Caption() + "\"", [&] { Loop().RunModal(form); });
 }
 
 void Application::PaintNow() {

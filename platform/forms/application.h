@@ -134,6 +134,12 @@ class Application {
   // window and DoEvents inside it (a handler that showed a window modally has gone on to its
   // end); posted at once when no event is under way.
   void AfterEvent(std::function<void()> action);
+  // Called with what opened (the kind, title and text of a dialog; a window's name and
+  // caption) whenever a dialog or a modal window opens while a timer's tick or a device event
+  // is under way. The rule is that none does; the test benches watch it.
+  void WatchModalsInTimerEvents(std::function<void(const std::string& what)> watch) {
+    modal_in_timer_watch_ = std::move(watch);
+  }
 
   // Active window tracking (the last window shown or activated).
   Form* ActiveForm() const { return active_form_; }
@@ -148,13 +154,15 @@ class Application {
  private:
   // Runs `show`, a modal display: the keys that wait for a window come in while it is up,
   // and the events run meanwhile are their own.
-  void AsModal(const std::function<void()>& show);
+  // `what` names the display for the watch of modal displays opened from timers.
+  void AsModal(const std::string& what, const std::function<void()>& show);
   void EndNow();
   void FreeUnloaded();
   void Discard(Form& form);
 
   Platform platform_;
-  ModalDialogs dialogs_{*platform_.services, [this](const std::function<void()>& show) { AsModal(show); }};
+  ModalDialogs dialogs_{*platform_.services,
+                        [this](const std::string& what, const std::function<void()>& show) { AsModal(what, show); }};
   Screen screen_;
   View* view_ = nullptr;
   std::filesystem::path start_directory_;
@@ -167,6 +175,7 @@ class Application {
   int dispatch_depth_ = 0;
   std::vector<std::function<void()>> after_event_;
   int timer_events_ = 0;  // timer ticks under way, not counting those below a DoEvents
+  std::function<void(const std::string&)> modal_in_timer_watch_;
   bool ended_ = false;
 };
 

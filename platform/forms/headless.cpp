@@ -8,6 +8,11 @@
 
 namespace ks::forms {
 namespace {
+std::function<void(const std::string&)>& UnexpectedModalReport() {
+  static std::function<void(const std::string&)> report;
+  return report;
+}
+
 // How long an unattended modal window is left on its timers before the operator is taken to
 // have closed it.
 constexpr std::int64_t kUnattendedModalMs = 60000;
@@ -178,8 +183,16 @@ Headless::Headless(const Screen& screen, std::filesystem::path settings_folder) 
   app_ = std::make_unique<Application>(std::move(platform));
   loop_->Attach(*app_);
   app_->SetScreen(screen);
+  app_->WatchModalsInTimerEvents([this](const std::string& what) {
+    modals_in_timer_events_.push_back(what);
+    if (!modals_in_timer_expected_ && UnexpectedModalReport()) UnexpectedModalReport()(what);
+  });
   std::error_code ec;
   app_->SetStartDirectory(std::filesystem::current_path(ec));
+}
+
+void Headless::ReportUnexpectedModalsTo(std::function<void(const std::string&)> report) {
+  UnexpectedModalReport() = std::move(report);
 }
 
 Headless::~Headless() {

@@ -123,6 +123,15 @@ class Headless {
 
   void Advance(std::int64_t ms) { loop_->Advance(ms); }
 
+  // Every dialog and modal window opened while a timer's tick or a device event was under
+  // way, in order (see Application::WatchModalsInTimerEvents). Each is reported as it opens
+  // unless the test has said it expects them.
+  const std::vector<std::string>& ModalsInTimerEvents() const { return modals_in_timer_events_; }
+  void ExpectModalsInTimerEvents() { modals_in_timer_expected_ = true; }
+  // Where the unexpected ones are reported: the test harness makes each a failure of the
+  // test under way. The harness's, once for the process; no application reads it.
+  static void ReportUnexpectedModalsTo(std::function<void(const std::string& what)> report);
+
  private:
   HeadlessLoop* loop_;
   ScriptedServices* services_;
@@ -130,6 +139,8 @@ class Headless {
   io::MapEnvironment* env_;
   std::filesystem::path owned_folder_;
   std::unique_ptr<Application> app_;
+  std::vector<std::string> modals_in_timer_events_;
+  bool modals_in_timer_expected_ = false;
 };
 
 }  // namespace ks::forms

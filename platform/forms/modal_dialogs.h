@@ -14,8 +14,10 @@ namespace ks::forms {
 
 class ModalDialogs final : public Services {
  public:
-  // `as_modal` runs the display it is given as the program's modal display.
-  ModalDialogs(Services& shown, std::function<void(const std::function<void()>&)> as_modal)
+  // `as_modal` runs the display it is given, named by what it shows, as the program's modal
+  // display.
+  using AsModal = std::function<void(const std::string& what, const std::function<void()>& show)>;
+  ModalDialogs(Services& shown, AsModal as_modal)
       : shown_(shown), as_modal_(std::move(as_modal)) {}
 
   int MessageBox(const MessageBoxRequest& request) override;
@@ -28,10 +30,10 @@ class ModalDialogs final : public Services {
 
  private:
   template <typename Answer>
-  Answer Modal(const std::function<Answer()>& show);
+  Answer Modal(const std::string& what, const std::function<Answer()>& show);
 
   Services& shown_;
-  std::function<void(const std::function<void()>&)> as_modal_;
+  AsModal as_modal_;
 };
 
 }  // namespace ks::forms

@@ -124,7 +124,9 @@ bool RigControlfrm::ReadPegasusFile() {
 
 void RigControlfrm::WritePegasusFile(float frequency) {
   const auto folder = rig::PegasusFolder(App().Settings(), App().Environment());
-  io::WriteFileAtomic(io::ResolveNoCase(folder, "PEGASUS.IN"), rig::FormatPegasusIn(frequency, RigMode));
+  const io::FileResult written =
+      io::WriteFileAtomic(io::ResolveNoCase(folder, "PEGASUS.IN"), rig::FormatPegasusIn(frequency, RigMode));
+  if (!written) throw std::runtime_error(written.error);
 }
 
 }  // namespace ks

@@ -354,5 +354,50 @@ TEST(RigPort, PegasusIsReadFromItsFolderOnEveryReadTick) {
   EXPECT_FALSE(bench.rig().comComm1().IsOpen());
 }
 
+// The control program's file fails under the poll: its folder gone, the file a folder, or
+// text that does not read as a frequency. The poll goes on without a window, the band stays
+// where the radio last was, the silence is told after five seconds, and the file mended is
+// taken at the next read tick.
+TEST(RigPort, APegasusFileThatFailsIsToldAsASilentRadio) {
+  const struct {
+    const char* name;
+    void (*spoil)(const std::filesystem::path& folder);
+  } cases[] = {
+      {"folder gone", [](const std::filesystem::path& folder) { std::filesystem::remove_all(folder); }},
+      {"file is a folder",
+       [](const std::filesystem::path& folder) {
+         std::filesystem::remove(folder / "PEGASUS.OUT");
+         std::filesystem::create_directory(folder / "PEGASUS.OUT");
+       }},
+      {"garbage", [](const std::filesystem::path& folder) { WriteBytes(folder / "PEGASUS.OUT", "\x01\xff,,\"\r\n"); }},
+  };
+  for (const auto& c : cases) {
+    RigBench bench;
+    bench.WriteRigSettings("Ten Tec Pegasus", "", "");
+    const auto folder = bench.dir() / "pegasus";
+    std::filesystem::create_directories(folder);
+    bench.app().Settings().SaveSetting("Keystone", "Pegasus", "Folder", folder.string());
+    WriteBytes(folder / "PEGASUS.OUT", "21.3,\"USB\"\r\n");
+    bench.Open();
+    bench.headless().Advance(250);
+    ASSERT_EQ(bench.settings().CurrentBand, "15") << c.name;
+    const std::size_t boxes = bench.dialogs().message_boxes.size();
+
+    c.spoil(folder);
+    bench.headless().Advance(6000);
+    EXPECT_TRUE(NoticeShown(bench)) << c.name << ": " << bench.Open().lblDialog.Caption();
+    EXPECT_EQ(bench.settings().CurrentBand, "15") << c.name;
+    EXPECT_TRUE(bench.rig().tmrGetData.Enabled()) << c.name;
+    EXPECT_EQ(bench.dialogs().message_boxes.size(), boxes) << c.name;
+
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    WriteBytes(folder / "PEGASUS.OUT", "7.04,\"LSB\"\r\n");
+    bench.headless().Advance(1000);
+    EXPECT_EQ(bench.settings().CurrentBand, "40") << c.name;
+    EXPECT_FALSE(NoticeShown(bench)) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace ks::testing

@@ -112,6 +112,20 @@ TEST_F(SetFrequency, PegasusIsToldThroughItsFile) {
   float spot = 14.025f;
   bench.rig().ChangeFrequency(spot);
   EXPECT_EQ(ReadBytes(folder / "PEGASUS.IN"), "14.025\r\nCW\r\n");
+
+  // The control program's folder gone: the radio is not moved, and that is told as for a
+  // radio on a port, without a window, while polling goes on.
+  std::filesystem::remove_all(folder);
+  std::vector<std::string> told;
+  spot = 7.04f;
+  bench.rig().ChangeFrequency(spot, [&told](const std::string& text, const std::string& title) {
+    told.push_back(title + ": " + text);
+  });
+  EXPECT_TRUE(bench.dialogs().message_boxes.empty());
+  EXPECT_EQ(bench.app().State<Notices>().Of(kRigCommandNoticeSource), RigControlfrm::kFrequencyNotSentNotice);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].rfind("Error Changing Frequency: ", 0), 0u) << told[0];
+  EXPECT_TRUE(bench.rig().tmrGetData.Enabled());
 }
 
 // The command waits for the radio and lets events run, so the operator may be typing the
