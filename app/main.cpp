@@ -4,11 +4,14 @@
 // looked up there first, then in the data folder this executable was built from
 // (KEYSTONE_DATA_DIR).
 //
+// A second copy started in a working folder where one runs tells the operator so and ends.
+//
 // KEYSTONE_TRACE_FORMS=<file>: when set, the name of each window shown and the kind and
 // title of each message or input box are appended to <file>, one a line. It changes
 // nothing else; the process tests use it to see how far the start-up came.
 #include <clocale>
 #include <memory>
+#include <optional>
 
 #include <QApplication>
 
@@ -17,6 +20,7 @@
 #include "platform/io/settings_store.h"
 #include "platform/qt/runtime.h"
 #include "platform/qt/view.h"
+#include "startup/one_copy.h"
 #include "startup/windows/frmSplash.h"
 #include "startup/windows/supplied_files.h"
 
@@ -36,5 +40,8 @@ int main(int argc, char** argv) {
   runtime.view().SetTraceFile(trace);
   ks::forms::Application& app = runtime.app();
   app.State<ks::SuppliedFiles>().Folder = KEYSTONE_DATA_DIR;
+  // Before any window opens or any file is read: one copy to a working folder, for the run.
+  const std::optional<ks::io::FolderLock> working_folder = ks::ClaimWorkingFolder(app);
+  if (!working_folder) return 1;
   return runtime.Run([&app] { app.Get<ks::frmSplash>(); });
 }
