@@ -150,7 +150,7 @@ class AlsaPlayer final : public SoundPlayer {
     snd_pcm_t* pcm = nullptr;
     int rc = snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
     if (rc < 0) {
-      why = std::string("No sound device is available to play on (") + snd_strerror(rc) + ").";
+      why = std::string("No sound device is available to play on (") + snd_strerror(rc) + ")";
       return false;
     }
     rc = snd_pcm_set_params(pcm, *PcmFormat(sound.info.bits_per_sample), SND_PCM_ACCESS_RW_INTERLEAVED,
@@ -158,7 +158,7 @@ class AlsaPlayer final : public SoundPlayer {
                             1, 100000);
     if (rc < 0) {
       snd_pcm_close(pcm);
-      why = std::string("The sound device cannot play ") + sound.path + " (" + snd_strerror(rc) + ").";
+      why = std::string("The sound device cannot play ") + sound.path + " (" + snd_strerror(rc) + ")";
       return false;
     }
     playback_ = std::make_shared<Playback>();
