@@ -14,9 +14,13 @@ void PacketSpotfrm::OpenTelnet() {
   const std::string host = txtTelnetHost.Text();
   const std::string port_text = vb::Trim(txtTelnetPort.Text());
   const auto port = vb::IsNumeric(port_text) ? vb::CLng(vb::Val(port_text)) : std::nullopt;
-  // A port box that is not a number, or a host or port the connection refuses: nothing is
-  // open, so "Listening" goes again.
-  if (!port || !Winsock1->Connect(host, *port)) {
+  // A host or port that no connection can have: nothing is open, so "Listening" goes again,
+  // and the received text says why.
+  const char* refused = nullptr;
+  if (vb::Trim(host).empty()) refused = "** No Telnet host is given **";
+  else if (!port || *port < 1 || *port > 65535) refused = "** The Telnet port must be a number from 1 to 65535 **";
+  if (refused != nullptr || !Winsock1->Connect(host, *port)) {
+    if (refused != nullptr) AppendReceived(std::string("\r\n") + refused);
     Command2_Click();
     return;
   }

@@ -313,13 +313,32 @@ TEST_F(TelnetTest, AClusterThatNeverEndsALineCannotGrowMemory) {
   EXPECT_LE(w.TelnetLines.Pending().size(), LineAssembler::kDefaultMaxPending);
 }
 
-TEST_F(TelnetTest, AnEmptyPortBoxOpensNothing) {
-  PacketSpotfrm& w = Open("127.0.0.1", 0);
-  w.txtTelnetPort.SetText("");
-  w.Command1.ClickBy();
-  EXPECT_FALSE(w.Label4.Visible());
-  EXPECT_EQ(w.txtUnProcessed.Text().find("Attempting connection to: "), std::string::npos);
-  EXPECT_EQ(w.Winsock1->GetState(), io::TcpClient::State::kClosed);
+// A host or port no connection can have opens nothing, and the received text says why.
+TEST_F(TelnetTest, AHostOrPortNoConnectionCanHaveOpensNothingAndSaysWhy) {
+  const struct {
+    const char* host;
+    const char* port;
+    const char* told;
+  } cases[] = {
+      {"127.0.0.1", "", "** The Telnet port must be a number from 1 to 65535 **"},
+      {"127.0.0.1", "99999", "** The Telnet port must be a number from 1 to 65535 **"},
+      {"127.0.0.1", "0", "** The Telnet port must be a number from 1 to 65535 **"},
+      {"127.0.0.1", "-23", "** The Telnet port must be a number from 1 to 65535 **"},
+      {"127.0.0.1", "7300x", "** The Telnet port must be a number from 1 to 65535 **"},
+      {"  ", "7300", "** No Telnet host is given **"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.host) + ":" + c.port);
+    PacketSpotfrm& w = Open(c.host, 0);
+    w.txtTelnetPort.SetText(c.port);
+    w.txtUnProcessed.SetText("");
+    w.Command1.ClickBy();
+    EXPECT_FALSE(w.Label4.Visible());
+    EXPECT_EQ(w.txtUnProcessed.Text().find("Attempting connection to: "), std::string::npos);
+    EXPECT_NE(w.txtUnProcessed.Text().find(std::string(c.told) + "\r\n\r\n** Port Closed **"), std::string::npos)
+        << w.txtUnProcessed.Text();
+    EXPECT_EQ(w.Winsock1->GetState(), io::TcpClient::State::kClosed);
+  }
 }
 
 }  // namespace
