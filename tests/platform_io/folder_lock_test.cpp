@@ -60,11 +60,16 @@ class Holder {
     if (pid_ > 0) Kill();
     close(ready_);
   }
-  // Waits until the child closes its end of the ready pipe (it ends, or starts another program).
-  void WaitForReadyClosed() {
-    char c;
-    while (read(ready_, &c, 1) > 0) {
-    }
+  // A byte to the child's finish pipe, and the byte it sends back on the ready pipe: a child
+  // that runs another program echoing its input answers only once that program runs, and the
+  // descriptors the start closed are let go of by then (the end of the pipe can be seen a
+  // moment before the folder's lock is let go).
+  char Echo() {
+    const char sent = 'x';
+    EXPECT_EQ(write(finish_, &sent, 1), 1);
+    char c = 0;
+    EXPECT_EQ(read(ready_, &c, 1), 1);
+    return c;
   }
   void Finish() {
     close(finish_);
@@ -121,12 +126,13 @@ TEST(FolderLock, IsLetGoWhenTheHolderEndsHoweverItEnds) {
 TEST(FolderLock, AProgramTheHolderStartsDoesNotKeepIt) {
   TempDir dir;
   // The holder becomes another program that lives on, reading its input until told to finish.
-  Holder holder(dir.path(), [](int, int finish_fd) {
+  Holder holder(dir.path(), [](int ready_fd, int finish_fd) {
     dup2(finish_fd, STDIN_FILENO);
+    dup2(ready_fd, STDOUT_FILENO);
     execl("/bin/cat", "cat", static_cast<char*>(nullptr));
     _exit(127);
   });
-  holder.WaitForReadyClosed();  // the exec closed it
+  ASSERT_EQ(holder.Echo(), 'x') << "the other program runs";
   EXPECT_EQ(TakeInAnotherProcess(dir.path()), State::Held);
   holder.Finish();
 }
