@@ -85,8 +85,7 @@ bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
   if (const char letter = AccessLetterOf(key); HasAccessKey(*form, letter)) {
     Run([&] {
       form->TakeKey(k.key_code, 0, k.shift, [this, form, letter, copy] {
-        if (ToModalWindow(*form, *copy) || ToWindowShownNow(*form, *copy)) return;
-        if (!ToOpenMenu(*form, *copy)) router_.AccessKeyBy(*form, letter);
+        if (!ToWhereItIsTyped(*form, *copy)) router_.AccessKeyBy(*form, letter);
       });
     });
     return true;
@@ -94,6 +93,13 @@ bool InputFilter::KeyPress(QObject* watched, QKeyEvent& key) {
   // The queue forgets the keys of a window that goes, so `form` is alive whenever it strikes.
   Run([&] { form->TakeKey(k.key_code, k.key_ascii, k.shift, [this, form, k, copy] { Strike(*form, k, *copy); }); });
   return true;
+}
+
+// A key struck on `form` that is no longer that window's by the time its turn comes goes where
+// it would have gone typed then: to a modal window over it, to the window the keyboard is at
+// once it has been hidden, or to a menu of its menu bar that is open. True when it went there.
+bool InputFilter::ToWhereItIsTyped(forms::Form& form, QKeyEvent& key) {
+  return ToModalWindow(form, key) || ToWindowShownNow(form, key) || ToOpenMenu(form, key);
 }
 
 // A key struck on a window that a modal window now keeps from the keyboard (it waited in the
@@ -150,7 +156,7 @@ bool InputFilter::ShortcutOverride(QObject* watched, QKeyEvent& key) {
 // the caret keys in a text box, typing in an editable combo box (which tells the model). While
 // a menu that an earlier key opened is open, the key is the menu's.
 void InputFilter::Strike(forms::Form& form, const Keystroke& k, QKeyEvent& key) {
-  if (ToModalWindow(form, key) || ToWindowShownNow(form, key) || ToOpenMenu(form, key)) return;
+  if (ToWhereItIsTyped(form, key)) return;
   forms::Control* control = form.ActiveControl();
   QPointer<QWidget> widget = control != nullptr ? router_.WidgetOfControl(*control) : nullptr;
   form.KeyStroke(k.key_code, k.key_ascii, k.shift);

@@ -64,6 +64,7 @@ class InputFilter final : public QObject {
 
  private:
   bool KeyPress(QObject* watched, QKeyEvent& key);
+  bool ToWhereItIsTyped(forms::Form& form, QKeyEvent& key);
   bool ToModalWindow(const forms::Form& form, const QKeyEvent& key);
   bool ToWindowShownNow(const forms::Form& form, const QKeyEvent& key);
   static void SendKeyTo(QWindow* window, const QKeyEvent& key);
