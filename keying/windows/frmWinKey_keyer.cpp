@@ -46,6 +46,13 @@ std::optional<double> WholeNumber(const forms::TextBox& box) {
   return vb::RoundHalfEven(vb::Val(box.Text()));
 }
 
+// The CW window's own notice label, when that window is loaded: its Test feeds the keyer
+// too, so the notice stands beside the button as well.
+forms::Label* CWNoticeLabel(forms::Application& app) {
+  CWFrm* cw = app.IfLoaded<CWFrm>();
+  return cw != nullptr ? &cw->lblNotice : nullptr;
+}
+
 }  // namespace
 
 io::WinKeyer& frmWinKey::Keyer() {
@@ -195,10 +202,8 @@ void frmWinKey::StopSending(const std::string& why) {
   const std::string unsent = keying.CWBuffer;
   keying.CWBuffer.clear();
   keying.CWRepeat = 0;
-  // The CW window's Test feeds the keyer too: its own notice label says it beside the button.
-  auto* cw = dynamic_cast<CWFrm*>(App().FindForm("CWFrm"));
   ShowKeyingNotice(App(), kCWNoticeSource, CWFrm::kWinKeyerNotice, "CW stopped: " + why + ". Not sent: \"" + unsent + "\"",
-                   cw != nullptr ? &cw->lblNotice : nullptr);
+                   CWNoticeLabel(App()));
 }
 
 // Hands CWBuffer to the keyer one character at a time, waiting while the keyer's buffer is
@@ -240,10 +245,8 @@ void frmWinKey::WKTransmit() {
   }
   if (!keyer.Failure().empty()) return GiveUp("cannot be reached (" + keyer.Failure() + ")");
   // The keyer took the message: the notice of an earlier message that stopped goes.
-  if (!KeyingNotice(App(), kCWNoticeSource).empty()) {
-    auto* cw = dynamic_cast<CWFrm*>(App().FindForm("CWFrm"));
-    TakeBackKeyingNotice(App(), kCWNoticeSource, cw != nullptr ? &cw->lblNotice : nullptr);
-  }
+  if (!KeyingNotice(App(), kCWNoticeSource).empty())
+    TakeBackKeyingNotice(App(), kCWNoticeSource, CWNoticeLabel(App()));
 }
 
 int frmWinKey::wk_getstatus() { return keyer_ ? keyer_->GetStatus() : 0; }
