@@ -143,10 +143,7 @@ TEST(NoFrequencyRead, AContactIsStoredAsWithoutARadio) {
 // text. Only a number whose line end is there is taken.
 TEST(PegasusFileRewritten, AHalfWrittenFileGivesNoReading) {
   RigBench bench;
-  bench.WriteRigSettings("Ten Tec Pegasus", "", "");
-  const auto folder = bench.dir() / "pegasus";
-  std::filesystem::create_directories(folder);
-  bench.app().Settings().SaveSetting("Keystone", "Pegasus", "Folder", folder.string());
+  const auto folder = bench.UsePegasusFolder();
   const std::string text = "21.03,\"CW\"\r\n";
   WriteBytes(folder / "PEGASUS.OUT", text);
   bench.Open();

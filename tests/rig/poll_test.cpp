@@ -341,10 +341,7 @@ TEST(RigPort, ASlowYaesusLateTailIsDroppedBeforeTheNextRequest) {
 
 TEST(RigPort, PegasusIsReadFromItsFolderOnEveryReadTick) {
   RigBench bench;
-  bench.WriteRigSettings("Ten Tec Pegasus", "", "");
-  const auto folder = bench.dir() / "pegasus";
-  std::filesystem::create_directories(folder);
-  bench.app().Settings().SaveSetting("Keystone", "Pegasus", "Folder", folder.string());
+  const auto folder = bench.UsePegasusFolder();
   WriteBytes(folder / "PEGASUS.OUT", "21.3,\"USB\"\r\n");
   bench.Open();
   bench.headless().Advance(250);
@@ -373,10 +370,7 @@ TEST(RigPort, APegasusFileThatFailsIsToldAsASilentRadio) {
   };
   for (const auto& c : cases) {
     RigBench bench;
-    bench.WriteRigSettings("Ten Tec Pegasus", "", "");
-    const auto folder = bench.dir() / "pegasus";
-    std::filesystem::create_directories(folder);
-    bench.app().Settings().SaveSetting("Keystone", "Pegasus", "Folder", folder.string());
+    const auto folder = bench.UsePegasusFolder();
     WriteBytes(folder / "PEGASUS.OUT", "21.3,\"USB\"\r\n");
     bench.Open();
     bench.headless().Advance(250);

@@ -1,5 +1,7 @@
 #pragma once
 // The main window of a station whose radio is on a pseudo-terminal named as port 1.
+#include <filesystem>
+
 #include "mainwin/main_window_state.h"
 #include "platform/io/settings_store.h"
 #include "rig/windows/RigControlfrm.h"
@@ -25,6 +27,16 @@ class RigBench : public MainWindowBench {
   }
 
   RigControlfrm& rig() { return app().Get<RigControlfrm>(); }
+
+  // Selects the Pegasus radio, reached through the files of its control program, in a folder
+  // of the bench made for them; returns that folder.
+  std::filesystem::path UsePegasusFolder() {
+    WriteRigSettings("Ten Tec Pegasus", "", "");
+    const std::filesystem::path folder = dir() / "pegasus";
+    std::filesystem::create_directories(folder);
+    app().Settings().SaveSetting("Keystone", "Pegasus", "Folder", folder.string());
+    return folder;
+  }
 
   // The main window loads (its start of polling sends the first requests at once), the radio
   // answers and the read tick takes the answer.

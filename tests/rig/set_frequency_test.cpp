@@ -103,10 +103,7 @@ TEST(OrionSetFrequency, TunedBelowTenMegahertzTheNextContactIsStoredThere) {
 }
 
 TEST_F(SetFrequency, PegasusIsToldThroughItsFile) {
-  const auto folder = bench.dir() / "pegasus";
-  std::filesystem::create_directories(folder);
-  bench.app().Settings().SaveSetting("Keystone", "Pegasus", "Folder", folder.string());
-  bench.WriteRigSettings("Ten Tec Pegasus", "", "");
+  const auto folder = bench.UsePegasusFolder();
   bench.rig().Command1_Click();
   bench.rig().RigMode = "CW";
   float spot = 14.025f;
