@@ -25,60 +25,27 @@
 #include "tests/instate_entry/infrm_fixture.h"
 #include "tests/qt_fit/fit_bench.h"
 #include "tests/qt_fit/typed_keys.h"
+#include "tests/qt_fit/typed_strokes.h"
 #include "tests/support/files.h"
 
 namespace ks::testing {
 namespace {
 
-// One key as the keyboard sends it: Alt, when held, is pressed before it and released after.
-struct Stroke {
-  int key;
-  QString text;
-  bool alt = false;
-};
-
-// Letters, digits and blanks; "\r" Enter; {Esc}, {Down}, {Up}, {Tab} and {Alt+X}. Keys in
-// [brackets] are typed in the burst only: the rest of a refused line, which the hold after
-// the refusal drops and which the slow typist, seeing the refusal, never types.
+// The keys of `script` in the shared notation (typed_strokes.h); keys in [brackets] are typed
+// in the burst only: the rest of a refused line, which the hold after the refusal drops and
+// which the slow typist, seeing the refusal, never types.
 std::vector<Stroke> StrokesOf(const std::string& script, bool burst) {
-  std::vector<Stroke> strokes;
+  std::string typed;
   bool dropped = false;
-  for (std::size_t i = 0; i < script.size(); ++i) {
-    const char c = script[i];
+  for (const char c : script) {
     if (c == '[' || c == ']') {
       dropped = c == '[';
-      continue;
+    } else if (burst || !dropped) {
+      typed += c;
     }
-    Stroke s{0, {}};
-    if (c == '{') {
-      const std::size_t close = script.find('}', i);
-      const std::string name = script.substr(i + 1, close - i - 1);
-      i = close;
-      if (name == "Esc") s = {Qt::Key_Escape, QString(QChar(27))};
-      if (name == "Down") s = {Qt::Key_Down, {}};
-      if (name == "Up") s = {Qt::Key_Up, {}};
-      if (name == "Tab") s = {Qt::Key_Tab, "\t"};
-      if (name.rfind("Alt+", 0) == 0) {
-        const char letter = name[4];
-        s = {Qt::Key_A + (letter - 'A'), QString(QChar(letter - 'A' + 'a')), true};
-      }
-    } else if (c == '\r') {
-      s = {Qt::Key_Return, "\r"};
-    } else if (c == ' ') {
-      s = {Qt::Key_Space, " "};
-    } else if (c >= 'a' && c <= 'z') {
-      s = {Qt::Key_A + (c - 'a'), QString(QChar(c))};
-    } else {
-      s = {Qt::Key_0 + (c - '0'), QString(QChar(c))};
-    }
-    EXPECT_NE(s.key, 0) << "unknown key in " << script;
-    if (burst || !dropped) strokes.push_back(s);
   }
-  return strokes;
+  return Strokes(typed);
 }
-
-// The key into the window system's queue of `window`, as the keyboard's driver puts it.
-void Deliver(QWindow* window, const Stroke& s) { DeliverKey(window, s.key, s.text, s.alt); }
 
 // What the operator sees after a sequence.
 struct Outcome {
